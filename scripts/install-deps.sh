@@ -1,0 +1,20 @@
+#!/bin/sh
+# Installs the Debian packages that building, testing and looking at Vocario need.
+# Does nothing when every package is already there, so repeated runs stay fast.
+set -eu
+PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
+  xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core"
+missing=""
+for p in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -q --no-install-recommends $missing

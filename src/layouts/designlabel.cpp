@@ -1,0 +1,82 @@
+#include "designlabel.h"
+
+#include "dragpayload.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace vocario {
+
+DesignLabel::DesignLabel(QWidget* parent) : QLabel(parent) {}
+
+void DesignLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        pressPos_ = event->position().toPoint();
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void DesignLabel::mouseMoveEvent(QMouseEvent* event) {
+    if (draggable_ && pressed_ && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - pressPos_).manhattanLength() >=
+            QApplication::startDragDistance()) {
+        pressed_ = false;
+        startDrag();
+        return;
+    }
+    QLabel::mouseMoveEvent(event);
+}
+
+void DesignLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint()) && !ignoreRelease_;
+    pressed_ = false;
+    ignoreRelease_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+void DesignLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The first click of the pair has already been handled.
+    ignoreRelease_ = true;
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+void DesignLabel::startDrag() {
+    auto* drag = new QDrag(this);
+    drag->setMimeData(DragPayload::encode(objectName()));
+    // The pupil sees the word itself travel under the pointer.
+    drag->setPixmap(grab());
+    drag->setHotSpot(pressPos_);
+    drag->exec(Qt::MoveAction);
+}
+
+void DesignLabel::dragEnterEvent(QDragEnterEvent* event) {
+    if (DragPayload::decode(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DesignLabel::dragMoveEvent(QDragMoveEvent* event) {
+    if (DragPayload::decode(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DesignLabel::dropEvent(QDropEvent* event) {
+    const std::optional<QString> source = DragPayload::decode(event->mimeData());
+    if (!source) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit dropped(*source);
+}
+
+} // namespace vocario

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLabel>
+#include <QPoint>
+
+namespace vocario {
+
+/// A label of a design table. Besides showing text it can be picked up and
+/// dragged (draggable labels), receive dropped labels (drop targets) and be
+/// clicked.
+class DesignLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit DesignLabel(QWidget* parent = nullptr);
+
+    void setDraggable(bool draggable) { draggable_ = draggable; }
+    bool isDraggable() const { return draggable_; }
+    void setDropTarget(bool target) { setAcceptDrops(target); }
+
+  signals:
+    /// A left click, pressed and released on the label without dragging. The
+    /// second click of a double click does not count again.
+    void clicked();
+    /// A dragged label, named by its design name, was dropped here.
+    void dropped(const QString& sourceName);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void startDrag();
+
+    bool draggable_ = false;
+    bool pressed_ = false;
+    bool ignoreRelease_ = false;
+    QPoint pressPos_;
+};
+
+} // namespace vocario

@@ -1,0 +1,140 @@
+#include "layoutbuilder.h"
+
+#include "bgrcolour.h"
+#include "controlnames.h"
+#include "designlabel.h"
+#include "designtextbox.h"
+#include "widgetcolours.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vocario {
+namespace {
+
+template <typename T> T valueAt(const std::vector<T>& values, int index) {
+    return values.size() == 1 ? values.front() : values.at(size_t(index));
+}
+
+QFont fontOf(const FontSpec& spec, const QFont& windowFont) {
+    if (!spec.face)
+        return windowFont;
+    QFont font(QString::fromLatin1(spec.face));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+QWidget* createLabel(const ControlDesign& row, const QString& text, QWidget* client) {
+    auto* label = new DesignLabel(client);
+    label->setText(text);
+    label->setWordWrap(true);
+    label->setAlignment((row.look & Centred) ? Qt::AlignHCenter | Qt::AlignTop
+                                             : Qt::AlignLeft | Qt::AlignTop);
+    if (row.look & Border) {
+        label->setFrameShape(QFrame::Box);
+        label->setLineWidth(1);
+    }
+    label->setDraggable(row.look & Draggable);
+    const bool opaque = !(row.look & Transparent);
+    label->setAutoFillBackground(opaque);
+    if (opaque && row.backColour != kNoColour)
+        setBackColour(label, quint32(row.backColour));
+    return label;
+}
+
+QWidget* createButton(const ControlDesign& row, const QString& text, const QRect& geometry,
+                      QWidget* client) {
+    auto* button = new QPushButton(text, client);
+    button->setFocusPolicy(Qt::NoFocus);
+    if (row.picture != Picture::None) {
+        button->setIcon(pictureIcon(row.picture));
+        const int side = qMin(geometry.height() - 12, 48);
+        button->setIconSize(QSize(side, side));
+    }
+    setBackColour(button,
+                  row.backColour == kNoColour ? kSystemButtonFace : quint32(row.backColour));
+    return button;
+}
+
+QWidget* createPicture(const ControlDesign& row, const QRect& geometry, QWidget* client) {
+    auto* picture = new QLabel(client);
+    picture->setScaledContents(row.look & Stretched);
+    picture->setPixmap(picturePixmap(row.picture, geometry.size(), client->devicePixelRatioF()));
+    return picture;
+}
+
+} // namespace
+
+QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidget* client) {
+    const QString text = QString::fromUtf8(valueAt(row.texts, index));
+    const QRect geometry(
+        twipsToPixels(valueAt(row.lefts, index)), twipsToPixels(valueAt(row.tops, index)),
+        twipsToPixels(valueAt(row.widths, index)), twipsToPixels(valueAt(row.heights, index)));
+    QWidget* widget = nullptr;
+    switch (row.kind) {
+    case ControlKind::Label:
+        widget = createLabel(row, text, client);
+        break;
+    case ControlKind::Button:
+        widget = createButton(row, text, geometry, client);
+        break;
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(text, client);
+        option->setFocusPolicy(Qt::NoFocus);
+        option->setAutoFillBackground(true);
+        option->setChecked(row.look & Selected);
+        widget = option;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new DesignTextBox(client);
+        box->setReadOnlyForPupil(row.look & Disabled);
+        box->setContent(text);
+        widget = box;
+        break;
+    }
+    case ControlKind::Picture:
+        widget = createPicture(row, geometry, client);
+        break;
+    }
+    const QString name = QString::fromLatin1(row.name);
+    widget->setObjectName(row.count > 0 ? memberName(name, index) : name);
+    widget->setGeometry(geometry);
+    widget->setFont(fontOf(row.font, client->font()));
+    // A disabled text box stays enabled so that its text keeps full contrast.
+    if ((row.look & Disabled) && row.kind != ControlKind::TextBox)
+        widget->setEnabled(false);
+    return widget;
+}
+
+QWidget* LayoutBuilder::build(const WindowDesign& design, QMainWindow* window) {
+    window->setObjectName(QString::fromLatin1(design.name));
+    window->setWindowTitle(QString::fromUtf8(design.title));
+    if (design.icon != Picture::None)
+        window->setWindowIcon(pictureIcon(design.icon));
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setStyleHint(QFont::SansSerif);
+    windowFont.setPointSizeF(8.25);
+    windowFont.setBold(true);
+    client->setFont(windowFont);
+    client->setAutoFillBackground(true);
+    setBackColour(client, design.backColour);
+    window->setCentralWidget(client);
+    // Later rows of a table lie under earlier ones, as in the designer.
+    for (auto row = design.controls.rbegin(); row != design.controls.rend(); ++row) {
+        const int members = row->count > 0 ? row->count : 1;
+        for (int i = 0; i < members; ++i)
+            createControl(*row, i, client);
+    }
+    window->move(twipsToPixels(design.clientLeft), twipsToPixels(design.clientTop));
+    return client;
+}
+
+} // namespace vocario

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "design.h"
+
+class QWidget;
+class QMainWindow;
+
+namespace vocario {
+
+/// Turns a design table into widgets: the window gets its name, title, icon,
+/// place and client size; every control is created on the returned client
+/// area with its design name as objectName.
+class LayoutBuilder {
+  public:
+    static QWidget* build(const WindowDesign& design, QMainWindow* window);
+
+  private:
+    static QWidget* createControl(const ControlDesign& row, int index, QWidget* client);
+};
+
+} // namespace vocario

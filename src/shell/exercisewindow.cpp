@@ -1,0 +1,191 @@
+#include "exercisewindow.h"
+
+#include "appstate.h"
+#include "colori.h"
+#include "layouts/widgetcolours.h"
+#include "messaggi.h"
+#include "navigazione.h"
+#include "suoni.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace vocario {
+namespace {
+
+constexpr qint16 kMaxCount = 32767;
+
+// A count stops at its largest value instead of wrapping to a negative one.
+qint16 raised(qint16 count) {
+    return count < kMaxCount ? qint16(count + 1) : count;
+}
+
+QString withBlanks(const char* caption, int blanks) {
+    return QString::fromUtf8(caption) + QString(blanks, u' ');
+}
+
+} // namespace
+
+ExerciseWindow::ExerciseWindow(const WindowDesign& design, FrameTraits traits)
+    : VocarioWindow(design), traits_(std::move(traits)) {
+    bottoneAvanti_ = control<QPushButton>(QStringLiteral("BottoneAvanti"));
+    etichettaEsatti_ = control<QLabel>(QStringLiteral("EtichettaEsatti"));
+    etichettaErrati_ = control<QLabel>(QStringLiteral("EtichettaErrati"));
+    comandoIconaSi_ = control(QStringLiteral("ComandoIconaSi"));
+    comandoIconaNo_ = control(QStringLiteral("ComandoIconaNo"));
+    // Before the first answer the laughing face greets the pupil.
+    comandoIconaSi_->raise();
+    connect(bottoneAvanti_, &QPushButton::clicked, this, &ExerciseWindow::BottoneAvanti_Click);
+    buildMenuBar();
+    fixSize();
+}
+
+void ExerciseWindow::buildMenuBar() {
+    QMenuBar* bar = menuBar();
+    QAction* azzera = bar->addAction(withBlanks("Azzera conteggio", 10));
+    azzera->setObjectName(QStringLiteral("MenuAzzera"));
+    connect(azzera, &QAction::triggered, this, &ExerciseWindow::MenuAzzera_Click);
+
+    if (traits_.hasSoundMenu) {
+        QMenu* suono = bar->addMenu(withBlanks("Suono?", 10));
+        suono->setObjectName(QStringLiteral("mnuSuono"));
+        suono->menuAction()->setObjectName(QStringLiteral("mnuSuono"));
+        auto* group = new QActionGroup(suono);
+        mnuSuonoSi_ = suono->addAction(QStringLiteral("sì"));
+        QAction* no = suono->addAction(QStringLiteral("no"));
+        mnuSuonoSi_->setObjectName(QStringLiteral("mnuSuonoSi"));
+        no->setObjectName(QStringLiteral("mnuSuonoNo"));
+        for (QAction* choice : {mnuSuonoSi_, no}) {
+            choice->setCheckable(true);
+            group->addAction(choice);
+        }
+        mnuSuonoSi_->setChecked(true);
+    }
+
+    QAction* info = bar->addAction(withBlanks("Informazioni", traits_.informazioniBlanks));
+    info->setObjectName(QStringLiteral("MenuInformazioni"));
+    connect(info, &QAction::triggered, this, [this] { Messaggi::MostraInformazioni(this); });
+
+    QAction* esci = bar->addAction(QStringLiteral("Esci"));
+    esci->setObjectName(QStringLiteral("mnuEsci"));
+    connect(esci, &QAction::triggered, this, &ExerciseWindow::mnuEsci_Click);
+}
+
+QString ExerciseWindow::testoConteggio(qint16 count) {
+    return u' ' + QString::number(count);
+}
+
+bool ExerciseWindow::suonoAttivo() const {
+    return !traits_.hasSoundMenu || (mnuSuonoSi_ && mnuSuonoSi_->isChecked());
+}
+
+bool ExerciseWindow::avantiVisibile() const {
+    return !bottoneAvanti_->isHidden();
+}
+
+std::optional<QString> ExerciseWindow::passiDiCaricamento() {
+    bottoneAvanti_->setVisible(stato().AttendeBottone != 0);
+    etichettaEsatti_->setText(QStringLiteral("0"));
+    etichettaErrati_->setText(QStringLiteral("0"));
+    primaDellaLettura();
+    if (std::optional<QString> problem = leggiElenco())
+        return problem;
+    PreparaTurno();
+    return std::nullopt;
+}
+
+bool ExerciseWindow::apri(QWidget* refusalParent) {
+    if (!traits_.preparesOnActivation)
+        refusal_ = passiDiCaricamento();
+    if (!refusal_)
+        show(); // a window that prepares on activation does it here
+    if (refusal_) {
+        hide();
+        Messaggi::avvisa(refusalParent, *refusal_);
+        return false;
+    }
+    return true;
+}
+
+void ExerciseWindow::showEvent(QShowEvent* event) {
+    VocarioWindow::showEvent(event);
+    // The program shows one window at a time, so this window becomes the
+    // active one exactly once per opening: message boxes over it do not count.
+    if (traits_.preparesOnActivation && !activated_) {
+        activated_ = true;
+        refusal_ = passiDiCaricamento();
+    }
+}
+
+void ExerciseWindow::CaricaColori() {
+    const bool darken = !traits_.darkenOnlyAfterBlack || backColour() == Colori::Nero;
+    if (darken)
+        for (const QString& name : std::as_const(traits_.whiteAfterWrong))
+            setForeColour(control(name), Colori::Nero);
+    VocarioWindow::CaricaColori();
+}
+
+void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
+    comandoIconaSi_->show();
+    comandoIconaNo_->hide();
+    if (contaRisposta)
+        aggiungiEsatto();
+    etichettaEsatti_->setText(testoConteggio(stato().NumeroEsatti));
+    if (suonoAttivo())
+        Suoni::SuonoEsatto();
+}
+
+void ExerciseWindow::aggiungiEsatto() {
+    stato().NumeroEsatti = raised(stato().NumeroEsatti);
+}
+
+void ExerciseWindow::RispostaErrata() {
+    comandoIconaNo_->show();
+    comandoIconaSi_->hide();
+    stato().NumeroErrati = raised(stato().NumeroErrati);
+    etichettaErrati_->setText(testoConteggio(stato().NumeroErrati));
+    setBackColour(Colori::Nero);
+    if (suonoAttivo())
+        Suoni::SuonoErrato();
+    for (const QString& name : std::as_const(traits_.whiteAfterWrong))
+        setForeColour(control(name), Colori::Bianco);
+}
+
+void ExerciseWindow::RipristinaSfondo() {
+    if (backColour() == Colori::Nero)
+        CaricaColori();
+}
+
+void ExerciseWindow::PassaAvanti(QWidget* premuto) {
+    if (avantiVisibile()) {
+        bottoneAvanti_->setEnabled(true);
+        bloccaRisposte(premuto);
+    } else {
+        PreparaTurno();
+    }
+}
+
+void ExerciseWindow::BottoneAvanti_Click() {
+    bottoneAvanti_->setEnabled(false);
+    riapriRisposte();
+    PreparaTurno();
+}
+
+void ExerciseWindow::MenuAzzera_Click() {
+    etichettaEsatti_->setText(QStringLiteral("0"));
+    etichettaErrati_->setText(QStringLiteral("0"));
+    stato().NumeroEsatti = 0;
+    stato().NumeroErrati = 0;
+}
+
+void ExerciseWindow::mnuEsci_Click() {
+    if (!Messaggi::chiediSiNo(this, QStringLiteral("Vuoi tornare al menù?")))
+        return;
+    stato().NumeroEsatti = 0;
+    stato().NumeroErrati = 0;
+    Navigazione::mostraMenu(this);
+}
+
+} // namespace vocario

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "frametraits.h"
+#include "vocariowindow.h"
+
+#include <optional>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace vocario {
+
+/// The frame that the nine exercise windows share: the two counts and their
+/// labels, the right and wrong pictures, the "avanti" button, the menu bar and
+/// the shared answer steps. An exercise supplies its word-list reader, its
+/// deal procedure and its answer handlers.
+class ExerciseWindow : public VocarioWindow {
+    Q_OBJECT
+  public:
+    ExerciseWindow(const WindowDesign& design, FrameTraits traits);
+
+    /// Runs the load steps and shows the window. When the word list cannot be
+    /// used the window stays closed, the reason is shown over `refusalParent`
+    /// and false is returned.
+    bool apri(QWidget* refusalParent);
+
+    /// Right-answer feedback: picture, count (unless `contaRisposta` is false,
+    /// as in Form7, where finished items are counted), count label, sound.
+    void RispostaEsatta(bool contaRisposta = true);
+    /// Wrong-answer feedback: picture, count, count label, black background,
+    /// sound, and the window's white texts.
+    void RispostaErrata();
+    /// After a wrong answer, a right one brings a palette colour back.
+    void RipristinaSfondo();
+    /// The end of an item: wait for "avanti" with the answers locked, or deal
+    /// the next item at once. `premuto` is the control that gave the answer.
+    void PassaAvanti(QWidget* premuto = nullptr);
+    /// Raises the right-answer count by one without showing it.
+    void aggiungiEsatto();
+
+    void CaricaColori() override;
+
+    /// True when a right or wrong answer plays its sound.
+    bool suonoAttivo() const;
+    /// True when the window loaded in the mode that waits for "avanti".
+    bool avantiVisibile() const;
+
+    QPushButton* bottoneAvanti() const { return bottoneAvanti_; }
+    QLabel* etichettaEsatti() const { return etichettaEsatti_; }
+    QLabel* etichettaErrati() const { return etichettaErrati_; }
+
+    /// The text a count label shows after an increment: one blank, the digits.
+    static QString testoConteggio(qint16 count);
+
+  protected:
+    /// Reads the window's word list; a message when it cannot be used.
+    virtual std::optional<QString> leggiElenco() = 0;
+    /// Deals the next item.
+    virtual void PreparaTurno() = 0;
+    /// Locks the answer controls while "avanti" waits.
+    virtual void bloccaRisposte(QWidget* premuto) { Q_UNUSED(premuto) }
+    /// Opens the answer controls again when "avanti" is pressed.
+    virtual void riapriRisposte() {}
+    /// A step of the load steps between the count labels and the reader.
+    virtual void primaDellaLettura() {}
+
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildMenuBar();
+    std::optional<QString> passiDiCaricamento();
+    void BottoneAvanti_Click();
+    void MenuAzzera_Click();
+    void mnuEsci_Click();
+
+    FrameTraits traits_;
+    QPushButton* bottoneAvanti_ = nullptr;
+    QLabel* etichettaEsatti_ = nullptr;
+    QLabel* etichettaErrati_ = nullptr;
+    QWidget* comandoIconaSi_ = nullptr;
+    QWidget* comandoIconaNo_ = nullptr;
+    QAction* mnuSuonoSi_ = nullptr;
+    bool activated_ = false;
+    std::optional<QString> refusal_;
+};
+
+} // namespace vocario

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "vocariowindow.h"
+
+namespace vocario {
+
+/// The start screen: the program's name and the button that opens the menu.
+class FormAvvio : public VocarioWindow {
+    Q_OBJECT
+  public:
+    FormAvvio();
+
+  private:
+    void BottoneAvvio_Click();
+};
+
+} // namespace vocario

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "vocariowindow.h"
+
+namespace vocario {
+
+/// The exercise menu: nine exercise buttons, "Esci", and the choice between
+/// moving on by itself and waiting for "avanti".
+class FormMenu : public VocarioWindow {
+    Q_OBJECT
+  public:
+    FormMenu();
+
+  private:
+    void Option1_Click(int index);
+};
+
+} // namespace vocario

@@ -1,0 +1,74 @@
+#include "navigazione.h"
+
+#include "appstate.h"
+#include "exercisewindow.h"
+#include "formavvio.h"
+#include "formmenu.h"
+
+#include <QApplication>
+
+namespace vocario::Navigazione {
+namespace {
+
+std::array<ExerciseFactory, 9>& factories() {
+    static std::array<ExerciseFactory, 9> all;
+    return all;
+}
+
+void endApplication() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+std::function<void()>& termine() {
+    static std::function<void()> end = endApplication;
+    return end;
+}
+
+void unload(QWidget* window) {
+    if (window)
+        window->close();
+}
+
+} // namespace
+
+void impostaEsercizi(std::array<ExerciseFactory, 9> all) {
+    factories() = std::move(all);
+}
+
+void Main() {
+    stato().random.seedFromClock();
+    auto* start = new FormAvvio;
+    start->show();
+}
+
+FormMenu* mostraMenu(QWidget* previous) {
+    auto* menu = new FormMenu;
+    menu->show();
+    unload(previous);
+    return menu;
+}
+
+bool apriEsercizio(int numero, QWidget* menu) {
+    const ExerciseFactory& factory = factories().at(size_t(numero - 1));
+    if (!factory)
+        return false;
+    ExerciseWindow* window = factory();
+    if (!window->apri(menu)) {
+        delete window;
+        return false;
+    }
+    unload(menu);
+    return true;
+}
+
+void terminaProgramma() {
+    termine()();
+}
+
+void impostaTermine(std::function<void()> end) {
+    termine() = end ? std::move(end) : std::function<void()>(endApplication);
+}
+
+} // namespace vocario::Navigazione

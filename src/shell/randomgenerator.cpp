@@ -1,0 +1,58 @@
+#include "randomgenerator.h"
+
+#include <chrono>
+#include <cmath>
+#include <random>
+
+#include <QtGlobal>
+
+namespace vocario {
+namespace {
+
+class ClockSeededSource : public RandomSource {
+  public:
+    explicit ClockSeededSource(unsigned seed) : engine_(seed) {}
+    float next() override {
+        // 24 random bits give every float in [0, 1) on a 2^-24 grid, never 1.
+        return float(engine_() >> 8) * (1.0f / 16777216.0f);
+    }
+
+  private:
+    std::mt19937 engine_;
+};
+
+unsigned clockSeed() {
+    return unsigned(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+} // namespace
+
+RandomGenerator::RandomGenerator() : source_(std::make_unique<ClockSeededSource>(clockSeed())) {}
+RandomGenerator::~RandomGenerator() = default;
+
+void RandomGenerator::seedFromClock() {
+    source_ = std::make_unique<ClockSeededSource>(clockSeed());
+}
+
+void RandomGenerator::setSource(std::unique_ptr<RandomSource> source) {
+    source_ = std::move(source);
+}
+
+float RandomGenerator::next() {
+    return source_->next();
+}
+
+int RandomGenerator::floorTimes(double x) {
+    return int(std::floor(double(next()) * x));
+}
+
+int RandomGenerator::below(int n) {
+    const int k = floorTimes(n);
+    return n <= 0 ? 0 : qMin(k, n - 1);
+}
+
+int RandomGenerator::wholeNumber(int n) {
+    return below(n) + 1;
+}
+
+} // namespace vocario

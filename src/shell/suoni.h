@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vocario {
+
+/// The answer sounds: one of four cheerful sounds for a right answer, picked
+/// at random, and one sound for a wrong answer.
+namespace Suoni {
+
+void SuonoEsatto();
+void SuonoErrato();
+/// Full paths of the five sound files.
+QStringList tuttiIFile();
+/// Creates the real sound output and loads the files, unless one is installed.
+void preparaUscita();
+
+} // namespace Suoni
+} // namespace vocario

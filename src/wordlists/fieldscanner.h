@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace vocario {
+
+/// Splits word-list text into fields: a comma or a line end ends a field,
+/// blanks before a field are skipped, a double-quoted field may hold commas.
+/// Blank lines are skipped, CR LF, LF and CR all end a line, trailing blanks of
+/// an unquoted field are dropped, text after a closing quote is ignored.
+class FieldScanner {
+  public:
+    explicit FieldScanner(QStringView text) : text_(text) {}
+
+    /// Moves to the start of the next field; false when the text is exhausted.
+    bool hasField();
+    /// Reads the field that hasField() found. Sets unclosedQuote when a quoted
+    /// field never ends; the field then runs to the end of the text.
+    QString readField(bool& unclosedQuote);
+    /// Line (from 1) at the scanner's position.
+    int line() const { return line_; }
+
+  private:
+    bool atLineEnd() const;
+    void consumeLineEnd();
+    void consumeSeparator();
+
+    QStringView text_;
+    qsizetype pos_ = 0;
+    int line_ = 1;
+    bool afterComma_ = false;
+};
+
+} // namespace vocario

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "wordlistreader.h"
+#include "wordtables.h"
+
+namespace vocario {
+
+/// The seven word-list files of the `testi` folder.
+namespace WordListFile {
+inline const QString Contrari = QStringLiteral("contrari.txt");
+inline const QString Sinonimi = QStringLiteral("sinonimi.txt");
+inline const QString Gradi = QStringLiteral("gradi.txt");
+inline const QString ModiDiDire = QStringLiteral("modididire.txt");
+inline const QString Aree1 = QStringLiteral("aree1.txt");
+inline const QString Aree2 = QStringLiteral("aree2.txt");
+inline const QString Vocario = QStringLiteral("vocario.txt");
+} // namespace WordListFile
+
+/// Two-field reader: field 1 of record n into first[n], field 2 into
+/// second[n], the number of records into count. On failure nothing changes.
+WordListResult leggiDueCampi(const WordListReader& reader, const QString& fileName,
+                             WordColumn& first, WordColumn& second, qint16& count,
+                             int limit = kMaxParole);
+
+/// Reader into a window-level table: the fields of record n go to columns
+/// firstColumn.. of row n, the number of records into count. On failure
+/// nothing changes.
+template <int Rows, int Columns>
+WordListResult leggiTabella(const WordListReader& reader, const QString& fileName,
+                            int fieldsPerRecord, int firstColumn, TextTable<Rows, Columns>& table,
+                            qint16& count) {
+    static_assert(Rows > 1);
+    WordListResult result = reader.read(fileName, fieldsPerRecord, Rows - 1);
+    if (!result.ok)
+        return result;
+    for (int n = 1; n <= result.records.size(); ++n)
+        for (int f = 0; f < fieldsPerRecord; ++f)
+            table[n][firstColumn + f] = result.records[n - 1][f];
+    count = qint16(result.records.size());
+    return result;
+}
+
+} // namespace vocario
