@@ -1,3 +1,4 @@
+#include "exercises/catalogo.h"
 #include "shell/navigazione.h"
 
 #include <QApplication>
@@ -5,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    vocario::Navigazione::impostaEsercizi({});
+    vocario::Navigazione::impostaEsercizi(vocario::catalogoEsercizi());
     vocario::Navigazione::Main();
     const int result = QApplication::exec();
     // Windows still loaded when the program ends go with it.

@@ -4,6 +4,7 @@
 #include "controlnames.h"
 #include "designlabel.h"
 #include "designtextbox.h"
+#include "twipsgeometry.h"
 #include "widgetcolours.h"
 
 #include <QLabel>
@@ -104,6 +105,8 @@ QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidg
     const QString name = QString::fromLatin1(row.name);
     widget->setObjectName(row.count > 0 ? memberName(name, index) : name);
     widget->setGeometry(geometry);
+    setLeftTwips(widget, valueAt(row.lefts, index));
+    setTopTwips(widget, valueAt(row.tops, index));
     widget->setFont(fontOf(row.font, client->font()));
     // A disabled text box stays enabled so that its text keeps full contrast.
     if ((row.look & Disabled) && row.kind != ControlKind::TextBox)

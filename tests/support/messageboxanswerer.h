@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vocario::testing {
+
+/// Answers the program's next "Vocario" message box by pressing the button
+/// with the given text ("Sì", "No", "OK") as soon as the box is open, and
+/// records what the box said.
+class MessageBoxAnswerer {
+public:
+    /// Queues one answer; boxes are answered in the order queued.
+    void answerNext(const QString& buttonText);
+    /// Texts of the boxes answered so far.
+    QStringList texts() const { return texts_; }
+    /// Titles of the boxes answered so far.
+    QStringList titles() const { return titles_; }
+    int pending() const { return int(queued_.size()); }
+
+private:
+    void tryAnswer();
+
+    QStringList queued_;
+    QStringList texts_;
+    QStringList titles_;
+    int attempts_ = 0;
+};
+
+} // namespace vocario::testing

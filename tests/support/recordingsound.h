@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shell/soundoutput.h"
+
+#include <QStringList>
+
+namespace vocario::testing {
+
+/// Records the sounds the program asks for instead of playing them.
+class RecordingSoundOutput : public SoundOutput {
+public:
+    void play(const QString& wavPath) override { played.append(wavPath); }
+    /// File names only ("si3.wav", "no.wav"), in order.
+    QStringList playedNames() const;
+    QStringList played;
+};
+
+/// Installs a recorder as the program's sound output and returns it.
+RecordingSoundOutput* installRecordingSound();
+
+} // namespace vocario::testing

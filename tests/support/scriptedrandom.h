@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/randomgenerator.h"
+
+#include <QList>
+
+namespace vocario::testing {
+
+/// A random source that gives the values a test scripted, in order. Running
+/// out of values is a test error and stops the test program.
+class ScriptedRandomSource : public RandomSource {
+public:
+    explicit ScriptedRandomSource(QList<float> values) : values_(std::move(values)) {}
+    float next() override;
+    void append(const QList<float>& values) { values_.append(values); }
+    int remaining() const { return int(values_.size() - position_); }
+
+private:
+    QList<float> values_;
+    qsizetype position_ = 0;
+};
+
+/// Installs a scripted source as the program's random source and returns it
+/// (owned by the program's generator).
+ScriptedRandomSource* scriptRandom(QList<float> values = {});
+
+/// The value r that makes floor(r * n) + 1 give k (1 <= k <= n).
+float pickWhole(int k, int n);
+/// The value r that makes floor(r * n) give j (0 <= j < n).
+float pickIndex(int j, int n);
+
+} // namespace vocario::testing

@@ -1,0 +1,70 @@
+#include "testenvironment.h"
+
+#include "exercises/catalogo.h"
+#include "shell/appstate.h"
+#include "shell/navigazione.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QWidget>
+
+#ifndef VOCARIO_SOURCE_DIR
+#error "VOCARIO_SOURCE_DIR must name the source tree"
+#endif
+
+namespace vocario::testing {
+
+TestEnvironment::TestEnvironment() {
+    closeAllWindows();
+    stato().reset();
+    stato().cartellaProgramma = dir_.path();
+    QDir(dir_.path()).mkdir(QStringLiteral("testi"));
+    sound = installRecordingSound();
+    Navigazione::impostaTermine([this] { ++endRequests; });
+    Navigazione::impostaEsercizi(catalogoEsercizi());
+}
+
+TestEnvironment::~TestEnvironment() {
+    closeAllWindows();
+    Navigazione::impostaTermine({});
+    stato().reset();
+}
+
+void TestEnvironment::writeListBytes(const QString& fileName, const QByteArray& content) {
+    QFile file(dir_.path() + QStringLiteral("/testi/") + fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("Cannot write %s", qPrintable(file.fileName()));
+    file.write(content);
+}
+
+void TestEnvironment::writeList(const QString& fileName, const QString& content) {
+    writeListBytes(fileName, content.toUtf8());
+}
+
+void TestEnvironment::useShippedLists() {
+    const QDir shipped(QStringLiteral(VOCARIO_SOURCE_DIR "/testi"));
+    for (const QString& name : shipped.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        QFile::remove(dir_.path() + QStringLiteral("/testi/") + name);
+        QFile::copy(shipped.filePath(name), dir_.path() + QStringLiteral("/testi/") + name);
+    }
+}
+
+QList<QWidget*> TestEnvironment::visibleWindows() {
+    QList<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && !widget->parentWidget() && !qobject_cast<QMessageBox*>(widget))
+            windows.append(widget);
+    return windows;
+}
+
+void TestEnvironment::closeAllWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (!widget->parentWidget())
+            delete widget;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace vocario::testing

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "recordingsound.h"
+#include "scriptedrandom.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+class QWidget;
+
+namespace vocario::testing {
+
+/// A fresh program state for one test: counts and tables cleared, a
+/// temporary program folder with a `testi` folder, a recording sound output,
+/// a recorded (not real) end of the program, every window of an earlier
+/// test gone, and the nine real exercise windows behind the menu.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    /// Writes a word list into the temporary `testi` folder (UTF-8).
+    void writeList(const QString& fileName, const QString& content);
+    void writeListBytes(const QString& fileName, const QByteArray& content);
+    /// Copies the shipped word lists into the temporary folder.
+    void useShippedLists();
+    QString folder() const { return dir_.path(); }
+
+    RecordingSoundOutput* sound = nullptr;
+    /// How many times the program asked to end.
+    int endRequests = 0;
+
+    /// The program's visible top-level windows (message boxes excluded).
+    static QList<QWidget*> visibleWindows();
+    /// Deletes every top-level window and runs pending deletions.
+    static void closeAllWindows();
+
+private:
+    QTemporaryDir dir_;
+};
+
+} // namespace vocario::testing
