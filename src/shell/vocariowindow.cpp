@@ -23,6 +23,10 @@ void VocarioWindow::setBackColour(quint32 bgr) {
     vocario::setBackColour(centralWidget(), bgr);
 }
 
+void VocarioWindow::setBackColour(QWidget* control, quint32 bgr) {
+    vocario::setBackColour(control, bgr);
+}
+
 void VocarioWindow::CaricaColori() {
     setBackColour(Colori::estrai(stato().random));
 }

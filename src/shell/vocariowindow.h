@@ -16,6 +16,8 @@ class VocarioWindow : public QMainWindow {
     /// The window background as 0xBBGGRR; 0 (black) after a wrong answer.
     quint32 backColour() const { return backColour_; }
     void setBackColour(quint32 bgr);
+    /// A control's back colour (the free function, visible inside windows).
+    static void setBackColour(QWidget* control, quint32 bgr);
 
     /// Paints the background in a colour drawn from the palette.
     virtual void CaricaColori();

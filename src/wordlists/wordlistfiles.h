@@ -25,17 +25,17 @@ WordListResult leggiDueCampi(const WordListReader& reader, const QString& fileNa
 /// Reader into a window-level table: the fields of record n go to columns
 /// firstColumn.. of row n, the number of records into count. On failure
 /// nothing changes.
-template <int Rows, int Columns>
+template <std::size_t Rows, std::size_t Columns>
 WordListResult leggiTabella(const WordListReader& reader, const QString& fileName,
                             int fieldsPerRecord, int firstColumn, TextTable<Rows, Columns>& table,
                             qint16& count) {
     static_assert(Rows > 1);
-    WordListResult result = reader.read(fileName, fieldsPerRecord, Rows - 1);
+    WordListResult result = reader.read(fileName, fieldsPerRecord, int(Rows) - 1);
     if (!result.ok)
         return result;
     for (int n = 1; n <= result.records.size(); ++n)
         for (int f = 0; f < fieldsPerRecord; ++f)
-            table[n][firstColumn + f] = result.records[n - 1][f];
+            table[size_t(n)][size_t(firstColumn + f)] = result.records[n - 1][f];
     count = qint16(result.records.size());
     return result;
 }
