@@ -1,0 +1,106 @@
+#include "form3sinonimicontrari.h"
+
+#include "layouts/designs.h"
+#include "layouts/designtextbox.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "wordlists/wordlistfiles.h"
+
+#include <QPushButton>
+
+namespace vocario {
+namespace {
+
+const QString kSeparatore = QStringLiteral(" / ");
+
+QString elencoVuoto(const QString& fileName) {
+    return QStringLiteral("Il file testi/%1 non contiene nessuna coppia di parole.\n"
+                          "Per questo esercizio serve almeno una riga con due parole "
+                          "separate da una virgola.")
+        .arg(fileName);
+}
+
+} // namespace
+
+Form3SinonimiContrari::Form3SinonimiContrari() : ExerciseWindow(designForm3(), FrameTraits{}) {
+    text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
+    bottone1_ = control<QPushButton>(QStringLiteral("Bottone1"));
+    bottone2_ = control<QPushButton>(QStringLiteral("Bottone2"));
+    risposte_ = AnswerButtons({bottone1_, bottone2_});
+    connect(bottone1_, &QPushButton::clicked, this, &Form3SinonimiContrari::Bottone1_Click);
+    connect(bottone2_, &QPushButton::clicked, this, &Form3SinonimiContrari::Bottone2_Click);
+}
+
+std::optional<QString> Form3SinonimiContrari::leggiElenco() {
+    // Both passes fill copies of the shared tables, which take the new words
+    // only when both lists can be used: a refused opening changes nothing.
+    AppState& s = stato();
+    WordColumn parole1 = s.Parole1;
+    WordColumn parole3 = s.Parole3;
+    WordColumn parole2 = s.Parole2;
+    WordColumn parole4 = s.Parole4;
+    qint16 numeroSinonimi = 0;
+    qint16 numeroContrari = 0;
+    const WordListReader reader(s.cartellaProgramma);
+
+    const WordListResult sinonimi =
+        leggiDueCampi(reader, WordListFile::Sinonimi, parole1, parole3, numeroSinonimi);
+    if (!sinonimi.ok)
+        return sinonimi.error;
+    if (numeroSinonimi < 1)
+        return elencoVuoto(WordListFile::Sinonimi);
+    const WordListResult contrari =
+        leggiDueCampi(reader, WordListFile::Contrari, parole2, parole4, numeroContrari);
+    if (!contrari.ok)
+        return contrari.error;
+    if (numeroContrari < 1)
+        return elencoVuoto(WordListFile::Contrari);
+
+    s.Parole1 = std::move(parole1);
+    s.Parole3 = std::move(parole3);
+    s.NumeroParole = numeroSinonimi;
+    s.Parole2 = std::move(parole2);
+    s.Parole4 = std::move(parole4);
+    s.NumeroParole2 = numeroContrari;
+    return std::nullopt;
+}
+
+void Form3SinonimiContrari::PreparaTurno() {
+    CaricaColori();
+    AppState& s = stato();
+    s.Estratto = qint16(s.random.wholeNumber(2));
+    if (s.Estratto == kSinonimi) {
+        const int k = s.random.wholeNumber(s.NumeroParole);
+        text1_->setContent(s.Parole1[k] + kSeparatore + s.Parole3[k]);
+    } else {
+        const int k = s.random.wholeNumber(s.NumeroParole2);
+        text1_->setContent(s.Parole2[k] + kSeparatore + s.Parole4[k]);
+    }
+}
+
+void Form3SinonimiContrari::Bottone1_Click() {
+    rispondi(kSinonimi, bottone1_);
+}
+
+void Form3SinonimiContrari::Bottone2_Click() {
+    rispondi(kContrari, bottone2_);
+}
+
+void Form3SinonimiContrari::rispondi(qint16 tipoScelto, QPushButton* premuto) {
+    if (stato().Estratto != tipoScelto) {
+        RispostaErrata();
+        return;
+    }
+    RispostaEsatta();
+    PassaAvanti(premuto);
+}
+
+void Form3SinonimiContrari::bloccaRisposte(QWidget* premuto) {
+    risposte_.blocca(premuto);
+}
+
+void Form3SinonimiContrari::riapriRisposte() {
+    risposte_.riapri(Colori::GrigioChiaro);
+}
+
+} // namespace vocario

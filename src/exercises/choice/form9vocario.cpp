@@ -1,0 +1,88 @@
+#include "form9vocario.h"
+
+#include "layouts/designs.h"
+#include "layouts/designtextbox.h"
+#include "layouts/twipsgeometry.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "wordlists/wordlistfiles.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace vocario {
+namespace {
+
+constexpr int kCampiPerVoce = 5;
+const QString kVuolDire = QStringLiteral("   vuol dire");
+
+} // namespace
+
+Form9Vocario::Form9Vocario() : ExerciseWindow(designForm9(), FrameTraits{}) {
+    text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
+    label3_ = control<QLabel>(QStringLiteral("Label3"));
+    for (int i = 0; i < kNumeroBottoni; ++i) {
+        bottone_[i] = member<QPushButton>(QStringLiteral("Bottone"), i);
+        connect(bottone_[i], &QPushButton::clicked, this, [this, i] { Bottone_Click(i); });
+    }
+    risposte_ = AnswerButtons({bottone_.begin(), bottone_.end()});
+}
+
+std::optional<QString> Form9Vocario::leggiElenco() {
+    const WordListReader reader(stato().cartellaProgramma);
+    qint16 numero = 0;
+    const WordListResult result =
+        leggiTabella(reader, WordListFile::Vocario, kCampiPerVoce, 1, TabellaVocario, numero);
+    if (!result.ok)
+        return result.error;
+    if (numero < 1)
+        return QStringLiteral("Il file testi/%1 non contiene nessuna voce.\n"
+                              "Per questo esercizio serve almeno una riga con cinque parti "
+                              "separate da virgole: la frase, la parola, il significato giusto "
+                              "e due significati sbagliati.")
+            .arg(WordListFile::Vocario);
+    stato().NumeroParole = numero;
+    return std::nullopt;
+}
+
+void Form9Vocario::PreparaTurno() {
+    CaricaColori();
+    const int riga = stato().random.wholeNumber(stato().NumeroParole);
+    ScombiccheraPosti();
+    const auto& voce = TabellaVocario[size_t(riga)];
+    text1_->setContent(voce[1]);
+    label3_->setText(voce[2] + kVuolDire);
+    for (int i = 0; i < kNumeroBottoni; ++i)
+        bottone_[i]->setText(voce[size_t(3 + i)]);
+}
+
+void Form9Vocario::ScombiccheraPosti() {
+    // Top 0 marks a button that has no place yet.
+    for (QPushButton* bottone : bottone_)
+        setTopTwips(bottone, 0);
+    for (int posto = 0; posto < kNumeroBottoni; ++posto) {
+        int j = stato().random.below(kNumeroBottoni);
+        while (topTwips(bottone_[j]) != 0)
+            j = (j + 1) % kNumeroBottoni;
+        setTopTwips(bottone_[j], kPrimoPosto + kDistanzaPosti * posto);
+    }
+}
+
+void Form9Vocario::Bottone_Click(int index) {
+    if (index != 0) {
+        RispostaErrata();
+        return;
+    }
+    RispostaEsatta();
+    PassaAvanti(bottone_[0]);
+}
+
+void Form9Vocario::bloccaRisposte(QWidget* premuto) {
+    risposte_.blocca(premuto);
+}
+
+void Form9Vocario::riapriRisposte() {
+    risposte_.riapri(Colori::FacciaBottone);
+}
+
+} // namespace vocario

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "answerbuttons.h"
+#include "shell/exercisewindow.h"
+#include "wordlists/wordtables.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace vocario {
+
+class DesignTextBox;
+
+/// "vocario": a sentence, the word or phrase it asks about, and three
+/// meanings on shuffled buttons; `Bottone(0)` always carries the right one.
+class Form9Vocario : public ExerciseWindow {
+    Q_OBJECT
+  public:
+    Form9Vocario();
+
+    /// Rows 1..100 of vocario.txt, fields 1..5 (row 0 and field 0 unused).
+    static constexpr int kRigheVocario = 101;
+    using Tabella = TextTable<kRigheVocario, 6>;
+
+    /// Where the three answer buttons stand after each deal (twips).
+    static constexpr int kNumeroBottoni = 3;
+    static constexpr int kPrimoPosto = 1785;
+    static constexpr int kDistanzaPosti = 800;
+
+    const Tabella& tabellaVocario() const { return TabellaVocario; }
+
+  protected:
+    std::optional<QString> leggiElenco() override;
+    void PreparaTurno() override;
+    void bloccaRisposte(QWidget* premuto) override;
+    void riapriRisposte() override;
+
+  private:
+    void ScombiccheraPosti();
+    void Bottone_Click(int index);
+
+    Tabella TabellaVocario;
+    DesignTextBox* text1_ = nullptr;
+    QLabel* label3_ = nullptr;
+    std::array<QPushButton*, kNumeroBottoni> bottone_{};
+    AnswerButtons risposte_;
+};
+
+} // namespace vocario
