@@ -2,18 +2,20 @@
 
 #include "choice/form3sinonimicontrari.h"
 #include "choice/form9vocario.h"
+#include "matching/form2sinonimi.h"
+#include "matching/form7gradi.h"
 
 namespace vocario {
 
 std::array<ExerciseFactory, 9> catalogoEsercizi() {
     return {
         /* Form1 abbina contrari */ nullptr,
-        /* Form2 abbina sinonimi */ nullptr,
+        /* Form2 abbina sinonimi */ [] { return new Form2Sinonimi; },
         /* Form3 sinonimi contrari */ [] { return new Form3SinonimiContrari; },
         /* Form4 parola che comprende le altre */ nullptr,
         /* Form5 abbina gradi */ nullptr,
         /* Form6 parola intrusa */ nullptr,
-        /* Form7 gradi */ nullptr,
+        /* Form7 gradi */ [] { return new Form7Gradi; },
         /* Form8 parola corretta */ nullptr,
         /* Form9 vocario */ [] { return new Form9Vocario; },
     };

@@ -1,0 +1,141 @@
+#include "form2sinonimi.h"
+
+#include "layouts/designlabel.h"
+#include "layouts/designs.h"
+#include "layouts/twipsgeometry.h"
+#include "layouts/widgetcolours.h"
+#include "matchdrops.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "wordlists/wordlistfiles.h"
+
+#include <algorithm>
+
+namespace vocario {
+namespace {
+
+// Row r of both columns has its top edge at kPrimaRiga + kPassoRiga * r.
+constexpr int kPrimaRiga = 100;
+constexpr int kPassoRiga = 950;
+// A drop label waiting for its synonym, and one already matched.
+constexpr double kPuntiInAttesa = 16;
+constexpr double kPuntiAbbinata = 14;
+
+int rigaTop(int r) {
+    return kPrimaRiga + kPassoRiga * r;
+}
+
+void setPointSize(QWidget* widget, double points) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+FrameTraits tratti() {
+    FrameTraits traits;
+    traits.hasSoundMenu = false;
+    traits.preparesOnActivation = true;
+    // On black the count captions and counts would vanish.
+    traits.whiteAfterWrong = {QStringLiteral("Label1"), QStringLiteral("Label5"),
+                              QStringLiteral("EtichettaEsatti"), QStringLiteral("EtichettaErrati")};
+    traits.darkenOnlyAfterBlack = true;
+    return traits;
+}
+
+} // namespace
+
+Form2Sinonimi::Form2Sinonimi() : ExerciseWindow(designForm2(), tratti()) {
+    for (int k = 0; k < kCoppie; ++k) {
+        label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
+        label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
+    }
+    connectMatchDrops(this, kCoppie, [this](int i, int source) { Label4_DragDrop(i, source); });
+}
+
+void Form2Sinonimi::primaDellaLettura() {
+    for (int k = 0; k < kCoppie; ++k)
+        setTopTwips(label4_[k], rigaTop(k));
+}
+
+std::optional<QString> Form2Sinonimi::LeggiParole() {
+    const WordListResult result =
+        leggiTabella(WordListReader(stato().cartellaProgramma), WordListFile::Sinonimi, 2, 1,
+                     TabellaSinonimi, NumeroSinonimi);
+    if (!result.ok)
+        return result.error;
+    return std::nullopt;
+}
+
+std::optional<QString> Form2Sinonimi::leggiElenco() {
+    if (std::optional<QString> problem = LeggiParole())
+        return problem;
+    // Seven different records are drawn for every item.
+    if (NumeroSinonimi < kCoppie)
+        return QStringLiteral("Il file testi/%1 contiene %2 coppie di sinonimi.\n"
+                              "Per questo esercizio ne servono almeno %3.")
+            .arg(WordListFile::Sinonimi)
+            .arg(NumeroSinonimi)
+            .arg(kCoppie);
+    return std::nullopt;
+}
+
+void Form2Sinonimi::PreparaTurno() {
+    for (DesignLabel* label : label4_) {
+        setPointSize(label, kPuntiInAttesa);
+        vocario::setBackColour(label, Colori::Bianco);
+    }
+    RandomGenerator& random = stato().random;
+    for (int k = 0; k < kCoppie; ++k) {
+        qint16 riga = 0;
+        do
+            riga = qint16(random.wholeNumber(NumeroSinonimi));
+        while (std::find(ParoleScelte.begin(), ParoleScelte.begin() + k, riga) !=
+               ParoleScelte.begin() + k);
+        ParoleScelte[k] = riga;
+    }
+    CaricaColori();
+    CoppieFatte = 0;
+    for (int k = 0; k < kCoppie; ++k)
+        label3_[k]->setText(TabellaSinonimi[ParoleScelte[k]][2]);
+    for (int k = 0; k < kCoppie; ++k)
+        label4_[k]->setText(TabellaSinonimi[ParoleScelte[k]][1]);
+    ScombiccheraPosti();
+}
+
+void Form2Sinonimi::ScombiccheraPosti() {
+    for (DesignLabel* label : label3_) {
+        setTopTwips(label, 0); // not yet placed
+        label->setEnabled(true);
+    }
+    for (int r = 0; r < kCoppie; ++r) {
+        int k = stato().random.below(kCoppie);
+        while (topTwips(label3_[k]) != 0)
+            k = (k + 1) % kCoppie;
+        setTopTwips(label3_[k], rigaTop(r));
+    }
+}
+
+void Form2Sinonimi::Label4_DragDrop(int i, int source) {
+    if (source == i)
+        abbinamentoGiusto(i);
+    else
+        RispostaErrata();
+}
+
+void Form2Sinonimi::abbinamentoGiusto(int i) {
+    DesignLabel* parola = label4_[i];
+    DesignLabel* trascinata = label3_[i];
+    const auto& riga = TabellaSinonimi[ParoleScelte[i]];
+    parola->setText(riga[1] + QStringLiteral(" - ") + riga[2]);
+    RipristinaSfondo();
+    setPointSize(parola, kPuntiAbbinata);
+    trascinata->setText(QString());
+    RispostaEsatta();
+    ++CoppieFatte;
+    vocario::setBackColour(parola, Colori::GialloPallido);
+    trascinata->setEnabled(false);
+    if (CoppieFatte == kCoppie)
+        PassaAvanti(trascinata);
+}
+
+} // namespace vocario

@@ -1,0 +1,82 @@
+#include "form7gradi.h"
+
+#include "layouts/designlabel.h"
+#include "layouts/designs.h"
+#include "layouts/twipsgeometry.h"
+#include "matchdrops.h"
+#include "shell/appstate.h"
+#include "wordlists/wordlistfiles.h"
+
+namespace vocario {
+namespace {
+
+// Left edges of the two words, the same as those of the places below them.
+constexpr int kLatoSinistro = 210;
+constexpr int kLatoDestro = 3570;
+
+} // namespace
+
+Form7Gradi::Form7Gradi() : ExerciseWindow(designForm7(), FrameTraits{}) {
+    for (int k = 0; k < kParole; ++k) {
+        label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
+        label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
+    }
+    connectMatchDrops(this, kParole, [this](int i, int source) { Label4_DragDrop(i, source); });
+}
+
+std::optional<QString> Form7Gradi::leggiElenco() {
+    AppState& s = stato();
+    const WordListResult result =
+        leggiDueCampi(WordListReader(s.cartellaProgramma), WordListFile::Gradi, s.Parole1,
+                      s.Parole2, s.NumeroParole);
+    if (!result.ok)
+        return result.error;
+    // With no record the deal would show words this list never held.
+    if (s.NumeroParole < 1)
+        return QStringLiteral("Il file testi/%1 non contiene nessuna coppia di parole.\n"
+                              "Per questo esercizio ne serve almeno una.")
+            .arg(WordListFile::Gradi);
+    return std::nullopt;
+}
+
+void Form7Gradi::PreparaTurno() {
+    AppState& s = stato();
+    CoppieFatte = 0;
+    CaricaColori();
+    const int k = s.random.wholeNumber(s.NumeroParole);
+    s.Estratto = qint16(k);
+    label3_[0]->setText(s.Parole1[size_t(k)]);
+    label3_[1]->setText(s.Parole2[size_t(k)]);
+    for (DesignLabel* label : label3_)
+        label->setEnabled(true);
+    const int lato = s.random.wholeNumber(2);
+    s.Estratto = qint16(lato);
+    const bool menoASinistra = lato == 1;
+    setLeftTwips(label3_[0], menoASinistra ? kLatoSinistro : kLatoDestro);
+    setLeftTwips(label3_[1], menoASinistra ? kLatoDestro : kLatoSinistro);
+    for (DesignLabel* label : label4_)
+        label->setText(QString());
+}
+
+void Form7Gradi::Label4_DragDrop(int i, int source) {
+    if (source == i)
+        parolaAlSuoPosto(i);
+    else
+        RispostaErrata();
+}
+
+void Form7Gradi::parolaAlSuoPosto(int i) {
+    DesignLabel* trascinata = label3_[i];
+    // Shows the items finished so far: this item counts only once complete.
+    RispostaEsatta(false);
+    ++CoppieFatte;
+    label4_[i]->setText(trascinata->text());
+    trascinata->setText(QString());
+    trascinata->setEnabled(false);
+    if (CoppieFatte == kParole) {
+        PassaAvanti(trascinata);
+        aggiungiEsatto();
+    }
+}
+
+} // namespace vocario

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/exercisewindow.h"
+
+#include <array>
+
+namespace vocario {
+
+class DesignLabel;
+
+/// Intensity ordering ("gradi"): the two words of one record of gradi.txt
+/// are dragged to their places over "meno intenso" and "più intenso". The
+/// right-answer count grows once per finished item.
+class Form7Gradi : public ExerciseWindow {
+    Q_OBJECT
+  public:
+    /// Words, and places, of one item.
+    static constexpr int kParole = 2;
+
+    Form7Gradi();
+
+  protected:
+    std::optional<QString> leggiElenco() override;
+    void PreparaTurno() override;
+
+  private:
+    void Label4_DragDrop(int i, int source);
+    void parolaAlSuoPosto(int i);
+
+    qint16 CoppieFatte = 0;
+    std::array<DesignLabel*, kParole> label3_{};
+    std::array<DesignLabel*, kParole> label4_{};
+};
+
+} // namespace vocario

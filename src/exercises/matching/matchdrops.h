@@ -1,0 +1,19 @@
+#pragma once
+
+#include <functional>
+
+namespace vocario {
+
+class VocarioWindow;
+
+/// Called with the index i of the drop label Label4(i) and the index k of the
+/// dragged label Label3(k).
+using MatchDropHandler = std::function<void(int target, int source)>;
+
+/// Makes Label4(0)..Label4(count - 1) of `window` accept drops and passes each
+/// drop of a Label3 member of the same window to `handler`. A drop that names
+/// anything else, or a Label3 member already placed (disabled, so the pupil
+/// cannot pick it up), is ignored.
+void connectMatchDrops(VocarioWindow* window, int count, MatchDropHandler handler);
+
+} // namespace vocario
