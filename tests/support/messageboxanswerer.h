@@ -9,7 +9,7 @@ namespace vocario::testing {
 /// with the given text ("Sì", "No", "OK") as soon as the box is open, and
 /// records what the box said.
 class MessageBoxAnswerer {
-public:
+  public:
     /// Queues one answer; boxes are answered in the order queued.
     void answerNext(const QString& buttonText);
     /// Texts of the boxes answered so far.
@@ -18,7 +18,7 @@ public:
     QStringList titles() const { return titles_; }
     int pending() const { return int(queued_.size()); }
 
-private:
+  private:
     void tryAnswer();
 
     QStringList queued_;

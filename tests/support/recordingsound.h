@@ -8,7 +8,7 @@ namespace vocario::testing {
 
 /// Records the sounds the program asks for instead of playing them.
 class RecordingSoundOutput : public SoundOutput {
-public:
+  public:
     void play(const QString& wavPath) override { played.append(wavPath); }
     /// File names only ("si3.wav", "no.wav"), in order.
     QStringList playedNames() const;

@@ -19,8 +19,12 @@ ScriptedRandomSource* scriptRandom(QList<float> values) {
     return raw;
 }
 
-float pickIndex(int j, int n) { return (float(j) + 0.5f) / float(n); }
+float pickIndex(int j, int n) {
+    return (float(j) + 0.5f) / float(n);
+}
 
-float pickWhole(int k, int n) { return pickIndex(k - 1, n); }
+float pickWhole(int k, int n) {
+    return pickIndex(k - 1, n);
+}
 
 } // namespace vocario::testing

@@ -9,13 +9,13 @@ namespace vocario::testing {
 /// A random source that gives the values a test scripted, in order. Running
 /// out of values is a test error and stops the test program.
 class ScriptedRandomSource : public RandomSource {
-public:
+  public:
     explicit ScriptedRandomSource(QList<float> values) : values_(std::move(values)) {}
     float next() override;
     void append(const QList<float>& values) { values_.append(values); }
     int remaining() const { return int(values_.size() - position_); }
 
-private:
+  private:
     QList<float> values_;
     qsizetype position_ = 0;
 };

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 #ifndef VOCARIO_SOURCE_DIR
@@ -19,6 +20,7 @@ namespace vocario::testing {
 TestEnvironment::TestEnvironment() {
     closeAllWindows();
     stato().reset();
+    stato().random.seedFromClock();
     stato().cartellaProgramma = dir_.path();
     QDir(dir_.path()).mkdir(QStringLiteral("testi"));
     sound = installRecordingSound();
@@ -61,9 +63,14 @@ QList<QWidget*> TestEnvironment::visibleWindows() {
 
 void TestEnvironment::closeAllWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Popup menus are top-level too but belong to their window: take only
+    // the windows, and guard against one deleting another.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (!widget->parentWidget())
-            delete widget;
+            windows.append(widget);
+    for (const QPointer<QWidget>& window : std::as_const(windows))
+        delete window.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -16,7 +16,7 @@ namespace vocario::testing {
 /// a recorded (not real) end of the program, every window of an earlier
 /// test gone, and the nine real exercise windows behind the menu.
 class TestEnvironment {
-public:
+  public:
     TestEnvironment();
     ~TestEnvironment();
 
@@ -36,7 +36,7 @@ public:
     /// Deletes every top-level window and runs pending deletions.
     static void closeAllWindows();
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -1,0 +1,108 @@
+#pragma once
+
+// Helpers shared by the drag-and-match tests: opening a window, scripting a
+// deal, and dropping a label the way a real drag delivers it.
+
+#include "testenvironment.h"
+
+#include "exercises/matching/dragmatchwindow.h"
+#include "layouts/designlabel.h"
+#include "layouts/dragpayload.h"
+#include "shell/navigazione.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QtTest>
+#include <memory>
+
+namespace vocario::testing {
+
+/// Opens exercise window `numero` as the menu would and returns it.
+inline DragMatchWindow* openDragMatch(int numero) {
+    if (!Navigazione::apriEsercizio(numero, nullptr))
+        return nullptr;
+    const QList<QWidget*> windows = TestEnvironment::visibleWindows();
+    return windows.size() == 1 ? qobject_cast<DragMatchWindow*>(windows.first()) : nullptr;
+}
+
+inline DesignLabel* label3(const VocarioWindow* w, int k) {
+    return w->member<DesignLabel>(QStringLiteral("Label3"), k);
+}
+inline DesignLabel* label4(const VocarioWindow* w, int k) {
+    return w->member<DesignLabel>(QStringLiteral("Label4"), k);
+}
+inline QString text3(const VocarioWindow* w, int k) {
+    return label3(w, k)->text();
+}
+inline QString text4(const VocarioWindow* w, int k) {
+    return label4(w, k)->text();
+}
+
+/// The values that deal one item of a window that draws records one by one:
+/// palette slot `colour`, the record numbers as drawn (repeats included) out
+/// of `records`, then the label drawn for each row out of `rows`.
+inline QList<float> dealValues(int colour, const QList<int>& drawn, int records,
+                               const QList<int>& rowPicks) {
+    QList<float> values{pickWhole(colour, 18)};
+    for (int record : drawn)
+        values << pickWhole(record, records);
+    for (int pick : rowPicks)
+        values << pickIndex(pick, int(rowPicks.size()));
+    return values;
+}
+
+/// Records 1..n, each label in its own row.
+inline QList<int> upTo(int n) {
+    QList<int> values;
+    for (int i = 1; i <= n; ++i)
+        values << i;
+    return values;
+}
+inline QList<int> inOrder(int n) {
+    QList<int> values;
+    for (int i = 0; i < n; ++i)
+        values << i;
+    return values;
+}
+
+/// Delivers a drag of `payload` onto `target` as the platform does: an enter
+/// event, then the drop at the same place. Returns whether the drop was taken.
+inline bool deliverDrop(QWidget* target, QMimeData* payload) {
+    std::unique_ptr<QMimeData> mime(payload);
+    const QPointF at = QRectF(target->rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+/// Drops the label named `source` (for example "Label3(4)") on `target`.
+inline bool dropOn(QWidget* target, const QString& source) {
+    return deliverDrop(target, DragPayload::encode(source));
+}
+
+/// Drops Label3(source) on Label4(target) of the same window.
+inline bool drop(const VocarioWindow* w, int source, int target) {
+    return dropOn(label4(w, target), QStringLiteral("Label3(%1)").arg(source));
+}
+
+/// Drags the label named `source` over window `w` and drops it at `at`
+/// (window coordinates): the window passes it to the control that takes
+/// drops there, if any. Returns whether the drop was taken.
+inline bool dropThroughWindow(QWidget* w, QPoint at, const QString& source) {
+    std::unique_ptr<QMimeData> mime(DragPayload::encode(source));
+    QWindow* handle = w->windowHandle();
+    QDragEnterEvent enter(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace vocario::testing

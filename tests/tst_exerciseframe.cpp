@@ -1,0 +1,339 @@
+#include "messageboxanswerer.h"
+#include "testenvironment.h"
+
+#include "layouts/designs.h"
+#include "layouts/widgetcolours.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "shell/exercisewindow.h"
+#include "shell/formmenu.h"
+#include "shell/navigazione.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+namespace {
+
+/// A minimal exercise on Form1's design: it records what the frame asks of it.
+class ProbeExercise : public ExerciseWindow {
+  public:
+    explicit ProbeExercise(FrameTraits traits = {}, std::optional<QString> refusal = {})
+        : ExerciseWindow(designForm1(), std::move(traits)), refusal_(std::move(refusal)) {}
+
+    std::optional<QString> leggiElenco() override {
+        calls << QStringLiteral("leggi");
+        return refusal_;
+    }
+    void PreparaTurno() override {
+        calls << QStringLiteral("prepara");
+        CaricaColori();
+    }
+    void bloccaRisposte(QWidget* premuto) override {
+        calls << QStringLiteral("blocca:") + (premuto ? premuto->objectName() : QString());
+    }
+    void riapriRisposte() override { calls << QStringLiteral("riapri"); }
+
+    QStringList calls;
+
+  private:
+    std::optional<QString> refusal_;
+};
+
+QAction* action(QWidget* window, const char* name) {
+    return window->findChild<QAction*>(QLatin1String(name));
+}
+
+QString labelText(ExerciseWindow* window, const char* name) {
+    return window->control<QLabel>(QLatin1String(name))->text();
+}
+
+} // namespace
+
+class ExerciseFrameTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void loadShowsOrHidesAvantiAndZeroesTheCountLabels_data();
+    void loadShowsOrHidesAvantiAndZeroesTheCountLabels();
+    void menuBarHasTheExactCaptions();
+    void windowWithoutSoundMenuAlwaysPlays();
+    void rightAndWrongAnswersShowPictureCountAndSound();
+    void wrongAnswerBlackensAndRipristinaSfondoBringsAColourBack();
+    void whiteTextsTurnBlackWithTheNextColour();
+    void countsStopAtTheirLargestValue();
+    void passaAvantiWaitsWithLockOrDealsAtOnce();
+    void azzeraResetsCountsAndLabelsOnly();
+    void soundTickSilencesAndIsOnAgainInTheNextWindow();
+    void esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu();
+    void refusedWindowLeavesTheMenuWithTheReason();
+    void activationStepsRunOncePerOpening();
+    void everyMenuButtonOpensItsExerciseWindow();
+};
+
+void ExerciseFrameTest::loadShowsOrHidesAvantiAndZeroesTheCountLabels_data() {
+    QTest::addColumn<int>("attende");
+    QTest::newRow("waits for avanti") << -1;
+    QTest::newRow("moves on by itself") << 0;
+}
+
+void ExerciseFrameTest::loadShowsOrHidesAvantiAndZeroesTheCountLabels() {
+    QFETCH(int, attende);
+    TestEnvironment env;
+    stato().AttendeBottone = qint16(attende);
+    scriptRandom({pickWhole(4, 18)});
+    auto* window = new ProbeExercise;
+    QVERIFY(window->apri(nullptr));
+    QCOMPARE(window->calls, (QStringList{"leggi", "prepara"}));
+    QCOMPARE(window->avantiVisibile(), attende != 0);
+    QCOMPARE(window->bottoneAvanti()->isVisible(), attende != 0);
+    QVERIFY(!window->bottoneAvanti()->isEnabled());
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(window->backColour(), quint32(0x80C0FF));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(window->centralWidget()->size(), QSize(687, 513));
+    // Both pictures share one rectangle.
+    QCOMPARE(window->control(QStringLiteral("ComandoIconaSi"))->geometry(),
+             window->control(QStringLiteral("ComandoIconaNo"))->geometry());
+}
+
+void ExerciseFrameTest::menuBarHasTheExactCaptions() {
+    TestEnvironment env;
+    FrameTraits form8;
+    form8.informazioniBlanks = 10;
+    auto* window = new ProbeExercise(form8);
+    const QList<QAction*> items = window->menuBar()->actions();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items[0]->text(), QStringLiteral("Azzera conteggio          "));
+    QCOMPARE(items[1]->text(), QStringLiteral("Suono?          "));
+    QCOMPARE(items[2]->text(), QStringLiteral("Informazioni          "));
+    QCOMPARE(items[3]->text(), QStringLiteral("Esci"));
+    QCOMPARE(action(window, "mnuSuonoSi")->text(), QStringLiteral("sì"));
+    QVERIFY(action(window, "mnuSuonoSi")->isChecked());
+    QVERIFY(!action(window, "mnuSuonoNo")->isChecked());
+    QCOMPARE(ProbeExercise().menuBar()->actions()[2]->text(),
+             QStringLiteral("Informazioni           "));
+}
+
+void ExerciseFrameTest::windowWithoutSoundMenuAlwaysPlays() {
+    TestEnvironment env;
+    FrameTraits form2;
+    form2.hasSoundMenu = false;
+    auto* window = new ProbeExercise(form2);
+    QCOMPARE(window->menuBar()->actions().size(), 3);
+    QVERIFY(!action(window, "mnuSuonoSi"));
+    QVERIFY(window->suonoAttivo());
+    scriptRandom({pickWhole(2, 4)});
+    window->RispostaEsatta();
+    window->RispostaErrata();
+    QCOMPARE(env.sound->playedNames(), (QStringList{"si2.wav", "no.wav"}));
+}
+
+void ExerciseFrameTest::rightAndWrongAnswersShowPictureCountAndSound() {
+    TestEnvironment env;
+    auto* window = new ProbeExercise;
+    window->show();
+    QWidget* si = window->control(QStringLiteral("ComandoIconaSi"));
+    QWidget* no = window->control(QStringLiteral("ComandoIconaNo"));
+    scriptRandom({pickWhole(3, 4), pickWhole(1, 4)});
+    window->RispostaEsatta();
+    QVERIFY(si->isVisible());
+    QVERIFY(!no->isVisible());
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
+    window->RispostaErrata();
+    window->RispostaErrata();
+    QVERIFY(no->isVisible());
+    QVERIFY(!si->isVisible());
+    QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral(" 2"));
+    window->RispostaEsatta(false); // a count of finished items shows, unchanged
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(env.sound->playedNames(), (QStringList{"si3.wav", "no.wav", "no.wav", "si1.wav"}));
+}
+
+void ExerciseFrameTest::wrongAnswerBlackensAndRipristinaSfondoBringsAColourBack() {
+    TestEnvironment env;
+    auto* window = new ProbeExercise;
+    scriptRandom({pickWhole(6, 18)});
+    window->RipristinaSfondo(); // not black: no draw, no change
+    QCOMPARE(window->backColour(), quint32(0x0080FF));
+    window->RispostaErrata();
+    QCOMPARE(window->backColour(), Colori::Nero);
+    QCOMPARE(window->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
+    window->RipristinaSfondo();
+    QCOMPARE(window->backColour(), quint32(0xC0FFFF));
+}
+
+void ExerciseFrameTest::whiteTextsTurnBlackWithTheNextColour() {
+    TestEnvironment env;
+    FrameTraits form2;
+    form2.hasSoundMenu = false;
+    form2.whiteAfterWrong = {QStringLiteral("Label1"), QStringLiteral("EtichettaEsatti")};
+    auto* window = new ProbeExercise(form2);
+    QWidget* label1 = window->control(QStringLiteral("Label1"));
+    scriptRandom({pickWhole(1, 18)});
+    window->RispostaErrata();
+    QCOMPARE(foreColour(label1), Colori::Bianco);
+    QCOMPARE(foreColour(window->control(QStringLiteral("EtichettaEsatti"))), Colori::Bianco);
+    QCOMPARE(foreColour(window->control(QStringLiteral("Label2"))), Colori::Nero);
+    window->CaricaColori();
+    QCOMPARE(foreColour(label1), Colori::Nero);
+}
+
+void ExerciseFrameTest::countsStopAtTheirLargestValue() {
+    TestEnvironment env;
+    auto* window = new ProbeExercise;
+    window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
+    stato().NumeroEsatti = 32766;
+    stato().NumeroErrati = 32767;
+    window->RispostaEsatta();
+    window->RispostaEsatta();
+    window->RispostaErrata();
+    QCOMPARE(stato().NumeroEsatti, qint16(32767));
+    QCOMPARE(stato().NumeroErrati, qint16(32767));
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 32767"));
+    QCOMPARE(ExerciseWindow::testoConteggio(27), QStringLiteral(" 27"));
+}
+
+void ExerciseFrameTest::passaAvantiWaitsWithLockOrDealsAtOnce() {
+    TestEnvironment env;
+    stato().AttendeBottone = -1;
+    scriptRandom({pickWhole(1, 18), pickWhole(2, 18), pickWhole(3, 18), pickWhole(4, 18)});
+    auto* waiting = new ProbeExercise;
+    QVERIFY(waiting->apri(nullptr));
+    QWidget* pressed = waiting->control(QStringLiteral("Label4(2)"));
+    waiting->PassaAvanti(pressed);
+    QVERIFY(waiting->bottoneAvanti()->isEnabled());
+    QCOMPARE(waiting->calls.last(), QStringLiteral("blocca:Label4(2)"));
+    QTest::mouseClick(waiting->bottoneAvanti(), Qt::LeftButton);
+    QVERIFY(!waiting->bottoneAvanti()->isEnabled());
+    QCOMPARE(waiting->calls.mid(3), (QStringList{"riapri", "prepara"}));
+    QCOMPARE(waiting->backColour(), quint32(0x8080FF));
+
+    waiting->close();
+    stato().AttendeBottone = 0;
+    auto* moving = new ProbeExercise;
+    QVERIFY(moving->apri(nullptr));
+    moving->PassaAvanti(nullptr);
+    QCOMPARE(moving->calls, (QStringList{"leggi", "prepara", "prepara"}));
+    QVERIFY(!moving->bottoneAvanti()->isEnabled());
+    QVERIFY(moving->bottoneAvanti()->isHidden());
+}
+
+void ExerciseFrameTest::azzeraResetsCountsAndLabelsOnly() {
+    TestEnvironment env;
+    auto* window = new ProbeExercise;
+    window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
+    window->RispostaEsatta();
+    window->RispostaErrata();
+    action(window, "MenuAzzera")->trigger();
+    QCOMPARE(stato().NumeroEsatti, qint16(0));
+    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(window->backColour(), Colori::Nero); // the background stays as it was
+    window->RispostaEsatta();
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
+}
+
+void ExerciseFrameTest::soundTickSilencesAndIsOnAgainInTheNextWindow() {
+    TestEnvironment env;
+    auto* first = new ProbeExercise;
+    action(first, "mnuSuonoNo")->trigger();
+    QVERIFY(!action(first, "mnuSuonoSi")->isChecked());
+    QVERIFY(action(first, "mnuSuonoNo")->isChecked());
+    first->RispostaEsatta();
+    first->RispostaErrata();
+    QVERIFY(env.sound->played.isEmpty());
+    action(first, "mnuSuonoSi")->trigger();
+    QVERIFY(!action(first, "mnuSuonoNo")->isChecked());
+    first->close();
+    auto* second = new ProbeExercise;
+    QVERIFY(second->suonoAttivo());
+    second->RispostaErrata();
+    QCOMPARE(env.sound->playedNames(), QStringList{"no.wav"});
+}
+
+void ExerciseFrameTest::esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu() {
+    TestEnvironment env;
+    stato().AttendeBottone = 0;
+    auto* window = new ProbeExercise;
+    QVERIFY(window->apri(nullptr));
+    action(window, "mnuSuonoNo")->trigger();
+    window->RispostaEsatta();
+    window->RispostaErrata();
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("No"));
+    action(window, "mnuEsci")->trigger();
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Vuoi tornare al menù?")});
+    QVERIFY(window->isVisible());
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral(" 1"));
+
+    answerer.answerNext(QStringLiteral("Sì"));
+    action(window, "mnuEsci")->trigger();
+    QCOMPARE(stato().NumeroEsatti, qint16(0));
+    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QList<QWidget*> windows = TestEnvironment::visibleWindows();
+    QCOMPARE(windows.size(), 1);
+    auto* menu = qobject_cast<FormMenu*>(windows.first());
+    QVERIFY(menu);
+    QVERIFY(menu->member<QRadioButton>(QStringLiteral("Option1"), 0)->isChecked());
+}
+
+void ExerciseFrameTest::refusedWindowLeavesTheMenuWithTheReason() {
+    TestEnvironment env;
+    FormMenu* menu = Navigazione::mostraMenu(nullptr);
+    auto* window = new ProbeExercise({}, QStringLiteral("Non trovo il file testi/x.txt."));
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    QVERIFY(!window->apri(menu));
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Non trovo il file testi/x.txt.")});
+    QVERIFY(!window->isVisible());
+    QCOMPARE(window->calls, QStringList{"leggi"});
+    QVERIFY(menu->isVisible());
+    delete window;
+}
+
+void ExerciseFrameTest::activationStepsRunOncePerOpening() {
+    TestEnvironment env;
+    FrameTraits form2;
+    form2.preparesOnActivation = true;
+    auto* window = new ProbeExercise(form2);
+    QVERIFY(window->calls.isEmpty());
+    QVERIFY(window->apri(nullptr));
+    QCOMPARE(window->calls, (QStringList{"leggi", "prepara"}));
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    action(window, "MenuInformazioni")->trigger();
+    QCOMPARE(answerer.texts().size(), 1);
+    window->hide();
+    window->show();
+    QCOMPARE(window->calls, (QStringList{"leggi", "prepara"}));
+}
+
+void ExerciseFrameTest::everyMenuButtonOpensItsExerciseWindow() {
+    TestEnvironment env;
+    env.useShippedLists();
+    for (int command = 2; command <= 10; ++command) {
+        FormMenu* menu = Navigazione::mostraMenu(nullptr);
+        QTest::mouseClick(menu->control<QPushButton>(QStringLiteral("Command%1").arg(command)),
+                          Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QList<QWidget*> windows = TestEnvironment::visibleWindows();
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(windows.first()->objectName(), QStringLiteral("Form%1").arg(command - 1));
+        QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Form2"));
+        TestEnvironment::closeAllWindows();
+    }
+}
+
+QTEST_MAIN(ExerciseFrameTest)
+#include "tst_exerciseframe.moc"

@@ -1,0 +1,294 @@
+#include "messageboxanswerer.h"
+#include "testenvironment.h"
+
+#include "layouts/designlabel.h"
+#include "layouts/dragpayload.h"
+#include "layouts/twipsgeometry.h"
+#include "layouts/widgetcolours.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "shell/exercisewindow.h"
+#include "shell/navigazione.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+namespace {
+
+const QString kGradi = QStringLiteral("tiepido,caldo\n"
+                                      "fresco,freddo\n"
+                                      "simpatico,adorabile\n");
+
+ExerciseWindow* apriForm7() {
+    if (!Navigazione::apriEsercizio(7, nullptr))
+        return nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("Form7") && widget->isVisible())
+            return qobject_cast<ExerciseWindow*>(widget);
+    return nullptr;
+}
+
+DesignLabel* label(ExerciseWindow* window, const char* array, int k) {
+    return window->member<DesignLabel>(QLatin1String(array), k);
+}
+
+QString esatti(ExerciseWindow* window) {
+    return window->etichettaEsatti()->text();
+}
+
+// Delivers a drop as a real drag would: enter, then drop, with the payload.
+void rilascia(ExerciseWindow* window, int place, int word) {
+    QWidget* target = label(window, "Label4", place);
+    std::unique_ptr<QMimeData> mime(DragPayload::encode(QStringLiteral("Label3(%1)").arg(word)));
+    const QPoint centre = target->rect().center();
+    QDragEnterEvent enter(centre, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(centre), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+// One deal: colour slot, record, side (1: Label3(0) on the left).
+QList<float> turno(int colour, int record, int side) {
+    return {pickWhole(colour, 18), pickWhole(record, 3), pickWhole(side, 2)};
+}
+
+} // namespace
+
+class IntensityOrderingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void dealShowsOneRecordOnTheDrawnSides_data();
+    void dealShowsOneRecordOnTheDrawnSides();
+    void countGrowsOncePerItemAndShowsTheItemsBefore_data();
+    void countGrowsOncePerItemAndShowsTheItemsBefore();
+    void theIndexDecidesWhereverTheWordStands();
+    void wrongDropsKeepTheBackgroundBlackUntilTheNextItem();
+    void soundOffSilencesWithoutDrawing();
+    void listsWithoutARecordAreRefused_data();
+    void listsWithoutARecordAreRefused();
+};
+
+void IntensityOrderingTest::dealShowsOneRecordOnTheDrawnSides_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("leftOfLess");
+    QTest::addColumn<int>("leftOfMore");
+    QTest::newRow("less intense on the left") << 1 << 210 << 3570;
+    QTest::newRow("less intense on the right") << 2 << 3570 << 210;
+}
+
+void IntensityOrderingTest::dealShowsOneRecordOnTheDrawnSides() {
+    QFETCH(int, side);
+    QFETCH(int, leftOfLess);
+    QFETCH(int, leftOfMore);
+    TestEnvironment env;
+    env.writeList(QStringLiteral("gradi.txt"), kGradi);
+    ScriptedRandomSource* random = scriptRandom(turno(9, 3, side));
+    ExerciseWindow* window = apriForm7();
+    QVERIFY(window);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(window->backColour(), quint32(0x80FF80));
+    QCOMPARE(stato().NumeroParole, qint16(3));
+    QCOMPARE(stato().Estratto, qint16(side)); // the side replaced the record
+    QCOMPARE(label(window, "Label3", 0)->text(), QStringLiteral("simpatico"));
+    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("adorabile"));
+    QCOMPARE(leftTwips(label(window, "Label3", 0)), leftOfLess);
+    QCOMPARE(leftTwips(label(window, "Label3", 1)), leftOfMore);
+    for (int k = 0; k < 2; ++k) {
+        QCOMPARE(topTwips(label(window, "Label3", k)), 840);
+        QVERIFY(label(window, "Label3", k)->isEnabled());
+        QVERIFY(label(window, "Label3", k)->isDraggable());
+        QCOMPARE(label(window, "Label4", k)->text(), QString());
+        QCOMPARE(backColour(label(window, "Label4", k)), Colori::GialloPallido);
+        QVERIFY(label(window, "Label4", k)->acceptDrops());
+    }
+    QCOMPARE(leftTwips(label(window, "Label4", 0)), 210);
+    QCOMPARE(leftTwips(label(window, "Label4", 1)), 3570);
+    QCOMPARE(esatti(window), QStringLiteral("0"));
+    QCOMPARE(window->etichettaErrati()->text(), QStringLiteral("0"));
+    QCOMPARE(window->control<QLabel>(QStringLiteral("Label5"))->text(),
+             QStringLiteral("meno intenso") + QString(37, u' ') + QStringLiteral("più intenso"));
+}
+
+void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore_data() {
+    QTest::addColumn<int>("attende");
+    QTest::newRow("waits for avanti") << -1;
+    QTest::newRow("moves on by itself") << 0;
+}
+
+void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
+    QFETCH(int, attende);
+    TestEnvironment env;
+    stato().AttendeBottone = qint16(attende);
+    env.writeList(QStringLiteral("gradi.txt"), kGradi);
+    ScriptedRandomSource* random = scriptRandom(turno(1, 1, 1));
+    ExerciseWindow* window = apriForm7();
+    QVERIFY(window);
+    QPushButton* avanti = window->bottoneAvanti();
+    QCOMPARE(avanti->isVisible(), attende != 0);
+
+    random->append({pickWhole(2, 4)});
+    rilascia(window, 1, 1);
+    QCOMPARE(esatti(window), QStringLiteral(" 0"));
+    QCOMPARE(stato().NumeroEsatti, qint16(0));
+    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("caldo"));
+    QCOMPARE(label(window, "Label3", 1)->text(), QString());
+    QVERIFY(!label(window, "Label3", 1)->isEnabled());
+    QVERIFY(window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
+
+    random->append({pickWhole(4, 4)});
+    const QList<float> secondo = turno(12, 2, 2);
+    if (attende == 0)
+        random->append(secondo);
+    rilascia(window, 0, 0);
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(esatti(window), QStringLiteral(" 0"));
+    if (attende != 0) {
+        QVERIFY(avanti->isEnabled());
+        QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("tiepido"));
+        QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("caldo"));
+        QVERIFY(!label(window, "Label3", 0)->isEnabled());
+        random->append(secondo);
+        QTest::mouseClick(avanti, Qt::LeftButton);
+        QVERIFY(!avanti->isEnabled());
+    }
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(window->backColour(), quint32(0xFFFF00));
+    QCOMPARE(label(window, "Label3", 0)->text(), QStringLiteral("fresco"));
+    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("freddo"));
+    QCOMPARE(leftTwips(label(window, "Label3", 0)), 3570);
+    QCOMPARE(label(window, "Label4", 0)->text(), QString());
+    QCOMPARE(label(window, "Label4", 1)->text(), QString());
+    QVERIFY(label(window, "Label3", 0)->isEnabled());
+    QVERIFY(label(window, "Label3", 1)->isEnabled());
+    QCOMPARE(esatti(window), QStringLiteral(" 0"));
+
+    random->append({pickWhole(1, 4), pickWhole(3, 4)});
+    random->append(turno(5, 1, 1));
+    rilascia(window, 0, 0);
+    QCOMPARE(esatti(window), QStringLiteral(" 1"));
+    rilascia(window, 1, 1);
+    QCOMPARE(stato().NumeroEsatti, qint16(2));
+    QCOMPARE(esatti(window), QStringLiteral(" 1"));
+    if (attende != 0) {
+        QCOMPARE(random->remaining(), 3);
+        QTest::mouseClick(avanti, Qt::LeftButton);
+    }
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(env.sound->playedNames(), (QStringList{"si2.wav", "si4.wav", "si1.wav", "si3.wav"}));
+    QCOMPARE(stato().NumeroErrati, qint16(0));
+}
+
+void IntensityOrderingTest::theIndexDecidesWhereverTheWordStands() {
+    TestEnvironment env;
+    // Both words equal: only the index tells them apart.
+    env.writeList(QStringLiteral("gradi.txt"), QStringLiteral("grande,grande\n"));
+    ScriptedRandomSource* random = scriptRandom({pickWhole(3, 18), 0.9f, pickWhole(2, 2)});
+    ExerciseWindow* window = apriForm7();
+    QVERIFY(window);
+    QCOMPARE(random->remaining(), 0);
+    // Label3(1) stands on the left, over the "meno intenso" place.
+    QCOMPARE(leftTwips(label(window, "Label3", 1)), 210);
+    rilascia(window, 0, 1);
+    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(label(window, "Label4", 0)->text(), QString());
+    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("grande"));
+    QVERIFY(label(window, "Label3", 1)->isEnabled());
+    QCOMPARE(leftTwips(label(window, "Label3", 1)), 210);
+    random->append({pickWhole(1, 4)});
+    rilascia(window, 1, 1);
+    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("grande"));
+    // A filled place takes no other word.
+    rilascia(window, 1, 0);
+    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("grande"));
+    QCOMPARE(label(window, "Label3", 0)->text(), QStringLiteral("grande"));
+    // The placed word cannot be dropped again.
+    rilascia(window, 1, 1);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "si1.wav", "no.wav"}));
+}
+
+void IntensityOrderingTest::wrongDropsKeepTheBackgroundBlackUntilTheNextItem() {
+    TestEnvironment env;
+    stato().AttendeBottone = -1;
+    env.writeList(QStringLiteral("gradi.txt"), kGradi);
+    ScriptedRandomSource* random = scriptRandom(turno(7, 2, 1));
+    ExerciseWindow* window = apriForm7();
+    QVERIFY(window);
+    rilascia(window, 1, 0);
+    QCOMPARE(window->backColour(), Colori::Nero);
+    QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 1"));
+    QVERIFY(window->control(QStringLiteral("ComandoIconaNo"))->isVisible());
+    QVERIFY(!window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
+    // Texts keep their colours on black in this window.
+    QCOMPARE(foreColour(window->control(QStringLiteral("Label1"))), Colori::Nero);
+    QCOMPARE(foreColour(window->etichettaErrati()), Colori::Nero);
+
+    random->append({pickWhole(1, 4), pickWhole(2, 4)});
+    rilascia(window, 0, 0);
+    rilascia(window, 1, 1);
+    QCOMPARE(random->remaining(), 0); // no colour drawn by the right drops
+    QCOMPARE(window->backColour(), Colori::Nero);
+    QVERIFY(window->bottoneAvanti()->isEnabled());
+    QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 1"));
+
+    random->append(turno(13, 3, 1));
+    QTest::mouseClick(window->bottoneAvanti(), Qt::LeftButton);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(window->backColour(), quint32(0xFFC0C0));
+}
+
+void IntensityOrderingTest::soundOffSilencesWithoutDrawing() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("gradi.txt"), kGradi);
+    ScriptedRandomSource* random = scriptRandom(turno(2, 1, 2));
+    ExerciseWindow* window = apriForm7();
+    QVERIFY(window);
+    window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
+    rilascia(window, 0, 1);
+    rilascia(window, 0, 0);
+    QCOMPARE(random->remaining(), 0);
+    QVERIFY(env.sound->played.isEmpty());
+    QCOMPARE(esatti(window), QStringLiteral(" 0"));
+    QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 1"));
+    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("tiepido"));
+}
+
+void IntensityOrderingTest::listsWithoutARecordAreRefused_data() {
+    QTest::addColumn<QString>("contenuto");
+    QTest::addColumn<QString>("messaggio");
+    QTest::newRow("empty") << QString()
+                           << QStringLiteral("Il file testi/gradi.txt non contiene nessuna coppia "
+                                             "di parole.\nPer questo esercizio ne serve almeno "
+                                             "una.");
+    QTest::newRow("one field only")
+        << QStringLiteral("tiepido\n") << QStringLiteral("finisce a metà di una voce");
+    QTest::newRow("missing") << QStringLiteral("(none)")
+                             << QStringLiteral("Non trovo il file testi/gradi.txt");
+}
+
+void IntensityOrderingTest::listsWithoutARecordAreRefused() {
+    QFETCH(QString, contenuto);
+    QFETCH(QString, messaggio);
+    TestEnvironment env;
+    if (contenuto != QLatin1String("(none)"))
+        env.writeList(QStringLiteral("gradi.txt"), contenuto);
+    ScriptedRandomSource* random = scriptRandom({0.5f});
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    QVERIFY(!Navigazione::apriEsercizio(7, nullptr));
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Vocario")});
+    QVERIFY2(answerer.texts().value(0).contains(messaggio), qPrintable(answerer.texts().value(0)));
+    QVERIFY(TestEnvironment::visibleWindows().isEmpty());
+    QCOMPARE(random->remaining(), 1);
+}
+
+QTEST_MAIN(IntensityOrderingTest)
+#include "tst_intensityordering.moc"

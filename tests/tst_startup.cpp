@@ -1,0 +1,183 @@
+#include "messageboxanswerer.h"
+#include "testenvironment.h"
+
+#include "layouts/widgetcolours.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "shell/formavvio.h"
+#include "shell/formmenu.h"
+#include "shell/messaggi.h"
+#include "shell/navigazione.h"
+#include "shell/suoni.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startScreenWaitsForAvantiAndTakesAPaletteColour();
+    void avvioReplacesTheStartScreenWithTheMenu();
+    void menuOptionsFollowTheAutoAdvanceFlagAcrossRebuilds();
+    void menuEsciAnsweredNoChangesNothingAndSiEndsTheProgram();
+    void closingTheOnlyWindowEndsTheProgramWithoutAQuestion();
+    void paletteGivesSeventeenColoursWithPaleMagentaTwiceAsOften();
+    void paletteSlotFollowsTheDrawnValue();
+    void rightAnswerSoundIsOneOfFourByTheDraw();
+    void informationBoxHasItsFourLines();
+};
+
+void StartupTest::startScreenWaitsForAvantiAndTakesAPaletteColour() {
+    TestEnvironment env;
+    stato().AttendeBottone = 0;
+    scriptRandom({pickWhole(12, 18)});
+    auto* start = new FormAvvio;
+    QCOMPARE(start->objectName(), QStringLiteral("FormAvvio"));
+    QCOMPARE(start->windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(stato().AttendeBottone, qint16(-1));
+    QCOMPARE(start->backColour(), quint32(0xFFFF00));
+    QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 0)->text(),
+             QStringLiteral("Tralvoci"));
+    QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 1)->text(),
+             QStringLiteral("Scrivellini"));
+    QCOMPARE(start->control<QPushButton>(QStringLiteral("BottoneAvvio"))->text(),
+             QStringLiteral("Avvio"));
+    QVERIFY(!start->control<QPushButton>(QStringLiteral("BottoneAvvio"))->icon().isNull());
+}
+
+void StartupTest::avvioReplacesTheStartScreenWithTheMenu() {
+    TestEnvironment env;
+    scriptRandom({pickWhole(1, 18), pickWhole(9, 18)});
+    auto* start = new FormAvvio;
+    start->show();
+    QTest::mouseClick(start->control<QPushButton>(QStringLiteral("BottoneAvvio")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QList<QWidget*> windows = TestEnvironment::visibleWindows();
+    QCOMPARE(windows.size(), 1);
+    auto* menu = qobject_cast<FormMenu*>(windows.first());
+    QVERIFY(menu);
+    QCOMPARE(menu->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(menu->backColour(), quint32(0x80FF80));
+    for (int command = 1; command <= 10; ++command)
+        QVERIFY(menu->control<QPushButton>(QStringLiteral("Command%1").arg(command)));
+    QCOMPARE(menu->control<QPushButton>(QStringLiteral("Command5"))->text(),
+             QStringLiteral("parola che comprende le altre"));
+}
+
+void StartupTest::menuOptionsFollowTheAutoAdvanceFlagAcrossRebuilds() {
+    TestEnvironment env;
+    stato().AttendeBottone = -1;
+    scriptRandom({pickWhole(3, 18), pickWhole(16, 18), pickWhole(5, 18)});
+    FormMenu* menu = Navigazione::mostraMenu(nullptr);
+    auto* continua = menu->member<QRadioButton>(QStringLiteral("Option1"), 0);
+    auto* attende = menu->member<QRadioButton>(QStringLiteral("Option1"), 1);
+    QVERIFY(attende->isChecked());
+    QVERIFY(!continua->isChecked());
+    QCOMPARE(continua->text(), QStringLiteral("prosegue automaticamente  negli esercizi"));
+    QCOMPARE(backColour(continua), menu->backColour());
+    QCOMPARE(backColour(attende), quint32(0x0000FF));
+
+    QTest::mouseClick(continua, Qt::LeftButton);
+    QCOMPARE(stato().AttendeBottone, qint16(0));
+    QTest::mouseClick(continua, Qt::LeftButton); // already selected: unchanged
+    QCOMPARE(stato().AttendeBottone, qint16(0));
+
+    FormMenu* rebuilt = Navigazione::mostraMenu(menu);
+    QCOMPARE(rebuilt->backColour(), quint32(0xE0E0E0));
+    QVERIFY(rebuilt->member<QRadioButton>(QStringLiteral("Option1"), 0)->isChecked());
+    QCOMPARE(backColour(rebuilt->member(QStringLiteral("Option1"), 1)), quint32(0xE0E0E0));
+    QTest::mouseClick(rebuilt->member<QRadioButton>(QStringLiteral("Option1"), 1), Qt::LeftButton);
+    QCOMPARE(stato().AttendeBottone, qint16(-1));
+    QCOMPARE(Navigazione::mostraMenu(rebuilt)
+                 ->member<QRadioButton>(QStringLiteral("Option1"), 1)
+                 ->isChecked(),
+             true);
+}
+
+void StartupTest::menuEsciAnsweredNoChangesNothingAndSiEndsTheProgram() {
+    TestEnvironment env;
+    scriptRandom({pickWhole(7, 18)});
+    FormMenu* menu = Navigazione::mostraMenu(nullptr);
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("No"));
+    QTest::mouseClick(menu->control<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Vuoi uscire dal programma?")});
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Vocario")});
+    QCOMPARE(env.endRequests, 0);
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->backColour(), quint32(0x00FFFF));
+
+    answerer.answerNext(QStringLiteral("Sì"));
+    QTest::mouseClick(menu->control<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(env.endRequests, 1);
+}
+
+void StartupTest::closingTheOnlyWindowEndsTheProgramWithoutAQuestion() {
+    TestEnvironment env;
+    // The event loop of the program ends when its only window is closed.
+    auto runUntilClosed = [](QWidget* window) {
+        window->show();
+        QTimer::singleShot(0, window, &QWidget::close);
+        QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+        return QApplication::exec();
+    };
+    QCOMPARE(runUntilClosed(new FormAvvio), 0);
+    QCOMPARE(runUntilClosed(Navigazione::mostraMenu(nullptr)), 0);
+    QCOMPARE(env.endRequests, 0); // no "Vuoi uscire" question on the way
+}
+
+void StartupTest::paletteGivesSeventeenColoursWithPaleMagentaTwiceAsOften() {
+    TestEnvironment env;
+    // Every value on a fine grid over [0, 1) once: each slot gets its share.
+    const int steps = 18 * 1000;
+    QList<float> grid;
+    for (int i = 0; i < steps; ++i)
+        grid.append((float(i) + 0.5f) / float(steps));
+    scriptRandom(grid);
+    QMap<quint32, int> seen;
+    for (int i = 0; i < steps; ++i)
+        ++seen[Colori::estrai(stato().random)];
+    QCOMPARE(seen.size(), 17);
+    QVERIFY(!seen.contains(Colori::Nero));
+    QCOMPARE(seen.value(0xFFC0FF), 2000);
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+        if (it.key() != 0xFFC0FF)
+            QCOMPARE(it.value(), 1000);
+}
+
+void StartupTest::paletteSlotFollowsTheDrawnValue() {
+    TestEnvironment env;
+    scriptRandom({0.0f, 0.99999994f, 0.5f, 1.0f / 18.0f});
+    QCOMPARE(Colori::estrai(stato().random), quint32(0xC0C0FF)); // slot 1
+    QCOMPARE(Colori::estrai(stato().random), quint32(0xFF00FF)); // slot 18
+    QCOMPARE(Colori::estrai(stato().random), quint32(0x00C000)); // slot 10
+    QCOMPARE(Colori::estrai(stato().random), quint32(0x8080FF)); // slot 2
+}
+
+void StartupTest::rightAnswerSoundIsOneOfFourByTheDraw() {
+    TestEnvironment env;
+    scriptRandom({0.0f, 0.3f, 0.6f, 0.99f});
+    for (int i = 0; i < 4; ++i)
+        Suoni::SuonoEsatto();
+    Suoni::SuonoErrato();
+    QCOMPARE(env.sound->playedNames(),
+             (QStringList{"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"}));
+    QVERIFY(env.sound->played.first().startsWith(env.folder() + QStringLiteral("/suoni/")));
+}
+
+void StartupTest::informationBoxHasItsFourLines() {
+    const QStringList lines = Messaggi::testoInformazioni().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].endsWith(QStringLiteral("  ")));
+    QCOMPARE(lines[1], u' ' + QString(23, u'-') + u' ');
+    QVERIFY(lines[3].startsWith(QStringLiteral("mail: ")));
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"

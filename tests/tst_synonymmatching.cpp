@@ -1,0 +1,421 @@
+#include "messageboxanswerer.h"
+#include "testenvironment.h"
+
+#include "layouts/designlabel.h"
+#include "layouts/dragpayload.h"
+#include "layouts/twipsgeometry.h"
+#include "layouts/widgetcolours.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "shell/exercisewindow.h"
+#include "shell/navigazione.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+namespace {
+
+// Nine records; the last holds a comma inside quotes.
+const QString kSinonimi = QStringLiteral("allegro,contento\n"
+                                         "veloce,rapido\n"
+                                         "bello,grazioso\n"
+                                         "casa,abitazione\n"
+                                         "paura,timore\n"
+                                         "strada,via\n"
+                                         "iniziare,cominciare\n"
+                                         "finire,terminare\n"
+                                         "calmo,\"tranquillo, sereno\"\n");
+
+// The first deal of every test: rows 3, 5, 1, 9, 2, 7, 4 (two repeated draws
+// are drawn again), colour slot 12 (cyan), then the shuffle of the synonyms.
+const QList<float> kPrimoTurno = {
+    pickWhole(3, 9), pickWhole(3, 9), pickWhole(5, 9), pickWhole(1, 9), pickWhole(9, 9),
+    pickWhole(1, 9), pickWhole(2, 9), pickWhole(7, 9), pickWhole(4, 9), pickWhole(12, 18),
+    pickIndex(6, 7), pickIndex(6, 7), pickIndex(0, 7), pickIndex(3, 7), pickIndex(2, 7),
+    pickIndex(2, 7), pickIndex(4, 7)};
+const QStringList kParole = {"bello", "paura", "allegro", "calmo", "veloce", "iniziare", "casa"};
+const QStringList kSinonimiScelti = {"grazioso", "timore",     "contento",  "tranquillo, sereno",
+                                     "rapido",   "cominciare", "abitazione"};
+// Where the shuffle above puts Label3(0)..Label3(6).
+const QList<int> kTopSinonimi = {1050, 2000, 3900, 2950, 4850, 5800, 100};
+
+const QStringList kEtichetteConteggi = {"Label1", "Label5", "EtichettaEsatti", "EtichettaErrati"};
+
+ExerciseWindow* apriForm2() {
+    if (!Navigazione::apriEsercizio(2, nullptr))
+        return nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("Form2") && widget->isVisible())
+            return qobject_cast<ExerciseWindow*>(widget);
+    return nullptr;
+}
+
+DesignLabel* label(ExerciseWindow* window, const char* array, int k) {
+    return window->member<DesignLabel>(QLatin1String(array), k);
+}
+
+QString testo(ExerciseWindow* window, const char* name) {
+    return window->control<QLabel>(QLatin1String(name))->text();
+}
+
+// Delivers a drop as a real drag would: enter, then drop, with the payload.
+void rilascia(ExerciseWindow* window, int target, const QString& sourceName) {
+    QWidget* label4 = label(window, "Label4", target);
+    std::unique_ptr<QMimeData> mime(DragPayload::encode(sourceName));
+    const QPoint centre = label4->rect().center();
+    QDragEnterEvent enter(centre, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label4, &enter);
+    QDropEvent drop(QPointF(centre), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label4, &drop);
+}
+
+void rilascia(ExerciseWindow* window, int target, int source) {
+    rilascia(window, target, QStringLiteral("Label3(%1)").arg(source));
+}
+
+} // namespace
+
+class SynonymMatchingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void openingDealsSevenPairsInTheirRows();
+    void rightDropJoinsTheWordsAndEmptiesTheSynonym();
+    void wrongDropBlackensAndWhitensTheCountsUntilTheNextRightDrop();
+    void dropOnAMatchedLabelIsWrongAndLeavesItUnchanged();
+    void dropsOfPlacedOrForeignLabelsAreIgnored();
+    void theIndexDecidesEvenBetweenEqualPairs();
+    void seventhRightDropFinishesTheItem_data();
+    void seventhRightDropFinishesTheItem();
+    void activationDealsOncePerOpening();
+    void listsThatCannotFillAnItemAreRefused_data();
+    void listsThatCannotFillAnItemAreRefused();
+    void twoHundredRecordsAreReadAndNumeroParoleIsLeftAlone();
+};
+
+void SynonymMatchingTest::openingDealsSevenPairsInTheirRows() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
+    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(window->backColour(), quint32(0xFFFF00));
+    QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral("0"));
+    for (int k = 0; k < 7; ++k) {
+        DesignLabel* parola = label(window, "Label4", k);
+        DesignLabel* sinonimo = label(window, "Label3", k);
+        QCOMPARE(parola->text(), kParole[k]);
+        QCOMPARE(topTwips(parola), 100 + 950 * k);
+        QCOMPARE(leftTwips(parola), k == 2 ? 3240 : 3255);
+        QCOMPARE(parola->font().pointSizeF(), 16.0);
+        QCOMPARE(backColour(parola), Colori::Bianco);
+        QVERIFY(parola->acceptDrops());
+        QCOMPARE(sinonimo->text(), kSinonimiScelti[k]);
+        QCOMPARE(topTwips(sinonimo), kTopSinonimi[k]);
+        QCOMPARE(leftTwips(sinonimo), 210);
+        QVERIFY(sinonimo->isEnabled());
+        QVERIFY(sinonimo->isDraggable());
+        QVERIFY(!sinonimo->acceptDrops());
+    }
+    // No sound menu, and no instruction line: Label5 is the "Errati" caption.
+    QStringList voci;
+    for (QAction* voce : window->menuBar()->actions())
+        voci << voce->objectName();
+    QCOMPARE(voci, (QStringList{"MenuAzzera", "MenuInformazioni", "mnuEsci"}));
+    QCOMPARE(testo(window, "Label5"), QStringLiteral("Errati"));
+}
+
+void SynonymMatchingTest::rightDropJoinsTheWordsAndEmptiesTheSynonym() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
+    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    random->append({pickWhole(3, 4)});
+    rilascia(window, 3, 3);
+    QCOMPARE(random->remaining(), 0);
+    DesignLabel* parola = label(window, "Label4", 3);
+    QCOMPARE(parola->text(), QStringLiteral("calmo - tranquillo, sereno"));
+    QCOMPARE(parola->font().pointSizeF(), 14.0);
+    QCOMPARE(backColour(parola), Colori::GialloPallido);
+    QCOMPARE(label(window, "Label3", 3)->text(), QString());
+    QVERIFY(!label(window, "Label3", 3)->isEnabled());
+    QCOMPARE(topTwips(label(window, "Label3", 3)), 2950);
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QVERIFY(window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
+    QVERIFY(!window->control(QStringLiteral("ComandoIconaNo"))->isVisible());
+    QCOMPARE(env.sound->playedNames(), QStringList{"si3.wav"});
+    QCOMPARE(window->backColour(), quint32(0xFFFF00));
+    // The other pairs wait as they were dealt.
+    QCOMPARE(label(window, "Label4", 2)->text(), QStringLiteral("allegro"));
+    QCOMPARE(label(window, "Label4", 2)->font().pointSizeF(), 16.0);
+    QVERIFY(!window->bottoneAvanti()->isEnabled());
+}
+
+void SynonymMatchingTest::wrongDropBlackensAndWhitensTheCountsUntilTheNextRightDrop() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
+    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    for (const QString& name : kEtichetteConteggi)
+        QCOMPARE(foreColour(window->control(name)), Colori::Nero);
+
+    // "timore" dropped on "bello".
+    rilascia(window, 0, 1);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(window->backColour(), Colori::Nero);
+    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral("0"));
+    for (const QString& name : kEtichetteConteggi)
+        QCOMPARE(foreColour(window->control(name)), Colori::Bianco);
+    QVERIFY(window->control(QStringLiteral("ComandoIconaNo"))->isVisible());
+    QVERIFY(!window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
+    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello"));
+    QCOMPARE(backColour(label(window, "Label4", 0)), Colori::Bianco);
+    QCOMPARE(label(window, "Label4", 0)->font().pointSizeF(), 16.0);
+    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("timore"));
+    QVERIFY(label(window, "Label3", 1)->isEnabled());
+    QCOMPARE(topTwips(label(window, "Label3", 1)), 2000);
+    QCOMPARE(env.sound->playedNames(), QStringList{"no.wav"});
+
+    // A second wrong drop keeps black; the right drop brings a colour and
+    // black texts back before the sound is drawn.
+    rilascia(window, 6, 0);
+    QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral(" 2"));
+    random->append({pickWhole(17, 18), pickWhole(1, 4)});
+    rilascia(window, 1, 1);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(window->backColour(), quint32(0xFF0000));
+    for (const QString& name : kEtichetteConteggi)
+        QCOMPARE(foreColour(window->control(name)), Colori::Nero);
+    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("paura - timore"));
+    QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral(" 2"));
+    QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "no.wav", "si1.wav"}));
+}
+
+void SynonymMatchingTest::dropOnAMatchedLabelIsWrongAndLeavesItUnchanged() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
+    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    random->append({pickWhole(2, 4)});
+    rilascia(window, 5, 5);
+    rilascia(window, 5, 4);
+    QCOMPARE(random->remaining(), 0);
+    DesignLabel* parola = label(window, "Label4", 5);
+    QCOMPARE(parola->text(), QStringLiteral("iniziare - cominciare"));
+    QCOMPARE(backColour(parola), Colori::GialloPallido);
+    QCOMPARE(parola->font().pointSizeF(), 14.0);
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(window->backColour(), Colori::Nero);
+    QCOMPARE(label(window, "Label3", 4)->text(), QStringLiteral("rapido"));
+    QVERIFY(label(window, "Label3", 4)->isEnabled());
+}
+
+void SynonymMatchingTest::dropsOfPlacedOrForeignLabelsAreIgnored() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
+    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    random->append({pickWhole(4, 4)});
+    rilascia(window, 0, 0);
+    // A placed synonym cannot be picked up again, and only Label3 members
+    // are dragged: none of these drops is an answer.
+    rilascia(window, 0, 0);
+    rilascia(window, 1, 0);
+    rilascia(window, 2, QStringLiteral("Label4(2)"));
+    rilascia(window, 2, QStringLiteral("Label3(7)"));
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello - grazioso"));
+    QCOMPARE(env.sound->playedNames(), QStringList{"si4.wav"});
+}
+
+void SynonymMatchingTest::theIndexDecidesEvenBetweenEqualPairs() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("sinonimi.txt"),
+                  QStringLiteral("bello,grazioso\nbello,grazioso\nveloce,rapido\ncasa,abitazione\n"
+                                 "paura,timore\nstrada,via\nfinire,terminare\n"));
+    QList<float> turno;
+    for (int k = 1; k <= 7; ++k)
+        turno << pickWhole(k, 7);
+    turno << pickWhole(1, 18);
+    for (int r = 0; r < 7; ++r)
+        turno << pickIndex(r, 7);
+    ScriptedRandomSource* random = scriptRandom(turno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    QCOMPARE(label(window, "Label4", 0)->text(), label(window, "Label4", 1)->text());
+    QCOMPARE(label(window, "Label3", 0)->text(), label(window, "Label3", 1)->text());
+    rilascia(window, 0, 1);
+    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello"));
+    random->append({pickWhole(2, 18), pickWhole(1, 4)});
+    rilascia(window, 1, 1);
+    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("bello - grazioso"));
+    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello"));
+    QCOMPARE(random->remaining(), 0);
+}
+
+void SynonymMatchingTest::seventhRightDropFinishesTheItem_data() {
+    QTest::addColumn<int>("attende");
+    QTest::newRow("waits for avanti") << -1;
+    QTest::newRow("moves on by itself") << 0;
+}
+
+void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
+    QFETCH(int, attende);
+    TestEnvironment env;
+    stato().AttendeBottone = qint16(attende);
+    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
+    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    QCOMPARE(window->bottoneAvanti()->isVisible(), attende != 0);
+    for (int k = 0; k < 6; ++k) {
+        random->append({pickWhole(1, 4)});
+        rilascia(window, k, k);
+    }
+    QVERIFY(!window->bottoneAvanti()->isEnabled());
+    // The next deal: rows 8, 6, 1, 2, 3, 4, 5; colour slot 6; Label3(k) in row k.
+    const QList<float> secondoTurno = {
+        pickWhole(8, 9), pickWhole(6, 9), pickWhole(1, 9),  pickWhole(2, 9), pickWhole(3, 9),
+        pickWhole(4, 9), pickWhole(5, 9), pickWhole(6, 18), pickIndex(0, 7), pickIndex(0, 7),
+        pickIndex(0, 7), pickIndex(0, 7), pickIndex(0, 7),  pickIndex(0, 7), pickIndex(0, 7)};
+    random->append({pickWhole(2, 4)});
+    if (attende == 0)
+        random->append(secondoTurno);
+    rilascia(window, 6, 6);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 7"));
+    QCOMPARE(stato().NumeroEsatti, qint16(7));
+
+    if (attende != 0) {
+        QVERIFY(window->bottoneAvanti()->isEnabled());
+        for (int k = 0; k < 7; ++k) {
+            QCOMPARE(label(window, "Label4", k)->text(),
+                     kParole[k] + QStringLiteral(" - ") + kSinonimiScelti[k]);
+            QCOMPARE(backColour(label(window, "Label4", k)), Colori::GialloPallido);
+            QVERIFY(!label(window, "Label3", k)->isEnabled());
+        }
+        random->append(secondoTurno);
+        QTest::mouseClick(window->bottoneAvanti(), Qt::LeftButton);
+        QCOMPARE(random->remaining(), 0);
+        QVERIFY(!window->bottoneAvanti()->isEnabled());
+    }
+    const QStringList parole = {"finire", "strada", "allegro", "veloce", "bello", "casa", "paura"};
+    const QStringList sinonimi = {"terminare", "via",        "contento", "rapido",
+                                  "grazioso",  "abitazione", "timore"};
+    QCOMPARE(window->backColour(), quint32(0xC0FFFF));
+    for (int k = 0; k < 7; ++k) {
+        QCOMPARE(label(window, "Label4", k)->text(), parole[k]);
+        QCOMPARE(label(window, "Label4", k)->font().pointSizeF(), 16.0);
+        QCOMPARE(backColour(label(window, "Label4", k)), Colori::Bianco);
+        QCOMPARE(label(window, "Label3", k)->text(), sinonimi[k]);
+        QCOMPARE(topTwips(label(window, "Label3", k)), 100 + 950 * k);
+        QVERIFY(label(window, "Label3", k)->isEnabled());
+    }
+    // The last answer's picture stays across the change of item.
+    QVERIFY(window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
+}
+
+void SynonymMatchingTest::activationDealsOncePerOpening() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
+    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    // Spare values: a second deal would take them.
+    random->append({0.5f, 0.5f, 0.5f});
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    window->findChild<QAction*>(QStringLiteral("MenuInformazioni"))->trigger();
+    answerer.answerNext(QStringLiteral("No"));
+    window->findChild<QAction*>(QStringLiteral("mnuEsci"))->trigger();
+    QCOMPARE(answerer.texts().size(), 2);
+    QApplication::processEvents();
+    window->activateWindow();
+    QApplication::processEvents();
+    QCOMPARE(random->remaining(), 3);
+    QVERIFY(window->isVisible());
+    for (int k = 0; k < 7; ++k)
+        QCOMPARE(label(window, "Label3", k)->text(), kSinonimiScelti[k]);
+}
+
+void SynonymMatchingTest::listsThatCannotFillAnItemAreRefused_data() {
+    QTest::addColumn<QString>("contenuto");
+    QTest::addColumn<QString>("messaggio");
+    QString sei;
+    for (int n = 1; n <= 6; ++n)
+        sei += QStringLiteral("parola%1,sinonimo%1\n").arg(n);
+    QTest::newRow("six records")
+        << sei
+        << QStringLiteral("Il file testi/sinonimi.txt contiene 6 coppie di sinonimi.\n"
+                          "Per questo esercizio ne servono almeno 7.");
+    QTest::newRow("empty") << QString()
+                           << QStringLiteral(
+                                  "Il file testi/sinonimi.txt contiene 0 coppie di "
+                                  "sinonimi.\nPer questo esercizio ne servono almeno 7.");
+    QString troppe;
+    for (int n = 1; n <= 201; ++n)
+        troppe += QStringLiteral("parola%1,sinonimo%1\n").arg(n);
+    QTest::newRow("201 records") << troppe << QStringLiteral("al massimo 200");
+    QTest::newRow("missing") << QStringLiteral("(none)")
+                             << QStringLiteral("Non trovo il file testi/sinonimi.txt");
+}
+
+void SynonymMatchingTest::listsThatCannotFillAnItemAreRefused() {
+    QFETCH(QString, contenuto);
+    QFETCH(QString, messaggio);
+    TestEnvironment env;
+    if (contenuto != QLatin1String("(none)"))
+        env.writeList(QStringLiteral("sinonimi.txt"), contenuto);
+    ScriptedRandomSource* random = scriptRandom({0.5f});
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    QVERIFY(!Navigazione::apriEsercizio(2, nullptr));
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Vocario")});
+    QVERIFY2(answerer.texts().value(0).contains(messaggio), qPrintable(answerer.texts().value(0)));
+    QVERIFY(TestEnvironment::visibleWindows().isEmpty());
+    QCOMPARE(random->remaining(), 1); // nothing was dealt
+}
+
+void SynonymMatchingTest::twoHundredRecordsAreReadAndNumeroParoleIsLeftAlone() {
+    TestEnvironment env;
+    QString duecento;
+    for (int n = 1; n <= 200; ++n)
+        duecento += QStringLiteral("parola%1,sinonimo%1\n").arg(n);
+    env.writeList(QStringLiteral("sinonimi.txt"), duecento);
+    stato().NumeroParole = 42;
+    QList<float> turno = {pickWhole(200, 200), pickWhole(1, 200), pickWhole(100, 200),
+                          pickWhole(2, 200),   pickWhole(3, 200), pickWhole(4, 200),
+                          pickWhole(5, 200),   pickWhole(1, 18)};
+    for (int r = 0; r < 7; ++r)
+        turno << pickIndex(r, 7);
+    scriptRandom(turno);
+    ExerciseWindow* window = apriForm2();
+    QVERIFY(window);
+    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("parola200"));
+    QCOMPARE(label(window, "Label3", 2)->text(), QStringLiteral("sinonimo100"));
+    QCOMPARE(stato().NumeroParole, qint16(42));
+}
+
+QTEST_MAIN(SynonymMatchingTest)
+#include "tst_synonymmatching.moc"

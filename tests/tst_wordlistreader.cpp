@@ -1,0 +1,228 @@
+#include "testenvironment.h"
+
+#include "shell/appstate.h"
+#include "wordlists/wordlistfiles.h"
+
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+class WordListReaderTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void readsRecordsByTheFileRules_data();
+    void readsRecordsByTheFileRules();
+    void refusesBrokenListsNamingTheLine_data();
+    void refusesBrokenListsNamingTheLine();
+    void decodesUtf8AndWindows1252Alike();
+    void fillsExactlyTheLimitAndRefusesOneMore();
+    void missingFileIsReportedWithItsName();
+    void binaryAndHugeFilesAreRefused();
+    void twoFieldReaderKeepsIndexZeroAndOlderEntriesAboveTheCount();
+    void failedReadLeavesTablesAndCountUntouched();
+    void tableReaderFillsFromTheGivenColumn();
+};
+
+namespace {
+
+QList<QStringList> parse(const QByteArray& text, int fields, int limit = 500) {
+    const WordListResult result =
+        WordListReader::parse(text, QStringLiteral("testi/x.txt"), fields, limit);
+    if (!result.ok)
+        qWarning("unexpected error: %s", qPrintable(result.error));
+    return result.ok ? result.records : QList<QStringList>{{QStringLiteral("<error>")}};
+}
+
+} // namespace
+
+void WordListReaderTest::readsRecordsByTheFileRules_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<QList<QStringList>>("expected");
+
+    using L = QList<QStringList>;
+    QTest::newRow("one record per line") << QByteArray("alto, basso\naperto, chiuso\n") << 2
+                                         << L{{"alto", "basso"}, {"aperto", "chiuso"}};
+    QTest::newRow("four words on one line give two records")
+        << QByteArray("alto,basso,aperto,chiuso") << 2
+        << L{{"alto", "basso"}, {"aperto", "chiuso"}};
+    QTest::newRow("fields grouped across line breaks")
+        << QByteArray("frutta\nmela, pera\narancia") << 4
+        << L{{"frutta", "mela", "pera", "arancia"}};
+    QTest::newRow("quoted field keeps comma and blank, loses quotes")
+        << QByteArray("\"avere fame, molta\", mangiare") << 2
+        << L{{"avere fame, molta", "mangiare"}};
+    QTest::newRow("phrase with blanks is one field")
+        << QByteArray("essere al verde, non avere soldi") << 2
+        << L{{"essere al verde", "non avere soldi"}};
+    QTest::newRow("blanks before and after a field dropped")
+        << QByteArray("   alto  ,\t basso \t\n") << 2 << L{{"alto", "basso"}};
+    QTest::newRow("blank lines skipped") << QByteArray("\n\nalto, basso\n\n  \nbello, brutto\n\n")
+                                         << 2 << L{{"alto", "basso"}, {"bello", "brutto"}};
+    QTest::newRow("CR LF line ends") << QByteArray("alto, basso\r\nbello, brutto\r\n") << 2
+                                     << L{{"alto", "basso"}, {"bello", "brutto"}};
+    QTest::newRow("no final line end") << QByteArray("alto, basso") << 2 << L{{"alto", "basso"}};
+    QTest::newRow("quote inside an unquoted field is text")
+        << QByteArray("c'era un \"re\", basso") << 2 << L{{"c'era un \"re\"", "basso"}};
+    QTest::newRow("text after a closing quote ignored")
+        << QByteArray("\"alto\" xyz, basso") << 2 << L{{"alto", "basso"}};
+    QTest::newRow("empty field between commas")
+        << QByteArray("a,,b,c") << 2 << L{{"a", ""}, {"b", "c"}};
+    QTest::newRow("empty file") << QByteArray("") << 2 << L{};
+    QTest::newRow("only blank lines") << QByteArray("\n \r\n\t\n") << 2 << L{};
+}
+
+void WordListReaderTest::readsRecordsByTheFileRules() {
+    QFETCH(QByteArray, text);
+    QFETCH(int, fields);
+    QFETCH(QList<QStringList>, expected);
+    QCOMPARE(parse(text, fields), expected);
+}
+
+void WordListReaderTest::refusesBrokenListsNamingTheLine_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("expectedPart");
+
+    QTest::newRow("odd number of fields stops at the last record")
+        << QByteArray("alto, basso\nbello, brutto\ncaldo\n") << 2 << 500
+        << QStringLiteral("finisce a metà di una voce alla riga 3");
+    QTest::newRow("four-field record cut short")
+        << QByteArray("frutta, mela, pera, arancia\n\nfiori, rosa, viola\n") << 4 << 100
+        << QStringLiteral("alla riga 3: ogni riga deve avere 4 parti");
+    QTest::newRow("one record over the limit")
+        << QByteArray("a,b\nc,d\ne,f\n") << 2 << 2 << QStringLiteral("più di 2 voci");
+    QTest::newRow("unclosed quote") << QByteArray("alto, basso\n\"bello, brutto\n") << 2 << 500
+                                    << QStringLiteral("virgolette aperte alla riga 2");
+}
+
+void WordListReaderTest::refusesBrokenListsNamingTheLine() {
+    QFETCH(QByteArray, text);
+    QFETCH(int, fields);
+    QFETCH(int, limit);
+    QFETCH(QString, expectedPart);
+    const WordListResult result =
+        WordListReader::parse(text, QStringLiteral("testi/contrari.txt"), fields, limit);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(expectedPart), qPrintable(result.error));
+    QVERIFY(result.error.contains(QStringLiteral("testi/contrari.txt")));
+}
+
+void WordListReaderTest::decodesUtf8AndWindows1252Alike() {
+    const QString words = QStringLiteral("città, perché\npiù, così");
+    const QList<QStringList> expected{{QStringLiteral("città"), QStringLiteral("perché")},
+                                      {QStringLiteral("più"), QStringLiteral("così")}};
+    QCOMPARE(parse(words.toUtf8(), 2), expected);
+    QCOMPARE(parse("\xEF\xBB\xBF" + words.toUtf8(), 2), expected);
+    QCOMPARE(parse(words.toLatin1(), 2), expected);
+    // Bytes that only Windows-1252 gives meaning: the euro sign and curly quotes.
+    QCOMPARE(parse(QByteArray("\x80, \x93x\x94"), 2),
+             (QList<QStringList>{{QStringLiteral("€"), QStringLiteral("“x”")}}));
+}
+
+void WordListReaderTest::fillsExactlyTheLimitAndRefusesOneMore() {
+    TestEnvironment env;
+    QByteArray list;
+    for (int n = 1; n <= 500; ++n)
+        list += QStringLiteral("parola%1, contraria%1\n").arg(n).toUtf8();
+    env.writeListBytes(WordListFile::Contrari, list);
+    const WordListReader reader(env.folder());
+    WordListResult result = leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1,
+                                          stato().Parole2, stato().NumeroParole);
+    QVERIFY(result.ok);
+    QCOMPARE(stato().NumeroParole, qint16(500));
+    QCOMPARE(stato().Parole1[1], QStringLiteral("parola1"));
+    QCOMPARE(stato().Parole2[500], QStringLiteral("contraria500"));
+
+    env.writeListBytes(WordListFile::Contrari, list + "in, più\n");
+    result = leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
+                           stato().NumeroParole);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(QStringLiteral("più di 500 voci")), qPrintable(result.error));
+    QVERIFY(result.error.contains(QStringLiteral("riga 501")));
+
+    // The synonym list of Form2 stops at 200.
+    env.writeListBytes(WordListFile::Sinonimi, list);
+    TextTable<201, 3> sinonimi;
+    qint16 count = 0;
+    result = leggiTabella(reader, WordListFile::Sinonimi, 2, 1, sinonimi, count);
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains(QStringLiteral("più di 200 voci")));
+}
+
+void WordListReaderTest::missingFileIsReportedWithItsName() {
+    TestEnvironment env;
+    const WordListResult result = WordListReader(env.folder()).read(WordListFile::Gradi, 2, 500);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(QStringLiteral("Non trovo il file testi/gradi.txt")),
+             qPrintable(result.error));
+}
+
+void WordListReaderTest::binaryAndHugeFilesAreRefused() {
+    TestEnvironment env;
+    env.writeListBytes(WordListFile::Aree1, QByteArray("mela\0pera", 9));
+    WordListResult result = WordListReader(env.folder()).read(WordListFile::Aree1, 4, 100);
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains(QStringLiteral("non è un file di testo")));
+
+    env.writeListBytes(WordListFile::Aree1,
+                       QByteArray(int(WordListReader::kMaxFileBytes) + 10, 'a'));
+    result = WordListReader(env.folder()).read(WordListFile::Aree1, 4, 100);
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains(QStringLiteral("troppo grande")));
+}
+
+void WordListReaderTest::twoFieldReaderKeepsIndexZeroAndOlderEntriesAboveTheCount() {
+    TestEnvironment env;
+    const WordListReader reader(env.folder());
+    env.writeList(WordListFile::Contrari,
+                  QStringLiteral("alto, basso\nbello, brutto\ncaldo, freddo\n"));
+    env.writeList(WordListFile::Gradi, QStringLiteral("tiepido, bollente\n"));
+    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
+                          stato().NumeroParole)
+                .ok);
+    QVERIFY(leggiDueCampi(reader, WordListFile::Gradi, stato().Parole1, stato().Parole2,
+                          stato().NumeroParole)
+                .ok);
+    QCOMPARE(stato().NumeroParole, qint16(1));
+    QCOMPARE(stato().Parole1[0], QString());
+    QCOMPARE(stato().Parole1[1], QStringLiteral("tiepido"));
+    QCOMPARE(stato().Parole2[1], QStringLiteral("bollente"));
+    QCOMPARE(stato().Parole1[3], QStringLiteral("caldo"));
+    QCOMPARE(stato().Parole2[2], QStringLiteral("brutto"));
+}
+
+void WordListReaderTest::failedReadLeavesTablesAndCountUntouched() {
+    TestEnvironment env;
+    const WordListReader reader(env.folder());
+    env.writeList(WordListFile::Contrari, QStringLiteral("alto, basso\n"));
+    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
+                          stato().NumeroParole)
+                .ok);
+    env.writeList(WordListFile::Contrari, QStringLiteral("nuovo, vecchio\nsolo\n"));
+    QVERIFY(!leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
+                           stato().NumeroParole)
+                 .ok);
+    QCOMPARE(stato().NumeroParole, qint16(1));
+    QCOMPARE(stato().Parole1[1], QStringLiteral("alto"));
+}
+
+void WordListReaderTest::tableReaderFillsFromTheGivenColumn() {
+    TestEnvironment env;
+    const WordListReader reader(env.folder());
+    env.writeList(WordListFile::Aree2,
+                  QStringLiteral("mela, pera, banana\ncane, gatto, cavallo\n"));
+    TextTable<101, 4> aree2;
+    qint16 count = 0;
+    QVERIFY(leggiTabella(reader, WordListFile::Aree2, 3, 1, aree2, count).ok);
+    QCOMPARE(count, qint16(2));
+    QCOMPARE(aree2[2][1], QStringLiteral("cane"));
+    QCOMPARE(aree2[2][3], QStringLiteral("cavallo"));
+    QCOMPARE(aree2[2][0], QString());
+    QCOMPARE(aree2[0][1], QString());
+}
+
+QTEST_MAIN(WordListReaderTest)
+#include "tst_wordlistreader.moc"
