@@ -2,6 +2,7 @@
 #include "shell/navigazione.h"
 
 #include <QApplication>
+#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
