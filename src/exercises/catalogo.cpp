@@ -2,6 +2,7 @@
 
 #include "choice/form3sinonimicontrari.h"
 #include "choice/form9vocario.h"
+#include "click/clicktileswindow.h"
 #include "matching/form2sinonimi.h"
 #include "matching/form7gradi.h"
 
@@ -12,9 +13,10 @@ std::array<ExerciseFactory, 9> catalogoEsercizi() {
         /* Form1 abbina contrari */ nullptr,
         /* Form2 abbina sinonimi */ [] { return new Form2Sinonimi; },
         /* Form3 sinonimi contrari */ [] { return new Form3SinonimiContrari; },
-        /* Form4 parola che comprende le altre */ nullptr,
+        /* Form4 parola che comprende le altre */
+        [] { return new ClickTilesWindow(varianteForm4()); },
         /* Form5 abbina gradi */ nullptr,
-        /* Form6 parola intrusa */ nullptr,
+        /* Form6 parola intrusa */ [] { return new ClickTilesWindow(varianteForm6()); },
         /* Form7 gradi */ [] { return new Form7Gradi; },
         /* Form8 parola corretta */ nullptr,
         /* Form9 vocario */ [] { return new Form9Vocario; },

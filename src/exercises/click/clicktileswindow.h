@@ -1,0 +1,42 @@
+#pragma once
+
+#include "clicktilesvariant.h"
+#include "shell/exercisewindow.h"
+
+namespace vocario {
+
+class DesignLabel;
+
+/// A click exercise: four word tiles stacked in random order, the pupil clicks
+/// the one that is right. Form4 and Form6 are this window with their variant.
+class ClickTilesWindow : public ExerciseWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kTiles = 4;
+    /// Where ScombiccheraPosti stacks the tiles (twips).
+    static constexpr int kFirstTop = 600;
+    static constexpr int kTopSpacing = 1500;
+
+    explicit ClickTilesWindow(const ClickTilesVariant& variant);
+
+    /// Label3(k).
+    DesignLabel* tessera(int k) const { return label3_.at(size_t(k)); }
+    /// The list as read when the window opened.
+    const TabellaAree& tabellaAree() const { return tabella_; }
+
+  protected:
+    std::optional<QString> leggiElenco() override;
+    void PreparaTurno() override;
+    void bloccaRisposte(QWidget* premuto) override;
+    void riapriRisposte() override;
+
+  private:
+    void ScombiccheraPosti();
+    void Label3_Click(int index);
+
+    const ClickTilesVariant& variant_;
+    TabellaAree tabella_;
+    std::array<DesignLabel*, kTiles> label3_{};
+};
+
+} // namespace vocario
