@@ -132,9 +132,9 @@ void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
     const quint32 colour = w->backColour();
     ScriptedRandomSource* random = scriptRandom({pickWhole(3, 4)});
 
-    QVERIFY(drop(w, 4, 4)); // caldo onto freddo
+    QVERIFY(drop(w, 4, 4)); // dolce onto amaro
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(text4(w, 4), QStringLiteral("freddo / caldo"));
+    QCOMPARE(text4(w, 4), QStringLiteral("amaro / dolce"));
     QCOMPARE(backColour(label4(w, 4)), Colori::GialloPallido);
     QCOMPARE(text3(w, 4), QString());
     QVERIFY(!label3(w, 4)->isEnabled());
@@ -424,7 +424,7 @@ void DragMatchTest::label3DragCarriesItsNameAndAClickMovesNothing() {
     QVERIFY(!word->findChild<QDrag*>());
     release(word, from + QPoint(distance - 2, 0));
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(text3(w, 4), QStringLiteral("caldo"));
+    QCOMPARE(text3(w, 4), QStringLiteral("dolce"));
     QCOMPARE(topTwips(word), 420 + 630 * 4);
     QVERIFY(word->isEnabled());
     QCOMPARE(w->etichettaEsatti()->text() + w->etichettaErrati()->text(), QStringLiteral("00"));
@@ -443,7 +443,7 @@ void DragMatchTest::label3DragCarriesItsNameAndAClickMovesNothing() {
     for (const QString& format : drag->mimeData()->formats())
         copy->setData(format, drag->mimeData()->data(format));
     QVERIFY(deliverDrop(label4(w, 4), copy));
-    QCOMPARE(text4(w, 4), QStringLiteral("freddo / caldo"));
+    QCOMPARE(text4(w, 4), QStringLiteral("amaro / dolce"));
 }
 
 void DragMatchTest::placedLabelCannotBePickedUp() {

@@ -1,0 +1,142 @@
+#include "dragmatchwindow.h"
+
+#include "layouts/designlabel.h"
+#include "layouts/twipsgeometry.h"
+#include "layouts/widgetcolours.h"
+#include "matchdrops.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+#include "wordlists/wordlistfiles.h"
+
+namespace vocario {
+
+DragMatchWindow::DragMatchWindow(const DragMatchVariant& variant)
+    : ExerciseWindow(variant.design(), variant.traits), variant_(variant) {
+    for (int k = 0; k < variant_.pairs; ++k) {
+        label3_.append(member<DesignLabel>(QStringLiteral("Label3"), k));
+        label4_.append(member<DesignLabel>(QStringLiteral("Label4"), k));
+    }
+    // Words from a list are shown as they are written, never as markup.
+    for (DesignLabel* label : label3_ + label4_)
+        label->setTextFormat(Qt::PlainText);
+    connectMatchDrops(this, variant_.pairs,
+                      [this](int i, int source) { Label4_DragDrop(i, source); });
+}
+
+qint16 DragMatchWindow::recordOfSlot(int k) const {
+    if (variant_.deal == DragMatchVariant::Deal::ConsecutiveBlock)
+        return qint16(stato().Estratto + k);
+    return ParoleScelte[size_t(k)];
+}
+
+std::optional<QString> DragMatchWindow::leggiElenco() {
+    const WordListReader reader(stato().cartellaProgramma);
+    const WordListResult result = leggiDueCampi(reader, variant_.listFile, stato().Parole1,
+                                                stato().Parole2, stato().NumeroParole);
+    if (!result.ok)
+        return result.error;
+    // Fewer records than an item needs would make the deal search for
+    // different records for ever (or show nothing at all).
+    if (stato().NumeroParole < variant_.minRecords)
+        return elencoTroppoCorto(stato().NumeroParole);
+    return std::nullopt;
+}
+
+QString DragMatchWindow::elencoTroppoCorto(int records) const {
+    const QString file = QStringLiteral("testi/") + variant_.listFile;
+    const QString needed = variant_.minRecords == 1
+                               ? QStringLiteral("serve almeno una coppia")
+                               : QStringLiteral("ne servono almeno %1").arg(variant_.minRecords);
+    if (records == 0)
+        return QStringLiteral("Il file %1 non contiene nessuna coppia di parole: per questo "
+                              "esercizio %2.")
+            .arg(file, needed);
+    const QString has = records == 1 ? QStringLiteral("una sola coppia")
+                                     : QStringLiteral("solo %1 coppie").arg(records);
+    return QStringLiteral("Il file %1 contiene %2: per questo esercizio %3.")
+        .arg(file, has, needed);
+}
+
+void DragMatchWindow::PreparaTurno() {
+    CaricaColori();
+    CoppieFatte = 0;
+    estraiParole();
+    ScombiccheraPosti();
+    for (int k = 0; k < variant_.pairs; ++k) {
+        const qint16 record = recordOfSlot(k);
+        label3_[k]->setText(stato().Parole1[size_t(record)]);
+        label4_[k]->setText(stato().Parole2[size_t(record)]);
+        setBackColour(label4_[k], Colori::Bianco);
+    }
+}
+
+void DragMatchWindow::estraiParole() {
+    AppState& s = stato();
+    if (variant_.deal == DragMatchVariant::Deal::ConsecutiveBlock) {
+        // The blocks are 1..4, 4..7, 8..11 and so on: block m starts at 4m,
+        // except the first one, which starts at record 1.
+        const int block = s.random.floorTimes(double(s.NumeroParole) / variant_.pairs);
+        s.Estratto = qint16(variant_.pairs * block);
+        if (s.Estratto == 0)
+            s.Estratto = 1;
+        return;
+    }
+    for (int k = 0; k < variant_.pairs; ++k) {
+        qint16 record = qint16(s.random.wholeNumber(s.NumeroParole));
+        const auto taken = [&] {
+            for (int j = 0; j < k; ++j)
+                if (ParoleScelte[size_t(j)] == record)
+                    return true;
+            return false;
+        };
+        while (taken())
+            record = qint16(s.random.wholeNumber(s.NumeroParole));
+        ParoleScelte[size_t(k)] = record;
+    }
+}
+
+void DragMatchWindow::ScombiccheraPosti() {
+    const int n = variant_.pairs;
+    for (DesignLabel* label : std::as_const(label3_)) {
+        setTopTwips(label, 0); // not yet placed
+        label->setEnabled(true);
+    }
+    for (int row = 0; row < n; ++row) {
+        int k = stato().random.below(n);
+        while (topTwips(label3_[k]) != 0)
+            k = (k + 1) % n;
+        setTopTwips(label3_[k], variant_.rowTop(row));
+    }
+}
+
+bool DragMatchWindow::rispostaGiusta(int i, int source) const {
+    if (variant_.rightDrop == DragMatchVariant::RightDrop::SameIndex)
+        return source == i;
+    return label3_[source]->text() == stato().Parole1[size_t(recordOfSlot(i))];
+}
+
+QString DragMatchWindow::testoAbbinato(const QString& target, const QString& dragged) const {
+    if (variant_.join == DragMatchVariant::Join::DraggedThenTarget)
+        return dragged + QStringLiteral(" / ") + target;
+    return target + QStringLiteral(" / ") + dragged;
+}
+
+void DragMatchWindow::Label4_DragDrop(int i, int source) {
+    if (!rispostaGiusta(i, source)) {
+        RispostaErrata();
+        return;
+    }
+    DesignLabel* dragged = label3_[source];
+    DesignLabel* target = label4_[i];
+    RipristinaSfondo();
+    target->setText(testoAbbinato(target->text(), dragged->text()));
+    dragged->setText(QString());
+    setBackColour(target, Colori::GialloPallido);
+    RispostaEsatta();
+    dragged->setEnabled(false);
+    ++CoppieFatte;
+    if (CoppieFatte == variant_.pairs)
+        PassaAvanti(target);
+}
+
+} // namespace vocario
