@@ -3,6 +3,7 @@
 #include "bgrcolour.h"
 #include "controlnames.h"
 #include "designlabel.h"
+#include "designoptionbutton.h"
 #include "designtextbox.h"
 #include "twipsgeometry.h"
 #include "widgetcolours.h"
@@ -84,7 +85,7 @@ QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidg
         widget = createButton(row, text, geometry, client);
         break;
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(text, client);
+        auto* option = new DesignOptionButton(text, client);
         option->setFocusPolicy(Qt::NoFocus);
         option->setAutoFillBackground(true);
         option->setChecked(row.look & Selected);
