@@ -6,10 +6,41 @@
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace vocario {
 
 DesignLabel::DesignLabel(QWidget* parent) : QLabel(parent) {}
+
+namespace {
+
+constexpr qreal kSmallestPointSize = 6.0;
+
+} // namespace
+
+QFont DesignLabel::fittingFont(const QRect& area, int flags) const {
+    QFont fitted = font();
+    while (fitted.pointSizeF() > kSmallestPointSize) {
+        const QRect needed = QFontMetrics(fitted).boundingRect(area, flags, text());
+        if (needed.width() <= area.width() && needed.height() <= area.height())
+            break;
+        fitted.setPointSizeF(qMax(kSmallestPointSize, fitted.pointSizeF() - 0.5));
+    }
+    return fitted;
+}
+
+void DesignLabel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event); // the border, when the label has one
+    if (text().isEmpty())
+        return;
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const int flags = int(alignment()) | Qt::TextWordWrap;
+    painter.setFont(fittingFont(area, flags));
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(),
+                          foregroundRole());
+}
 
 void DesignLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {

@@ -25,6 +25,9 @@ class DesignLabel : public QLabel {
     void dropped(const QString& sourceName);
 
   protected:
+    /// Draws the text wrapped within the label, in a smaller size when the
+    /// designed one would not fit, so that no word is ever cut off.
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -35,6 +38,7 @@ class DesignLabel : public QLabel {
 
   private:
     void startDrag();
+    QFont fittingFont(const QRect& area, int flags) const;
 
     bool draggable_ = false;
     bool pressed_ = false;
