@@ -7,6 +7,7 @@
 #include "matchdrops.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
+#include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
 
 #include <algorithm>
@@ -103,16 +104,12 @@ void Form2Sinonimi::PreparaTurno() {
 }
 
 void Form2Sinonimi::ScombiccheraPosti() {
+    QList<QWidget*> sinonimi;
     for (DesignLabel* label : label3_) {
-        setTopTwips(label, 0); // not yet placed
         label->setEnabled(true);
+        sinonimi.append(label);
     }
-    for (int r = 0; r < kCoppie; ++r) {
-        int k = stato().random.below(kCoppie);
-        while (topTwips(label3_[k]) != 0)
-            k = (k + 1) % kCoppie;
-        setTopTwips(label3_[k], rigaTop(r));
-    }
+    vocario::ScombiccheraPosti(sinonimi, kPrimaRiga, kPassoRiga);
 }
 
 void Form2Sinonimi::Label4_DragDrop(int i, int source) {
