@@ -7,6 +7,18 @@ bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
+// Line ends inside a quoted field, counted like those between fields: CR LF is
+// one, a lone CR or LF is one.
+int lineEndsIn(QStringView text) {
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' ||
+            (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 bool FieldScanner::atLineEnd() const {
@@ -57,7 +69,7 @@ QString FieldScanner::readField(bool& unclosedQuote) {
             close = text_.size();
         }
         const QStringView field = text_.sliced(start, close - start);
-        line_ += int(field.count(u'\n'));
+        line_ += lineEndsIn(field);
         pos_ = qMin(close + 1, text_.size());
         while (pos_ < text_.size() && text_[pos_] != u',' && !atLineEnd())
             ++pos_;
