@@ -68,7 +68,7 @@ class WordMeaningTest : public QObject {
     void wrongWrongRightWaitsForAvantiWithTheButtonsLocked();
     void wrongWrongRightWithoutAvantiDealsAtOnce();
     void aSingleRecordIsEnough();
-    void longSentenceWrapsInsideTheReadableTextBox();
+    void longTextsWrapAndStayWholeInsideTheirControls();
     void unusableListRefusesAndLeavesTheCountAlone_data();
     void unusableListRefusesAndLeavesTheCountAlone();
 };
@@ -229,16 +229,20 @@ void WordMeaningTest::aSingleRecordIsEnough() {
     QCOMPARE(topsOf(window), (QList<int>{1785, 2585, 3385}));
 }
 
-void WordMeaningTest::longSentenceWrapsInsideTheReadableTextBox() {
+void WordMeaningTest::longTextsWrapAndStayWholeInsideTheirControls() {
     TestEnvironment env;
     stato().AttendeBottone = 0;
-    const QString sentence =
-        QStringLiteral("Dopo la lunga passeggiata nel bosco i bambini erano così stanchi "
-                       "che si addormentarono appena arrivati a casa");
-    env.writeList(
-        QStringLiteral("vocario.txt"),
-        QStringLiteral("\"%1\", stanchi, senza forze, molto allegri, affamati\n").arg(sentence));
-    scriptRandom(deal(17, 1, 1, {0, 0, 0}));
+    const QString sentence = QStringLiteral(
+        "Dopo la lunga passeggiata nel bosco, sotto una pioggia che non smetteva mai, i "
+        "bambini erano così esausti che si addormentarono appena arrivati a casa, senza "
+        "nemmeno cenare");
+    const QString meaning = QStringLiteral(
+        "essere così stanchi da non avere più nessuna forza nelle gambe e nelle braccia");
+    env.writeList(QStringLiteral("vocario.txt"),
+                  QStringLiteral("\"%1\", stanchi, %2, affamati, allegri\n"
+                                 "Era stanco., stanco, senza forze, affamato, allegro\n")
+                      .arg(sentence, meaning));
+    ScriptedRandomSource* random = scriptRandom(deal(17, 1, 2, {0, 0, 0}));
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     auto* text1 = window->control<DesignTextBox>(QStringLiteral("Text1"));
@@ -247,11 +251,34 @@ void WordMeaningTest::longSentenceWrapsInsideTheReadableTextBox() {
     // Enabled, so the text keeps its normal colour instead of the greyed one.
     QVERIFY(text1->isEnabled());
     QVERIFY(text1->palette().color(QPalette::Text) != text1->palette().color(QPalette::Base));
+    // Wrapped into several lines, in a font small enough for all of them to show.
     QTextLayout* layout = text1->document()->firstBlock().layout();
-    QVERIFY(layout->lineCount() >= 2);
+    QVERIFY(layout->lineCount() >= 3);
     for (int line = 0; line < layout->lineCount(); ++line)
         QVERIFY(layout->lineAt(line).naturalTextWidth() <= text1->viewport()->width());
-    QVERIFY(!text1->horizontalScrollBar()->isVisible());
+    QVERIFY(text1->document()->size().height() <= text1->viewport()->height());
+    QVERIFY(!text1->verticalScrollBar()->isVisible());
+    QVERIFY(text1->font().pointSizeF() < 12);
+
+    // The long meaning is broken at a blank into lines that fit the button.
+    QPushButton* right = bottone(window, 0);
+    const QStringList lines = right->text().split(u'\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.join(u' '), meaning);
+    const QFontMetrics metrics(right->font());
+    for (const QString& line : lines)
+        QVERIFY(metrics.horizontalAdvance(line) < right->width());
+    QVERIFY(2 * metrics.lineSpacing() <= right->height());
+
+    // Short texts of the next item come back in the design fonts.
+    random->append({pickWhole(1, 4)});
+    random->append(deal(2, 2, 2, {0, 0, 0}));
+    click(right);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(text1->text(), QStringLiteral("Era stanco."));
+    QCOMPARE(text1->font().pointSizeF(), 12.0);
+    QCOMPARE(right->text(), QStringLiteral("senza forze"));
+    QCOMPARE(right->font().pointSizeF(), 11.25);
 }
 
 void WordMeaningTest::unusableListRefusesAndLeavesTheCountAlone_data() {

@@ -7,6 +7,16 @@
 
 namespace vocario {
 
+AnswerButtons::AnswerButtons(QList<QPushButton*> buttons) : buttons_(std::move(buttons)) {
+    // A locked caption stays legible on the red of the right answer: the
+    // usual disabled grey is too pale there.
+    for (QPushButton* button : std::as_const(buttons_)) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x60, 0x60, 0x60));
+        button->setPalette(palette);
+    }
+}
+
 void AnswerButtons::blocca(QWidget* premuto) {
     if (premuto)
         setBackColour(premuto, Colori::Rosso);

@@ -12,7 +12,7 @@ namespace vocario {
 class AnswerButtons {
   public:
     AnswerButtons() = default;
-    explicit AnswerButtons(QList<QPushButton*> buttons) : buttons_(std::move(buttons)) {}
+    explicit AnswerButtons(QList<QPushButton*> buttons);
 
     /// Paints `premuto` red and disables every answer button.
     void blocca(QWidget* premuto);

@@ -4,6 +4,7 @@
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
+#include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
 
 #include <QPushButton>
@@ -71,10 +72,10 @@ void Form3SinonimiContrari::PreparaTurno() {
     s.Estratto = qint16(s.random.wholeNumber(2));
     if (s.Estratto == kSinonimi) {
         const int k = s.random.wholeNumber(s.NumeroParole);
-        text1_->setContent(s.Parole1[k] + kSeparatore + s.Parole3[k]);
+        TextFitting::mostraNelRiquadro(text1_, s.Parole1[k] + kSeparatore + s.Parole3[k]);
     } else {
         const int k = s.random.wholeNumber(s.NumeroParole2);
-        text1_->setContent(s.Parole2[k] + kSeparatore + s.Parole4[k]);
+        TextFitting::mostraNelRiquadro(text1_, s.Parole2[k] + kSeparatore + s.Parole4[k]);
     }
 }
 

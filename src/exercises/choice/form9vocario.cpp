@@ -5,6 +5,7 @@
 #include "layouts/twipsgeometry.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
+#include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
 
 #include <QLabel>
@@ -50,10 +51,10 @@ void Form9Vocario::PreparaTurno() {
     const int riga = stato().random.wholeNumber(stato().NumeroParole);
     ScombiccheraPosti();
     const auto& voce = TabellaVocario[size_t(riga)];
-    text1_->setContent(voce[1]);
+    TextFitting::mostraNelRiquadro(text1_, voce[1]);
     label3_->setText(voce[2] + kVuolDire);
     for (int i = 0; i < kNumeroBottoni; ++i)
-        bottone_[i]->setText(voce[size_t(3 + i)]);
+        TextFitting::mostraSulBottone(bottone_[i], voce[size_t(3 + i)]);
 }
 
 void Form9Vocario::ScombiccheraPosti() {
