@@ -1,8 +1,8 @@
+#include "dragmatchtesting.h"
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
 #include "layouts/designlabel.h"
-#include "layouts/dragpayload.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 
@@ -34,23 +33,8 @@ ExerciseWindow* apriForm7() {
     return nullptr;
 }
 
-DesignLabel* label(ExerciseWindow* window, const char* array, int k) {
-    return window->member<DesignLabel>(QLatin1String(array), k);
-}
-
 QString esatti(ExerciseWindow* window) {
     return window->etichettaEsatti()->text();
-}
-
-// Delivers a drop as a real drag would: enter, then drop, with the payload.
-void rilascia(ExerciseWindow* window, int place, int word) {
-    QWidget* target = label(window, "Label4", place);
-    std::unique_ptr<QMimeData> mime(DragPayload::encode(QStringLiteral("Label3(%1)").arg(word)));
-    const QPoint centre = target->rect().center();
-    QDragEnterEvent enter(centre, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(centre), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
 }
 
 // One deal: colour slot, record, side (1: Label3(0) on the left).
@@ -95,20 +79,20 @@ void IntensityOrderingTest::dealShowsOneRecordOnTheDrawnSides() {
     QCOMPARE(window->backColour(), quint32(0x80FF80));
     QCOMPARE(stato().NumeroParole, qint16(3));
     QCOMPARE(stato().Estratto, qint16(side)); // the side replaced the record
-    QCOMPARE(label(window, "Label3", 0)->text(), QStringLiteral("simpatico"));
-    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("adorabile"));
-    QCOMPARE(leftTwips(label(window, "Label3", 0)), leftOfLess);
-    QCOMPARE(leftTwips(label(window, "Label3", 1)), leftOfMore);
+    QCOMPARE(label3(window, 0)->text(), QStringLiteral("simpatico"));
+    QCOMPARE(label3(window, 1)->text(), QStringLiteral("adorabile"));
+    QCOMPARE(leftTwips(label3(window, 0)), leftOfLess);
+    QCOMPARE(leftTwips(label3(window, 1)), leftOfMore);
     for (int k = 0; k < 2; ++k) {
-        QCOMPARE(topTwips(label(window, "Label3", k)), 840);
-        QVERIFY(label(window, "Label3", k)->isEnabled());
-        QVERIFY(label(window, "Label3", k)->isDraggable());
-        QCOMPARE(label(window, "Label4", k)->text(), QString());
-        QCOMPARE(backColour(label(window, "Label4", k)), Colori::GialloPallido);
-        QVERIFY(label(window, "Label4", k)->acceptDrops());
+        QCOMPARE(topTwips(label3(window, k)), 840);
+        QVERIFY(label3(window, k)->isEnabled());
+        QVERIFY(label3(window, k)->isDraggable());
+        QCOMPARE(label4(window, k)->text(), QString());
+        QCOMPARE(backColour(label4(window, k)), Colori::GialloPallido);
+        QVERIFY(label4(window, k)->acceptDrops());
     }
-    QCOMPARE(leftTwips(label(window, "Label4", 0)), 210);
-    QCOMPARE(leftTwips(label(window, "Label4", 1)), 3570);
+    QCOMPARE(leftTwips(label4(window, 0)), 210);
+    QCOMPARE(leftTwips(label4(window, 1)), 3570);
     QCOMPARE(esatti(window), QStringLiteral("0"));
     QCOMPARE(window->etichettaErrati()->text(), QStringLiteral("0"));
     QCOMPARE(window->control<QLabel>(QStringLiteral("Label5"))->text(),
@@ -133,46 +117,46 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     QCOMPARE(avanti->isVisible(), attende != 0);
 
     random->append({pickWhole(2, 4)});
-    rilascia(window, 1, 1);
+    drop(window, 1, 1);
     QCOMPARE(esatti(window), QStringLiteral(" 0"));
     QCOMPARE(stato().NumeroEsatti, qint16(0));
-    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("caldo"));
-    QCOMPARE(label(window, "Label3", 1)->text(), QString());
-    QVERIFY(!label(window, "Label3", 1)->isEnabled());
+    QCOMPARE(label4(window, 1)->text(), QStringLiteral("caldo"));
+    QCOMPARE(label3(window, 1)->text(), QString());
+    QVERIFY(!label3(window, 1)->isEnabled());
     QVERIFY(window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
 
     random->append({pickWhole(4, 4)});
     const QList<float> secondo = turno(12, 2, 2);
     if (attende == 0)
         random->append(secondo);
-    rilascia(window, 0, 0);
+    drop(window, 0, 0);
     QCOMPARE(stato().NumeroEsatti, qint16(1));
     QCOMPARE(esatti(window), QStringLiteral(" 0"));
     if (attende != 0) {
         QVERIFY(avanti->isEnabled());
-        QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("tiepido"));
-        QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("caldo"));
-        QVERIFY(!label(window, "Label3", 0)->isEnabled());
+        QCOMPARE(label4(window, 0)->text(), QStringLiteral("tiepido"));
+        QCOMPARE(label4(window, 1)->text(), QStringLiteral("caldo"));
+        QVERIFY(!label3(window, 0)->isEnabled());
         random->append(secondo);
         QTest::mouseClick(avanti, Qt::LeftButton);
         QVERIFY(!avanti->isEnabled());
     }
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), quint32(0xFFFF00));
-    QCOMPARE(label(window, "Label3", 0)->text(), QStringLiteral("fresco"));
-    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("freddo"));
-    QCOMPARE(leftTwips(label(window, "Label3", 0)), 3570);
-    QCOMPARE(label(window, "Label4", 0)->text(), QString());
-    QCOMPARE(label(window, "Label4", 1)->text(), QString());
-    QVERIFY(label(window, "Label3", 0)->isEnabled());
-    QVERIFY(label(window, "Label3", 1)->isEnabled());
+    QCOMPARE(label3(window, 0)->text(), QStringLiteral("fresco"));
+    QCOMPARE(label3(window, 1)->text(), QStringLiteral("freddo"));
+    QCOMPARE(leftTwips(label3(window, 0)), 3570);
+    QCOMPARE(label4(window, 0)->text(), QString());
+    QCOMPARE(label4(window, 1)->text(), QString());
+    QVERIFY(label3(window, 0)->isEnabled());
+    QVERIFY(label3(window, 1)->isEnabled());
     QCOMPARE(esatti(window), QStringLiteral(" 0"));
 
     random->append({pickWhole(1, 4), pickWhole(3, 4)});
     random->append(turno(5, 1, 1));
-    rilascia(window, 0, 0);
+    drop(window, 0, 0);
     QCOMPARE(esatti(window), QStringLiteral(" 1"));
-    rilascia(window, 1, 1);
+    drop(window, 1, 1);
     QCOMPARE(stato().NumeroEsatti, qint16(2));
     QCOMPARE(esatti(window), QStringLiteral(" 1"));
     if (attende != 0) {
@@ -193,23 +177,23 @@ void IntensityOrderingTest::theIndexDecidesWhereverTheWordStands() {
     QVERIFY(window);
     QCOMPARE(random->remaining(), 0);
     // Label3(1) stands on the left, over the "meno intenso" place.
-    QCOMPARE(leftTwips(label(window, "Label3", 1)), 210);
-    rilascia(window, 0, 1);
+    QCOMPARE(leftTwips(label3(window, 1)), 210);
+    drop(window, 1, 0);
     QCOMPARE(stato().NumeroErrati, qint16(1));
-    QCOMPARE(label(window, "Label4", 0)->text(), QString());
-    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("grande"));
-    QVERIFY(label(window, "Label3", 1)->isEnabled());
-    QCOMPARE(leftTwips(label(window, "Label3", 1)), 210);
+    QCOMPARE(label4(window, 0)->text(), QString());
+    QCOMPARE(label3(window, 1)->text(), QStringLiteral("grande"));
+    QVERIFY(label3(window, 1)->isEnabled());
+    QCOMPARE(leftTwips(label3(window, 1)), 210);
     random->append({pickWhole(1, 4)});
-    rilascia(window, 1, 1);
-    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("grande"));
+    drop(window, 1, 1);
+    QCOMPARE(label4(window, 1)->text(), QStringLiteral("grande"));
     // A filled place takes no other word.
-    rilascia(window, 1, 0);
+    drop(window, 0, 1);
     QCOMPARE(stato().NumeroErrati, qint16(2));
-    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("grande"));
-    QCOMPARE(label(window, "Label3", 0)->text(), QStringLiteral("grande"));
+    QCOMPARE(label4(window, 1)->text(), QStringLiteral("grande"));
+    QCOMPARE(label3(window, 0)->text(), QStringLiteral("grande"));
     // The placed word cannot be dropped again.
-    rilascia(window, 1, 1);
+    drop(window, 1, 1);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(stato().NumeroErrati, qint16(2));
     QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "si1.wav", "no.wav"}));
@@ -222,7 +206,7 @@ void IntensityOrderingTest::wrongDropsKeepTheBackgroundBlackUntilTheNextItem() {
     ScriptedRandomSource* random = scriptRandom(turno(7, 2, 1));
     ExerciseWindow* window = apriForm7();
     QVERIFY(window);
-    rilascia(window, 1, 0);
+    drop(window, 0, 1);
     QCOMPARE(window->backColour(), Colori::Nero);
     QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 1"));
     QVERIFY(window->control(QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -232,8 +216,8 @@ void IntensityOrderingTest::wrongDropsKeepTheBackgroundBlackUntilTheNextItem() {
     QCOMPARE(foreColour(window->etichettaErrati()), Colori::Nero);
 
     random->append({pickWhole(1, 4), pickWhole(2, 4)});
-    rilascia(window, 0, 0);
-    rilascia(window, 1, 1);
+    drop(window, 0, 0);
+    drop(window, 1, 1);
     QCOMPARE(random->remaining(), 0); // no colour drawn by the right drops
     QCOMPARE(window->backColour(), Colori::Nero);
     QVERIFY(window->bottoneAvanti()->isEnabled());
@@ -252,13 +236,13 @@ void IntensityOrderingTest::soundOffSilencesWithoutDrawing() {
     ExerciseWindow* window = apriForm7();
     QVERIFY(window);
     window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
-    rilascia(window, 0, 1);
-    rilascia(window, 0, 0);
+    drop(window, 1, 0);
+    drop(window, 0, 0);
     QCOMPARE(random->remaining(), 0);
     QVERIFY(env.sound->played.isEmpty());
     QCOMPARE(esatti(window), QStringLiteral(" 0"));
     QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 1"));
-    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("tiepido"));
+    QCOMPARE(label4(window, 0)->text(), QStringLiteral("tiepido"));
 }
 
 void IntensityOrderingTest::listsWithoutARecordAreRefused_data() {

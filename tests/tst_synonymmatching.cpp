@@ -1,8 +1,8 @@
+#include "dragmatchtesting.h"
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
 #include "layouts/designlabel.h"
-#include "layouts/dragpayload.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 
@@ -57,27 +56,8 @@ ExerciseWindow* apriForm2() {
     return nullptr;
 }
 
-DesignLabel* label(ExerciseWindow* window, const char* array, int k) {
-    return window->member<DesignLabel>(QLatin1String(array), k);
-}
-
 QString testo(ExerciseWindow* window, const char* name) {
     return window->control<QLabel>(QLatin1String(name))->text();
-}
-
-// Delivers a drop as a real drag would: enter, then drop, with the payload.
-void rilascia(ExerciseWindow* window, int target, const QString& sourceName) {
-    QWidget* label4 = label(window, "Label4", target);
-    std::unique_ptr<QMimeData> mime(DragPayload::encode(sourceName));
-    const QPoint centre = label4->rect().center();
-    QDragEnterEvent enter(centre, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label4, &enter);
-    QDropEvent drop(QPointF(centre), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label4, &drop);
-}
-
-void rilascia(ExerciseWindow* window, int target, int source) {
-    rilascia(window, target, QStringLiteral("Label3(%1)").arg(source));
 }
 
 } // namespace
@@ -110,8 +90,8 @@ void SynonymMatchingTest::openingDealsSevenPairsInTheirRows() {
     QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral("0"));
     QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral("0"));
     for (int k = 0; k < 7; ++k) {
-        DesignLabel* parola = label(window, "Label4", k);
-        DesignLabel* sinonimo = label(window, "Label3", k);
+        DesignLabel* parola = label4(window, k);
+        DesignLabel* sinonimo = label3(window, k);
         QCOMPARE(parola->text(), kParole[k]);
         QCOMPARE(topTwips(parola), 100 + 950 * k);
         QCOMPARE(leftTwips(parola), k == 2 ? 3240 : 3255);
@@ -140,15 +120,15 @@ void SynonymMatchingTest::rightDropJoinsTheWordsAndEmptiesTheSynonym() {
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     random->append({pickWhole(3, 4)});
-    rilascia(window, 3, 3);
+    drop(window, 3, 3);
     QCOMPARE(random->remaining(), 0);
-    DesignLabel* parola = label(window, "Label4", 3);
+    DesignLabel* parola = label4(window, 3);
     QCOMPARE(parola->text(), QStringLiteral("calmo - tranquillo, sereno"));
     QCOMPARE(parola->font().pointSizeF(), 14.0);
     QCOMPARE(backColour(parola), Colori::GialloPallido);
-    QCOMPARE(label(window, "Label3", 3)->text(), QString());
-    QVERIFY(!label(window, "Label3", 3)->isEnabled());
-    QCOMPARE(topTwips(label(window, "Label3", 3)), 2950);
+    QCOMPARE(label3(window, 3)->text(), QString());
+    QVERIFY(!label3(window, 3)->isEnabled());
+    QCOMPARE(topTwips(label3(window, 3)), 2950);
     QCOMPARE(stato().NumeroEsatti, qint16(1));
     QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 1"));
     QVERIFY(window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
@@ -156,8 +136,8 @@ void SynonymMatchingTest::rightDropJoinsTheWordsAndEmptiesTheSynonym() {
     QCOMPARE(env.sound->playedNames(), QStringList{"si3.wav"});
     QCOMPARE(window->backColour(), quint32(0xFFFF00));
     // The other pairs wait as they were dealt.
-    QCOMPARE(label(window, "Label4", 2)->text(), QStringLiteral("allegro"));
-    QCOMPARE(label(window, "Label4", 2)->font().pointSizeF(), 16.0);
+    QCOMPARE(label4(window, 2)->text(), QStringLiteral("allegro"));
+    QCOMPARE(label4(window, 2)->font().pointSizeF(), 16.0);
     QVERIFY(!window->bottoneAvanti()->isEnabled());
 }
 
@@ -171,7 +151,7 @@ void SynonymMatchingTest::wrongDropBlackensAndWhitensTheCountsUntilTheNextRightD
         QCOMPARE(foreColour(window->control(name)), Colori::Nero);
 
     // "timore" dropped on "bello".
-    rilascia(window, 0, 1);
+    drop(window, 1, 0);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), Colori::Nero);
     QCOMPARE(stato().NumeroErrati, qint16(1));
@@ -181,25 +161,25 @@ void SynonymMatchingTest::wrongDropBlackensAndWhitensTheCountsUntilTheNextRightD
         QCOMPARE(foreColour(window->control(name)), Colori::Bianco);
     QVERIFY(window->control(QStringLiteral("ComandoIconaNo"))->isVisible());
     QVERIFY(!window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
-    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello"));
-    QCOMPARE(backColour(label(window, "Label4", 0)), Colori::Bianco);
-    QCOMPARE(label(window, "Label4", 0)->font().pointSizeF(), 16.0);
-    QCOMPARE(label(window, "Label3", 1)->text(), QStringLiteral("timore"));
-    QVERIFY(label(window, "Label3", 1)->isEnabled());
-    QCOMPARE(topTwips(label(window, "Label3", 1)), 2000);
+    QCOMPARE(label4(window, 0)->text(), QStringLiteral("bello"));
+    QCOMPARE(backColour(label4(window, 0)), Colori::Bianco);
+    QCOMPARE(label4(window, 0)->font().pointSizeF(), 16.0);
+    QCOMPARE(label3(window, 1)->text(), QStringLiteral("timore"));
+    QVERIFY(label3(window, 1)->isEnabled());
+    QCOMPARE(topTwips(label3(window, 1)), 2000);
     QCOMPARE(env.sound->playedNames(), QStringList{"no.wav"});
 
     // A second wrong drop keeps black; the right drop brings a colour and
     // black texts back before the sound is drawn.
-    rilascia(window, 6, 0);
+    drop(window, 0, 6);
     QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral(" 2"));
     random->append({pickWhole(17, 18), pickWhole(1, 4)});
-    rilascia(window, 1, 1);
+    drop(window, 1, 1);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), quint32(0xFF0000));
     for (const QString& name : kEtichetteConteggi)
         QCOMPARE(foreColour(window->control(name)), Colori::Nero);
-    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("paura - timore"));
+    QCOMPARE(label4(window, 1)->text(), QStringLiteral("paura - timore"));
     QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 1"));
     QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral(" 2"));
     QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "no.wav", "si1.wav"}));
@@ -212,18 +192,18 @@ void SynonymMatchingTest::dropOnAMatchedLabelIsWrongAndLeavesItUnchanged() {
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     random->append({pickWhole(2, 4)});
-    rilascia(window, 5, 5);
-    rilascia(window, 5, 4);
+    drop(window, 5, 5);
+    drop(window, 4, 5);
     QCOMPARE(random->remaining(), 0);
-    DesignLabel* parola = label(window, "Label4", 5);
+    DesignLabel* parola = label4(window, 5);
     QCOMPARE(parola->text(), QStringLiteral("iniziare - cominciare"));
     QCOMPARE(backColour(parola), Colori::GialloPallido);
     QCOMPARE(parola->font().pointSizeF(), 14.0);
     QCOMPARE(stato().NumeroEsatti, qint16(1));
     QCOMPARE(stato().NumeroErrati, qint16(1));
     QCOMPARE(window->backColour(), Colori::Nero);
-    QCOMPARE(label(window, "Label3", 4)->text(), QStringLiteral("rapido"));
-    QVERIFY(label(window, "Label3", 4)->isEnabled());
+    QCOMPARE(label3(window, 4)->text(), QStringLiteral("rapido"));
+    QVERIFY(label3(window, 4)->isEnabled());
 }
 
 void SynonymMatchingTest::dropsOfPlacedOrForeignLabelsAreIgnored() {
@@ -233,17 +213,17 @@ void SynonymMatchingTest::dropsOfPlacedOrForeignLabelsAreIgnored() {
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     random->append({pickWhole(4, 4)});
-    rilascia(window, 0, 0);
+    drop(window, 0, 0);
     // A placed synonym cannot be picked up again, and only Label3 members
     // are dragged: none of these drops is an answer.
-    rilascia(window, 0, 0);
-    rilascia(window, 1, 0);
-    rilascia(window, 2, QStringLiteral("Label4(2)"));
-    rilascia(window, 2, QStringLiteral("Label3(7)"));
+    drop(window, 0, 0);
+    drop(window, 0, 1);
+    dropOn(label4(window, 2), QStringLiteral("Label4(2)"));
+    dropOn(label4(window, 2), QStringLiteral("Label3(7)"));
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(stato().NumeroEsatti, qint16(1));
     QCOMPARE(stato().NumeroErrati, qint16(0));
-    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello - grazioso"));
+    QCOMPARE(label4(window, 0)->text(), QStringLiteral("bello - grazioso"));
     QCOMPARE(env.sound->playedNames(), QStringList{"si4.wav"});
 }
 
@@ -261,16 +241,16 @@ void SynonymMatchingTest::theIndexDecidesEvenBetweenEqualPairs() {
     ScriptedRandomSource* random = scriptRandom(turno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
-    QCOMPARE(label(window, "Label4", 0)->text(), label(window, "Label4", 1)->text());
-    QCOMPARE(label(window, "Label3", 0)->text(), label(window, "Label3", 1)->text());
-    rilascia(window, 0, 1);
+    QCOMPARE(label4(window, 0)->text(), label4(window, 1)->text());
+    QCOMPARE(label3(window, 0)->text(), label3(window, 1)->text());
+    drop(window, 1, 0);
     QCOMPARE(stato().NumeroErrati, qint16(1));
-    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello"));
+    QCOMPARE(label4(window, 0)->text(), QStringLiteral("bello"));
     random->append({pickWhole(2, 18), pickWhole(1, 4)});
-    rilascia(window, 1, 1);
+    drop(window, 1, 1);
     QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(label(window, "Label4", 1)->text(), QStringLiteral("bello - grazioso"));
-    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("bello"));
+    QCOMPARE(label4(window, 1)->text(), QStringLiteral("bello - grazioso"));
+    QCOMPARE(label4(window, 0)->text(), QStringLiteral("bello"));
     QCOMPARE(random->remaining(), 0);
 }
 
@@ -291,7 +271,7 @@ void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
     QCOMPARE(window->bottoneAvanti()->isVisible(), attende != 0);
     for (int k = 0; k < 6; ++k) {
         random->append({pickWhole(1, 4)});
-        rilascia(window, k, k);
+        drop(window, k, k);
     }
     QVERIFY(!window->bottoneAvanti()->isEnabled());
     // The next deal: rows 8, 6, 1, 2, 3, 4, 5; colour slot 6; Label3(k) in row k.
@@ -302,7 +282,7 @@ void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
     random->append({pickWhole(2, 4)});
     if (attende == 0)
         random->append(secondoTurno);
-    rilascia(window, 6, 6);
+    drop(window, 6, 6);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 7"));
     QCOMPARE(stato().NumeroEsatti, qint16(7));
@@ -310,10 +290,10 @@ void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
     if (attende != 0) {
         QVERIFY(window->bottoneAvanti()->isEnabled());
         for (int k = 0; k < 7; ++k) {
-            QCOMPARE(label(window, "Label4", k)->text(),
+            QCOMPARE(label4(window, k)->text(),
                      kParole[k] + QStringLiteral(" - ") + kSinonimiScelti[k]);
-            QCOMPARE(backColour(label(window, "Label4", k)), Colori::GialloPallido);
-            QVERIFY(!label(window, "Label3", k)->isEnabled());
+            QCOMPARE(backColour(label4(window, k)), Colori::GialloPallido);
+            QVERIFY(!label3(window, k)->isEnabled());
         }
         random->append(secondoTurno);
         QTest::mouseClick(window->bottoneAvanti(), Qt::LeftButton);
@@ -325,12 +305,12 @@ void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
                                   "grazioso",  "abitazione", "timore"};
     QCOMPARE(window->backColour(), quint32(0xC0FFFF));
     for (int k = 0; k < 7; ++k) {
-        QCOMPARE(label(window, "Label4", k)->text(), parole[k]);
-        QCOMPARE(label(window, "Label4", k)->font().pointSizeF(), 16.0);
-        QCOMPARE(backColour(label(window, "Label4", k)), Colori::Bianco);
-        QCOMPARE(label(window, "Label3", k)->text(), sinonimi[k]);
-        QCOMPARE(topTwips(label(window, "Label3", k)), 100 + 950 * k);
-        QVERIFY(label(window, "Label3", k)->isEnabled());
+        QCOMPARE(label4(window, k)->text(), parole[k]);
+        QCOMPARE(label4(window, k)->font().pointSizeF(), 16.0);
+        QCOMPARE(backColour(label4(window, k)), Colori::Bianco);
+        QCOMPARE(label3(window, k)->text(), sinonimi[k]);
+        QCOMPARE(topTwips(label3(window, k)), 100 + 950 * k);
+        QVERIFY(label3(window, k)->isEnabled());
     }
     // The last answer's picture stays across the change of item.
     QVERIFY(window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
@@ -356,7 +336,7 @@ void SynonymMatchingTest::activationDealsOncePerOpening() {
     QCOMPARE(random->remaining(), 3);
     QVERIFY(window->isVisible());
     for (int k = 0; k < 7; ++k)
-        QCOMPARE(label(window, "Label3", k)->text(), kSinonimiScelti[k]);
+        QCOMPARE(label3(window, k)->text(), kSinonimiScelti[k]);
 }
 
 void SynonymMatchingTest::listsThatCannotFillAnItemAreRefused_data() {
@@ -412,8 +392,8 @@ void SynonymMatchingTest::twoHundredRecordsAreReadAndNumeroParoleIsLeftAlone() {
     scriptRandom(turno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
-    QCOMPARE(label(window, "Label4", 0)->text(), QStringLiteral("parola200"));
-    QCOMPARE(label(window, "Label3", 2)->text(), QStringLiteral("sinonimo100"));
+    QCOMPARE(label4(window, 0)->text(), QStringLiteral("parola200"));
+    QCOMPARE(label3(window, 2)->text(), QStringLiteral("sinonimo100"));
     QCOMPARE(stato().NumeroParole, qint16(42));
 }
 
