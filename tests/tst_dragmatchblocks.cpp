@@ -1,0 +1,249 @@
+#include "dragmatchtesting.h"
+
+#include "layouts/twipsgeometry.h"
+#include "layouts/widgetcolours.h"
+#include "shell/appstate.h"
+#include "shell/colori.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+// Idiom matching (Form8): a block of four consecutive records, the dragged
+// label checked by its index, the dragged text written first.
+class DragMatchBlocksTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void blockStartsAtFourTimesTheDraw_data();
+    void blockStartsAtFourTimesTheDraw();
+    void slotsPastTheListShowWhatTheTablesHold();
+    void rowsAndDesignOfTheIdiomWindow();
+    void rightDropIsTheLabelsOwnSlotWhateverTheText();
+    void fourthRightDropEndsTheItem_data();
+    void fourthRightDropEndsTheItem();
+};
+
+namespace {
+
+const QString kModiDiDire = QStringLiteral("in bocca al lupo, buona fortuna\n"
+                                           "essere al verde, non avere soldi\n"
+                                           "avere le mani bucate, spendere troppo\n"
+                                           "essere al verde, essere senza un soldo\n"
+                                           "acqua in bocca, non dirlo a nessuno\n"
+                                           "costare un occhio della testa, costare moltissimo\n"
+                                           "avere la testa fra le nuvole, essere distratto\n"
+                                           "\"ogni morte di papa, o quasi\", molto di rado\n");
+
+QString numberedList(int records) {
+    QString text;
+    for (int n = 1; n <= records; ++n)
+        text += QStringLiteral("frase %1, senso %1\n").arg(n);
+    return text;
+}
+
+/// Colour slot, the block draw r, then the label drawn for each row.
+QList<float> blockDeal(int colour, float r, const QList<int>& rowPicks = {0, 1, 2, 3}) {
+    QList<float> values{pickWhole(colour, 18), r};
+    for (int pick : rowPicks)
+        values << pickIndex(pick, 4);
+    return values;
+}
+
+DragMatchWindow* openIdioms(TestEnvironment& env, qint16 attende = 0) {
+    env.writeList(QStringLiteral("modididire.txt"), kModiDiDire);
+    stato().AttendeBottone = attende;
+    scriptRandom(blockDeal(3, 0.0f));
+    return openDragMatch(8);
+}
+
+} // namespace
+
+void DragMatchBlocksTest::blockStartsAtFourTimesTheDraw_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("first");
+    // Block m = floor(r * records / 4), divided exactly; it starts at 4m, the
+    // first block at 1.
+    QTest::newRow("12, block 0") << 12 << pickIndex(0, 3) << 1;
+    QTest::newRow("12, block 1") << 12 << pickIndex(1, 3) << 4;
+    QTest::newRow("12, block 2 never shows 12") << 12 << 0.99f << 8;
+    QTest::newRow("10, r 0.5") << 10 << 0.5f << 4;
+    QTest::newRow("10, r 0.8 divides exactly") << 10 << 0.8f << 8;
+    QTest::newRow("10, r 0.79") << 10 << 0.79f << 4;
+    QTest::newRow("10, block 2 past the end") << 10 << 0.99f << 8;
+    QTest::newRow("4, always 1..4") << 4 << 0.99f << 1;
+    QTest::newRow("2, always 1..4") << 2 << 0.99f << 1;
+    QTest::newRow("1, always 1..4") << 1 << 0.7f << 1;
+    QTest::newRow("500, last block") << 500 << 0.99999f << 496;
+}
+
+void DragMatchBlocksTest::blockStartsAtFourTimesTheDraw() {
+    QFETCH(int, records);
+    QFETCH(float, r);
+    QFETCH(int, first);
+    TestEnvironment env;
+    env.writeList(QStringLiteral("modididire.txt"), numberedList(records));
+    ScriptedRandomSource* random = scriptRandom(blockDeal(7, r));
+    DragMatchWindow* w = openDragMatch(8);
+    QVERIFY(w);
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(stato().NumeroParole, records);
+    QCOMPARE(stato().Estratto, first);
+    QCOMPARE(w->backColour(), quint32(0x00FFFF));
+    for (int k = 0; k < 4; ++k) {
+        const int n = first + k;
+        QCOMPARE(w->recordOfSlot(k), n);
+        QCOMPARE(text3(w, k), n <= records ? QStringLiteral("frase %1").arg(n) : QString());
+        QCOMPARE(text4(w, k), n <= records ? QStringLiteral("senso %1").arg(n) : QString());
+    }
+}
+
+void DragMatchBlocksTest::slotsPastTheListShowWhatTheTablesHold() {
+    TestEnvironment env;
+    // Words left at index 3 by a longer list that another window read.
+    stato().Parole1[3] = QStringLiteral("in bocca al lupo");
+    stato().Parole2[3] = QStringLiteral("buona fortuna");
+    env.writeList(QStringLiteral("modididire.txt"), numberedList(2));
+    scriptRandom(blockDeal(1, 0.9f));
+    DragMatchWindow* w = openDragMatch(8);
+    QVERIFY(w);
+    QCOMPARE(text3(w, 1), QStringLiteral("frase 2"));
+    QCOMPARE(text3(w, 2), QStringLiteral("in bocca al lupo"));
+    QCOMPARE(text4(w, 2), QStringLiteral("buona fortuna"));
+    QCOMPARE(text3(w, 3), QString());
+    QCOMPARE(text4(w, 3), QString());
+
+    // The empty word is still a word: right on its own slot.
+    scriptRandom({pickWhole(1, 4), pickWhole(2, 4)});
+    QVERIFY(drop(w, 3, 3));
+    QCOMPARE(text4(w, 3), QStringLiteral(" / "));
+    QCOMPARE(backColour(label4(w, 3)), Colori::GialloPallido);
+    QVERIFY(!label3(w, 3)->isEnabled());
+    QVERIFY(drop(w, 2, 2));
+    QCOMPARE(text4(w, 2), QStringLiteral("in bocca al lupo / buona fortuna"));
+    QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 2"));
+}
+
+void DragMatchBlocksTest::rowsAndDesignOfTheIdiomWindow() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("modididire.txt"), kModiDiDire);
+    ScriptedRandomSource* random = scriptRandom(blockDeal(3, 0.0f, {2, 2, 0, 0}));
+    DragMatchWindow* w = openDragMatch(8);
+    QVERIFY(w);
+    QCOMPARE(random->remaining(), 0);
+    // Picks 2, 2, 0, 0: the second 2 moves on to 3, the second 0 to 1.
+    const QList<int> tops{2820, 4020, 420, 1620};
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(topTwips(label3(w, k)), tops[k]);
+        QCOMPARE(leftTwips(label3(w, k)), 315);
+        QCOMPARE(label3(w, k)->height(), 47);
+        QCOMPARE(topTwips(label4(w, k)), 420 + 1200 * k);
+        QCOMPARE(leftTwips(label4(w, k)), k == 2 ? 3600 : 3570);
+        QCOMPARE(label4(w, k)->font().pointSizeF(), 12.0);
+        QCOMPARE(backColour(label4(w, k)), Colori::Bianco);
+    }
+    QCOMPARE(text3(w, 3), QStringLiteral("essere al verde"));
+    QCOMPARE(text4(w, 3), QStringLiteral("essere senza un soldo"));
+    QCOMPARE(w->objectName(), QStringLiteral("Form8"));
+    QCOMPARE(w->control<QLabel>(QStringLiteral("Label5"))->text(),
+             QStringLiteral("Trascina le parole della prima colonna sulla corrispondente della "
+                            "seconda"));
+    QCOMPARE(w->findChild<QAction*>(QStringLiteral("MenuInformazioni"))->text(),
+             QStringLiteral("Informazioni          "));
+    QCOMPARE(w->bottoneAvanti()->geometry().topLeft(), QPoint(496, 256));
+    QVERIFY(!w->control<QLabel>(QStringLiteral("Label4(4)")));
+    QVERIFY(!w->control<QLabel>(QStringLiteral("Label3(4)")));
+}
+
+void DragMatchBlocksTest::rightDropIsTheLabelsOwnSlotWhateverTheText() {
+    TestEnvironment env;
+    DragMatchWindow* w = openIdioms(env);
+    QVERIFY(w);
+    // Slots 1 and 3 show the same words.
+    QCOMPARE(text3(w, 1), text3(w, 3));
+    ScriptedRandomSource* random = scriptRandom({});
+
+    QVERIFY(drop(w, 3, 1));
+    QCOMPARE(w->backColour(), Colori::Nero);
+    QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 1"));
+    QCOMPARE(text4(w, 1), QStringLiteral("non avere soldi"));
+    QVERIFY(label3(w, 3)->isEnabled());
+
+    random->append({pickWhole(10, 18), pickWhole(4, 4)});
+    QVERIFY(drop(w, 1, 1));
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(w->backColour(), quint32(0x00C000));
+    QCOMPARE(text4(w, 1), QStringLiteral("essere al verde / non avere soldi"));
+    QCOMPARE(backColour(label4(w, 1)), Colori::GialloPallido);
+    QCOMPARE(text3(w, 1), QString());
+    QVERIFY(!label3(w, 1)->isEnabled());
+    QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "si4.wav"}));
+
+    // A matched label takes nothing more: any other word is wrong there.
+    QVERIFY(drop(w, 3, 1));
+    QCOMPARE(text4(w, 1), QStringLiteral("essere al verde / non avere soldi"));
+    QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 2"));
+    QCOMPARE(w->coppieFatte(), 1);
+}
+
+void DragMatchBlocksTest::fourthRightDropEndsTheItem_data() {
+    QTest::addColumn<bool>("waits");
+    QTest::newRow("waits for avanti") << true;
+    QTest::newRow("goes on at once") << false;
+}
+
+void DragMatchBlocksTest::fourthRightDropEndsTheItem() {
+    QFETCH(bool, waits);
+    TestEnvironment env;
+    DragMatchWindow* w = openIdioms(env, waits ? -1 : 0);
+    QVERIFY(w);
+    QCOMPARE(!w->bottoneAvanti()->isHidden(), waits);
+    ScriptedRandomSource* random = scriptRandom({});
+    const QStringList joined{
+        "in bocca al lupo / buona fortuna", "essere al verde / non avere soldi",
+        "avere le mani bucate / spendere troppo", "essere al verde / essere senza un soldo"};
+    for (int k : {2, 0, 3}) {
+        random->append({pickWhole(1, 4)});
+        QVERIFY(drop(w, k, k));
+    }
+    QCOMPARE(w->coppieFatte(), 3);
+    QVERIFY(!w->bottoneAvanti()->isEnabled());
+
+    // The next block (records 4..7) comes now or after "avanti".
+    const QList<float> next = blockDeal(16, 0.6f, {3, 2, 1, 0});
+    random->append({pickWhole(1, 4)});
+    if (!waits)
+        random->append(next);
+    QVERIFY(drop(w, 1, 1));
+    QCOMPARE(random->remaining(), 0);
+    QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 4"));
+    if (waits) {
+        QVERIFY(w->bottoneAvanti()->isEnabled());
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(text4(w, k), joined[k]);
+            QCOMPARE(backColour(label4(w, k)), Colori::GialloPallido);
+            QCOMPARE(text3(w, k), QString());
+            QVERIFY(!label3(w, k)->isEnabled());
+        }
+        random->append(next);
+        w->bottoneAvanti()->click();
+        QCOMPARE(random->remaining(), 0);
+        QVERIFY(!w->bottoneAvanti()->isEnabled());
+    }
+    QCOMPARE(stato().Estratto, 4);
+    QCOMPARE(w->backColour(), quint32(0xE0E0E0));
+    QCOMPARE(w->coppieFatte(), 0);
+    QCOMPARE(text3(w, 0), QStringLiteral("essere al verde"));
+    QCOMPARE(text4(w, 3), QStringLiteral("essere distratto"));
+    for (int k = 0; k < 4; ++k) {
+        QVERIFY(label3(w, k)->isEnabled());
+        QCOMPARE(backColour(label4(w, k)), Colori::Bianco);
+        QCOMPARE(topTwips(label3(w, k)), 420 + 1200 * (3 - k));
+    }
+}
+
+QTEST_MAIN(DragMatchBlocksTest)
+#include "tst_dragmatchblocks.moc"
