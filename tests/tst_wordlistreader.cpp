@@ -117,6 +117,11 @@ void WordListReaderTest::decodesUtf8AndWindows1252Alike() {
     QCOMPARE(parse(words.toUtf8(), 2), expected);
     QCOMPARE(parse("\xEF\xBB\xBF" + words.toUtf8(), 2), expected);
     QCOMPARE(parse(words.toLatin1(), 2), expected);
+    // Notepad's "Unicode": UTF-16 with a byte-order mark, NUL bytes and all.
+    QByteArray utf16("\xFF\xFE");
+    for (QChar c : words)
+        utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+    QCOMPARE(parse(utf16, 2), expected);
     // Bytes that only Windows-1252 gives meaning: the euro sign and curly quotes.
     QCOMPARE(parse(QByteArray("\x80, \x93x\x94"), 2),
              (QList<QStringList>{{QStringLiteral("€"), QStringLiteral("“x”")}}));

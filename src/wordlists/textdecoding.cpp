@@ -27,7 +27,15 @@ QString decodeCp1252(const QByteArray& bytes) {
 
 } // namespace
 
+bool isUtf16WithMark(const QByteArray& bytes) {
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
 QString decodeWordListText(const QByteArray& bytes) {
+    if (isUtf16WithMark(bytes)) {
+        QStringDecoder utf16(QStringDecoder::Utf16);
+        return utf16.decode(bytes);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())

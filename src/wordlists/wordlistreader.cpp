@@ -56,7 +56,7 @@ WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord
 
 WordListResult WordListReader::parse(const QByteArray& bytes, const QString& shownName,
                                      int fieldsPerRecord, int maxRecords) {
-    if (bytes.contains('\0'))
+    if (!isUtf16WithMark(bytes) && bytes.contains('\0'))
         return failure(QStringLiteral("Il file %1 non è un file di testo.").arg(shownName));
     const QString text = decodeWordListText(bytes);
     FieldScanner scanner(text);

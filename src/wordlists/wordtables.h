@@ -12,7 +12,8 @@ inline constexpr int kMaxParole = 500;
 using WordColumn = std::array<QString, kMaxParole + 1>;
 
 /// A window-level table: Rows rows (0 unused) of Columns text fields.
-template <std::size_t Rows, std::size_t Columns> using TextTable = std::array<std::array<QString, Columns>, Rows>;
+template <std::size_t Rows, std::size_t Columns>
+using TextTable = std::array<std::array<QString, Columns>, Rows>;
 
 /// The word tables shared by every exercise window for the whole run.
 struct WordTables {
