@@ -33,8 +33,6 @@ struct DragMatchVariant {
     /// Fewest records with which the window can deal an item.
     int minRecords;
 
-    int rowTop(int row) const { return rowFirst + rowSpacing * row; }
-
     /// "abbina contrari"
     static const DragMatchVariant& form1();
     /// "abbina gradi"

@@ -1,11 +1,11 @@
 #include "dragmatchwindow.h"
 
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
+#include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -96,17 +96,10 @@ void DragMatchWindow::estraiParole() {
 }
 
 void DragMatchWindow::ScombiccheraPosti() {
-    const int n = variant_.pairs;
-    for (DesignLabel* label : std::as_const(label3_)) {
-        setTopTwips(label, 0); // not yet placed
+    for (DesignLabel* label : std::as_const(label3_))
         label->setEnabled(true);
-    }
-    for (int row = 0; row < n; ++row) {
-        int k = stato().random.below(n);
-        while (topTwips(label3_[k]) != 0)
-            k = (k + 1) % n;
-        setTopTwips(label3_[k], variant_.rowTop(row));
-    }
+    vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), variant_.rowFirst,
+                               variant_.rowSpacing);
 }
 
 bool DragMatchWindow::rispostaGiusta(int i, int source) const {
