@@ -59,7 +59,6 @@ class SynonymOrAntonymTest : public QObject {
     void wrongWrongRightWaitsForAvantiWithTheButtonsLocked();
     void wrongWrongRightWithoutAvantiDealsAtOnce();
     void samePairInBothListsIsJudgedByTheListDrawn();
-    void soundOffDrawsNoSoundValue();
     void unusableListsRefuseAndLeaveTheTablesAlone_data();
     void unusableListsRefuseAndLeaveTheTablesAlone();
 };
@@ -251,27 +250,6 @@ void SynonymOrAntonymTest::samePairInBothListsIsJudgedByTheListDrawn() {
     click(c.contrari);
     QCOMPARE(stato().NumeroEsatti, qint16(2));
     QCOMPARE(random->remaining(), 0);
-}
-
-void SynonymOrAntonymTest::soundOffDrawsNoSoundValue() {
-    TestEnvironment env;
-    stato().AttendeBottone = 0;
-    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    env.writeList(QStringLiteral("contrari.txt"), kContrari);
-    ScriptedRandomSource* random =
-        scriptRandom({pickWhole(2, 18), pickWhole(1, 2), pickWhole(1, 3)});
-    Form3SinonimiContrari* window = apriForm3();
-    QVERIFY(window);
-    window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
-    const Form3Controls c(window);
-    click(c.contrari);
-    // Straight to the next item: no value is spent on a sound.
-    random->append({pickWhole(6, 18), pickWhole(2, 2), pickWhole(3, 4)});
-    click(c.sinonimi);
-    QCOMPARE(random->remaining(), 0);
-    QVERIFY(env.sound->playedNames().isEmpty());
-    QCOMPARE(window->backColour(), Colori::Tavolozza[6]);
-    QCOMPARE(c.text1->text(), QStringLiteral("pieno / vuoto"));
 }
 
 void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone_data() {
