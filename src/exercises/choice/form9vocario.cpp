@@ -2,9 +2,9 @@
 
 #include "layouts/designs.h"
 #include "layouts/designtextbox.h"
-#include "layouts/twipsgeometry.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
+#include "shell/scombiccheraposti.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
 
@@ -58,15 +58,7 @@ void Form9Vocario::PreparaTurno() {
 }
 
 void Form9Vocario::ScombiccheraPosti() {
-    // Top 0 marks a button that has no place yet.
-    for (QPushButton* bottone : bottone_)
-        setTopTwips(bottone, 0);
-    for (int posto = 0; posto < kNumeroBottoni; ++posto) {
-        int j = stato().random.below(kNumeroBottoni);
-        while (topTwips(bottone_[j]) != 0)
-            j = (j + 1) % kNumeroBottoni;
-        setTopTwips(bottone_[j], kPrimoPosto + kDistanzaPosti * posto);
-    }
+    vocario::ScombiccheraPosti({bottone_.begin(), bottone_.end()}, kPrimoPosto, kDistanzaPosti);
 }
 
 void Form9Vocario::Bottone_Click(int index) {
