@@ -5,6 +5,7 @@
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
+#include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -48,15 +49,8 @@ void ClickTilesWindow::PreparaTurno() {
 }
 
 void ClickTilesWindow::ScombiccheraPosti() {
-    // Top 0 marks a tile without a place yet.
-    for (DesignLabel* tile : label3_)
-        setTopTwips(tile, 0);
-    for (int place = 0; place < kTiles; ++place) {
-        int j = stato().random.below(kTiles);
-        while (topTwips(label3_[size_t(j)]) != 0)
-            j = (j + 1) % kTiles;
-        setTopTwips(label3_[size_t(j)], kFirstTop + kTopSpacing * place);
-    }
+    vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), kFirstTop,
+                               kTopSpacing);
 }
 
 void ClickTilesWindow::Label3_Click(int index) {
