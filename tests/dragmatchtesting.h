@@ -66,6 +66,32 @@ inline QList<int> inOrder(int n) {
     return values;
 }
 
+/// Twelve antonym pairs: record n is line n.
+inline const QString kTwelveAntonyms = QStringLiteral("alto, basso\n"
+                                                      "aperto, chiuso\n"
+                                                      "bello, brutto\n"
+                                                      "caldo, freddo\n"
+                                                      "dolce, amaro\n"
+                                                      "felice, triste\n"
+                                                      "grande, piccolo\n"
+                                                      "lungo, corto\n"
+                                                      "pieno, vuoto\n"
+                                                      "veloce, lento\n"
+                                                      "vecchio, giovane\n"
+                                                      "forte, debole\n");
+
+/// Opens Form1 on kTwelveAntonyms with records 1..9 in slots 0..8, each word
+/// in its own row (Label3(k) in row k), in colour slot 9.
+inline DragMatchWindow* openForm1InOrder(TestEnvironment& env) {
+    env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
+    scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
+    return openDragMatch(1);
+}
+
+inline bool isShown(const VocarioWindow* w, const char* name) {
+    return !w->control(QString::fromLatin1(name))->isHidden();
+}
+
 /// Delivers a drag of `payload` onto `target` as the platform does: an enter
 /// event, then the drop at the same place. Returns whether the drop was taken.
 inline bool deliverDrop(QWidget* target, QMimeData* payload) {

@@ -1,19 +1,12 @@
 #include "dragmatchtesting.h"
-#include "messageboxanswerer.h"
 
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
-#include "shell/formmenu.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDrag>
-#include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 
 using namespace vocario;
 using namespace vocario::testing;
@@ -33,66 +26,20 @@ class DragMatchTest : public QObject {
     void equalWordsAreRightOnEitherSlotEvenTwice();
     void ninthRightDropWaitsForAvanti();
     void ninthRightDropDealsAtOnceWithoutAvanti();
-    void dropsCountOnlyFromLabel3OntoLabel4();
-    void label3DragCarriesItsNameAndAClickMovesNothing();
-    void placedLabelCannotBePickedUp();
-    void shortListsAreRefusedOverTheMenu_data();
-    void shortListsAreRefusedOverTheMenu();
-    void form1OpensFromTheMenuInItsDesignState();
     void form5DealsAndJudgesAsForm1InItsOwnLayout();
 };
 
 namespace {
 
-const QString kContrari = QStringLiteral("alto, basso\n"
-                                         "aperto, chiuso\n"
-                                         "bello, brutto\n"
-                                         "caldo, freddo\n"
-                                         "dolce, amaro\n"
-                                         "felice, triste\n"
-                                         "grande, piccolo\n"
-                                         "lungo, corto\n"
-                                         "pieno, vuoto\n"
-                                         "veloce, lento\n"
-                                         "vecchio, giovane\n"
-                                         "forte, debole\n");
-
 const QString kGradi = QStringLiteral("tiepido, caldo\ncaldo, bollente\nfresco, freddo\n"
                                       "freddo, gelido\nbrutto, orribile\nbello, stupendo\n"
                                       "piccolo, minuscolo\ngrande, enorme\nstanco, sfinito\n");
-
-/// Opens Form1 on kContrari with records 1..9 in slots 0..8, each word in
-/// its own row (Label3(k) in row k), in colour slot 9.
-DragMatchWindow* openSimpleForm1(TestEnvironment& env) {
-    env.writeList(QStringLiteral("contrari.txt"), kContrari);
-    scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
-    return openDragMatch(1);
-}
-
-bool shown(const VocarioWindow* w, const char* name) {
-    return !w->control(QString::fromLatin1(name))->isHidden();
-}
-
-void pressAndMove(QWidget* label, QPoint from, QPoint to) {
-    QMouseEvent press(QEvent::MouseButtonPress, from, label->mapToGlobal(from), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &press);
-    QMouseEvent move(QEvent::MouseMove, to, label->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &move);
-}
-
-void release(QWidget* label, QPoint at) {
-    QMouseEvent up(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton,
-                   Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &up);
-}
 
 } // namespace
 
 void DragMatchTest::dealShowsNineDifferentRecordsInShuffledRows() {
     TestEnvironment env;
-    env.writeList(QStringLiteral("contrari.txt"), kContrari);
+    env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
     // Records 3 and 7 come up again while the slots are filled and are drawn
     // anew; row picks that land on a placed label move on, 8 wrapping to 0.
     ScriptedRandomSource* random = scriptRandom(
@@ -127,7 +74,7 @@ void DragMatchTest::dealShowsNineDifferentRecordsInShuffledRows() {
 
 void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
     TestEnvironment env;
-    DragMatchWindow* w = openSimpleForm1(env);
+    DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
     const quint32 colour = w->backColour();
     ScriptedRandomSource* random = scriptRandom({pickWhole(3, 4)});
@@ -143,8 +90,8 @@ void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral("0"));
     QCOMPARE(stato().NumeroEsatti, 1);
-    QVERIFY(shown(w, "ComandoIconaSi"));
-    QVERIFY(!shown(w, "ComandoIconaNo"));
+    QVERIFY(isShown(w, "ComandoIconaSi"));
+    QVERIFY(!isShown(w, "ComandoIconaNo"));
     QCOMPARE(env.sound->playedNames(), QStringList{"si3.wav"});
     QCOMPARE(w->backColour(), colour);
     QCOMPARE(w->coppieFatte(), 1);
@@ -157,7 +104,7 @@ void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
 
 void DragMatchTest::wrongDropCountsAndBlackensAndChangesNothingElse() {
     TestEnvironment env;
-    DragMatchWindow* w = openSimpleForm1(env);
+    DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
     ScriptedRandomSource* random = scriptRandom({});
 
@@ -168,8 +115,8 @@ void DragMatchTest::wrongDropCountsAndBlackensAndChangesNothingElse() {
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral("0"));
     QCOMPARE(stato().NumeroErrati, 1);
     QCOMPARE(stato().NumeroEsatti, 0);
-    QVERIFY(shown(w, "ComandoIconaNo"));
-    QVERIFY(!shown(w, "ComandoIconaSi"));
+    QVERIFY(isShown(w, "ComandoIconaNo"));
+    QVERIFY(!isShown(w, "ComandoIconaSi"));
     QCOMPARE(env.sound->playedNames(), QStringList{"no.wav"});
     QCOMPARE(text3(w, 0), QStringLiteral("alto"));
     QVERIFY(label3(w, 0)->isEnabled());
@@ -186,7 +133,7 @@ void DragMatchTest::wrongDropCountsAndBlackensAndChangesNothingElse() {
 
 void DragMatchTest::rightDropAfterAWrongOneBringsAColourBackFirst() {
     TestEnvironment env;
-    DragMatchWindow* w = openSimpleForm1(env);
+    DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
     scriptRandom({});
     drop(w, 2, 5);
@@ -201,7 +148,7 @@ void DragMatchTest::rightDropAfterAWrongOneBringsAColourBackFirst() {
     QCOMPARE(w->backColour(), quint32(0xFFFF00));
     QCOMPARE(text4(w, 5), QStringLiteral("triste / felice"));
     QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "no.wav", "si2.wav"}));
-    QVERIFY(shown(w, "ComandoIconaSi"));
+    QVERIFY(isShown(w, "ComandoIconaSi"));
 
     // Not black any more: the next right drop keeps the colour.
     scriptRandom({pickWhole(4, 4)});
@@ -212,7 +159,7 @@ void DragMatchTest::rightDropAfterAWrongOneBringsAColourBackFirst() {
 
 void DragMatchTest::soundOffMeansNoSoundAndNoDraw() {
     TestEnvironment env;
-    DragMatchWindow* w = openSimpleForm1(env);
+    DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
     w->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
     ScriptedRandomSource* random = scriptRandom({});
@@ -239,7 +186,7 @@ void DragMatchTest::textComparisonIsExact() {
     QFETCH(QString, lookAlike);
     TestEnvironment env;
     env.writeList(QStringLiteral("contrari.txt"), word + QStringLiteral(", uno\n") + lookAlike +
-                                                      QStringLiteral(", due\n") + kContrari);
+                                                      QStringLiteral(", due\n") + kTwelveAntonyms);
     scriptRandom(dealValues(2, upTo(9), 14, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
@@ -261,7 +208,7 @@ void DragMatchTest::textComparisonIsExact() {
 void DragMatchTest::equalWordsAreRightOnEitherSlotEvenTwice() {
     TestEnvironment env;
     env.writeList(QStringLiteral("contrari.txt"),
-                  QStringLiteral("chiaro, scuro\nchiaro, buio\n") + kContrari);
+                  QStringLiteral("chiaro, scuro\nchiaro, buio\n") + kTwelveAntonyms);
     stato().AttendeBottone = -1;
     scriptRandom(dealValues(9, upTo(9), 14, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
@@ -293,12 +240,12 @@ void DragMatchTest::equalWordsAreRightOnEitherSlotEvenTwice() {
 
 void DragMatchTest::ninthRightDropWaitsForAvanti() {
     TestEnvironment env;
-    env.writeList(QStringLiteral("contrari.txt"), kContrari);
+    env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
     stato().AttendeBottone = -1;
     scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
-    QVERIFY(shown(w, "BottoneAvanti"));
+    QVERIFY(isShown(w, "BottoneAvanti"));
     QVERIFY(!w->bottoneAvanti()->isEnabled());
     const QStringList antonyms{"basso",  "chiuso",  "brutto", "freddo", "amaro",
                                "triste", "piccolo", "corto",  "vuoto"};
@@ -333,17 +280,17 @@ void DragMatchTest::ninthRightDropWaitsForAvanti() {
         QCOMPARE(backColour(label4(w, k)), Colori::Bianco);
     }
     QCOMPARE(w->coppieFatte(), 0);
-    QVERIFY(shown(w, "ComandoIconaSi")); // the last answer's picture stays
+    QVERIFY(isShown(w, "ComandoIconaSi")); // the last answer's picture stays
 }
 
 void DragMatchTest::ninthRightDropDealsAtOnceWithoutAvanti() {
     TestEnvironment env;
-    env.writeList(QStringLiteral("contrari.txt"), kContrari);
+    env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
     stato().AttendeBottone = 0;
     scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
-    QVERIFY(!shown(w, "BottoneAvanti"));
+    QVERIFY(!isShown(w, "BottoneAvanti"));
     ScriptedRandomSource* random = scriptRandom({});
     for (int k = 0; k < 8; ++k) {
         random->append({pickWhole(2, 4)});
@@ -367,198 +314,6 @@ void DragMatchTest::ninthRightDropDealsAtOnceWithoutAvanti() {
     QCOMPARE(text3(w, 0), QStringLiteral("forte"));
     QCOMPARE(text4(w, 0), QStringLiteral("debole"));
     QVERIFY(!w->bottoneAvanti()->isEnabled());
-}
-
-void DragMatchTest::dropsCountOnlyFromLabel3OntoLabel4() {
-    TestEnvironment env;
-    DragMatchWindow* w = openSimpleForm1(env);
-    QVERIFY(w);
-    ScriptedRandomSource* random = scriptRandom({});
-    auto untouched = [&] {
-        return w->etichettaEsatti()->text() == QStringLiteral("0") &&
-               w->etichettaErrati()->text() == QStringLiteral("0") &&
-               text4(w, 0) == QStringLiteral("basso") && text3(w, 0) == QStringLiteral("alto");
-    };
-    // Names that are not a word of this window are refused.
-    for (const char* name : {"Label4(1)", "Label3(9)", "Label3", "BottoneAvanti", "Label3(-1)"})
-        QVERIFY2(!dropOn(label4(w, 0), QString::fromLatin1(name)) || untouched(), name);
-    QVERIFY(untouched());
-    // Other data (text dragged from another program) is not taken.
-    auto* plain = new QMimeData;
-    plain->setText(QStringLiteral("alto"));
-    QVERIFY(!deliverDrop(label4(w, 0), plain));
-    // Words, pictures, counts and the background take no drops: the
-    // platform hands a drop to the control under the pointer.
-    for (const char* name : {"Label3(1)", "Label5", "EtichettaEsatti", "ComandoIconaSi"}) {
-        QWidget* control = w->control(QString::fromLatin1(name));
-        const QPoint at = control->mapTo(w, control->rect().center());
-        QVERIFY2(!dropThroughWindow(w, at, QStringLiteral("Label3(0)")), name);
-    }
-    const QPoint gap = label4(w, 2)->mapTo(w, QPoint(-10, 5)); // between the columns
-    QVERIFY(!dropThroughWindow(w, gap, QStringLiteral("Label3(0)")));
-    QVERIFY(untouched());
-    QCOMPARE(random->remaining(), 0);
-
-    // On a drop label it is an answer.
-    random->append({pickWhole(1, 4)});
-    const QPoint at = label4(w, 0)->mapTo(w, label4(w, 0)->rect().center());
-    QVERIFY(dropThroughWindow(w, at, QStringLiteral("Label3(0)")));
-    QCOMPARE(text4(w, 0), QStringLiteral("basso / alto"));
-}
-
-void DragMatchTest::label3DragCarriesItsNameAndAClickMovesNothing() {
-    TestEnvironment env;
-    DragMatchWindow* w = openSimpleForm1(env);
-    QVERIFY(w);
-    DesignLabel* word = label3(w, 4);
-    QVERIFY(word->isDraggable());
-    QVERIFY(!label4(w, 4)->isDraggable());
-    QVERIFY(!word->acceptDrops());
-    QVERIFY(label4(w, 4)->acceptDrops());
-
-    // A press and a move shorter than the drag distance: a click, no drag.
-    QSignalSpy clicks(word, &DesignLabel::clicked);
-    const QPoint from(20, 10);
-    const int distance = QApplication::startDragDistance();
-    pressAndMove(word, from, from + QPoint(distance - 2, 0));
-    QVERIFY(!word->findChild<QDrag*>());
-    release(word, from + QPoint(distance - 2, 0));
-    QCOMPARE(clicks.count(), 1);
-    QCOMPARE(text3(w, 4), QStringLiteral("dolce"));
-    QCOMPARE(topTwips(word), 420 + 630 * 4);
-    QVERIFY(word->isEnabled());
-    QCOMPARE(w->etichettaEsatti()->text() + w->etichettaErrati()->text(), QStringLiteral("00"));
-
-    // Moving on past it starts a drag that carries the label's own name.
-    pressAndMove(word, from, from + QPoint(distance + 3, 2));
-    auto* drag = word->findChild<QDrag*>();
-    QVERIFY(drag);
-    QCOMPARE(DragPayload::decode(drag->mimeData()), std::optional<QString>("Label3(4)"));
-    QVERIFY(!drag->pixmap().isNull()); // the word travels under the pointer
-    QCOMPARE(clicks.count(), 1);
-
-    // That same data, dropped on the antonym, is a right answer.
-    scriptRandom({pickWhole(1, 4)});
-    auto* copy = new QMimeData;
-    for (const QString& format : drag->mimeData()->formats())
-        copy->setData(format, drag->mimeData()->data(format));
-    QVERIFY(deliverDrop(label4(w, 4), copy));
-    QCOMPARE(text4(w, 4), QStringLiteral("amaro / dolce"));
-}
-
-void DragMatchTest::placedLabelCannotBePickedUp() {
-    TestEnvironment env;
-    DragMatchWindow* w = openSimpleForm1(env);
-    QVERIFY(w);
-    scriptRandom({pickWhole(1, 4)});
-    QVERIFY(drop(w, 2, 2));
-    DesignLabel* placed = label3(w, 2);
-    QVERIFY(!placed->isEnabled());
-    pressAndMove(placed, QPoint(20, 10), QPoint(80, 40));
-    QVERIFY(!placed->findChild<QDrag*>());
-    // A drop that still names it is not taken as an answer.
-    dropOn(label4(w, 3), QStringLiteral("Label3(2)"));
-    QCOMPARE(text4(w, 3), QStringLiteral("freddo"));
-    QCOMPARE(w->etichettaErrati()->text(), QStringLiteral("0"));
-}
-
-void DragMatchTest::shortListsAreRefusedOverTheMenu_data() {
-    QTest::addColumn<int>("numero");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("content");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("five antonyms")
-        << 1 << "contrari.txt"
-        << "a, b\nc, d\ne, f\ng, h\ni, j\n"
-        << "Il file testi/contrari.txt contiene solo 5 coppie: per questo esercizio ne servono "
-           "almeno 9.";
-    QTest::newRow("one antonym") << 1 << "contrari.txt"
-                                 << "a, b\n"
-                                 << "Il file testi/contrari.txt contiene una sola coppia: per "
-                                    "questo esercizio ne servono almeno 9.";
-    QTest::newRow("eight degrees")
-        << 5 << "gradi.txt" << QString(kGradi).section(u'\n', 0, 7)
-        << "Il file testi/gradi.txt contiene solo 8 coppie: per questo esercizio ne servono "
-           "almeno 9.";
-    QTest::newRow("empty degrees") << 5 << "gradi.txt"
-                                   << "\n\n"
-                                   << "Il file testi/gradi.txt non contiene nessuna coppia di "
-                                      "parole: per questo esercizio ne servono almeno 9.";
-    QTest::newRow("empty idioms") << 8 << "modididire.txt"
-                                  << ""
-                                  << "Il file testi/modididire.txt non contiene nessuna coppia "
-                                     "di parole: per questo esercizio serve almeno una coppia.";
-}
-
-void DragMatchTest::shortListsAreRefusedOverTheMenu() {
-    QFETCH(int, numero);
-    QFETCH(QString, file);
-    QFETCH(QString, content);
-    QFETCH(QString, message);
-    TestEnvironment env;
-    env.writeList(file, content);
-    ScriptedRandomSource* random = scriptRandom({pickWhole(1, 18)});
-    FormMenu* menu = Navigazione::mostraMenu(nullptr);
-    MessageBoxAnswerer answerer;
-    answerer.answerNext(QStringLiteral("OK"));
-    menu->control<QPushButton>(QStringLiteral("Command%1").arg(numero + 1))->click();
-    QCOMPARE(answerer.pending(), 0);
-    QCOMPARE(answerer.texts(), QStringList{message});
-    QCOMPARE(answerer.titles(), QStringList{"Vocario"});
-    QCOMPARE(random->remaining(), 0); // no deal was tried
-    QCOMPARE(TestEnvironment::visibleWindows(), QList<QWidget*>{menu});
-    for (QWidget* window : QApplication::topLevelWidgets())
-        QVERIFY(!qobject_cast<DragMatchWindow*>(window));
-}
-
-void DragMatchTest::form1OpensFromTheMenuInItsDesignState() {
-    TestEnvironment env;
-    env.writeList(QStringLiteral("contrari.txt"), kContrari);
-    // The menu's colour, then Form1's deal.
-    scriptRandom(QList<float>{pickWhole(5, 18)} + dealValues(6, upTo(9), 12, inOrder(9)));
-    FormMenu* menu = Navigazione::mostraMenu(nullptr);
-    menu->member<QRadioButton>(QStringLiteral("Option1"), 1)->click();
-    menu->control<QPushButton>(QStringLiteral("Command2"))->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QList<QWidget*> windows = TestEnvironment::visibleWindows();
-    QCOMPARE(windows.size(), 1);
-    auto* w = qobject_cast<DragMatchWindow*>(windows.first());
-    QVERIFY(w);
-    QCOMPARE(w->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(w->windowTitle(), QStringLiteral("Form2"));
-    QCOMPARE(w->centralWidget()->size(), QSize(687, 513));
-    QCOMPARE(w->backColour(), Colori::GialloPallido);
-
-    QStringList captions;
-    for (QAction* action : w->menuBar()->actions())
-        captions << action->text();
-    QCOMPARE(captions, (QStringList{"Azzera conteggio          ", "Suono?          ",
-                                    "Informazioni           ", "Esci"}));
-    QVERIFY(w->findChild<QAction*>(QStringLiteral("mnuSuonoSi"))->isChecked());
-    QVERIFY(!w->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->isChecked());
-
-    QVERIFY(shown(w, "BottoneAvanti"));
-    QVERIFY(!w->bottoneAvanti()->isEnabled());
-    QCOMPARE(w->bottoneAvanti()->geometry(), QRect(488, 336, 127, 57));
-    QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral("0"));
-    QCOMPARE(w->etichettaErrati()->text(), QStringLiteral("0"));
-    QCOMPARE(w->control(QStringLiteral("ComandoIconaSi"))->geometry(), QRect(512, 20, 65, 57));
-    auto* instruction = w->control<QLabel>(QStringLiteral("Label5"));
-    QCOMPARE(instruction->text(), QStringLiteral("Trascina la parola nella prima colonna sulla sua "
-                                                 "contraria che trovi nella seconda seconda"));
-    QCOMPARE(instruction->geometry(), QRect(21, 7, 484, 15));
-    for (int k = 0; k < 9; ++k) {
-        QCOMPARE(label3(w, k)->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(label3(w, k)->font().pointSizeF(), 12.0);
-        QVERIFY(label3(w, k)->font().bold());
-        QCOMPARE(label4(w, k)->font().pointSizeF(), 12.0);
-        QCOMPARE(label4(w, k)->geometry(),
-                 QRect(238, (k == 8 ? 5520 : 420 + 630 * k) / 15, 233, 25));
-        QCOMPARE(label3(w, k)->geometry().size(), QSize(180, 25));
-        QCOMPARE(leftTwips(label3(w, k)), 315);
-        QCOMPARE(label4(w, k)->frameShape(), QFrame::Box);
-        QVERIFY(label4(w, k)->alignment() & Qt::AlignHCenter);
-    }
 }
 
 void DragMatchTest::form5DealsAndJudgesAsForm1InItsOwnLayout() {
