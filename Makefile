@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -20,6 +20,14 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Start-up, memory and exercise timings in a Release build of their own,
+# under an Xvfb of their own: one table, and $(BENCH_BUILD)/bench.csv.
+BENCH_BUILD ?= build-bench
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target vocario bench_floor bench_inprocess xstartwatch
+	@./bench/run-bench.sh $(BENCH_BUILD)
 
 clean:
 	rm -rf $(BUILD)
