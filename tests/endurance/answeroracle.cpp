@@ -1,0 +1,100 @@
+#include "answeroracle.h"
+
+#include "exercises/matching/dragmatchwindow.h"
+#include "layouts/controlnames.h"
+#include "shell/appstate.h"
+#include "shell/exercisewindow.h"
+
+#include <QLabel>
+
+namespace vocario::endurance {
+namespace {
+
+const QString kSources = QStringLiteral("Label3");
+const QString kTargets = QStringLiteral("Label4");
+
+QStringList members(const ExerciseWindow* window, const QString& array) {
+    QStringList names;
+    for (int k = 0; window->member<QWidget>(array, k); ++k)
+        names << memberName(array, k);
+    return names;
+}
+
+} // namespace
+
+AnswerOracle::AnswerOracle(const ExerciseWindow* window)
+    : window_(window), form_(window->objectName()) {
+    static const QStringList dragWindows{"Form1", "Form2", "Form5", "Form7", "Form8"};
+    dragging_ = dragWindows.contains(form_);
+}
+
+QStringList AnswerOracle::answerControls() const {
+    if (dragging_ || form_ == u"Form4" || form_ == u"Form6")
+        return members(window_, kSources);
+    if (form_ == u"Form3")
+        return {QStringLiteral("Bottone1"), QStringLiteral("Bottone2")};
+    if (form_ == u"Form9")
+        return members(window_, QStringLiteral("Bottone"));
+    return {};
+}
+
+QStringList AnswerOracle::dropTargets() const {
+    return dragging_ ? members(window_, kTargets) : QStringList{};
+}
+
+bool AnswerOracle::takesInput(const QString& name) const {
+    const QWidget* control = window_->control(name);
+    return control && control->isVisible() && control->isEnabled();
+}
+
+bool AnswerOracle::isRight(const QString& source, const QString& target) const {
+    if (form_ == u"Form3")
+        return source == (stato().Estratto == 1 ? u"Bottone1" : u"Bottone2");
+    if (!dragging_) // Form4, Form6 and Form9: member 0 holds the right answer
+        return source.endsWith(u"(0)");
+    const int from = *memberIndex(source, kSources);
+    const int to = *memberIndex(target, kTargets);
+    if (form_ == u"Form1" || form_ == u"Form5") {
+        // Judged by the text: the dragged word must be the slot's field 1.
+        const auto* matching = qobject_cast<const DragMatchWindow*>(window_);
+        const QString wanted = stato().Parole1[size_t(matching->recordOfSlot(to))];
+        return window_->control<QLabel>(source)->text() == wanted;
+    }
+    return from == to;
+}
+
+QList<Move> AnswerOracle::rightMoves() const {
+    QList<Move> moves;
+    for (const QString& source : answerControls()) {
+        if (!takesInput(source))
+            continue;
+        if (!dragging_) {
+            if (isRight(source, {}))
+                moves.append({source, {}});
+            continue;
+        }
+        for (const QString& target : dropTargets())
+            if (isRight(source, target))
+                moves.append({source, target});
+    }
+    return moves;
+}
+
+QList<Move> AnswerOracle::wrongMoves() const {
+    QList<Move> moves;
+    for (const QString& source : answerControls()) {
+        if (!takesInput(source))
+            continue;
+        if (!dragging_) {
+            if (!isRight(source, {}))
+                moves.append({source, {}});
+            continue;
+        }
+        for (const QString& target : dropTargets())
+            if (!isRight(source, target))
+                moves.append({source, target});
+    }
+    return moves;
+}
+
+} // namespace vocario::endurance
