@@ -30,6 +30,13 @@ QFont DesignLabel::fittingFont(const QRect& area, int flags) const {
     return fitted;
 }
 
+const QFont& DesignLabel::fittedFont(const QRect& area, int flags) {
+    if (!fit_ || fit_->text != text() || fit_->font != font() || fit_->area != area.size() ||
+        fit_->flags != flags)
+        fit_ = Fit{text(), font(), area.size(), flags, fittingFont(area, flags)};
+    return fit_->fitted;
+}
+
 void DesignLabel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event); // the border, when the label has one
     if (text().isEmpty())
@@ -37,9 +44,8 @@ void DesignLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const int flags = int(alignment()) | Qt::TextWordWrap;
-    painter.setFont(fittingFont(area, flags));
-    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(),
-                          foregroundRole());
+    painter.setFont(fittedFont(area, flags));
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(), foregroundRole());
 }
 
 void DesignLabel::mousePressEvent(QMouseEvent* event) {

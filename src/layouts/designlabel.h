@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPoint>
+#include <optional>
 
 namespace vocario {
 
@@ -39,6 +40,19 @@ class DesignLabel : public QLabel {
   private:
     void startDrag();
     QFont fittingFont(const QRect& area, int flags) const;
+    const QFont& fittedFont(const QRect& area, int flags);
+
+    /// The last fitted font and what it was fitted to: a repaint with the
+    /// same text, font and room (every repaint but the first, mostly) takes
+    /// it as it is instead of measuring the text again.
+    struct Fit {
+        QString text;
+        QFont font;
+        QSize area;
+        int flags = 0;
+        QFont fitted;
+    };
+    std::optional<Fit> fit_;
 
     bool draggable_ = false;
     bool pressed_ = false;

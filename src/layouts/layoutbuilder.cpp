@@ -8,8 +8,12 @@
 #include "twipsgeometry.h"
 #include "widgetcolours.h"
 
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -18,6 +22,24 @@ namespace {
 
 template <typename T> T valueAt(const std::vector<T>& values, int index) {
     return values.size() == 1 ? values.front() : values.at(size_t(index));
+}
+
+QFont designWindowFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    return font;
+}
+
+int iconSide(const QRect& geometry) {
+    return qMin(geometry.height() - 12, 48);
+}
+
+QRect geometryOf(const ControlDesign& row, int index) {
+    return QRect(twipsToPixels(valueAt(row.lefts, index)), twipsToPixels(valueAt(row.tops, index)),
+                 twipsToPixels(valueAt(row.widths, index)),
+                 twipsToPixels(valueAt(row.heights, index)));
 }
 
 QFont fontOf(const FontSpec& spec, const QFont& windowFont) {
@@ -53,8 +75,8 @@ QWidget* createButton(const ControlDesign& row, const QString& text, const QRect
     auto* button = new QPushButton(text, client);
     button->setFocusPolicy(Qt::NoFocus);
     if (row.picture != Picture::None) {
-        button->setIcon(pictureIcon(row.picture));
-        const int side = qMin(geometry.height() - 12, 48);
+        const int side = iconSide(geometry);
+        button->setIcon(pictureIcon(row.picture, side));
         button->setIconSize(QSize(side, side));
     }
     setBackColour(button,
@@ -73,9 +95,7 @@ QWidget* createPicture(const ControlDesign& row, const QRect& geometry, QWidget*
 
 QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidget* client) {
     const QString text = QString::fromUtf8(valueAt(row.texts, index));
-    const QRect geometry(
-        twipsToPixels(valueAt(row.lefts, index)), twipsToPixels(valueAt(row.tops, index)),
-        twipsToPixels(valueAt(row.widths, index)), twipsToPixels(valueAt(row.heights, index)));
+    const QRect geometry = geometryOf(row, index);
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::Label:
@@ -123,11 +143,7 @@ QWidget* LayoutBuilder::build(const WindowDesign& design, QMainWindow* window) {
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setStyleHint(QFont::SansSerif);
-    windowFont.setPointSizeF(8.25);
-    windowFont.setBold(true);
-    client->setFont(windowFont);
+    client->setFont(designWindowFont());
     client->setAutoFillBackground(true);
     setBackColour(client, design.backColour);
     window->setCentralWidget(client);
@@ -139,6 +155,39 @@ QWidget* LayoutBuilder::build(const WindowDesign& design, QMainWindow* window) {
     }
     window->move(twipsToPixels(design.clientLeft), twipsToPixels(design.clientTop));
     return client;
+}
+
+void LayoutBuilder::preload(const WindowDesign& design) {
+    // Drawing a text loads its font, shapes the text and keeps the letters
+    // drawn for the font; a picture is drawn once and kept.
+    static const QString kLetters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyz \u00e0\u00e8\u00e9\u00ec\u00f2\u00f9 "
+                       "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789 '/-,.?");
+    QImage scratch(16, 16, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    const auto draw = [&](const QFont& font) {
+        painter.setFont(font);
+        painter.drawText(QPointF(0, 12), kLetters);
+    };
+    const QFont windowFont = designWindowFont();
+    draw(windowFont);
+    if (design.icon != Picture::None)
+        pictureIcon(design.icon);
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    for (const ControlDesign& row : design.controls) {
+        draw(fontOf(row.font, windowFont));
+        if (row.picture == Picture::None)
+            continue;
+        for (int i = 0; i < qMax(row.count, 1); ++i) {
+            const QRect geometry = geometryOf(row, i);
+            if (row.kind == ControlKind::Picture)
+                picturePixmap(row.picture, geometry.size(), ratio);
+            else if (row.kind == ControlKind::Button)
+                pictureIcon(row.picture, iconSide(geometry));
+        }
+    }
+    // The menu bar of the exercise windows writes in the usual font.
+    draw(QApplication::font("QMenuBar"));
 }
 
 } // namespace vocario

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -12,6 +13,18 @@ namespace {
 
 constexpr char kBack[] = "vocarioBackColour";
 constexpr char kFore[] = "vocarioForeColour";
+
+/// A push button's palette that its window's colour no longer reaches: the
+/// style draws a button with soft edges once per palette and keeps the
+/// drawing, but every new window colour (a new item, a wrong answer) would
+/// give every button a new palette and have it drawn again. The window role,
+/// from which the style takes the button's outline, is the usual one.
+void detachFromWindowColour(QWidget* button, QPalette& palette) {
+    const QPalette usual = QApplication::palette(button);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setBrush(group, QPalette::Window, usual.brush(group, QPalette::Window));
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+}
 
 } // namespace
 
@@ -25,6 +38,8 @@ void setBackColour(QWidget* widget, quint32 bgr) {
     } else {
         palette.setColor(role, bgrToQColor(bgr));
     }
+    if (qobject_cast<QPushButton*>(widget))
+        detachFromWindowColour(widget, palette);
     widget->setPalette(palette);
 }
 

@@ -2,11 +2,33 @@
 
 #include "appstate.h"
 #include "layouts/designs.h"
+#include "layouts/layoutbuilder.h"
 #include "navigazione.h"
+#include "suoni.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPushButton>
+#include <QTimer>
+#include <chrono>
 
 namespace vocario {
+namespace {
+
+// Far less than a pupil takes to reach the menu.
+constexpr std::chrono::milliseconds kRitardoPreparazione{250};
+
+/// What the program would otherwise load on first use: the sounds, and the
+/// fonts and pictures of the menu and of the exercise windows.
+void preparaIlResto() {
+    Suoni::preparaUscita();
+    for (const WindowDesign& (*design)() :
+         {designFormMenu, designForm1, designForm2, designForm3, designForm4, designForm5,
+          designForm6, designForm7, designForm8, designForm9})
+        LayoutBuilder::preload(design());
+}
+
+} // namespace
 
 FormAvvio::FormAvvio() : VocarioWindow(designFormAvvio()) {
     // Every run starts in the mode that waits for "avanti".
@@ -14,6 +36,18 @@ FormAvvio::FormAvvio() : VocarioWindow(designFormAvvio()) {
     CaricaColori();
     connect(control<QPushButton>(QStringLiteral("BottoneAvvio")), &QPushButton::clicked, this,
             &FormAvvio::BottoneAvvio_Click);
+    centralWidget()->installEventFilter(this);
+}
+
+bool FormAvvio::eventFilter(QObject* watched, QEvent* event) {
+    // The rest loads a moment after the start screen is painted, not before:
+    // the pupil sees the program at once, and the window system has put the
+    // picture on the screen before the loading takes the processor.
+    if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        centralWidget()->removeEventFilter(this);
+        QTimer::singleShot(kRitardoPreparazione, QCoreApplication::instance(), preparaIlResto);
+    }
+    return VocarioWindow::eventFilter(watched, event);
 }
 
 void FormAvvio::BottoneAvvio_Click() {

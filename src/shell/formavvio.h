@@ -10,6 +10,9 @@ class FormAvvio : public VocarioWindow {
   public:
     FormAvvio();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void BottoneAvvio_Click();
 };

@@ -1,7 +1,10 @@
 #include "suoni.h"
 
 #include "appstate.h"
-#include "effectsoundoutput.h"
+#include "soundmodule.h"
+#include "soundoutput.h"
+
+#include <QCoreApplication>
 
 namespace vocario::Suoni {
 namespace {
@@ -27,9 +30,16 @@ QStringList tuttiIFile() {
 void preparaUscita() {
     if (stato().suono)
         return;
-    auto output = std::make_unique<EffectSoundOutput>();
-    output->preload(tuttiIFile());
-    stato().suono = std::move(output);
+    stato().suono = SoundModule::load(QCoreApplication::applicationDirPath(), tuttiIFile());
+    // The output's code lives in the module, whose globals go before the
+    // program's state at exit: the output goes with the event loop instead.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        SoundOutput* output = stato().suono.get();
+        QObject::connect(app, &QCoreApplication::aboutToQuit, app, [output] {
+            if (stato().suono.get() == output)
+                stato().suono.reset();
+        });
+    }
 }
 
 void SuonoEsatto() {

@@ -12,7 +12,9 @@ void SuonoEsatto();
 void SuonoErrato();
 /// Full paths of the five sound files.
 QStringList tuttiIFile();
-/// Creates the real sound output and loads the files, unless one is installed.
+/// Creates the real sound output and loads the files, unless one is
+/// installed. The start screen calls it once it is painted; a sound asked
+/// for before then creates it on the spot.
 void preparaUscita();
 
 } // namespace Suoni
