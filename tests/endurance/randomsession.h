@@ -1,0 +1,66 @@
+#pragma once
+
+#include "sessionmodel.h"
+#include "simulatedmouse.h"
+
+#include <QMap>
+#include <QStringList>
+#include <random>
+
+class QWidget;
+
+namespace vocario {
+class ExerciseWindow;
+class VocarioWindow;
+namespace testing {
+class MessageBoxAnswerer;
+class TestEnvironment;
+} // namespace testing
+} // namespace vocario
+
+namespace vocario::endurance {
+
+/// A pupil who does random things for a long time: right and wrong answers,
+/// clicks and drops on every kind of control, "avanti", the menu items,
+/// leaving and opening windows. After every action the program is compared
+/// with a SessionModel. One seed decides both the pupil's choices and the
+/// program's own random draws, so a failing run can be replayed exactly.
+class RandomSession {
+  public:
+    RandomSession(testing::TestEnvironment& environment, quint32 seed);
+    ~RandomSession();
+
+    /// Runs `actions` actions from the start screen; empty when every check
+    /// held, otherwise the first difference with the actions that led to it.
+    QString run(int actions);
+
+    /// How many times each kind of action was done.
+    const QMap<QString, int>& tally() const { return tally_; }
+
+  private:
+    void act();
+    void actInMenu(VocarioWindow* menu);
+    void actInExercise(ExerciseWindow* window);
+    bool answer(ExerciseWindow* window, bool right);
+    void doubleClick(ExerciseWindow* window);
+    bool pressLockedAnswer(ExerciseWindow* window);
+    bool clickInertControl(ExerciseWindow* window);
+    bool dropOutsideTargets(ExerciseWindow* window);
+    void dropStrangeData(ExerciseWindow* window);
+    void useMenuItem(ExerciseWindow* window, const QString& item, const QString& answer = {});
+    void judgeClickAt(ExerciseWindow* window, QWidget* hit);
+
+    VocarioWindow* programWindow() const;
+    int pick(int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(choices_)); }
+    void note(const QString& kind, const QString& detail = {});
+
+    testing::TestEnvironment& env_;
+    testing::MessageBoxAnswerer* answerer_;
+    std::mt19937 choices_;
+    SessionModel model_;
+    SimulatedMouse mouse_;
+    QStringList recent_;
+    QMap<QString, int> tally_;
+};
+
+} // namespace vocario::endurance

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+namespace vocario {
+class ExerciseWindow;
+}
+
+namespace vocario::endurance {
+
+/// What the program must show after each action of a random session,
+/// worked out from the rules of the windows and the answers given, never
+/// read from the program. check() compares it with the program.
+class SessionModel {
+  public:
+    /// Before the first exercise: the menu, both counts 0.
+    SessionModel();
+
+    // Menu.
+    void chooseOption(bool waitForAvanti) { waitForAvanti_ = waitForAvanti; }
+    void openExercise(const QString& form, int pairs);
+    void askedToEnd() { ++endRequests_; }
+
+    // Exercise window.
+    /// A right answer; for a drag, `placedWord` is the dragged word.
+    void rightAnswer(const QString& placedWord = {});
+    void wrongAnswer();
+    void avanti();
+    void resetCounts();
+    void sound(bool on) { soundOn_ = on; }
+    void backToMenu();
+    /// The test dropped the record of the oldest `count` sounds.
+    void forgetSounds(int count) { sounds_ -= count; }
+
+    QString window() const { return window_; }
+    bool itemFinished() const { return finished_; }
+    bool waitsForAvanti() const { return window_ != u"FormMenu" && avantiShown_; }
+    int endRequests() const { return endRequests_; }
+
+    /// Empty when the program shows what this model says; otherwise what differs.
+    QString check(int soundsPlayed, const QString& lastSound) const;
+
+  private:
+    QString checkExercise(const ExerciseWindow* window) const;
+    void newItem();
+    void heard(bool right);
+
+    QString window_ = QStringLiteral("FormMenu");
+    bool waitForAvanti_ = true;
+    int endRequests_ = 0;
+    qint16 esatti_ = 0;
+    qint16 errati_ = 0;
+    QString labelEsatti_ = QStringLiteral("0");
+    QString labelErrati_ = QStringLiteral("0");
+    int sounds_ = 0;
+    QString lastSoundKind_; // "si" or "no"
+
+    // The open exercise window.
+    int pairs_ = 0;
+    bool avantiShown_ = false;
+    bool soundOn_ = true;
+    bool black_ = false;
+    bool finished_ = false;
+    int rightInItem_ = 0;
+    QSet<QString> placed_;
+    enum class Picture { None, Si, No } picture_ = Picture::None;
+};
+
+} // namespace vocario::endurance
