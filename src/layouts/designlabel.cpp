@@ -21,6 +21,12 @@ constexpr qreal kSmallestPointSize = 6.0;
 
 QFont DesignLabel::fittingFont(const QRect& area, int flags) const {
     QFont fitted = font();
+    // Most words fit on one line at the designed size: that is quicker to
+    // see than where a wrapped text would break.
+    const QFontMetrics designed(fitted);
+    if (!text().contains(u'\n') && designed.height() <= area.height() &&
+        designed.horizontalAdvance(text()) <= area.width())
+        return fitted;
     while (fitted.pointSizeF() > kSmallestPointSize) {
         const QRect needed = QFontMetrics(fitted).boundingRect(area, flags, text());
         if (needed.width() <= area.width() && needed.height() <= area.height())

@@ -2,9 +2,8 @@
 
 #include "appstate.h"
 #include "layouts/designs.h"
-#include "layouts/layoutbuilder.h"
 #include "navigazione.h"
-#include "suoni.h"
+#include "preparazione.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -17,16 +16,6 @@ namespace {
 
 // Far less than a pupil takes to reach the menu.
 constexpr std::chrono::milliseconds kRitardoPreparazione{250};
-
-/// What the program would otherwise load on first use: the sounds, and the
-/// fonts and pictures of the menu and of the exercise windows.
-void preparaIlResto() {
-    Suoni::preparaUscita();
-    for (const WindowDesign& (*design)() :
-         {designFormMenu, designForm1, designForm2, designForm3, designForm4, designForm5,
-          designForm6, designForm7, designForm8, designForm9})
-        LayoutBuilder::preload(design());
-}
 
 } // namespace
 
@@ -45,7 +34,8 @@ bool FormAvvio::eventFilter(QObject* watched, QEvent* event) {
     // picture on the screen before the loading takes the processor.
     if (watched == centralWidget() && event->type() == QEvent::Paint) {
         centralWidget()->removeEventFilter(this);
-        QTimer::singleShot(kRitardoPreparazione, QCoreApplication::instance(), preparaIlResto);
+        QTimer::singleShot(kRitardoPreparazione, QCoreApplication::instance(),
+                           Preparazione::completa);
     }
     return VocarioWindow::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "exercisewindow.h"
 #include "formavvio.h"
 #include "formmenu.h"
+#include "preparazione.h"
 
 #include <QApplication>
 
@@ -54,6 +55,7 @@ bool apriEsercizio(int numero, QWidget* menu) {
     const ExerciseFactory& factory = factories().at(size_t(numero - 1));
     if (!factory)
         return false;
+    Preparazione::completa();
     ExerciseWindow* window = factory();
     if (!window->apri(menu)) {
         delete window;

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vocario {
+
+/// What the program would otherwise load on first use, loaded once while
+/// the pupil looks at the start screen: the sounds, and the fonts and
+/// pictures of the menu and of the exercise windows.
+namespace Preparazione {
+
+/// Loads it all, the first time only. The start screen calls it a moment
+/// after it is painted; opening an exercise calls it too, in case that
+/// moment has not come yet.
+void completa();
+
+} // namespace Preparazione
+} // namespace vocario
