@@ -82,10 +82,25 @@ if [ "$(rows startup)" -ne 3 ] || [ "$(rows open)" -ne 9 ] || [ "$(rows 'answer 
 fi
 
 echo "$machine" | cut -d , -f 2- | tr ',' ' '
-awk -F , 'NR > 2 && $1 != "startup pair" {
-    printf "%-42s %-24s %10s   %10s .. %-10s %5s  %-3s %s\n", $1, $2, $3, $4, $5, $8, $9, $10
+awk -F , '
+  function above(value, target) { return target != "" && value + 0 > substr(target, 4) + 0 ? " *" : "" }
+  NR == 2 { printf "%-44s %10s  %-22s %4s  %s\n", "measure", "median", "q1 .. q3", "n", "target" }
+  NR > 2 && $1 != "startup pair" && $1 !~ /^(open|answer|next)/ {
+    printf "%-44s %10s  %-22s %4s  %s%s\n", $1 " " $2 " (" $9 ")", $3, $4 " .. " $5, $8, $10, above($3, $10)
   }
-  NR == 2 { printf "%-42s %-24s %10s   %-24s %5s  %-3s %s\n", "measure", "subject", "median", "q1 .. q3", "n", "unit", "target" }
   $1 == "startup pair" { pairs = pairs " " $3 }
-  END { if (pairs != "") print "start-up ratio vocario/floor, pair by pair:" pairs }' "$out"
+  $1 ~ /^(open|answer|next)/ {
+    if (!($2 in seen)) { seen[$2] = 1; order[++forms] = $2 }
+    cell[$2, $1] = $3 above($3, $10)
+  }
+  END {
+    if (pairs != "") print "start-up ratio vocario/floor, pair by pair:" pairs
+    printf "\n%-24s %11s %11s %11s %11s %11s\n", "exercise (medians, ms)", "open first", "open", "right", "wrong", "next item"
+    for (i = 1; i <= forms; ++i) {
+      f = order[i]
+      printf "%-24s %11s %11s %11s %11s %11s\n", f, cell[f, "open first"], cell[f, "open"],
+             cell[f, "answer right"], cell[f, "answer wrong"], cell[f, "next item"]
+    }
+    print "targets: opening <= 10 ms, answer and next item <= 2 ms; * marks a figure above its target"
+  }' "$out"
 echo "(written to $out)"
