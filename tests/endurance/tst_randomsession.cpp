@@ -3,6 +3,7 @@
 //   VOCARIO_SESSION_SEED=n     replays the session of seed n
 //   VOCARIO_SESSION_ACTIONS=n  its length (20000 when unset)
 
+#include "harmlessnoise.h"
 #include "randomsession.h"
 #include "testenvironment.h"
 
@@ -17,6 +18,7 @@ class RandomSessionTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { silenceHarmlessNoise(); }
     void everyRuleHoldsAfterEveryRandomAction();
 };
 
