@@ -213,7 +213,7 @@ int main(int argc, char* argv[]) {
         bench::printRow("answer wrong", form, s.wrong, "ms", "<= 2");
         bench::printRow("next item", form, s.next, "ms", "<= 2");
     }
-    bench::printRow("peak RSS, all nine exercises opened", "vocario in-process",
+    bench::printRow("peak RSS with all nine exercises opened", "vocario in-process",
                     {double(rssAfterAll)}, "kB", "");
     if (current)
         current->close();

@@ -44,7 +44,8 @@ const QFont& DesignLabel::fittedFont(const QRect& area, int flags) {
 }
 
 void DesignLabel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event); // the border, when the label has one
+    if (frameShape() != QFrame::NoFrame)
+        QFrame::paintEvent(event); // the border
     if (text().isEmpty())
         return;
     QPainter painter(this);
