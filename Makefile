@@ -30,5 +30,21 @@ bench: deps
 	  > $(BENCH_BUILD)/bench-build.log || { cat $(BENCH_BUILD)/bench-build.log; false; }
 	@./bench/run-bench.sh $(BENCH_BUILD)
 
+# Endurance: a random session of $(SOAK_ACTIONS) actions (SEED=n replays
+# one) and 1000 openings of every exercise, each with its report.
+SOAK_ACTIONS ?= 100000
+.PHONY: soak sanitize
+soak: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target tst_randomsession tst_openings
+	@cd $(BUILD)/tests/endurance && QT_QPA_PLATFORM=offscreen QT_STYLE_OVERRIDE=Fusion \
+	  VOCARIO_SESSION_ACTIONS=$(SOAK_ACTIONS) $(if $(SEED),VOCARIO_SESSION_SEED=$(SEED)) \
+	  ./tst_randomsession
+	@cd $(BUILD)/tests/endurance && QT_QPA_PLATFORM=offscreen QT_STYLE_OVERRIDE=Fusion VOCARIO_OPENINGS=1000 ./tst_openings
+
+# Every test again in build-asan/, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+sanitize: deps
+	@JOBS=$(JOBS) ./scripts/sanitize.sh
+
 clean:
 	rm -rf $(BUILD)
