@@ -11,6 +11,8 @@
 #include "shell/formavvio.h"
 #include "shell/formmenu.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QMimeData>
 #include <QUrl>
 #include <QtTest>
@@ -106,6 +108,8 @@ class InputsEverywhere : public QObject {
     void aDoubleClickOnAWordToDragDoesNothing();
     void aDoubleClickOnAvantiDealsOneItem_data() { exerciseRows({3, 4, 7, 9}); }
     void aDoubleClickOnAvantiDealsOneItem();
+    void keysDoWhatAPressWouldAndNothingMore_data() { exerciseRows({1, 2, 3, 4, 5, 6, 7, 8, 9}); }
+    void keysDoWhatAPressWouldAndNothingMore();
     void pressesAndDropsWhileLockedChangeNothing_data() {
         exerciseRows({1, 2, 3, 4, 5, 6, 7, 8, 9});
     }
@@ -281,6 +285,41 @@ void InputsEverywhere::pressesAndDropsWhileLockedChangeNothing() {
     for (const QString& name : answers)
         QVERIFY2(window->control(name)->isEnabled(), qPrintable(name));
     QVERIFY(!AnswerOracle(window).rightMoves().isEmpty());
+}
+
+void InputsEverywhere::keysDoWhatAPressWouldAndNothingMore() {
+    QFETCH(int, numero);
+    testing::TestEnvironment env;
+    env.useShippedLists();
+    ExerciseWindow* window = openExercise(numero, true);
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWindow* handle = window->windowHandle();
+    // Tab goes round the controls that take the keyboard, if any (the
+    // program's buttons are for the mouse); at each of them the other keys
+    // do nothing and Space only presses it.
+    for (int stop = 0; stop < 12; ++stop) {
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Left,
+                            Qt::Key_Down, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_F1}) {
+            const WindowSnapshot before = WindowSnapshot::take();
+            QTest::keyClick(handle, key);
+            const QString change = WindowSnapshot::take().differenceFrom(before);
+            QVERIFY2(change.isEmpty(),
+                     qPrintable(QKeySequence(key).toString() + QStringLiteral(": ") + change));
+        }
+        auto* focus = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        const AnswerOracle oracle(window);
+        const Move press{focus ? focus->objectName() : QString(), {}};
+        const qint16 esatti = stato().NumeroEsatti;
+        const qint16 errati = stato().NumeroErrati;
+        const bool right = oracle.rightMoves().contains(press);
+        const bool wrong = oracle.wrongMoves().contains(press);
+        QTest::keyClick(handle, Qt::Key_Space);
+        QCOMPARE(stato().NumeroEsatti, qint16(esatti + (right ? 1 : 0)));
+        QCOMPARE(stato().NumeroErrati, qint16(errati + (wrong ? 1 : 0)));
+        QTest::keyClick(handle, Qt::Key_Tab);
+    }
 }
 
 QTEST_MAIN(InputsEverywhere)

@@ -2,6 +2,7 @@
 // and every drag goes through the X server (xdotool), so Qt's own drag loop
 // runs. The probe inside the program only says where things are.
 
+#include "pointerpupil.h"
 #include "probeclient.h"
 #include "xsession.h"
 
@@ -22,26 +23,13 @@
 
 using namespace vocario::endurance;
 
-// Stops the test function when a helper has recorded a failure.
-#define STEP(call)                                                                                 \
-    do {                                                                                           \
-        call;                                                                                      \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
-
 namespace {
 
 constexpr int kWaitMs = 15000;
-constexpr int kDragSteps = 8;
 constexpr quint32 kRed = 0x0000FF;
 
 QString formName(int numero) {
     return QStringLiteral("Form%1").arg(numero);
-}
-
-QRgb rgbOf(qint64 bgr) {
-    return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 QStringList stringsOf(const QJsonValue& value) {
@@ -49,18 +37,6 @@ QStringList stringsOf(const QJsonValue& value) {
     for (const QJsonValue& item : value.toArray())
         list << item.toString();
     return list;
-}
-
-struct PointerMove {
-    QString source;
-    QString target; // empty: a click on source
-};
-
-QList<PointerMove> movesOf(const QJsonValue& value) {
-    QList<PointerMove> moves;
-    for (const QJsonValue& item : value.toArray())
-        moves.append({item.toArray().at(0).toString(), item.toArray().at(1).toString()});
-    return moves;
 }
 
 } // namespace
@@ -78,16 +54,6 @@ class PlayThrough : public QObject {
     void cleanupTestCase();
 
   private:
-    ProgramView look();
-    ProgramView waitUntil(const std::function<bool(const ProgramView&)>& done, const QString& what);
-
-    void clickControl(const QString& name);
-    void clickAction(const QString& name);
-    void answerBox(const QString& button);
-    void dragWord(const QString& source, const QString& target);
-    void dragOntoNothing(const QString& source, const QString& over);
-    void perform(const PointerMove& move);
-
     void openExercise(int numero, bool waitForAvanti);
     void switchSoundOff();
     void showInformation();
@@ -98,11 +64,10 @@ class PlayThrough : public QObject {
     void finishItemAndSeeTheNextOne();
     void resetCounts();
     void leaveExercise(bool answerNoFirst);
-    void checkScreenColour(const ProgramView& view, qint64 bgr, const QString& when);
 
     XSession x_;
     ProbeClient app_;
-    ProgramView last_;
+    PointerPupil pupil_{x_, app_};
     QElapsedTimer clock_;
 };
 
@@ -118,8 +83,8 @@ void PlayThrough::initTestCase() {
     qInfo("X server on %s", qPrintable(x_.display()));
     QVERIFY2(app_.start(QStringLiteral(VOCARIO_PROBED_PROGRAM), x_.environment(), &error),
              qPrintable(error));
-    waitUntil([](const ProgramView& v) { return v.windowName() == u"FormAvvio"; },
-              QStringLiteral("the start screen"));
+    pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormAvvio"; },
+                     QStringLiteral("the start screen"));
 }
 
 void PlayThrough::cleanup() {
@@ -132,7 +97,7 @@ void PlayThrough::cleanup() {
     x_.screenshot(base + QStringLiteral(".png"));
     QFile dump(base + QStringLiteral(".json"));
     if (dump.open(QIODevice::WriteOnly))
-        dump.write(QJsonDocument(last_.raw()).toJson());
+        dump.write(QJsonDocument(pupil_.last().raw()).toJson());
     QFile log(base + QStringLiteral(".log"));
     if (log.open(QIODevice::WriteOnly))
         log.write(app_.log());
@@ -145,142 +110,21 @@ void PlayThrough::cleanupTestCase() {
     qInfo("Play-through took %.1f s", double(clock_.elapsed()) / 1000);
 }
 
-ProgramView PlayThrough::look() {
-    last_ = app_.look();
-    return last_;
-}
-
-ProgramView PlayThrough::waitUntil(const std::function<bool(const ProgramView&)>& done,
-                                   const QString& what) {
-    QDeadlineTimer deadline(kWaitMs);
-    while (!deadline.hasExpired()) {
-        const ProgramView view = look();
-        if (!view.isValid())
-            break; // the program no longer answers
-        if (done(view))
-            return view;
-        QTest::qWait(15);
-    }
-    QTest::qFail(qPrintable(QStringLiteral("Waited in vain for %1 (window on show: %2)")
-                                .arg(what, last_.windowName())),
-                 __FILE__, __LINE__);
-    return {};
-}
-
-void PlayThrough::clickControl(const QString& name) {
-    const QJsonObject control = look().control(name);
-    QVERIFY2(control.value("visible").toBool(), qPrintable(name + QStringLiteral(" not on show")));
-    QRect rect = ProgramView::rectOf(control);
-    // An option button reacts on its round mark and its caption, not beside them.
-    if (control.value("class").toString() == u"DesignOptionButton" ||
-        control.value("class").toString() == u"QRadioButton")
-        rect.setWidth(16);
-    x_.click(rect.center());
-}
-
-void PlayThrough::clickAction(const QString& name) {
-    const QJsonObject action = look().action(name);
-    QVERIFY2(!action.isEmpty(), qPrintable(name + QStringLiteral(" not in the menu")));
-    x_.click(ProgramView::centreOf(action));
-}
-
-void PlayThrough::answerBox(const QString& button) {
-    const ProgramView view =
-        waitUntil([&](const ProgramView& v) { return !v.boxButton(button).isEmpty(); },
-                  QStringLiteral("a message box with ") + button);
-    STEP();
-    QCOMPARE(view.messageBox().value("title").toString(), QStringLiteral("Vocario"));
-    x_.click(ProgramView::centreOf(view.boxButton(button)));
-    waitUntil([](const ProgramView& v) { return v.messageBox().isEmpty(); },
-              QStringLiteral("the message box to close"));
-}
-
-void PlayThrough::dragWord(const QString& source, const QString& target) {
-    const ProgramView before = look();
-    const QPoint from = ProgramView::centreOf(before.control(source));
-    const QPoint to = ProgramView::centreOf(before.control(target));
-    x_.moveTo(from);
-    x_.press();
-    for (int step = 1; step <= kDragSteps; ++step)
-        x_.moveTo(from + (to - from) * step / kDragSteps);
-    // The word must be over its target, as Qt's drag sees it, before the
-    // button goes up; a small nudge makes the drag look again.
-    QDeadlineTimer deadline(kWaitMs);
-    for (int nudge = 0; look().dragOver() != target && !deadline.hasExpired(); ++nudge) {
-        QTest::qWait(15);
-        if (nudge % 20 == 19)
-            x_.moveTo(to + QPoint(nudge % 40 == 19 ? 1 : 0, 0));
-    }
-    QVERIFY2(last_.dragOver() == target,
-             qPrintable(QStringLiteral("%1 never got over %2").arg(source, target)));
-    x_.release();
-    waitUntil([&](const ProgramView& v) { return v.drops() > before.drops() && !v.dragActive(); },
-              QStringLiteral("the drop of %1 on %2").arg(source, target));
-}
-
-void PlayThrough::dragOntoNothing(const QString& source, const QString& over) {
-    const ProgramView before = look();
-    const QPoint from = ProgramView::centreOf(before.control(source));
-    const QPoint to = ProgramView::centreOf(before.control(over));
-    x_.moveTo(from);
-    x_.press();
-    for (int step = 1; step <= kDragSteps; ++step)
-        x_.moveTo(from + (to - from) * step / kDragSteps);
-    STEP(waitUntil([](const ProgramView& v) { return v.dragActive(); },
-                   QStringLiteral("a drag of ") + source));
-    x_.release();
-    const ProgramView after = waitUntil([](const ProgramView& v) { return !v.dragActive(); },
-                                        QStringLiteral("the drag to end"));
-    STEP();
-    QCOMPARE(after.drops(), before.drops());
-}
-
-void PlayThrough::perform(const PointerMove& move) {
-    if (move.target.isEmpty())
-        clickControl(move.source);
-    else
-        dragWord(move.source, move.target);
-}
-
-void PlayThrough::checkScreenColour(const ProgramView& view, qint64 bgr, const QString& when) {
-    const QJsonArray sample = view.window().value("sample").toArray();
-    QCOMPARE(sample.size(), 2);
-    const QPoint at(sample[0].toInt(), sample[1].toInt());
-    // The window repaints after the change the probe reported: look again
-    // until the screen shows it.
-    QRgb seen = 0;
-    QDeadlineTimer deadline(kWaitMs);
-    do {
-        const QImage screen = x_.screenshot();
-        QVERIFY2(!screen.isNull(), "no screenshot");
-        seen = screen.pixel(at);
-        if (seen == rgbOf(bgr))
-            return;
-        QTest::qWait(30);
-    } while (!deadline.hasExpired());
-    QFAIL(qPrintable(QStringLiteral("%1: the screen shows #%2 at (%3, %4), expected #%5")
-                         .arg(when)
-                         .arg(seen & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-                         .arg(at.x())
-                         .arg(at.y())
-                         .arg(rgbOf(bgr) & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
-}
-
 void PlayThrough::openExercise(int numero, bool waitForAvanti) {
-    STEP(waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
-                   QStringLiteral("the menu")));
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                          QStringLiteral("the menu")));
     const QString option =
         waitForAvanti ? QStringLiteral("Option1(1)") : QStringLiteral("Option1(0)");
-    if (!look().control(option).value("checked").toBool())
-        STEP(clickControl(option));
-    STEP(waitUntil(
+    if (!pupil_.look().control(option).value("checked").toBool())
+        STEP(pupil_.clickControl(option));
+    STEP(pupil_.waitUntil(
         [&](const ProgramView& v) {
             return v.control(option).value("checked").toBool() &&
                    v.state("AttendeBottone") == (waitForAvanti ? -1 : 0);
         },
         QStringLiteral("the choice ") + option));
-    STEP(clickControl(QStringLiteral("Command%1").arg(numero + 1)));
-    const ProgramView view = waitUntil(
+    STEP(pupil_.clickControl(QStringLiteral("Command%1").arg(numero + 1)));
+    const ProgramView view = pupil_.waitUntil(
         [&](const ProgramView& v) { return v.windowName() == formName(numero); }, formName(numero));
     STEP();
     QCOMPARE(view.control("EtichettaEsatti").value("text").toString(), QStringLiteral("0"));
@@ -290,11 +134,11 @@ void PlayThrough::openExercise(int numero, bool waitForAvanti) {
 }
 
 void PlayThrough::switchSoundOff() {
-    STEP(clickAction(QStringLiteral("mnuSuono")));
-    STEP(waitUntil([](const ProgramView& v) { return !v.popup().isEmpty(); },
-                   QStringLiteral("the Suono? menu")));
-    STEP(clickAction(QStringLiteral("mnuSuonoNo")));
-    waitUntil(
+    STEP(pupil_.clickAction(QStringLiteral("mnuSuono")));
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return !v.popup().isEmpty(); },
+                          QStringLiteral("the Suono? menu")));
+    STEP(pupil_.clickAction(QStringLiteral("mnuSuonoNo")));
+    pupil_.waitUntil(
         [](const ProgramView& v) {
             return v.popup().isEmpty() && v.ticked("mnuSuonoNo") && !v.ticked("mnuSuonoSi");
         },
@@ -302,34 +146,34 @@ void PlayThrough::switchSoundOff() {
 }
 
 void PlayThrough::showInformation() {
-    STEP(clickAction(QStringLiteral("MenuInformazioni")));
-    answerBox(QStringLiteral("OK"));
+    STEP(pupil_.clickAction(QStringLiteral("MenuInformazioni")));
+    pupil_.answerBox(QStringLiteral("OK"));
 }
 
 void PlayThrough::giveWrongAnswer() {
-    const ProgramView before = look();
+    const ProgramView before = pupil_.look();
     const QList<PointerMove> wrong = movesOf(before.window().value("wrong"));
     QVERIFY2(!wrong.isEmpty(), "no wrong answer on offer");
-    STEP(perform(wrong.first()));
+    STEP(pupil_.perform(wrong.first()));
     const ProgramView after =
-        waitUntil([&](const ProgramView& v) { return v.errati() == before.errati() + 1; },
-                  QStringLiteral("the wrong answer to count"));
+        pupil_.waitUntil([&](const ProgramView& v) { return v.errati() == before.errati() + 1; },
+                         QStringLiteral("the wrong answer to count"));
     STEP();
     QCOMPARE(after.esatti(), before.esatti());
     QCOMPARE(after.control("EtichettaErrati").value("text").toString(),
              QStringLiteral(" %1").arg(after.errati()));
     QCOMPARE(after.window().value("back").toInteger(), 0);
-    checkScreenColour(after, 0, QStringLiteral("after a wrong answer"));
+    pupil_.checkScreenColour(after, 0, QStringLiteral("after a wrong answer"));
 }
 
 void PlayThrough::giveRightAnswer() {
-    const ProgramView before = look();
+    const ProgramView before = pupil_.look();
     const QList<PointerMove> right = movesOf(before.window().value("right"));
     QVERIFY2(!right.isEmpty(), "no right answer on offer");
     const PointerMove move = right.first();
-    STEP(perform(move));
+    STEP(pupil_.perform(move));
     // Counted, or (intensity ordering counts whole items) the word placed.
-    const ProgramView after = waitUntil(
+    const ProgramView after = pupil_.waitUntil(
         [&](const ProgramView& v) {
             return v.esatti() != before.esatti() ||
                    !v.control(move.source).value("enabled").toBool();
@@ -340,12 +184,12 @@ void PlayThrough::giveRightAnswer() {
 }
 
 void PlayThrough::dropOutsideTheTargets() {
-    const ProgramView before = look();
+    const ProgramView before = pupil_.look();
     const QList<PointerMove> right = movesOf(before.window().value("right"));
     QVERIFY(!right.isEmpty());
     const QString word = right.first().source;
-    STEP(dragOntoNothing(word, QStringLiteral("Label1")));
-    const ProgramView after = look();
+    STEP(pupil_.dragOntoNothing(word, QStringLiteral("Label1")));
+    const ProgramView after = pupil_.look();
     QCOMPARE(after.esatti(), before.esatti());
     QCOMPARE(after.errati(), before.errati());
     QCOMPARE(after.control(word).value("text"), before.control(word).value("text"));
@@ -354,11 +198,11 @@ void PlayThrough::dropOutsideTheTargets() {
 
 void PlayThrough::finishItemThenAvanti() {
     for (int answers = 0; answers < 20; ++answers) {
-        if (look().control("BottoneAvanti").value("enabled").toBool())
+        if (pupil_.look().control("BottoneAvanti").value("enabled").toBool())
             break;
         STEP(giveRightAnswer());
     }
-    const ProgramView finished = look();
+    const ProgramView finished = pupil_.look();
     QVERIFY(finished.control("BottoneAvanti").value("enabled").toBool());
     const QStringList answers = stringsOf(finished.window().value("answerControls"));
     const bool dragging = !finished.window().value("dropTargets").toArray().isEmpty();
@@ -375,9 +219,9 @@ void PlayThrough::finishItemThenAvanti() {
         QVERIFY2(red, "no answer shows red");
     }
     // Pressing a locked answer does nothing: nothing is counted.
-    STEP(clickControl(answers.first()));
-    STEP(clickControl(QStringLiteral("BottoneAvanti")));
-    const ProgramView next = waitUntil(
+    STEP(pupil_.clickControl(answers.first()));
+    STEP(pupil_.clickControl(QStringLiteral("BottoneAvanti")));
+    const ProgramView next = pupil_.waitUntil(
         [](const ProgramView& v) { return !v.control("BottoneAvanti").value("enabled").toBool(); },
         QStringLiteral("avanti to be greyed again"));
     STEP();
@@ -391,14 +235,14 @@ void PlayThrough::finishItemThenAvanti() {
 }
 
 void PlayThrough::finishItemAndSeeTheNextOne() {
-    const ProgramView start = look();
+    const ProgramView start = pupil_.look();
     const QStringList answers = stringsOf(start.window().value("answerControls"));
     const bool dragging = !start.window().value("dropTargets").toArray().isEmpty();
     const bool itemsCounted = start.windowName() == u"Form7";
     const int needed = dragging ? int(answers.size()) : 1;
     for (int k = 0; k < needed; ++k)
         STEP(giveRightAnswer());
-    const ProgramView next = waitUntil(
+    const ProgramView next = pupil_.waitUntil(
         [&](const ProgramView& v) {
             for (const QString& name : answers)
                 if (!v.control(name).value("enabled").toBool())
@@ -411,12 +255,12 @@ void PlayThrough::finishItemAndSeeTheNextOne() {
     QVERIFY(!next.control("BottoneAvanti").value("visible").toBool());
     const qint64 colour = next.window().value("back").toInteger();
     QVERIFY2(colour != 0, "the next item came on black");
-    checkScreenColour(next, colour, QStringLiteral("on the next item"));
+    pupil_.checkScreenColour(next, colour, QStringLiteral("on the next item"));
 }
 
 void PlayThrough::resetCounts() {
-    STEP(clickAction(QStringLiteral("MenuAzzera")));
-    waitUntil(
+    STEP(pupil_.clickAction(QStringLiteral("MenuAzzera")));
+    pupil_.waitUntil(
         [](const ProgramView& v) {
             return v.esatti() == 0 && v.errati() == 0 &&
                    v.control("EtichettaEsatti").value("text").toString() == u"0" &&
@@ -426,20 +270,20 @@ void PlayThrough::resetCounts() {
 }
 
 void PlayThrough::leaveExercise(bool answerNoFirst) {
-    const ProgramView before = look();
+    const ProgramView before = pupil_.look();
     if (answerNoFirst) {
-        STEP(clickAction(QStringLiteral("mnuEsci")));
-        STEP(answerBox(QStringLiteral("No")));
-        const ProgramView stayed = look();
+        STEP(pupil_.clickAction(QStringLiteral("mnuEsci")));
+        STEP(pupil_.answerBox(QStringLiteral("No")));
+        const ProgramView stayed = pupil_.look();
         QCOMPARE(stayed.windowName(), before.windowName());
         QCOMPARE(stayed.esatti(), before.esatti());
         QCOMPARE(stayed.errati(), before.errati());
     }
-    STEP(clickAction(QStringLiteral("mnuEsci")));
-    STEP(answerBox(QStringLiteral("Si")));
+    STEP(pupil_.clickAction(QStringLiteral("mnuEsci")));
+    STEP(pupil_.answerBox(QStringLiteral("Si")));
     const ProgramView menu =
-        waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
-                  QStringLiteral("the menu after Esci"));
+        pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                         QStringLiteral("the menu after Esci"));
     STEP();
     QCOMPARE(menu.esatti(), 0);
     QCOMPARE(menu.errati(), 0);
@@ -450,10 +294,10 @@ void PlayThrough::leaveExercise(bool answerNoFirst) {
 }
 
 void PlayThrough::startScreenOpensTheMenu() {
-    STEP(clickControl(QStringLiteral("BottoneAvvio")));
+    STEP(pupil_.clickControl(QStringLiteral("BottoneAvvio")));
     const ProgramView menu =
-        waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
-                  QStringLiteral("the menu"));
+        pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                         QStringLiteral("the menu"));
     STEP();
     QVERIFY(menu.control("Option1(1)").value("checked").toBool());
 }
@@ -473,7 +317,7 @@ void PlayThrough::everyExerciseIsPlayedWithThePointer() {
         STEP(showInformation());
     }
     STEP(giveWrongAnswer());
-    if (!look().window().value("dropTargets").toArray().isEmpty())
+    if (!pupil_.look().window().value("dropTargets").toArray().isEmpty())
         STEP(dropOutsideTheTargets());
     STEP(finishItemThenAvanti());
     STEP(giveRightAnswer());
@@ -487,13 +331,13 @@ void PlayThrough::everyExerciseIsPlayedWithThePointer() {
 }
 
 void PlayThrough::menuEsciAnsweredNoThenSiEndsTheProgram() {
-    STEP(clickControl(QStringLiteral("Command1")));
-    STEP(answerBox(QStringLiteral("No")));
-    QCOMPARE(look().windowName(), QStringLiteral("FormMenu"));
-    STEP(clickControl(QStringLiteral("Command1")));
+    STEP(pupil_.clickControl(QStringLiteral("Command1")));
+    STEP(pupil_.answerBox(QStringLiteral("No")));
+    QCOMPARE(pupil_.look().windowName(), QStringLiteral("FormMenu"));
+    STEP(pupil_.clickControl(QStringLiteral("Command1")));
     const ProgramView asking =
-        waitUntil([](const ProgramView& v) { return !v.boxButton("Si").isEmpty(); },
-                  QStringLiteral("\"Vuoi uscire dal programma?\""));
+        pupil_.waitUntil([](const ProgramView& v) { return !v.boxButton("Si").isEmpty(); },
+                         QStringLiteral("\"Vuoi uscire dal programma?\""));
     STEP();
     x_.click(ProgramView::centreOf(asking.boxButton("Si")));
     QCOMPARE(app_.waitForEnd(kWaitMs), 0);
