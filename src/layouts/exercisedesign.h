@@ -16,6 +16,11 @@ struct FramePlaces {
     int esattiCaptionLeft, esattiCaptionTop;
 };
 
+/// Tops of the nine rows of antonym and degree matching: 420 + 630 x r.
+inline const std::vector<int> kNineRows = {420, 1050, 1680, 2310, 2940, 3570, 4200, 4830, 5460};
+/// Heights of their nine draggable words (the first is a little taller).
+inline const std::vector<int> kNineWordHeights = {380, 375, 375, 375, 375, 375, 375, 375, 375};
+
 /// An exercise window: the frame controls at their places plus the window's
 /// own controls, with the size, colour, title and icon all nine share.
 WindowDesign exerciseWindowDesign(const char* name, const FramePlaces& places,
