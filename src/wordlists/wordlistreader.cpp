@@ -45,8 +45,15 @@ WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(QStringLiteral("Non riesco ad aprire il file %1.").arg(shown));
-    // The file may grow between the size check and the read: never take more.
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    // Read in pieces: the file may grow between the size check and the read,
+    // and a small list should not cost a buffer of the largest size.
+    QByteArray bytes;
+    while (!file.atEnd() && bytes.size() <= kMaxFileBytes) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     file.close();
     if (bytes.size() > kMaxFileBytes)
         return failure(QStringLiteral("Il file %1 è troppo grande per essere un elenco di parole.")
