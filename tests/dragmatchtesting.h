@@ -3,6 +3,7 @@
 // Helpers shared by the drag-and-match tests: opening a window, scripting a
 // deal, and dropping a label the way a real drag delivers it.
 
+#include "dropdelivery.h"
 #include "testenvironment.h"
 
 #include "exercises/matching/dragmatchwindow.h"
@@ -10,11 +11,8 @@
 #include "layouts/dragpayload.h"
 #include "shell/navigazione.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QtTest>
-#include <memory>
 
 namespace vocario::testing {
 
@@ -92,21 +90,12 @@ inline bool isShown(const VocarioWindow* w, const char* name) {
     return !w->control(QString::fromLatin1(name))->isHidden();
 }
 
-/// Delivers a drag of `payload` onto `target` as the platform does: an enter
-/// event, then the drop at the same place. Returns whether the drop was taken.
+/// Delivers a drag of `payload` onto the middle of `target`. Returns whether
+/// the drop was taken.
 inline bool deliverDrop(QWidget* target, QMimeData* payload) {
-    std::unique_ptr<QMimeData> mime(payload);
-    const QPointF at = QRectF(target->rect()).center();
-    QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
+    return deliverDropAt(target, QRectF(target->rect()).center(), payload);
 }
 
-/// Drops the label named `source` (for example "Label3(4)") on `target`.
 inline bool dropOn(QWidget* target, const QString& source) {
     return deliverDrop(target, DragPayload::encode(source));
 }
@@ -120,15 +109,7 @@ inline bool drop(const VocarioWindow* w, int source, int target) {
 /// (window coordinates): the window passes it to the control that takes
 /// drops there, if any. Returns whether the drop was taken.
 inline bool dropThroughWindow(QWidget* w, QPoint at, const QString& source) {
-    std::unique_ptr<QMimeData> mime(DragPayload::encode(source));
-    QWindow* handle = w->windowHandle();
-    QDragEnterEvent enter(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(handle, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(handle, &drop);
-    return drop.isAccepted();
+    return deliverDropAt(w->windowHandle(), at, DragPayload::encode(source));
 }
 
 } // namespace vocario::testing

@@ -2,7 +2,6 @@
 
 #include "layouts/bgrcolour.h"
 
-#include <QColor>
 #include <array>
 
 namespace vocario {
@@ -28,11 +27,6 @@ inline constexpr std::array<quint32, 19> Tavolozza = {
 
 /// Draws slot floor(r * 18) + 1 and returns its colour.
 quint32 estrai(RandomGenerator& random);
-
-/// A 0xBBGGRR value as a QColor.
-inline QColor comeQColor(quint32 bgr) {
-    return bgrToQColor(bgr);
-}
 
 } // namespace Colori
 } // namespace vocario

@@ -44,6 +44,18 @@ void Main() {
     start->show();
 }
 
+int eseguiProgramma(std::array<ExerciseFactory, 9> esercizi) {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    impostaEsercizi(std::move(esercizi));
+    Main();
+    const int result = QApplication::exec();
+    // Windows still loaded when the program ends go with it.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->parentWidget())
+            delete window;
+    return result;
+}
+
 FormMenu* mostraMenu(QWidget* previous) {
     auto* menu = new FormMenu;
     menu->show();

@@ -23,6 +23,11 @@ void impostaEsercizi(std::array<ExerciseFactory, 9> factories);
 /// Start-up: seeds the random generator and shows the start screen.
 void Main();
 
+/// The whole run of the program once its QApplication exists: the look,
+/// the exercise windows behind the menu, Main, the event loop, and the
+/// windows still loaded at the end. Returns the program's exit code.
+int eseguiProgramma(std::array<ExerciseFactory, 9> esercizi);
+
 /// Shows a newly built menu, then unloads `previous` (when given).
 FormMenu* mostraMenu(QWidget* previous);
 

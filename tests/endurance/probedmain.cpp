@@ -6,17 +6,9 @@
 #include "shell/navigazione.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
     vocario::endurance::ProbeServer probe;
-    vocario::Navigazione::impostaEsercizi(vocario::catalogoEsercizi());
-    vocario::Navigazione::Main();
-    const int result = QApplication::exec();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (!window->parentWidget())
-            delete window;
-    return result;
+    return vocario::Navigazione::eseguiProgramma(vocario::catalogoEsercizi());
 }

@@ -1,16 +1,13 @@
 #include "simulatedmouse.h"
 
+#include "dropdelivery.h"
 #include "layouts/dragpayload.h"
 
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
-#include <memory>
 
 // The platform entry for mouse events, as Qt Test uses it.
 Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
@@ -50,19 +47,14 @@ bool SimulatedMouse::dropWord(QWidget* control, const QString& sourceName) {
 }
 
 bool SimulatedMouse::dropData(QWidget* control, QMimeData* payload) {
-    std::unique_ptr<QMimeData> mime(payload);
     QWidget* window = control->window();
     QWindow* handle = window->windowHandle();
-    if (!handle)
+    if (!handle) {
+        delete payload;
         return false;
-    const QPoint at = control->mapTo(window, control->rect().center());
-    QDragEnterEvent enter(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(handle, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(handle, &drop);
-    return drop.isAccepted();
+    }
+    return testing::deliverDropAt(handle, control->mapTo(window, control->rect().center()),
+                                  payload);
 }
 
 } // namespace vocario::endurance
