@@ -59,7 +59,7 @@ QList<Answer> sinonimiContrari(ExerciseWindow* window) {
     // Bottone1 says "synonyms", Bottone2 "antonyms".
     const auto button = [window](bool right) {
         const bool sinonimi =
-            vocario::stato().Estratto == vocario::Form3SinonimiContrari::kSinonimi;
+            window->statoComune().Estratto == vocario::Form3SinonimiContrari::kSinonimi;
         return window->control<QWidget>(sinonimi == right ? QStringLiteral("Bottone1")
                                                           : QStringLiteral("Bottone2"));
     };

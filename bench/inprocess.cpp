@@ -149,7 +149,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "inprocess: cannot write the word lists\n");
         return 1;
     }
-    vocario::Navigazione::impostaEsercizi(vocario::catalogoEsercizi());
+    vocario::AppState state(QCoreApplication::applicationDirPath());
+    vocario::Navigazione::impostaProgramma(state, vocario::catalogoEsercizi());
 
     // From the start screen to the menu, as the program starts.
     app.armForExpose(QStringLiteral("FormAvvio"));
@@ -171,7 +172,7 @@ int main(int argc, char* argv[]) {
     for (int numero = 1; numero <= 9; ++numero) {
         if (!chosen(numero))
             continue;
-        vocario::stato().cartellaProgramma = lists.folderFor(numero);
+        state.cartellaProgramma = lists.folderFor(numero);
         FormMenu* menu = showMenu(app, current, true);
         double ms = -1;
         ExerciseWindow* window = open(app, menu, numero, ms);
@@ -189,7 +190,7 @@ int main(int argc, char* argv[]) {
     for (int numero = 1; numero <= 9; ++numero) {
         if (!chosen(numero))
             continue;
-        vocario::stato().cartellaProgramma = lists.folderFor(numero);
+        state.cartellaProgramma = lists.folderFor(numero);
         for (int run = 0; run < runs; ++run) {
             FormMenu* menu = showMenu(app, current, run % 2 == 0);
             double ms = -1;

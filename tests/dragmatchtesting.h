@@ -82,7 +82,7 @@ inline const QString kTwelveAntonyms = QStringLiteral("alto, basso\n"
 /// in its own row (Label3(k) in row k), in colour slot 9.
 inline DragMatchWindow* openForm1InOrder(TestEnvironment& env) {
     env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
-    scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
+    env.scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
     return openDragMatch(1);
 }
 

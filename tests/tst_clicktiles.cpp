@@ -151,7 +151,7 @@ void ClickTilesTest::oddWordOutDealsAGroupAndAnIntruderOfAnotherGroup() {
     TestEnvironment env;
     writeBothLists(env);
     // The group row comes up equal to the intruder's twice before it differs.
-    ScriptedRandomSource* script = scriptRandom(form6Item(7, 3, {3, 3, 1}, 2));
+    ScriptedRandomSource* script = env.scriptRandom(form6Item(7, 3, {3, 3, 1}, 2));
     ClickTilesWindow* w = open(6);
     QVERIFY(w);
     QCOMPARE(words(w), (QStringList{"verde", "mela", "pera", "arancia"}));
@@ -160,7 +160,7 @@ void ClickTilesTest::oddWordOutDealsAGroupAndAnIntruderOfAnotherGroup() {
     QCOMPARE(w->control<QLabel>(QStringLiteral("Label5"))->text(),
              QStringLiteral("Clicca sulla parola che non c'entra"));
     QCOMPARE(script->remaining(), 0);
-    QCOMPARE(stato().NumeroParole, qint16(3));
+    QCOMPARE(w->numeroVoci(), qint16(3));
     // The groups fill columns 1..3; row 0 and column 0 stay empty.
     for (int row = 0; row <= 3; ++row)
         QCOMPARE(w->tabellaAree()[size_t(row)][0], QString());
@@ -173,7 +173,7 @@ void ClickTilesTest::oddWordOutDealsAGroupAndAnIntruderOfAnotherGroup() {
 void ClickTilesTest::includingWordDealsOneRecordIncludingWordFirst() {
     TestEnvironment env;
     writeBothLists(env);
-    ScriptedRandomSource* script = scriptRandom(form4Item(12, 2));
+    ScriptedRandomSource* script = env.scriptRandom(form4Item(12, 2));
     ClickTilesWindow* w = open(4);
     QVERIFY(w);
     QCOMPARE(words(w), (QStringList{"animale", "cane", "gatto", "cavallo"}));
@@ -209,8 +209,8 @@ void ClickTilesTest::tilesAreStackedByForwardSearchAfterEveryDeal() {
     const int left = form == 4 ? 360 : 435;
     // First deal with the data's draws, then a second one (after a right
     // click, sound draw first) that starts from the places already taken.
-    scriptRandom(firstItem(form, 1, draws)
-                 << pickWhole(2, 4) << secondItem(form, 1, {draws[3], 0, draws[1], 1}));
+    env.scriptRandom(firstItem(form, 1, draws)
+                     << pickWhole(2, 4) << secondItem(form, 1, {draws[3], 0, draws[1], 1}));
     ClickTilesWindow* w = open(form);
     QVERIFY(w);
     QCOMPARE(tops(w), expectedTops);
@@ -249,13 +249,13 @@ void ClickTilesTest::clickOnLabel3ZeroIsRightWhereverItStands() {
     writeBothLists(env);
     // Auto-advance: the right click deals the next item at once.
     ScriptedRandomSource* script =
-        scriptRandom(firstItem(form, 2, draws) << pickWhole(3, 4) << secondItem(form, 9));
+        env.scriptRandom(firstItem(form, 2, draws) << pickWhole(3, 4) << secondItem(form, 9));
     ClickTilesWindow* w = open(form);
     QVERIFY(w);
     QCOMPARE(topTwips(w->tessera(0)), top);
     click(w, 0);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(0));
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QVERIFY(w->control(QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!w->control(QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -280,13 +280,13 @@ void ClickTilesTest::clickOnAnotherTileIsWrongAndKeepsTheItem() {
     TestEnvironment env;
     writeBothLists(env);
     // A wrong click draws nothing: the script holds only the first item.
-    ScriptedRandomSource* script = scriptRandom(firstItem(form, 4, {2, 0, 3, 1}));
+    ScriptedRandomSource* script = env.scriptRandom(firstItem(form, 4, {2, 0, 3, 1}));
     ClickTilesWindow* w = open(form);
     QVERIFY(w);
     const QList<int> placesBefore = tops(w);
     click(w, tile);
-    QCOMPARE(stato().NumeroErrati, qint16(1));
-    QCOMPARE(stato().NumeroEsatti, qint16(0));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(0));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 1"));
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral("0"));
     QVERIFY(w->control(QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -314,9 +314,9 @@ void ClickTilesTest::wrongWrongRightInBothAdvanceModes() {
     QFETCH(bool, waitsForAvanti);
     TestEnvironment env;
     writeBothLists(env);
-    stato().AttendeBottone = waitsForAvanti ? -1 : 0;
+    env.state.AttendeBottone = waitsForAvanti ? -1 : 0;
     ScriptedRandomSource* script =
-        scriptRandom(firstItem(form, 6, {1, 1, 1, 1}) << pickWhole(1, 4));
+        env.scriptRandom(firstItem(form, 6, {1, 1, 1, 1}) << pickWhole(1, 4));
     ClickTilesWindow* w = open(form);
     QVERIFY(w);
     QCOMPARE(w->bottoneAvanti()->isVisible(), waitsForAvanti);
@@ -331,8 +331,8 @@ void ClickTilesTest::wrongWrongRightInBothAdvanceModes() {
     if (!waitsForAvanti)
         script->append(secondItem(form, 13));
     click(w, 0);
-    QCOMPARE(stato().NumeroErrati, qint16(2));
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 2"));
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "no.wav", "si1.wav"}));
@@ -353,8 +353,8 @@ void ClickTilesTest::wrongWrongRightInBothAdvanceModes() {
             click(w, k);
             QTest::mouseDClick(w->tessera(k), Qt::LeftButton);
         }
-        QCOMPARE(stato().NumeroEsatti, qint16(1));
-        QCOMPARE(stato().NumeroErrati, qint16(2));
+        QCOMPARE(env.state.NumeroEsatti, qint16(1));
+        QCOMPARE(env.state.NumeroErrati, qint16(2));
         QCOMPARE(env.sound->playedNames().size(), 3);
         QCOMPARE(script->remaining(), 0);
         script->append(secondItem(form, 13));
@@ -379,7 +379,7 @@ void ClickTilesTest::twoGroupsAreBothUsedInEveryItem() {
                                                               "cane, gatto, cavallo\n"));
     // The group row is drawn again as long as it equals the intruder's row.
     ScriptedRandomSource* script =
-        scriptRandom(form6Item(1, 2, {2, 2, 2, 1}, 3, {}, 2) << placing({0, 0, 0, 0}));
+        env.scriptRandom(form6Item(1, 2, {2, 2, 2, 1}, 3, {}, 2) << placing({0, 0, 0, 0}));
     ClickTilesWindow* w = open(6);
     QVERIFY(w);
     QCOMPARE(words(w), (QStringList{"cavallo", "mela", "pera", "arancia"}));
@@ -387,7 +387,7 @@ void ClickTilesTest::twoGroupsAreBothUsedInEveryItem() {
 
     // With the real generator, every item has one group's three words in
     // order and a word of the other group in Label3(0).
-    stato().random.seedFromClock();
+    env.state.random.seedFromClock();
     const QStringList groups[] = {{"mela", "pera", "arancia"}, {"cane", "gatto", "cavallo"}};
     int asGroup[2] = {0, 0};
     for (int item = 0; item < 200; ++item) {
@@ -399,14 +399,14 @@ void ClickTilesTest::twoGroupsAreBothUsedInEveryItem() {
         click(w, 0);
     }
     QVERIFY(asGroup[0] > 0 && asGroup[1] > 0);
-    QCOMPARE(stato().NumeroEsatti, qint16(200));
+    QCOMPARE(env.state.NumeroEsatti, qint16(200));
 }
 
 void ClickTilesTest::doubleClickCountsOnce() {
     TestEnvironment env;
     writeBothLists(env);
-    stato().AttendeBottone = -1;
-    scriptRandom(firstItem(6, 8) << pickWhole(2, 4));
+    env.state.AttendeBottone = -1;
+    env.scriptRandom(firstItem(6, 8) << pickWhole(2, 4));
     ClickTilesWindow* w = open(6);
     QVERIFY(w);
     // A double click is a press, a release, a second press that arrives as a
@@ -417,25 +417,25 @@ void ClickTilesTest::doubleClickCountsOnce() {
         QTest::mouseRelease(tile, Qt::LeftButton);
     };
     doubleClick(w->tessera(2));
-    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
     QCOMPARE(env.sound->playedNames(), QStringList{QStringLiteral("no.wav")});
     doubleClick(w->tessera(0));
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
     QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "si2.wav"}));
 }
 
 void ClickTilesTest::shortestUsableListsOpen() {
     TestEnvironment env;
     env.writeList(QStringLiteral("aree1.txt"), QStringLiteral("fiore, rosa, tulipano, viola\n"));
-    scriptRandom(form4Item(1, 1, {0, 0, 0, 0}, 1));
+    env.scriptRandom(form4Item(1, 1, {0, 0, 0, 0}, 1));
     ClickTilesWindow* form4 = open(4);
     QVERIFY(form4);
     QCOMPARE(words(form4), (QStringList{"fiore", "rosa", "tulipano", "viola"}));
 
     TestEnvironment again;
     again.writeList(QStringLiteral("aree2.txt"), kAree2.section(u'\n', 0, 1));
-    scriptRandom(form6Item(1, 1, {2}, 1, {0, 0, 0, 0}, 2));
+    again.scriptRandom(form6Item(1, 1, {2}, 1, {0, 0, 0, 0}, 2));
     ClickTilesWindow* form6 = open(6);
     QVERIFY(form6);
     QCOMPARE(words(form6), (QStringList{"mela", "cane", "gatto", "cavallo"}));
@@ -463,7 +463,7 @@ void ClickTilesTest::listsThatCannotMakeAnItemAreRefused() {
     if (!list.isNull())
         env.writeList(file, list);
     // Refusing must not draw: the script is empty.
-    ScriptedRandomSource* script = scriptRandom();
+    ScriptedRandomSource* script = env.scriptRandom();
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
     QVERIFY(!Navigazione::apriEsercizio(form, nullptr));
@@ -481,7 +481,7 @@ void ClickTilesTest::menuButtonsOpenBothWindows() {
         TestEnvironment env;
         writeBothLists(env);
         // The menu paints itself first.
-        scriptRandom(QList<float>{pickWhole(1, 18)} << firstItem(form, 2));
+        env.scriptRandom(QList<float>{pickWhole(1, 18)} << firstItem(form, 2));
         QWidget* menu = Navigazione::mostraMenu(nullptr);
         QTest::mouseClick(menu->findChild<QPushButton*>(button), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

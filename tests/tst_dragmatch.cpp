@@ -42,7 +42,7 @@ void DragMatchTest::dealShowsNineDifferentRecordsInShuffledRows() {
     env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
     // Records 3 and 7 come up again while the slots are filled and are drawn
     // anew; row picks that land on a placed label move on, 8 wrapping to 0.
-    ScriptedRandomSource* random = scriptRandom(
+    ScriptedRandomSource* random = env.scriptRandom(
         dealValues(9, {3, 7, 3, 12, 7, 1, 5, 9, 2, 11, 6}, 12, {4, 4, 8, 8, 0, 2, 7, 3, 3}));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
@@ -77,7 +77,7 @@ void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
     DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
     const quint32 colour = w->backColour();
-    ScriptedRandomSource* random = scriptRandom({pickWhole(3, 4)});
+    ScriptedRandomSource* random = env.scriptRandom({pickWhole(3, 4)});
 
     QVERIFY(drop(w, 4, 4)); // dolce onto amaro
     QCOMPARE(random->remaining(), 0);
@@ -89,7 +89,7 @@ void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
     QCOMPARE(backColour(label3(w, 4)), Colori::Bianco);
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral("0"));
-    QCOMPARE(stato().NumeroEsatti, 1);
+    QCOMPARE(env.state.NumeroEsatti, 1);
     QVERIFY(isShown(w, "ComandoIconaSi"));
     QVERIFY(!isShown(w, "ComandoIconaNo"));
     QCOMPARE(env.sound->playedNames(), QStringList{"si3.wav"});
@@ -106,15 +106,15 @@ void DragMatchTest::wrongDropCountsAndBlackensAndChangesNothingElse() {
     TestEnvironment env;
     DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
-    ScriptedRandomSource* random = scriptRandom({});
+    ScriptedRandomSource* random = env.scriptRandom({});
 
     QVERIFY(drop(w, 0, 1)); // alto onto chiuso
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(w->backColour(), Colori::Nero);
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 1"));
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral("0"));
-    QCOMPARE(stato().NumeroErrati, 1);
-    QCOMPARE(stato().NumeroEsatti, 0);
+    QCOMPARE(env.state.NumeroErrati, 1);
+    QCOMPARE(env.state.NumeroEsatti, 0);
     QVERIFY(isShown(w, "ComandoIconaNo"));
     QVERIFY(!isShown(w, "ComandoIconaSi"));
     QCOMPARE(env.sound->playedNames(), QStringList{"no.wav"});
@@ -126,7 +126,7 @@ void DragMatchTest::wrongDropCountsAndBlackensAndChangesNothingElse() {
     QCOMPARE(w->coppieFatte(), 0);
 
     // The same word can be tried again elsewhere.
-    scriptRandom({pickWhole(11, 18), pickWhole(1, 4)});
+    env.scriptRandom({pickWhole(11, 18), pickWhole(1, 4)});
     QVERIFY(drop(w, 0, 0));
     QCOMPARE(text4(w, 0), QStringLiteral("basso / alto"));
 }
@@ -135,14 +135,14 @@ void DragMatchTest::rightDropAfterAWrongOneBringsAColourBackFirst() {
     TestEnvironment env;
     DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
-    scriptRandom({});
+    env.scriptRandom({});
     drop(w, 2, 5);
     drop(w, 3, 5);
     QCOMPARE(w->backColour(), Colori::Nero);
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 2"));
 
     // Colour first (slot 12, cyan), then the sound.
-    ScriptedRandomSource* random = scriptRandom({pickWhole(12, 18), pickWhole(2, 4)});
+    ScriptedRandomSource* random = env.scriptRandom({pickWhole(12, 18), pickWhole(2, 4)});
     QVERIFY(drop(w, 5, 5));
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(w->backColour(), quint32(0xFFFF00));
@@ -151,7 +151,7 @@ void DragMatchTest::rightDropAfterAWrongOneBringsAColourBackFirst() {
     QVERIFY(isShown(w, "ComandoIconaSi"));
 
     // Not black any more: the next right drop keeps the colour.
-    scriptRandom({pickWhole(4, 4)});
+    env.scriptRandom({pickWhole(4, 4)});
     QVERIFY(drop(w, 6, 6));
     QCOMPARE(w->backColour(), quint32(0xFFFF00));
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 2"));
@@ -162,7 +162,7 @@ void DragMatchTest::soundOffMeansNoSoundAndNoDraw() {
     DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
     w->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
-    ScriptedRandomSource* random = scriptRandom({});
+    ScriptedRandomSource* random = env.scriptRandom({});
     QVERIFY(drop(w, 1, 1));
     QVERIFY(drop(w, 1, 2)); // a placed label is no longer in play
     QVERIFY(drop(w, 2, 3));
@@ -187,13 +187,13 @@ void DragMatchTest::textComparisonIsExact() {
     TestEnvironment env;
     env.writeList(QStringLiteral("contrari.txt"), word + QStringLiteral(", uno\n") + lookAlike +
                                                       QStringLiteral(", due\n") + kTwelveAntonyms);
-    scriptRandom(dealValues(2, upTo(9), 14, inOrder(9)));
+    env.scriptRandom(dealValues(2, upTo(9), 14, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
     QCOMPARE(text3(w, 0), word);
     QCOMPARE(text3(w, 1), lookAlike);
 
-    scriptRandom({pickWhole(1, 18), pickWhole(1, 4)});
+    env.scriptRandom({pickWhole(1, 18), pickWhole(1, 4)});
     drop(w, 1, 0);
     QCOMPARE(text4(w, 0), QStringLiteral("uno"));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 1"));
@@ -209,14 +209,14 @@ void DragMatchTest::equalWordsAreRightOnEitherSlotEvenTwice() {
     TestEnvironment env;
     env.writeList(QStringLiteral("contrari.txt"),
                   QStringLiteral("chiaro, scuro\nchiaro, buio\n") + kTwelveAntonyms);
-    stato().AttendeBottone = -1;
-    scriptRandom(dealValues(9, upTo(9), 14, inOrder(9)));
+    env.state.AttendeBottone = -1;
+    env.scriptRandom(dealValues(9, upTo(9), 14, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
     QList<float> sounds;
     for (int i = 0; i < 9; ++i)
         sounds << pickWhole(1, 4);
-    ScriptedRandomSource* random = scriptRandom(sounds);
+    ScriptedRandomSource* random = env.scriptRandom(sounds);
 
     // The second "chiaro" is right on the first one's antonym...
     QVERIFY(drop(w, 1, 0));
@@ -241,8 +241,8 @@ void DragMatchTest::equalWordsAreRightOnEitherSlotEvenTwice() {
 void DragMatchTest::ninthRightDropWaitsForAvanti() {
     TestEnvironment env;
     env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
-    stato().AttendeBottone = -1;
-    scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
+    env.state.AttendeBottone = -1;
+    env.scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
     QVERIFY(isShown(w, "BottoneAvanti"));
@@ -251,7 +251,7 @@ void DragMatchTest::ninthRightDropWaitsForAvanti() {
                                "triste", "piccolo", "corto",  "vuoto"};
     const QStringList words{"alto",   "aperto", "bello", "caldo", "dolce",
                             "felice", "grande", "lungo", "pieno"};
-    ScriptedRandomSource* random = scriptRandom({});
+    ScriptedRandomSource* random = env.scriptRandom({});
     for (int k = 8; k >= 0; --k) {
         random->append({pickWhole(1, 4)});
         QVERIFY(!w->bottoneAvanti()->isEnabled());
@@ -286,12 +286,12 @@ void DragMatchTest::ninthRightDropWaitsForAvanti() {
 void DragMatchTest::ninthRightDropDealsAtOnceWithoutAvanti() {
     TestEnvironment env;
     env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
-    stato().AttendeBottone = 0;
-    scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
+    env.state.AttendeBottone = 0;
+    env.scriptRandom(dealValues(9, upTo(9), 12, inOrder(9)));
     DragMatchWindow* w = openDragMatch(1);
     QVERIFY(w);
     QVERIFY(!isShown(w, "BottoneAvanti"));
-    ScriptedRandomSource* random = scriptRandom({});
+    ScriptedRandomSource* random = env.scriptRandom({});
     for (int k = 0; k < 8; ++k) {
         random->append({pickWhole(2, 4)});
         QVERIFY(drop(w, k, k));
@@ -319,8 +319,8 @@ void DragMatchTest::ninthRightDropDealsAtOnceWithoutAvanti() {
 void DragMatchTest::form5DealsAndJudgesAsForm1InItsOwnLayout() {
     TestEnvironment env;
     env.writeList(QStringLiteral("gradi.txt"), kGradi);
-    ScriptedRandomSource* random =
-        scriptRandom(dealValues(1, {9, 8, 7, 6, 5, 4, 3, 2, 1}, 9, {1, 0, 3, 2, 5, 4, 7, 6, 8}));
+    ScriptedRandomSource* random = env.scriptRandom(
+        dealValues(1, {9, 8, 7, 6, 5, 4, 3, 2, 1}, 9, {1, 0, 3, 2, 5, 4, 7, 6, 8}));
     DragMatchWindow* w = openDragMatch(5);
     QVERIFY(w);
     QCOMPARE(random->remaining(), 0);
@@ -344,7 +344,7 @@ void DragMatchTest::form5DealsAndJudgesAsForm1InItsOwnLayout() {
 
     // "caldo" is field 1 of record 2 and field 2 of record 1: only its own
     // record counts.
-    scriptRandom({pickWhole(2, 18), pickWhole(1, 4)});
+    env.scriptRandom({pickWhole(2, 18), pickWhole(1, 4)});
     drop(w, 7, 8); // caldo onto "caldo" (record 1's second word)
     QCOMPARE(w->backColour(), Colori::Nero);
     QCOMPARE(text4(w, 8), QStringLiteral("caldo"));

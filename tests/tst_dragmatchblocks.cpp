@@ -54,8 +54,8 @@ QList<float> blockDeal(int colour, float r, const QList<int>& rowPicks = {0, 1, 
 
 DragMatchWindow* openIdioms(TestEnvironment& env, qint16 attende = 0) {
     env.writeList(QStringLiteral("modididire.txt"), kModiDiDire);
-    stato().AttendeBottone = attende;
-    scriptRandom(blockDeal(3, 0.0f));
+    env.state.AttendeBottone = attende;
+    env.scriptRandom(blockDeal(3, 0.0f));
     return openDragMatch(8);
 }
 
@@ -86,12 +86,12 @@ void DragMatchBlocksTest::blockStartsAtFourTimesTheDraw() {
     QFETCH(int, first);
     TestEnvironment env;
     env.writeList(QStringLiteral("modididire.txt"), numberedList(records));
-    ScriptedRandomSource* random = scriptRandom(blockDeal(7, r));
+    ScriptedRandomSource* random = env.scriptRandom(blockDeal(7, r));
     DragMatchWindow* w = openDragMatch(8);
     QVERIFY(w);
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(stato().NumeroParole, records);
-    QCOMPARE(stato().Estratto, first);
+    QCOMPARE(env.state.NumeroParole, records);
+    QCOMPARE(env.state.Estratto, first);
     QCOMPARE(w->backColour(), quint32(0x00FFFF));
     for (int k = 0; k < 4; ++k) {
         const int n = first + k;
@@ -104,10 +104,10 @@ void DragMatchBlocksTest::blockStartsAtFourTimesTheDraw() {
 void DragMatchBlocksTest::slotsPastTheListShowWhatTheTablesHold() {
     TestEnvironment env;
     // Words left at index 3 by a longer list that another window read.
-    stato().Parole1[3] = QStringLiteral("in bocca al lupo");
-    stato().Parole2[3] = QStringLiteral("buona fortuna");
+    env.state.Parole1[3] = QStringLiteral("in bocca al lupo");
+    env.state.Parole2[3] = QStringLiteral("buona fortuna");
     env.writeList(QStringLiteral("modididire.txt"), numberedList(2));
-    scriptRandom(blockDeal(1, 0.9f));
+    env.scriptRandom(blockDeal(1, 0.9f));
     DragMatchWindow* w = openDragMatch(8);
     QVERIFY(w);
     QCOMPARE(text3(w, 1), QStringLiteral("frase 2"));
@@ -117,7 +117,7 @@ void DragMatchBlocksTest::slotsPastTheListShowWhatTheTablesHold() {
     QCOMPARE(text4(w, 3), QString());
 
     // The empty word is still a word: right on its own slot.
-    scriptRandom({pickWhole(1, 4), pickWhole(2, 4)});
+    env.scriptRandom({pickWhole(1, 4), pickWhole(2, 4)});
     QVERIFY(drop(w, 3, 3));
     QCOMPARE(text4(w, 3), QStringLiteral(" / "));
     QCOMPARE(backColour(label4(w, 3)), Colori::GialloPallido);
@@ -130,7 +130,7 @@ void DragMatchBlocksTest::slotsPastTheListShowWhatTheTablesHold() {
 void DragMatchBlocksTest::rowsAndDesignOfTheIdiomWindow() {
     TestEnvironment env;
     env.writeList(QStringLiteral("modididire.txt"), kModiDiDire);
-    ScriptedRandomSource* random = scriptRandom(blockDeal(3, 0.0f, {2, 2, 0, 0}));
+    ScriptedRandomSource* random = env.scriptRandom(blockDeal(3, 0.0f, {2, 2, 0, 0}));
     DragMatchWindow* w = openDragMatch(8);
     QVERIFY(w);
     QCOMPARE(random->remaining(), 0);
@@ -154,8 +154,8 @@ void DragMatchBlocksTest::rowsAndDesignOfTheIdiomWindow() {
     QCOMPARE(w->findChild<QAction*>(QStringLiteral("MenuInformazioni"))->text(),
              QStringLiteral("Informazioni          "));
     QCOMPARE(w->bottoneAvanti()->geometry().topLeft(), QPoint(496, 256));
-    QVERIFY(!w->control<QLabel>(QStringLiteral("Label4(4)")));
-    QVERIFY(!w->control<QLabel>(QStringLiteral("Label3(4)")));
+    QVERIFY(!w->hasControl(QStringLiteral("Label4(4)")));
+    QVERIFY(!w->hasControl(QStringLiteral("Label3(4)")));
 }
 
 void DragMatchBlocksTest::rightDropIsTheLabelsOwnSlotWhateverTheText() {
@@ -164,7 +164,7 @@ void DragMatchBlocksTest::rightDropIsTheLabelsOwnSlotWhateverTheText() {
     QVERIFY(w);
     // Slots 1 and 3 show the same words.
     QCOMPARE(text3(w, 1), text3(w, 3));
-    ScriptedRandomSource* random = scriptRandom({});
+    ScriptedRandomSource* random = env.scriptRandom({});
 
     QVERIFY(drop(w, 3, 1));
     QCOMPARE(w->backColour(), Colori::Nero);
@@ -201,7 +201,7 @@ void DragMatchBlocksTest::fourthRightDropEndsTheItem() {
     DragMatchWindow* w = openIdioms(env, waits ? -1 : 0);
     QVERIFY(w);
     QCOMPARE(!w->bottoneAvanti()->isHidden(), waits);
-    ScriptedRandomSource* random = scriptRandom({});
+    ScriptedRandomSource* random = env.scriptRandom({});
     const QStringList joined{
         "in bocca al lupo / buona fortuna", "essere al verde / non avere soldi",
         "avere le mani bucate / spendere troppo", "essere al verde / essere senza un soldo"};
@@ -233,7 +233,7 @@ void DragMatchBlocksTest::fourthRightDropEndsTheItem() {
         QCOMPARE(random->remaining(), 0);
         QVERIFY(!w->bottoneAvanti()->isEnabled());
     }
-    QCOMPARE(stato().Estratto, 4);
+    QCOMPARE(env.state.Estratto, 4);
     QCOMPARE(w->backColour(), quint32(0xE0E0E0));
     QCOMPARE(w->coppieFatte(), 0);
     QCOMPARE(text3(w, 0), QStringLiteral("essere al verde"));

@@ -55,7 +55,7 @@ void DragMatchInputTest::dropsCountOnlyFromLabel3OntoLabel4() {
     TestEnvironment env;
     DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
-    ScriptedRandomSource* random = scriptRandom({});
+    ScriptedRandomSource* random = env.scriptRandom({});
     auto untouched = [&] {
         return w->etichettaEsatti()->text() == QStringLiteral("0") &&
                w->etichettaErrati()->text() == QStringLiteral("0") &&
@@ -120,7 +120,7 @@ void DragMatchInputTest::label3DragCarriesItsNameAndAClickMovesNothing() {
     QCOMPARE(clicks.count(), 1);
 
     // That same data, dropped on the antonym, is a right answer.
-    scriptRandom({pickWhole(1, 4)});
+    env.scriptRandom({pickWhole(1, 4)});
     auto* copy = new QMimeData;
     for (const QString& format : drag->mimeData()->formats())
         copy->setData(format, drag->mimeData()->data(format));
@@ -132,7 +132,7 @@ void DragMatchInputTest::placedLabelCannotBePickedUp() {
     TestEnvironment env;
     DragMatchWindow* w = openForm1InOrder(env);
     QVERIFY(w);
-    scriptRandom({pickWhole(1, 4)});
+    env.scriptRandom({pickWhole(1, 4)});
     QVERIFY(drop(w, 2, 2));
     DesignLabel* placed = label3(w, 2);
     QVERIFY(!placed->isEnabled());
@@ -181,7 +181,7 @@ void DragMatchInputTest::shortListsAreRefusedOverTheMenu() {
     QFETCH(QString, message);
     TestEnvironment env;
     env.writeList(file, content);
-    ScriptedRandomSource* random = scriptRandom({pickWhole(1, 18)});
+    ScriptedRandomSource* random = env.scriptRandom({pickWhole(1, 18)});
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
@@ -199,7 +199,7 @@ void DragMatchInputTest::form1OpensFromTheMenuInItsDesignState() {
     TestEnvironment env;
     env.writeList(QStringLiteral("contrari.txt"), kTwelveAntonyms);
     // The menu's colour, then Form1's deal.
-    scriptRandom(QList<float>{pickWhole(5, 18)} + dealValues(6, upTo(9), 12, inOrder(9)));
+    env.scriptRandom(QList<float>{pickWhole(5, 18)} + dealValues(6, upTo(9), 12, inOrder(9)));
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
     menu->member<QRadioButton>(QStringLiteral("Option1"), 1)->click();
     menu->control<QPushButton>(QStringLiteral("Command2"))->click();

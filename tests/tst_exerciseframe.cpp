@@ -20,11 +20,17 @@ using namespace vocario::testing;
 
 namespace {
 
+const ExerciseEntry& probeEntry() {
+    static const ExerciseEntry entry{.menuButton = "Command2", .design = designForm1};
+    return entry;
+}
+
 /// A minimal exercise on Form1's design: it records what the frame asks of it.
 class ProbeExercise : public ExerciseWindow {
   public:
-    explicit ProbeExercise(FrameTraits traits = {}, std::optional<QString> refusal = {})
-        : ExerciseWindow(designForm1(), std::move(traits)), refusal_(std::move(refusal)) {}
+    explicit ProbeExercise(AppState& state, FrameTraits traits = {},
+                           std::optional<QString> refusal = {})
+        : ExerciseWindow(state, probeEntry(), std::move(traits)), refusal_(std::move(refusal)) {}
 
     std::optional<QString> leggiElenco() override {
         calls << QStringLiteral("leggi");
@@ -84,9 +90,9 @@ void ExerciseFrameTest::loadShowsOrHidesAvantiAndZeroesTheCountLabels_data() {
 void ExerciseFrameTest::loadShowsOrHidesAvantiAndZeroesTheCountLabels() {
     QFETCH(int, attende);
     TestEnvironment env;
-    stato().AttendeBottone = qint16(attende);
-    scriptRandom({pickWhole(4, 18)});
-    auto* window = new ProbeExercise;
+    env.state.AttendeBottone = qint16(attende);
+    env.scriptRandom({pickWhole(4, 18)});
+    auto* window = new ProbeExercise(env.state);
     QVERIFY(window->apri(nullptr));
     QCOMPARE(window->calls, (QStringList{"leggi", "prepara"}));
     QCOMPARE(window->avantiVisibile(), attende != 0);
@@ -106,7 +112,7 @@ void ExerciseFrameTest::menuBarHasTheExactCaptions() {
     TestEnvironment env;
     FrameTraits form8;
     form8.informazioniBlanks = 10;
-    auto* window = new ProbeExercise(form8);
+    auto* window = new ProbeExercise(env.state, form8);
     const QList<QAction*> items = window->menuBar()->actions();
     QCOMPARE(items.size(), 4);
     QCOMPARE(items[0]->text(), QStringLiteral("Azzera conteggio          "));
@@ -116,7 +122,7 @@ void ExerciseFrameTest::menuBarHasTheExactCaptions() {
     QCOMPARE(action(window, "mnuSuonoSi")->text(), QStringLiteral("sì"));
     QVERIFY(action(window, "mnuSuonoSi")->isChecked());
     QVERIFY(!action(window, "mnuSuonoNo")->isChecked());
-    QCOMPARE(ProbeExercise().menuBar()->actions()[2]->text(),
+    QCOMPARE(ProbeExercise(env.state).menuBar()->actions()[2]->text(),
              QStringLiteral("Informazioni           "));
 }
 
@@ -124,11 +130,11 @@ void ExerciseFrameTest::windowWithoutSoundMenuAlwaysPlays() {
     TestEnvironment env;
     FrameTraits form2;
     form2.hasSoundMenu = false;
-    auto* window = new ProbeExercise(form2);
+    auto* window = new ProbeExercise(env.state, form2);
     QCOMPARE(window->menuBar()->actions().size(), 3);
     QVERIFY(!action(window, "mnuSuonoSi"));
     QVERIFY(window->suonoAttivo());
-    scriptRandom({pickWhole(2, 4)});
+    env.scriptRandom({pickWhole(2, 4)});
     window->RispostaEsatta();
     window->RispostaErrata();
     QCOMPARE(env.sound->playedNames(), (QStringList{"si2.wav", "no.wav"}));
@@ -136,15 +142,15 @@ void ExerciseFrameTest::windowWithoutSoundMenuAlwaysPlays() {
 
 void ExerciseFrameTest::rightAndWrongAnswersShowPictureCountAndSound() {
     TestEnvironment env;
-    auto* window = new ProbeExercise;
+    auto* window = new ProbeExercise(env.state);
     window->show();
     QWidget* si = window->control(QStringLiteral("ComandoIconaSi"));
     QWidget* no = window->control(QStringLiteral("ComandoIconaNo"));
-    scriptRandom({pickWhole(3, 4), pickWhole(1, 4)});
+    env.scriptRandom({pickWhole(3, 4), pickWhole(1, 4)});
     window->RispostaEsatta();
     QVERIFY(si->isVisible());
     QVERIFY(!no->isVisible());
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
     window->RispostaErrata();
     window->RispostaErrata();
@@ -152,15 +158,15 @@ void ExerciseFrameTest::rightAndWrongAnswersShowPictureCountAndSound() {
     QVERIFY(!si->isVisible());
     QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral(" 2"));
     window->RispostaEsatta(false); // a count of finished items shows, unchanged
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
     QCOMPARE(env.sound->playedNames(), (QStringList{"si3.wav", "no.wav", "no.wav", "si1.wav"}));
 }
 
 void ExerciseFrameTest::wrongAnswerBlackensAndRipristinaSfondoBringsAColourBack() {
     TestEnvironment env;
-    auto* window = new ProbeExercise;
-    scriptRandom({pickWhole(6, 18)});
+    auto* window = new ProbeExercise(env.state);
+    env.scriptRandom({pickWhole(6, 18)});
     window->RipristinaSfondo(); // not black: no draw, no change
     QCOMPARE(window->backColour(), quint32(0x0080FF));
     window->RispostaErrata();
@@ -175,9 +181,9 @@ void ExerciseFrameTest::whiteTextsTurnBlackWithTheNextColour() {
     FrameTraits form2;
     form2.hasSoundMenu = false;
     form2.whiteAfterWrong = {QStringLiteral("Label1"), QStringLiteral("EtichettaEsatti")};
-    auto* window = new ProbeExercise(form2);
+    auto* window = new ProbeExercise(env.state, form2);
     QWidget* label1 = window->control(QStringLiteral("Label1"));
-    scriptRandom({pickWhole(1, 18)});
+    env.scriptRandom({pickWhole(1, 18)});
     window->RispostaErrata();
     QCOMPARE(foreColour(label1), Colori::Bianco);
     QCOMPARE(foreColour(window->control(QStringLiteral("EtichettaEsatti"))), Colori::Bianco);
@@ -188,24 +194,24 @@ void ExerciseFrameTest::whiteTextsTurnBlackWithTheNextColour() {
 
 void ExerciseFrameTest::countsStopAtTheirLargestValue() {
     TestEnvironment env;
-    auto* window = new ProbeExercise;
+    auto* window = new ProbeExercise(env.state);
     window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
-    stato().NumeroEsatti = 32766;
-    stato().NumeroErrati = 32767;
+    env.state.NumeroEsatti = 32766;
+    env.state.NumeroErrati = 32767;
     window->RispostaEsatta();
     window->RispostaEsatta();
     window->RispostaErrata();
-    QCOMPARE(stato().NumeroEsatti, qint16(32767));
-    QCOMPARE(stato().NumeroErrati, qint16(32767));
+    QCOMPARE(env.state.NumeroEsatti, qint16(32767));
+    QCOMPARE(env.state.NumeroErrati, qint16(32767));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 32767"));
     QCOMPARE(ExerciseWindow::testoConteggio(27), QStringLiteral(" 27"));
 }
 
 void ExerciseFrameTest::passaAvantiWaitsWithLockOrDealsAtOnce() {
     TestEnvironment env;
-    stato().AttendeBottone = -1;
-    scriptRandom({pickWhole(1, 18), pickWhole(2, 18), pickWhole(3, 18), pickWhole(4, 18)});
-    auto* waiting = new ProbeExercise;
+    env.state.AttendeBottone = -1;
+    env.scriptRandom({pickWhole(1, 18), pickWhole(2, 18), pickWhole(3, 18), pickWhole(4, 18)});
+    auto* waiting = new ProbeExercise(env.state);
     QVERIFY(waiting->apri(nullptr));
     QWidget* pressed = waiting->control(QStringLiteral("Label4(2)"));
     waiting->PassaAvanti(pressed);
@@ -217,8 +223,8 @@ void ExerciseFrameTest::passaAvantiWaitsWithLockOrDealsAtOnce() {
     QCOMPARE(waiting->backColour(), quint32(0x8080FF));
 
     waiting->close();
-    stato().AttendeBottone = 0;
-    auto* moving = new ProbeExercise;
+    env.state.AttendeBottone = 0;
+    auto* moving = new ProbeExercise(env.state);
     QVERIFY(moving->apri(nullptr));
     moving->PassaAvanti(nullptr);
     QCOMPARE(moving->calls, (QStringList{"leggi", "prepara", "prepara"}));
@@ -228,13 +234,13 @@ void ExerciseFrameTest::passaAvantiWaitsWithLockOrDealsAtOnce() {
 
 void ExerciseFrameTest::azzeraResetsCountsAndLabelsOnly() {
     TestEnvironment env;
-    auto* window = new ProbeExercise;
+    auto* window = new ProbeExercise(env.state);
     window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
     window->RispostaEsatta();
     window->RispostaErrata();
     action(window, "MenuAzzera")->trigger();
-    QCOMPARE(stato().NumeroEsatti, qint16(0));
-    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCOMPARE(env.state.NumeroEsatti, qint16(0));
+    QCOMPARE(env.state.NumeroErrati, qint16(0));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral("0"));
     QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral("0"));
     QCOMPARE(window->backColour(), Colori::Nero); // the background stays as it was
@@ -244,7 +250,7 @@ void ExerciseFrameTest::azzeraResetsCountsAndLabelsOnly() {
 
 void ExerciseFrameTest::soundTickSilencesAndIsOnAgainInTheNextWindow() {
     TestEnvironment env;
-    auto* first = new ProbeExercise;
+    auto* first = new ProbeExercise(env.state);
     action(first, "mnuSuonoNo")->trigger();
     QVERIFY(!action(first, "mnuSuonoSi")->isChecked());
     QVERIFY(action(first, "mnuSuonoNo")->isChecked());
@@ -254,7 +260,7 @@ void ExerciseFrameTest::soundTickSilencesAndIsOnAgainInTheNextWindow() {
     action(first, "mnuSuonoSi")->trigger();
     QVERIFY(!action(first, "mnuSuonoNo")->isChecked());
     first->close();
-    auto* second = new ProbeExercise;
+    auto* second = new ProbeExercise(env.state);
     QVERIFY(second->suonoAttivo());
     second->RispostaErrata();
     QCOMPARE(env.sound->playedNames(), QStringList{"no.wav"});
@@ -262,8 +268,8 @@ void ExerciseFrameTest::soundTickSilencesAndIsOnAgainInTheNextWindow() {
 
 void ExerciseFrameTest::esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu() {
     TestEnvironment env;
-    stato().AttendeBottone = 0;
-    auto* window = new ProbeExercise;
+    env.state.AttendeBottone = 0;
+    auto* window = new ProbeExercise(env.state);
     QVERIFY(window->apri(nullptr));
     action(window, "mnuSuonoNo")->trigger();
     window->RispostaEsatta();
@@ -273,13 +279,13 @@ void ExerciseFrameTest::esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu() {
     action(window, "mnuEsci")->trigger();
     QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Vuoi tornare al menù?")});
     QVERIFY(window->isVisible());
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral(" 1"));
 
     answerer.answerNext(QStringLiteral("Sì"));
     action(window, "mnuEsci")->trigger();
-    QCOMPARE(stato().NumeroEsatti, qint16(0));
-    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCOMPARE(env.state.NumeroEsatti, qint16(0));
+    QCOMPARE(env.state.NumeroErrati, qint16(0));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QList<QWidget*> windows = TestEnvironment::visibleWindows();
     QCOMPARE(windows.size(), 1);
@@ -291,7 +297,8 @@ void ExerciseFrameTest::esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu() {
 void ExerciseFrameTest::refusedWindowLeavesTheMenuWithTheReason() {
     TestEnvironment env;
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
-    auto* window = new ProbeExercise({}, QStringLiteral("Non trovo il file testi/x.txt."));
+    auto* window =
+        new ProbeExercise(env.state, {}, QStringLiteral("Non trovo il file testi/x.txt."));
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
     QVERIFY(!window->apri(menu));
@@ -306,7 +313,7 @@ void ExerciseFrameTest::activationStepsRunOncePerOpening() {
     TestEnvironment env;
     FrameTraits form2;
     form2.preparesOnActivation = true;
-    auto* window = new ProbeExercise(form2);
+    auto* window = new ProbeExercise(env.state, form2);
     QVERIFY(window->calls.isEmpty());
     QVERIFY(window->apri(nullptr));
     QCOMPARE(window->calls, (QStringList{"leggi", "prepara"}));

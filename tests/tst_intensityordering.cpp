@@ -72,13 +72,13 @@ void IntensityOrderingTest::dealShowsOneRecordOnTheDrawnSides() {
     QFETCH(int, leftOfMore);
     TestEnvironment env;
     env.writeList(QStringLiteral("gradi.txt"), kGradi);
-    ScriptedRandomSource* random = scriptRandom(turno(9, 3, side));
+    ScriptedRandomSource* random = env.scriptRandom(turno(9, 3, side));
     ExerciseWindow* window = apriForm7();
     QVERIFY(window);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), quint32(0x80FF80));
-    QCOMPARE(stato().NumeroParole, qint16(3));
-    QCOMPARE(stato().Estratto, qint16(side)); // the side replaced the record
+    QCOMPARE(env.state.NumeroParole, qint16(3));
+    QCOMPARE(env.state.Estratto, qint16(3)); // the record; the side shows in the places
     QCOMPARE(label3(window, 0)->text(), QStringLiteral("simpatico"));
     QCOMPARE(label3(window, 1)->text(), QStringLiteral("adorabile"));
     QCOMPARE(leftTwips(label3(window, 0)), leftOfLess);
@@ -108,9 +108,9 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore_data() {
 void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     QFETCH(int, attende);
     TestEnvironment env;
-    stato().AttendeBottone = qint16(attende);
+    env.state.AttendeBottone = qint16(attende);
     env.writeList(QStringLiteral("gradi.txt"), kGradi);
-    ScriptedRandomSource* random = scriptRandom(turno(1, 1, 1));
+    ScriptedRandomSource* random = env.scriptRandom(turno(1, 1, 1));
     ExerciseWindow* window = apriForm7();
     QVERIFY(window);
     QPushButton* avanti = window->bottoneAvanti();
@@ -119,7 +119,7 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     random->append({pickWhole(2, 4)});
     drop(window, 1, 1);
     QCOMPARE(esatti(window), QStringLiteral(" 0"));
-    QCOMPARE(stato().NumeroEsatti, qint16(0));
+    QCOMPARE(env.state.NumeroEsatti, qint16(0));
     QCOMPARE(label4(window, 1)->text(), QStringLiteral("caldo"));
     QCOMPARE(label3(window, 1)->text(), QString());
     QVERIFY(!label3(window, 1)->isEnabled());
@@ -130,7 +130,7 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     if (attende == 0)
         random->append(secondo);
     drop(window, 0, 0);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(esatti(window), QStringLiteral(" 0"));
     if (attende != 0) {
         QVERIFY(avanti->isEnabled());
@@ -157,7 +157,7 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     drop(window, 0, 0);
     QCOMPARE(esatti(window), QStringLiteral(" 1"));
     drop(window, 1, 1);
-    QCOMPARE(stato().NumeroEsatti, qint16(2));
+    QCOMPARE(env.state.NumeroEsatti, qint16(2));
     QCOMPARE(esatti(window), QStringLiteral(" 1"));
     if (attende != 0) {
         QCOMPARE(random->remaining(), 3);
@@ -165,21 +165,21 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     }
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(env.sound->playedNames(), (QStringList{"si2.wav", "si4.wav", "si1.wav", "si3.wav"}));
-    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCOMPARE(env.state.NumeroErrati, qint16(0));
 }
 
 void IntensityOrderingTest::theIndexDecidesWhereverTheWordStands() {
     TestEnvironment env;
     // Both words equal: only the index tells them apart.
     env.writeList(QStringLiteral("gradi.txt"), QStringLiteral("grande,grande\n"));
-    ScriptedRandomSource* random = scriptRandom({pickWhole(3, 18), 0.9f, pickWhole(2, 2)});
+    ScriptedRandomSource* random = env.scriptRandom({pickWhole(3, 18), 0.9f, pickWhole(2, 2)});
     ExerciseWindow* window = apriForm7();
     QVERIFY(window);
     QCOMPARE(random->remaining(), 0);
     // Label3(1) stands on the left, over the "meno intenso" place.
     QCOMPARE(leftTwips(label3(window, 1)), 210);
     drop(window, 1, 0);
-    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
     QCOMPARE(label4(window, 0)->text(), QString());
     QCOMPARE(label3(window, 1)->text(), QStringLiteral("grande"));
     QVERIFY(label3(window, 1)->isEnabled());
@@ -189,21 +189,21 @@ void IntensityOrderingTest::theIndexDecidesWhereverTheWordStands() {
     QCOMPARE(label4(window, 1)->text(), QStringLiteral("grande"));
     // A filled place takes no other word.
     drop(window, 0, 1);
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     QCOMPARE(label4(window, 1)->text(), QStringLiteral("grande"));
     QCOMPARE(label3(window, 0)->text(), QStringLiteral("grande"));
     // The placed word cannot be dropped again.
     drop(window, 1, 1);
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     QCOMPARE(env.sound->playedNames(), (QStringList{"no.wav", "si1.wav", "no.wav"}));
 }
 
 void IntensityOrderingTest::wrongDropsKeepTheBackgroundBlackUntilTheNextItem() {
     TestEnvironment env;
-    stato().AttendeBottone = -1;
+    env.state.AttendeBottone = -1;
     env.writeList(QStringLiteral("gradi.txt"), kGradi);
-    ScriptedRandomSource* random = scriptRandom(turno(7, 2, 1));
+    ScriptedRandomSource* random = env.scriptRandom(turno(7, 2, 1));
     ExerciseWindow* window = apriForm7();
     QVERIFY(window);
     drop(window, 0, 1);
@@ -232,7 +232,7 @@ void IntensityOrderingTest::wrongDropsKeepTheBackgroundBlackUntilTheNextItem() {
 void IntensityOrderingTest::soundOffSilencesWithoutDrawing() {
     TestEnvironment env;
     env.writeList(QStringLiteral("gradi.txt"), kGradi);
-    ScriptedRandomSource* random = scriptRandom(turno(2, 1, 2));
+    ScriptedRandomSource* random = env.scriptRandom(turno(2, 1, 2));
     ExerciseWindow* window = apriForm7();
     QVERIFY(window);
     window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
@@ -264,7 +264,7 @@ void IntensityOrderingTest::listsWithoutARecordAreRefused() {
     TestEnvironment env;
     if (contenuto != QLatin1String("(none)"))
         env.writeList(QStringLiteral("gradi.txt"), contenuto);
-    ScriptedRandomSource* random = scriptRandom({0.5f});
+    ScriptedRandomSource* random = env.scriptRandom({0.5f});
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
     QVERIFY(!Navigazione::apriEsercizio(7, nullptr));

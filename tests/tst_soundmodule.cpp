@@ -27,23 +27,23 @@ class SoundModuleTest : public QObject {
 void SoundModuleTest::withoutTheModuleTheProgramIsSilent() {
     TestEnvironment env;
     std::unique_ptr<SoundOutput> output =
-        SoundModule::load(env.folder() + QStringLiteral("/nowhere"), Suoni::tuttiIFile());
+        SoundModule::load(env.folder() + QStringLiteral("/nowhere"), Suoni::tuttiIFile(env.state));
     QVERIFY(output);
-    output->play(Suoni::tuttiIFile().constFirst());
+    output->play(Suoni::tuttiIFile(env.state).constFirst());
 
     // Tests sit in a folder without the module: the real output is silent
     // there, and a right answer's sound must not fail for lack of it.
-    stato().suono.reset();
-    Suoni::SuonoEsatto();
-    QVERIFY(stato().suono);
+    env.state.suono.reset();
+    Suoni::SuonoEsatto(env.state);
+    QVERIFY(env.state.suono);
 }
 
 void SoundModuleTest::anInstalledOutputIsKept() {
     TestEnvironment env;
-    SoundOutput* installed = stato().suono.get();
-    Suoni::preparaUscita();
-    QCOMPARE(stato().suono.get(), installed);
-    Suoni::SuonoErrato();
+    SoundOutput* installed = env.state.suono.get();
+    Suoni::preparaUscita(env.state);
+    QCOMPARE(env.state.suono.get(), installed);
+    Suoni::SuonoErrato(env.state);
     QCOMPARE(env.sound->playedNames(), QStringList{QStringLiteral("no.wav")});
 }
 
@@ -56,11 +56,11 @@ void SoundModuleTest::theModuleBesideTheProgramMakesAnOutput() {
     auto create =
         reinterpret_cast<SoundModule::EntryPoint>(module.resolve(SoundModule::kEntryPoint));
     QVERIFY2(create, qPrintable(module.errorString()));
-    std::unique_ptr<SoundOutput> output(create(Suoni::tuttiIFile()));
+    std::unique_ptr<SoundOutput> output(create(Suoni::tuttiIFile(env.state)));
     QVERIFY(output);
     // No audio device here: it plays nothing, without failing.
-    output->play(Suoni::tuttiIFile().constLast());
-    QVERIFY(SoundModule::load(programFolder, Suoni::tuttiIFile()));
+    output->play(Suoni::tuttiIFile(env.state).constLast());
+    QVERIFY(SoundModule::load(programFolder, Suoni::tuttiIFile(env.state)));
 }
 
 QTEST_MAIN(SoundModuleTest)

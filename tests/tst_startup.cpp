@@ -35,12 +35,12 @@ class StartupTest : public QObject {
 
 void StartupTest::startScreenWaitsForAvantiAndTakesAPaletteColour() {
     TestEnvironment env;
-    stato().AttendeBottone = 0;
-    scriptRandom({pickWhole(12, 18)});
-    auto* start = new FormAvvio;
+    env.state.AttendeBottone = 0;
+    env.scriptRandom({pickWhole(12, 18)});
+    auto* start = new FormAvvio(env.state);
     QCOMPARE(start->objectName(), QStringLiteral("FormAvvio"));
     QCOMPARE(start->windowTitle(), QStringLiteral("Form1"));
-    QCOMPARE(stato().AttendeBottone, qint16(-1));
+    QCOMPARE(env.state.AttendeBottone, qint16(-1));
     QCOMPARE(start->backColour(), quint32(0xFFFF00));
     QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 0)->text(),
              QStringLiteral("Tralvoci"));
@@ -53,8 +53,8 @@ void StartupTest::startScreenWaitsForAvantiAndTakesAPaletteColour() {
 
 void StartupTest::avvioReplacesTheStartScreenWithTheMenu() {
     TestEnvironment env;
-    scriptRandom({pickWhole(1, 18), pickWhole(9, 18)});
-    auto* start = new FormAvvio;
+    env.scriptRandom({pickWhole(1, 18), pickWhole(9, 18)});
+    auto* start = new FormAvvio(env.state);
     start->show();
     QTest::mouseClick(start->control<QPushButton>(QStringLiteral("BottoneAvvio")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -72,8 +72,8 @@ void StartupTest::avvioReplacesTheStartScreenWithTheMenu() {
 
 void StartupTest::menuOptionsFollowTheAutoAdvanceFlagAcrossRebuilds() {
     TestEnvironment env;
-    stato().AttendeBottone = -1;
-    scriptRandom({pickWhole(3, 18), pickWhole(16, 18), pickWhole(5, 18)});
+    env.state.AttendeBottone = -1;
+    env.scriptRandom({pickWhole(3, 18), pickWhole(16, 18), pickWhole(5, 18)});
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
     auto* continua = menu->member<QRadioButton>(QStringLiteral("Option1"), 0);
     auto* attende = menu->member<QRadioButton>(QStringLiteral("Option1"), 1);
@@ -84,16 +84,16 @@ void StartupTest::menuOptionsFollowTheAutoAdvanceFlagAcrossRebuilds() {
     QCOMPARE(backColour(attende), quint32(0x0000FF));
 
     QTest::mouseClick(continua, Qt::LeftButton);
-    QCOMPARE(stato().AttendeBottone, qint16(0));
+    QCOMPARE(env.state.AttendeBottone, qint16(0));
     QTest::mouseClick(continua, Qt::LeftButton); // already selected: unchanged
-    QCOMPARE(stato().AttendeBottone, qint16(0));
+    QCOMPARE(env.state.AttendeBottone, qint16(0));
 
     FormMenu* rebuilt = Navigazione::mostraMenu(menu);
     QCOMPARE(rebuilt->backColour(), quint32(0xE0E0E0));
     QVERIFY(rebuilt->member<QRadioButton>(QStringLiteral("Option1"), 0)->isChecked());
     QCOMPARE(backColour(rebuilt->member(QStringLiteral("Option1"), 1)), quint32(0xE0E0E0));
     QTest::mouseClick(rebuilt->member<QRadioButton>(QStringLiteral("Option1"), 1), Qt::LeftButton);
-    QCOMPARE(stato().AttendeBottone, qint16(-1));
+    QCOMPARE(env.state.AttendeBottone, qint16(-1));
     QCOMPARE(Navigazione::mostraMenu(rebuilt)
                  ->member<QRadioButton>(QStringLiteral("Option1"), 1)
                  ->isChecked(),
@@ -102,7 +102,7 @@ void StartupTest::menuOptionsFollowTheAutoAdvanceFlagAcrossRebuilds() {
 
 void StartupTest::menuEsciAnsweredNoChangesNothingAndSiEndsTheProgram() {
     TestEnvironment env;
-    scriptRandom({pickWhole(7, 18)});
+    env.scriptRandom({pickWhole(7, 18)});
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("No"));
@@ -127,7 +127,7 @@ void StartupTest::closingTheOnlyWindowEndsTheProgramWithoutAQuestion() {
         QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
         return QApplication::exec();
     };
-    QCOMPARE(runUntilClosed(new FormAvvio), 0);
+    QCOMPARE(runUntilClosed(new FormAvvio(env.state)), 0);
     QCOMPARE(runUntilClosed(Navigazione::mostraMenu(nullptr)), 0);
     QCOMPARE(env.endRequests, 0); // no "Vuoi uscire" question on the way
 }
@@ -139,10 +139,10 @@ void StartupTest::paletteGivesSeventeenColoursWithPaleMagentaTwiceAsOften() {
     QList<float> grid;
     for (int i = 0; i < steps; ++i)
         grid.append((float(i) + 0.5f) / float(steps));
-    scriptRandom(grid);
+    env.scriptRandom(grid);
     QMap<quint32, int> seen;
     for (int i = 0; i < steps; ++i)
-        ++seen[Colori::estrai(stato().random)];
+        ++seen[Colori::estrai(env.state.random)];
     QCOMPARE(seen.size(), 17);
     QVERIFY(!seen.contains(Colori::Nero));
     QCOMPARE(seen.value(0xFFC0FF), 2000);
@@ -153,19 +153,19 @@ void StartupTest::paletteGivesSeventeenColoursWithPaleMagentaTwiceAsOften() {
 
 void StartupTest::paletteSlotFollowsTheDrawnValue() {
     TestEnvironment env;
-    scriptRandom({0.0f, 0.99999994f, 0.5f, 1.0f / 18.0f});
-    QCOMPARE(Colori::estrai(stato().random), quint32(0xC0C0FF)); // slot 1
-    QCOMPARE(Colori::estrai(stato().random), quint32(0xFF00FF)); // slot 18
-    QCOMPARE(Colori::estrai(stato().random), quint32(0x00C000)); // slot 10
-    QCOMPARE(Colori::estrai(stato().random), quint32(0x8080FF)); // slot 2
+    env.scriptRandom({0.0f, 0.99999994f, 0.5f, 1.0f / 18.0f});
+    QCOMPARE(Colori::estrai(env.state.random), quint32(0xC0C0FF)); // slot 1
+    QCOMPARE(Colori::estrai(env.state.random), quint32(0xFF00FF)); // slot 18
+    QCOMPARE(Colori::estrai(env.state.random), quint32(0x00C000)); // slot 10
+    QCOMPARE(Colori::estrai(env.state.random), quint32(0x8080FF)); // slot 2
 }
 
 void StartupTest::rightAnswerSoundIsOneOfFourByTheDraw() {
     TestEnvironment env;
-    scriptRandom({0.0f, 0.3f, 0.6f, 0.99f});
+    env.scriptRandom({0.0f, 0.3f, 0.6f, 0.99f});
     for (int i = 0; i < 4; ++i)
-        Suoni::SuonoEsatto();
-    Suoni::SuonoErrato();
+        Suoni::SuonoEsatto(env.state);
+    Suoni::SuonoErrato(env.state);
     QCOMPARE(env.sound->playedNames(),
              (QStringList{"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"}));
     QVERIFY(env.sound->played.first().startsWith(env.folder() + QStringLiteral("/suoni/")));

@@ -82,7 +82,7 @@ class SynonymMatchingTest : public QObject {
 void SynonymMatchingTest::openingDealsSevenPairsInTheirRows() {
     TestEnvironment env;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ScriptedRandomSource* random = env.scriptRandom(kPrimoTurno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     QCOMPARE(random->remaining(), 0);
@@ -116,7 +116,7 @@ void SynonymMatchingTest::openingDealsSevenPairsInTheirRows() {
 void SynonymMatchingTest::rightDropJoinsTheWordsAndEmptiesTheSynonym() {
     TestEnvironment env;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ScriptedRandomSource* random = env.scriptRandom(kPrimoTurno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     random->append({pickWhole(3, 4)});
@@ -129,7 +129,7 @@ void SynonymMatchingTest::rightDropJoinsTheWordsAndEmptiesTheSynonym() {
     QCOMPARE(label3(window, 3)->text(), QString());
     QVERIFY(!label3(window, 3)->isEnabled());
     QCOMPARE(topTwips(label3(window, 3)), 2950);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 1"));
     QVERIFY(window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!window->control(QStringLiteral("ComandoIconaNo"))->isVisible());
@@ -144,7 +144,7 @@ void SynonymMatchingTest::rightDropJoinsTheWordsAndEmptiesTheSynonym() {
 void SynonymMatchingTest::wrongDropBlackensAndWhitensTheCountsUntilTheNextRightDrop() {
     TestEnvironment env;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ScriptedRandomSource* random = env.scriptRandom(kPrimoTurno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     for (const QString& name : kEtichetteConteggi)
@@ -154,7 +154,7 @@ void SynonymMatchingTest::wrongDropBlackensAndWhitensTheCountsUntilTheNextRightD
     drop(window, 1, 0);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), Colori::Nero);
-    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
     QCOMPARE(testo(window, "EtichettaErrati"), QStringLiteral(" 1"));
     QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral("0"));
     for (const QString& name : kEtichetteConteggi)
@@ -188,7 +188,7 @@ void SynonymMatchingTest::wrongDropBlackensAndWhitensTheCountsUntilTheNextRightD
 void SynonymMatchingTest::dropOnAMatchedLabelIsWrongAndLeavesItUnchanged() {
     TestEnvironment env;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ScriptedRandomSource* random = env.scriptRandom(kPrimoTurno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     random->append({pickWhole(2, 4)});
@@ -199,8 +199,8 @@ void SynonymMatchingTest::dropOnAMatchedLabelIsWrongAndLeavesItUnchanged() {
     QCOMPARE(parola->text(), QStringLiteral("iniziare - cominciare"));
     QCOMPARE(backColour(parola), Colori::GialloPallido);
     QCOMPARE(parola->font().pointSizeF(), 14.0);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
     QCOMPARE(window->backColour(), Colori::Nero);
     QCOMPARE(label3(window, 4)->text(), QStringLiteral("rapido"));
     QVERIFY(label3(window, 4)->isEnabled());
@@ -209,7 +209,7 @@ void SynonymMatchingTest::dropOnAMatchedLabelIsWrongAndLeavesItUnchanged() {
 void SynonymMatchingTest::dropsOfPlacedOrForeignLabelsAreIgnored() {
     TestEnvironment env;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ScriptedRandomSource* random = env.scriptRandom(kPrimoTurno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     random->append({pickWhole(4, 4)});
@@ -221,8 +221,8 @@ void SynonymMatchingTest::dropsOfPlacedOrForeignLabelsAreIgnored() {
     dropOn(label4(window, 2), QStringLiteral("Label4(2)"));
     dropOn(label4(window, 2), QStringLiteral("Label3(7)"));
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(stato().NumeroErrati, qint16(0));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(0));
     QCOMPARE(label4(window, 0)->text(), QStringLiteral("bello - grazioso"));
     QCOMPARE(env.sound->playedNames(), QStringList{"si4.wav"});
 }
@@ -238,17 +238,17 @@ void SynonymMatchingTest::theIndexDecidesEvenBetweenEqualPairs() {
     turno << pickWhole(1, 18);
     for (int r = 0; r < 7; ++r)
         turno << pickIndex(r, 7);
-    ScriptedRandomSource* random = scriptRandom(turno);
+    ScriptedRandomSource* random = env.scriptRandom(turno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     QCOMPARE(label4(window, 0)->text(), label4(window, 1)->text());
     QCOMPARE(label3(window, 0)->text(), label3(window, 1)->text());
     drop(window, 1, 0);
-    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
     QCOMPARE(label4(window, 0)->text(), QStringLiteral("bello"));
     random->append({pickWhole(2, 18), pickWhole(1, 4)});
     drop(window, 1, 1);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(label4(window, 1)->text(), QStringLiteral("bello - grazioso"));
     QCOMPARE(label4(window, 0)->text(), QStringLiteral("bello"));
     QCOMPARE(random->remaining(), 0);
@@ -263,9 +263,9 @@ void SynonymMatchingTest::seventhRightDropFinishesTheItem_data() {
 void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
     QFETCH(int, attende);
     TestEnvironment env;
-    stato().AttendeBottone = qint16(attende);
+    env.state.AttendeBottone = qint16(attende);
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ScriptedRandomSource* random = env.scriptRandom(kPrimoTurno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     QCOMPARE(window->bottoneAvanti()->isVisible(), attende != 0);
@@ -285,7 +285,7 @@ void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
     drop(window, 6, 6);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(testo(window, "EtichettaEsatti"), QStringLiteral(" 7"));
-    QCOMPARE(stato().NumeroEsatti, qint16(7));
+    QCOMPARE(env.state.NumeroEsatti, qint16(7));
 
     if (attende != 0) {
         QVERIFY(window->bottoneAvanti()->isEnabled());
@@ -319,7 +319,7 @@ void SynonymMatchingTest::seventhRightDropFinishesTheItem() {
 void SynonymMatchingTest::activationDealsOncePerOpening() {
     TestEnvironment env;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    ScriptedRandomSource* random = scriptRandom(kPrimoTurno);
+    ScriptedRandomSource* random = env.scriptRandom(kPrimoTurno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     // Spare values: a second deal would take them.
@@ -367,7 +367,7 @@ void SynonymMatchingTest::listsThatCannotFillAnItemAreRefused() {
     TestEnvironment env;
     if (contenuto != QLatin1String("(none)"))
         env.writeList(QStringLiteral("sinonimi.txt"), contenuto);
-    ScriptedRandomSource* random = scriptRandom({0.5f});
+    ScriptedRandomSource* random = env.scriptRandom({0.5f});
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
     QVERIFY(!Navigazione::apriEsercizio(2, nullptr));
@@ -383,18 +383,18 @@ void SynonymMatchingTest::twoHundredRecordsAreReadAndNumeroParoleIsLeftAlone() {
     for (int n = 1; n <= 200; ++n)
         duecento += QStringLiteral("parola%1,sinonimo%1\n").arg(n);
     env.writeList(QStringLiteral("sinonimi.txt"), duecento);
-    stato().NumeroParole = 42;
+    env.state.NumeroParole = 42;
     QList<float> turno = {pickWhole(200, 200), pickWhole(1, 200), pickWhole(100, 200),
                           pickWhole(2, 200),   pickWhole(3, 200), pickWhole(4, 200),
                           pickWhole(5, 200),   pickWhole(1, 18)};
     for (int r = 0; r < 7; ++r)
         turno << pickIndex(r, 7);
-    scriptRandom(turno);
+    env.scriptRandom(turno);
     ExerciseWindow* window = apriForm2();
     QVERIFY(window);
     QCOMPARE(label4(window, 0)->text(), QStringLiteral("parola200"));
     QCOMPARE(label3(window, 2)->text(), QStringLiteral("sinonimo100"));
-    QCOMPARE(stato().NumeroParole, qint16(42));
+    QCOMPARE(env.state.NumeroParole, qint16(42));
 }
 
 QTEST_MAIN(SynonymMatchingTest)

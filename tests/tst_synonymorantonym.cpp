@@ -68,17 +68,17 @@ void SynonymOrAntonymTest::readerFillsSynonymAndAntonymTablesSeparately() {
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
     env.writeList(QStringLiteral("contrari.txt"), kContrari);
     // Words of an earlier, longer list stay above the new counts.
-    stato().Parole1[4] = QStringLiteral("vecchia");
-    scriptRandom({pickWhole(1, 18), pickWhole(1, 2), pickWhole(1, 3)});
+    env.state.Parole1[4] = QStringLiteral("vecchia");
+    env.scriptRandom({pickWhole(1, 18), pickWhole(1, 2), pickWhole(1, 3)});
     QVERIFY(apriForm3());
-    QCOMPARE(stato().NumeroParole, qint16(3));
-    QCOMPARE(stato().NumeroParole2, qint16(4));
-    QCOMPARE(stato().Parole1[3], QStringLiteral("bello, molto"));
-    QCOMPARE(stato().Parole3[3], QStringLiteral("stupendo"));
-    QCOMPARE(stato().Parole2[4], QStringLiteral("aperto"));
-    QCOMPARE(stato().Parole4[4], QStringLiteral("chiuso"));
-    QCOMPARE(stato().Parole1[4], QStringLiteral("vecchia"));
-    QVERIFY(stato().Parole1[0].isEmpty());
+    QCOMPARE(env.state.NumeroParole, qint16(3));
+    QCOMPARE(env.state.NumeroParole2, qint16(4));
+    QCOMPARE(env.state.Parole1[3], QStringLiteral("bello, molto"));
+    QCOMPARE(env.state.Parole3[3], QStringLiteral("stupendo"));
+    QCOMPARE(env.state.Parole2[4], QStringLiteral("aperto"));
+    QCOMPARE(env.state.Parole4[4], QStringLiteral("chiuso"));
+    QCOMPARE(env.state.Parole1[4], QStringLiteral("vecchia"));
+    QVERIFY(env.state.Parole1[0].isEmpty());
 }
 
 void SynonymOrAntonymTest::dealDrawsColourThenListThenPair_data() {
@@ -102,18 +102,18 @@ void SynonymOrAntonymTest::dealDrawsColourThenListThenPair() {
     QFETCH(int, record);
     QFETCH(QString, shown);
     TestEnvironment env;
-    stato().AttendeBottone = -1;
+    env.state.AttendeBottone = -1;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
     env.writeList(QStringLiteral("contrari.txt"), kContrari);
     ScriptedRandomSource* random =
-        scriptRandom({pickWhole(colour, 18), pickWhole(estratto, 2), pickWhole(record, count)});
+        env.scriptRandom({pickWhole(colour, 18), pickWhole(estratto, 2), pickWhole(record, count)});
     Form3SinonimiContrari* window = apriForm3();
     QVERIFY(window);
     const Form3Controls c(window);
 
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), Colori::Tavolozza[size_t(colour)]);
-    QCOMPARE(stato().Estratto, qint16(estratto));
+    QCOMPARE(env.state.Estratto, qint16(estratto));
     QCOMPARE(c.text1->text(), shown);
     QCOMPARE(c.sinonimi->text(), QStringLiteral("sinonimi"));
     QCOMPARE(c.contrari->text(), QStringLiteral("contrari"));
@@ -130,11 +130,11 @@ void SynonymOrAntonymTest::dealDrawsColourThenListThenPair() {
 
 void SynonymOrAntonymTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
     TestEnvironment env;
-    stato().AttendeBottone = -1;
+    env.state.AttendeBottone = -1;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
     env.writeList(QStringLiteral("contrari.txt"), kContrari);
     ScriptedRandomSource* random =
-        scriptRandom({pickWhole(9, 18), pickWhole(2, 2), pickWhole(3, 4), pickWhole(2, 4)});
+        env.scriptRandom({pickWhole(9, 18), pickWhole(2, 2), pickWhole(3, 4), pickWhole(2, 4)});
     Form3SinonimiContrari* window = apriForm3();
     QVERIFY(window);
     const Form3Controls c(window);
@@ -142,7 +142,7 @@ void SynonymOrAntonymTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
 
     click(c.sinonimi);
     click(c.sinonimi);
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 2"));
     QCOMPARE(window->backColour(), Colori::Nero);
     QCOMPARE(c.text1->text(), QStringLiteral("pieno / vuoto"));
@@ -150,7 +150,7 @@ void SynonymOrAntonymTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
     QVERIFY(!c.avanti->isEnabled());
 
     click(c.contrari);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(window->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(env.sound->playedNames(),
              QStringList(
@@ -166,8 +166,8 @@ void SynonymOrAntonymTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
     // Locked buttons ignore presses: no count, no sound, no draw.
     click(c.contrari);
     click(c.sinonimi);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     QCOMPARE(env.sound->playedNames().size(), 3);
 
     random->append({pickWhole(7, 18), pickWhole(1, 2), pickWhole(2, 3)});
@@ -178,7 +178,7 @@ void SynonymOrAntonymTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
     QCOMPARE(backColour(c.contrari), Colori::GrigioChiaro);
     QVERIFY(c.sinonimi->isEnabled() && c.contrari->isEnabled());
     QCOMPARE(window->backColour(), Colori::Tavolozza[7]);
-    QCOMPARE(stato().Estratto, Form3SinonimiContrari::kSinonimi);
+    QCOMPARE(env.state.Estratto, Form3SinonimiContrari::kSinonimi);
     QCOMPARE(c.text1->text(), QStringLiteral("veloce / rapido"));
 
     // A right answer in the new item paints "sinonimi" red this time.
@@ -192,11 +192,11 @@ void SynonymOrAntonymTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
 
 void SynonymOrAntonymTest::wrongWrongRightWithoutAvantiDealsAtOnce() {
     TestEnvironment env;
-    stato().AttendeBottone = 0;
+    env.state.AttendeBottone = 0;
     env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
     env.writeList(QStringLiteral("contrari.txt"), kContrari);
     ScriptedRandomSource* random =
-        scriptRandom({pickWhole(9, 18), pickWhole(1, 2), pickWhole(2, 3)});
+        env.scriptRandom({pickWhole(9, 18), pickWhole(1, 2), pickWhole(2, 3)});
     Form3SinonimiContrari* window = apriForm3();
     QVERIFY(window);
     const Form3Controls c(window);
@@ -215,7 +215,7 @@ void SynonymOrAntonymTest::wrongWrongRightWithoutAvantiDealsAtOnce() {
     QCOMPARE(window->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(env.sound->playedNames().last(), QStringLiteral("si1.wav"));
     QCOMPARE(window->backColour(), Colori::Tavolozza[12]);
-    QCOMPARE(stato().Estratto, Form3SinonimiContrari::kContrari);
+    QCOMPARE(env.state.Estratto, Form3SinonimiContrari::kContrari);
     QCOMPARE(c.text1->text(), QStringLiteral("alto / basso"));
     QCOMPARE(backColour(c.sinonimi), Colori::GrigioChiaro);
     QCOMPARE(backColour(c.contrari), Colori::FacciaBottone);
@@ -225,30 +225,30 @@ void SynonymOrAntonymTest::wrongWrongRightWithoutAvantiDealsAtOnce() {
 
 void SynonymOrAntonymTest::samePairInBothListsIsJudgedByTheListDrawn() {
     TestEnvironment env;
-    stato().AttendeBottone = 0;
+    env.state.AttendeBottone = 0;
     env.writeList(QStringLiteral("sinonimi.txt"), QStringLiteral("grande, enorme\n"));
     env.writeList(QStringLiteral("contrari.txt"), QStringLiteral("grande, enorme\n"));
     ScriptedRandomSource* random =
-        scriptRandom({pickWhole(2, 18), pickWhole(1, 2), pickWhole(1, 1)});
+        env.scriptRandom({pickWhole(2, 18), pickWhole(1, 2), pickWhole(1, 1)});
     Form3SinonimiContrari* window = apriForm3();
     QVERIFY(window);
     const Form3Controls c(window);
     QCOMPARE(c.text1->text(), QStringLiteral("grande / enorme"));
 
     click(c.contrari);
-    QCOMPARE(stato().NumeroErrati, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
     random->append({pickWhole(1, 4), pickWhole(3, 18), pickWhole(2, 2), pickWhole(1, 1)});
     click(c.sinonimi);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(c.text1->text(), QStringLiteral("grande / enorme"));
 
     // The same words from the antonym list: now "sinonimi" is wrong.
     click(c.sinonimi);
-    QCOMPARE(stato().NumeroErrati, qint16(2));
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     random->append({pickWhole(1, 4), pickWhole(4, 18), pickWhole(1, 2), pickWhole(1, 1)});
     click(c.contrari);
-    QCOMPARE(stato().NumeroEsatti, qint16(2));
+    QCOMPARE(env.state.NumeroEsatti, qint16(2));
     QCOMPARE(random->remaining(), 0);
 }
 
@@ -278,11 +278,11 @@ void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone() {
         env.writeList(QStringLiteral("sinonimi.txt"), sinonimi);
     if (contrari != QLatin1String("<missing>"))
         env.writeList(QStringLiteral("contrari.txt"), contrari);
-    stato().Parole1[1] = QStringLiteral("prima");
-    stato().Parole2[1] = QStringLiteral("seconda");
-    stato().NumeroParole = 7;
-    stato().NumeroParole2 = 8;
-    ScriptedRandomSource* random = scriptRandom({});
+    env.state.Parole1[1] = QStringLiteral("prima");
+    env.state.Parole2[1] = QStringLiteral("seconda");
+    env.state.NumeroParole = 7;
+    env.state.NumeroParole2 = 8;
+    ScriptedRandomSource* random = env.scriptRandom({});
 
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
@@ -291,10 +291,10 @@ void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone() {
     QCOMPARE(answerer.titles(), QStringList({QStringLiteral("Vocario")}));
     QVERIFY2(answerer.texts().first().contains(reason), qPrintable(answerer.texts().first()));
     QVERIFY(TestEnvironment::visibleWindows().isEmpty());
-    QCOMPARE(stato().Parole1[1], QStringLiteral("prima"));
-    QCOMPARE(stato().Parole2[1], QStringLiteral("seconda"));
-    QCOMPARE(stato().NumeroParole, qint16(7));
-    QCOMPARE(stato().NumeroParole2, qint16(8));
+    QCOMPARE(env.state.Parole1[1], QStringLiteral("prima"));
+    QCOMPARE(env.state.Parole2[1], QStringLiteral("seconda"));
+    QCOMPARE(env.state.NumeroParole, qint16(7));
+    QCOMPARE(env.state.NumeroParole2, qint16(8));
     QCOMPARE(random->remaining(), 0);
 }
 

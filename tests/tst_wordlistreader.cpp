@@ -134,16 +134,16 @@ void WordListReaderTest::fillsExactlyTheLimitAndRefusesOneMore() {
         list += QStringLiteral("parola%1, contraria%1\n").arg(n).toUtf8();
     env.writeListBytes(WordListFile::Contrari, list);
     const WordListReader reader(env.folder());
-    WordListResult result = leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1,
-                                          stato().Parole2, stato().NumeroParole);
+    WordListResult result = leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1,
+                                          env.state.Parole2, env.state.NumeroParole);
     QVERIFY(result.ok);
-    QCOMPARE(stato().NumeroParole, qint16(500));
-    QCOMPARE(stato().Parole1[1], QStringLiteral("parola1"));
-    QCOMPARE(stato().Parole2[500], QStringLiteral("contraria500"));
+    QCOMPARE(env.state.NumeroParole, qint16(500));
+    QCOMPARE(env.state.Parole1[1], QStringLiteral("parola1"));
+    QCOMPARE(env.state.Parole2[500], QStringLiteral("contraria500"));
 
     env.writeListBytes(WordListFile::Contrari, list + "in, più\n");
-    result = leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
-                           stato().NumeroParole);
+    result = leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
+                           env.state.NumeroParole);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(QStringLiteral("più di 500 voci")), qPrintable(result.error));
     QVERIFY(result.error.contains(QStringLiteral("riga 501")));
@@ -185,33 +185,33 @@ void WordListReaderTest::twoFieldReaderKeepsIndexZeroAndOlderEntriesAboveTheCoun
     env.writeList(WordListFile::Contrari,
                   QStringLiteral("alto, basso\nbello, brutto\ncaldo, freddo\n"));
     env.writeList(WordListFile::Gradi, QStringLiteral("tiepido, bollente\n"));
-    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
-                          stato().NumeroParole)
+    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
+                          env.state.NumeroParole)
                 .ok);
-    QVERIFY(leggiDueCampi(reader, WordListFile::Gradi, stato().Parole1, stato().Parole2,
-                          stato().NumeroParole)
+    QVERIFY(leggiDueCampi(reader, WordListFile::Gradi, env.state.Parole1, env.state.Parole2,
+                          env.state.NumeroParole)
                 .ok);
-    QCOMPARE(stato().NumeroParole, qint16(1));
-    QCOMPARE(stato().Parole1[0], QString());
-    QCOMPARE(stato().Parole1[1], QStringLiteral("tiepido"));
-    QCOMPARE(stato().Parole2[1], QStringLiteral("bollente"));
-    QCOMPARE(stato().Parole1[3], QStringLiteral("caldo"));
-    QCOMPARE(stato().Parole2[2], QStringLiteral("brutto"));
+    QCOMPARE(env.state.NumeroParole, qint16(1));
+    QCOMPARE(env.state.Parole1[0], QString());
+    QCOMPARE(env.state.Parole1[1], QStringLiteral("tiepido"));
+    QCOMPARE(env.state.Parole2[1], QStringLiteral("bollente"));
+    QCOMPARE(env.state.Parole1[3], QStringLiteral("caldo"));
+    QCOMPARE(env.state.Parole2[2], QStringLiteral("brutto"));
 }
 
 void WordListReaderTest::failedReadLeavesTablesAndCountUntouched() {
     TestEnvironment env;
     const WordListReader reader(env.folder());
     env.writeList(WordListFile::Contrari, QStringLiteral("alto, basso\n"));
-    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
-                          stato().NumeroParole)
+    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
+                          env.state.NumeroParole)
                 .ok);
     env.writeList(WordListFile::Contrari, QStringLiteral("nuovo, vecchio\nsolo\n"));
-    QVERIFY(!leggiDueCampi(reader, WordListFile::Contrari, stato().Parole1, stato().Parole2,
-                           stato().NumeroParole)
+    QVERIFY(!leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
+                           env.state.NumeroParole)
                  .ok);
-    QCOMPARE(stato().NumeroParole, qint16(1));
-    QCOMPARE(stato().Parole1[1], QStringLiteral("alto"));
+    QCOMPARE(env.state.NumeroParole, qint16(1));
+    QCOMPARE(env.state.Parole1[1], QStringLiteral("alto"));
 }
 
 void WordListReaderTest::tableReaderFillsFromTheGivenColumn() {

@@ -75,13 +75,13 @@ class WordMeaningTest : public QObject {
 
 void WordMeaningTest::dealShowsTheDrawnRecord() {
     TestEnvironment env;
-    stato().AttendeBottone = -1;
+    env.state.AttendeBottone = -1;
     env.writeList(QStringLiteral("vocario.txt"), kVocario);
-    ScriptedRandomSource* random = scriptRandom(deal(11, 2, 3, {0, 0, 0}));
+    ScriptedRandomSource* random = env.scriptRandom(deal(11, 2, 3, {0, 0, 0}));
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(stato().NumeroParole, qint16(3));
+    QCOMPARE(window->numeroVoci(), qint16(3));
     QCOMPARE(window->tabellaVocario()[3][5], QStringLiteral("molto lunga"));
     QCOMPARE(window->backColour(), Colori::Tavolozza[11]);
     QCOMPARE(window->control<DesignTextBox>(QStringLiteral("Text1"))->text(),
@@ -116,9 +116,9 @@ void WordMeaningTest::buttonsTakeThePlacesOfTheForwardSearch() {
     QFETCH(QList<int>, draws);
     QFETCH(QList<int>, tops);
     TestEnvironment env;
-    stato().AttendeBottone = 0;
+    env.state.AttendeBottone = 0;
     env.writeList(QStringLiteral("vocario.txt"), kVocario);
-    scriptRandom(deal(3, 1, 3, draws));
+    env.scriptRandom(deal(3, 1, 3, draws));
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     QCOMPARE(topsOf(window), tops);
@@ -129,16 +129,16 @@ void WordMeaningTest::buttonsTakeThePlacesOfTheForwardSearch() {
 
 void WordMeaningTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
     TestEnvironment env;
-    stato().AttendeBottone = -1;
+    env.state.AttendeBottone = -1;
     env.writeList(QStringLiteral("vocario.txt"), kVocario);
-    ScriptedRandomSource* random = scriptRandom(deal(5, 1, 3, {2, 2, 2}));
+    ScriptedRandomSource* random = env.scriptRandom(deal(5, 1, 3, {2, 2, 2}));
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     QPushButton* avanti = window->bottoneAvanti();
 
     click(bottone(window, 1));
     click(bottone(window, 2));
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 2"));
     QCOMPARE(window->backColour(), Colori::Nero);
     for (int i = 0; i < 3; ++i)
@@ -147,7 +147,7 @@ void WordMeaningTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
     random->append({pickWhole(3, 4)});
     click(bottone(window, 0));
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(window->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(env.sound->playedNames(),
              QStringList(
@@ -161,8 +161,8 @@ void WordMeaningTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
 
     for (int i = 0; i < 3; ++i)
         click(bottone(window, i));
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     QCOMPARE(env.sound->playedNames().size(), 3);
     QCOMPARE(window->control<QLabel>(QStringLiteral("Label3"))->text(),
              QStringLiteral("sonnecchiare   vuol dire"));
@@ -182,9 +182,9 @@ void WordMeaningTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
 
 void WordMeaningTest::wrongWrongRightWithoutAvantiDealsAtOnce() {
     TestEnvironment env;
-    stato().AttendeBottone = 0;
+    env.state.AttendeBottone = 0;
     env.writeList(QStringLiteral("vocario.txt"), kVocario);
-    ScriptedRandomSource* random = scriptRandom(deal(5, 3, 3, {0, 0, 0}));
+    ScriptedRandomSource* random = env.scriptRandom(deal(5, 3, 3, {0, 0, 0}));
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     QVERIFY(window->bottoneAvanti()->isHidden());
@@ -213,10 +213,10 @@ void WordMeaningTest::wrongWrongRightWithoutAvantiDealsAtOnce() {
 
 void WordMeaningTest::aSingleRecordIsEnough() {
     TestEnvironment env;
-    stato().AttendeBottone = 0;
+    env.state.AttendeBottone = 0;
     env.writeList(QStringLiteral("vocario.txt"),
                   QStringLiteral("Che bella giornata!, giornata, il giorno, la notte, la sera\n"));
-    ScriptedRandomSource* random = scriptRandom(deal(1, 1, 1, {1, 1, 1}));
+    ScriptedRandomSource* random = env.scriptRandom(deal(1, 1, 1, {1, 1, 1}));
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     QCOMPARE(topsOf(window), (QList<int>{3385, 1785, 2585}));
@@ -231,7 +231,7 @@ void WordMeaningTest::aSingleRecordIsEnough() {
 
 void WordMeaningTest::longTextsWrapAndStayWholeInsideTheirControls() {
     TestEnvironment env;
-    stato().AttendeBottone = 0;
+    env.state.AttendeBottone = 0;
     const QString sentence = QStringLiteral(
         "Dopo la lunga passeggiata nel bosco, sotto una pioggia che non smetteva mai, i "
         "bambini erano così esausti che si addormentarono appena arrivati a casa, senza "
@@ -242,7 +242,7 @@ void WordMeaningTest::longTextsWrapAndStayWholeInsideTheirControls() {
                   QStringLiteral("\"%1\", stanchi, %2, affamati, allegri\n"
                                  "Era stanco., stanco, senza forze, affamato, allegro\n")
                       .arg(sentence, meaning));
-    ScriptedRandomSource* random = scriptRandom(deal(17, 1, 2, {0, 0, 0}));
+    ScriptedRandomSource* random = env.scriptRandom(deal(17, 1, 2, {0, 0, 0}));
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     auto* text1 = window->control<DesignTextBox>(QStringLiteral("Text1"));
@@ -297,8 +297,8 @@ void WordMeaningTest::unusableListRefusesAndLeavesTheCountAlone() {
     TestEnvironment env;
     if (content != QLatin1String("<missing>"))
         env.writeList(QStringLiteral("vocario.txt"), content);
-    stato().NumeroParole = 12;
-    ScriptedRandomSource* random = scriptRandom({});
+    env.state.NumeroParole = 12;
+    ScriptedRandomSource* random = env.scriptRandom({});
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
     QVERIFY(!Navigazione::apriEsercizio(9, nullptr));
@@ -306,7 +306,7 @@ void WordMeaningTest::unusableListRefusesAndLeavesTheCountAlone() {
     QCOMPARE(answerer.titles(), QStringList({QStringLiteral("Vocario")}));
     QVERIFY2(answerer.texts().first().contains(reason), qPrintable(answerer.texts().first()));
     QVERIFY(TestEnvironment::visibleWindows().isEmpty());
-    QCOMPARE(stato().NumeroParole, qint16(12));
+    QCOMPARE(env.state.NumeroParole, qint16(12));
     QCOMPARE(random->remaining(), 0);
 }
 

@@ -3,25 +3,69 @@
 #include "choice/form3sinonimicontrari.h"
 #include "choice/form9vocario.h"
 #include "click/clicktileswindow.h"
+#include "layouts/designs.h"
 #include "matching/dragmatchwindow.h"
 #include "matching/form2sinonimi.h"
 #include "matching/form7gradi.h"
+#include "wordlists/wordlistfiles.h"
 
 namespace vocario {
+namespace {
 
-std::array<ExerciseFactory, 9> catalogoEsercizi() {
-    return {
-        /* Form1 abbina contrari */ [] { return new DragMatchWindow(DragMatchVariant::form1()); },
-        /* Form2 abbina sinonimi */ [] { return new Form2Sinonimi; },
-        /* Form3 sinonimi contrari */ [] { return new Form3SinonimiContrari; },
-        /* Form4 parola che comprende le altre */
-        [] { return new ClickTilesWindow(varianteForm4()); },
-        /* Form5 abbina gradi */ [] { return new DragMatchWindow(DragMatchVariant::form5()); },
-        /* Form6 parola intrusa */ [] { return new ClickTilesWindow(varianteForm6()); },
-        /* Form7 gradi */ [] { return new Form7Gradi; },
-        /* Form8 parola corretta */ [] { return new DragMatchWindow(DragMatchVariant::form8()); },
-        /* Form9 vocario */ [] { return new Form9Vocario; },
+// A window that takes only the state and its row.
+template <typename Window> ExerciseWindow* crea(AppState& stato, const ExerciseEntry& entry) {
+    return new Window(stato, entry);
+}
+
+// A window that is one of several twins, told apart by its variant.
+template <typename Window, auto variante>
+ExerciseWindow* creaGemello(AppState& stato, const ExerciseEntry& entry) {
+    return new Window(stato, entry, variante());
+}
+
+} // namespace
+
+const Catalogo& catalogoEsercizi() {
+    static const Catalogo catalogo = {
+        {.menuButton = "Command2", // abbina contrari
+         .design = designForm1,
+         .lists = {{.file = WordListFile::Contrari, .minRecords = 9}},
+         .create = creaGemello<DragMatchWindow, DragMatchVariant::form1>},
+        {.menuButton = "Command3", // abbina sinonimi
+         .design = designForm2,
+         .lists = {{.file = WordListFile::Sinonimi, .minRecords = 7}},
+         .create = crea<Form2Sinonimi>},
+        {.menuButton = "Command4", // sinonimi contrari
+         .design = designForm3,
+         .lists = {{.file = WordListFile::Sinonimi, .minRecords = 1},
+                   {.file = WordListFile::Contrari, .minRecords = 1}},
+         .create = crea<Form3SinonimiContrari>},
+        {.menuButton = "Command5", // parola che comprende le altre
+         .design = designForm4,
+         .lists = {{.file = WordListFile::Aree1, .minRecords = 1}},
+         .create = creaGemello<ClickTilesWindow, varianteForm4>},
+        {.menuButton = "Command6", // abbina gradi
+         .design = designForm5,
+         .lists = {{.file = WordListFile::Gradi, .minRecords = 9}},
+         .create = creaGemello<DragMatchWindow, DragMatchVariant::form5>},
+        {.menuButton = "Command7", // parola intrusa: the intruder comes from another group
+         .design = designForm6,
+         .lists = {{.file = WordListFile::Aree2, .minRecords = 2}},
+         .create = creaGemello<ClickTilesWindow, varianteForm6>},
+        {.menuButton = "Command8", // gradi
+         .design = designForm7,
+         .lists = {{.file = WordListFile::Gradi, .minRecords = 1}},
+         .create = crea<Form7Gradi>},
+        {.menuButton = "Command9", // parola corretta
+         .design = designForm8,
+         .lists = {{.file = WordListFile::ModiDiDire, .minRecords = 1}},
+         .create = creaGemello<DragMatchWindow, DragMatchVariant::form8>},
+        {.menuButton = "Command10", // vocario
+         .design = designForm9,
+         .lists = {{.file = WordListFile::Vocario, .minRecords = 1}},
+         .create = crea<Form9Vocario>},
     };
+    return catalogo;
 }
 
 } // namespace vocario

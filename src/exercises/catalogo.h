@@ -1,10 +1,11 @@
 #pragma once
 
-#include "shell/navigazione.h"
+#include "shell/exerciseentry.h"
 
 namespace vocario {
 
-/// The nine exercise windows behind the menu buttons, Form1 first.
-std::array<ExerciseFactory, 9> catalogoEsercizi();
+/// The exercises behind the menu, one row each: the only place in the
+/// program that knows which exercises there are.
+const Catalogo& catalogoEsercizi();
 
 } // namespace vocario

@@ -11,7 +11,9 @@ namespace vocario {
 class SoundOutput;
 
 /// Process-wide state, one copy for the whole run: the counts, the
-/// auto-advance flag, the word tables, the latest draw and the random generator.
+/// auto-advance flag, the word tables, the latest draw, the random generator,
+/// the sound output and the program's folder. Start-up creates it and every
+/// window is handed it when it is built.
 struct AppState : WordTables {
     qint16 NumeroEsatti = 0;
     qint16 NumeroErrati = 0;
@@ -24,13 +26,10 @@ struct AppState : WordTables {
     /// Where sounds go; created on first use unless a test installs its own.
     std::unique_ptr<SoundOutput> suono;
 
-    AppState();
+    explicit AppState(QString cartella = {});
     ~AppState();
-    /// Back to the state of a fresh start (tests use it between cases).
-    void reset();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
 };
-
-/// The one process-wide state.
-AppState& stato();
 
 } // namespace vocario

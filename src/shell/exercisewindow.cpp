@@ -28,8 +28,8 @@ QString withBlanks(const char* caption, int blanks) {
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(const WindowDesign& design, FrameTraits traits)
-    : VocarioWindow(design), traits_(std::move(traits)) {
+ExerciseWindow::ExerciseWindow(AppState& stato, const ExerciseEntry& entry, FrameTraits traits)
+    : VocarioWindow(entry.design(), stato), entry_(entry), traits_(std::move(traits)) {
     bottoneAvanti_ = control<QPushButton>(QStringLiteral("BottoneAvanti"));
     etichettaEsatti_ = control<QLabel>(QStringLiteral("EtichettaEsatti"));
     etichettaErrati_ = control<QLabel>(QStringLiteral("EtichettaErrati"));
@@ -86,7 +86,7 @@ bool ExerciseWindow::avantiVisibile() const {
 }
 
 std::optional<QString> ExerciseWindow::passiDiCaricamento() {
-    bottoneAvanti_->setVisible(stato().AttendeBottone != 0);
+    bottoneAvanti_->setVisible(stato_.AttendeBottone != 0);
     etichettaEsatti_->setText(QStringLiteral("0"));
     etichettaErrati_->setText(QStringLiteral("0"));
     primaDellaLettura();
@@ -132,23 +132,23 @@ void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
     comandoIconaNo_->hide();
     if (contaRisposta)
         aggiungiEsatto();
-    etichettaEsatti_->setText(testoConteggio(stato().NumeroEsatti));
+    etichettaEsatti_->setText(testoConteggio(stato_.NumeroEsatti));
     if (suonoAttivo())
-        Suoni::SuonoEsatto();
+        Suoni::SuonoEsatto(stato_);
 }
 
 void ExerciseWindow::aggiungiEsatto() {
-    stato().NumeroEsatti = raised(stato().NumeroEsatti);
+    stato_.NumeroEsatti = raised(stato_.NumeroEsatti);
 }
 
 void ExerciseWindow::RispostaErrata() {
     comandoIconaNo_->show();
     comandoIconaSi_->hide();
-    stato().NumeroErrati = raised(stato().NumeroErrati);
-    etichettaErrati_->setText(testoConteggio(stato().NumeroErrati));
+    stato_.NumeroErrati = raised(stato_.NumeroErrati);
+    etichettaErrati_->setText(testoConteggio(stato_.NumeroErrati));
     setBackColour(Colori::Nero);
     if (suonoAttivo())
-        Suoni::SuonoErrato();
+        Suoni::SuonoErrato(stato_);
     for (const QString& name : std::as_const(traits_.whiteAfterWrong))
         setForeColour(control(name), Colori::Bianco);
 }
@@ -176,15 +176,15 @@ void ExerciseWindow::BottoneAvanti_Click() {
 void ExerciseWindow::MenuAzzera_Click() {
     etichettaEsatti_->setText(QStringLiteral("0"));
     etichettaErrati_->setText(QStringLiteral("0"));
-    stato().NumeroEsatti = 0;
-    stato().NumeroErrati = 0;
+    stato_.NumeroEsatti = 0;
+    stato_.NumeroErrati = 0;
 }
 
 void ExerciseWindow::mnuEsci_Click() {
     if (!Messaggi::chiediSiNo(this, QStringLiteral("Vuoi tornare al menù?")))
         return;
-    stato().NumeroEsatti = 0;
-    stato().NumeroErrati = 0;
+    stato_.NumeroEsatti = 0;
+    stato_.NumeroErrati = 0;
     Navigazione::mostraMenu(this);
 }
 

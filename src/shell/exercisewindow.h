@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exerciseentry.h"
 #include "frametraits.h"
 #include "vocariowindow.h"
 
@@ -18,7 +19,11 @@ namespace vocario {
 class ExerciseWindow : public VocarioWindow {
     Q_OBJECT
   public:
-    ExerciseWindow(const WindowDesign& design, FrameTraits traits);
+    /// Builds the window of catalogue row `entry` over the program's state.
+    ExerciseWindow(AppState& stato, const ExerciseEntry& entry, FrameTraits traits);
+
+    /// The catalogue row this window was built from.
+    const ExerciseEntry& esercizio() const { return entry_; }
 
     /// Runs the load steps and shows the window. When the word list cannot be
     /// used the window stays closed, the reason is shown over `refusalParent`
@@ -67,6 +72,9 @@ class ExerciseWindow : public VocarioWindow {
 
     void showEvent(QShowEvent* event) override;
 
+    /// The k-th list the window reads, as its catalogue row names it.
+    const ListNeed& elenco(int k = 0) const { return entry_.lists.at(size_t(k)); }
+
   private:
     void buildMenuBar();
     std::optional<QString> passiDiCaricamento();
@@ -74,6 +82,7 @@ class ExerciseWindow : public VocarioWindow {
     void MenuAzzera_Click();
     void mnuEsci_Click();
 
+    const ExerciseEntry& entry_;
     FrameTraits traits_;
     QPushButton* bottoneAvanti_ = nullptr;
     QLabel* etichettaEsatti_ = nullptr;

@@ -5,7 +5,6 @@
 #include "navigazione.h"
 #include "preparazione.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -19,9 +18,9 @@ constexpr std::chrono::milliseconds kRitardoPreparazione{250};
 
 } // namespace
 
-FormAvvio::FormAvvio() : VocarioWindow(designFormAvvio()) {
+FormAvvio::FormAvvio(AppState& stato) : VocarioWindow(designFormAvvio(), stato) {
     // Every run starts in the mode that waits for "avanti".
-    stato().AttendeBottone = -1;
+    stato_.AttendeBottone = -1;
     CaricaColori();
     connect(control<QPushButton>(QStringLiteral("BottoneAvvio")), &QPushButton::clicked, this,
             &FormAvvio::BottoneAvvio_Click);
@@ -34,8 +33,8 @@ bool FormAvvio::eventFilter(QObject* watched, QEvent* event) {
     // picture on the screen before the loading takes the processor.
     if (watched == centralWidget() && event->type() == QEvent::Paint) {
         centralWidget()->removeEventFilter(this);
-        QTimer::singleShot(kRitardoPreparazione, QCoreApplication::instance(),
-                           Preparazione::completa);
+        // Tied to this window: once it is gone, the first opening loads it.
+        QTimer::singleShot(kRitardoPreparazione, this, [this] { Preparazione::completa(stato_); });
     }
     return VocarioWindow::eventFilter(watched, event);
 }

@@ -8,7 +8,7 @@ namespace vocario {
 class FormAvvio : public VocarioWindow {
     Q_OBJECT
   public:
-    FormAvvio();
+    explicit FormAvvio(AppState& stato);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,14 +11,14 @@
 
 namespace vocario {
 
-FormMenu::FormMenu() : VocarioWindow(designFormMenu()) {
+FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
     connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             [this] { Messaggi::ConfermaUscita(this); });
-    // Command2 opens Form1, Command3 Form2, ... Command10 Form9.
-    for (int command = 2; command <= 10; ++command) {
-        auto* button = control<QPushButton>(QStringLiteral("Command%1").arg(command));
-        connect(button, &QPushButton::clicked, this,
-                [this, command] { Navigazione::apriEsercizio(command - 1, this); });
+    const Catalogo& esercizi = Navigazione::esercizi();
+    for (int numero = 1; numero <= int(esercizi.size()); ++numero) {
+        const char* bottone = esercizi[size_t(numero - 1)].menuButton;
+        connect(control<QPushButton>(QLatin1String(bottone)), &QPushButton::clicked, this,
+                [this, numero] { Navigazione::apriEsercizio(numero, this); });
     }
     for (int index = 0; index < 2; ++index) {
         connect(member<QRadioButton>(QStringLiteral("Option1"), index), &QRadioButton::toggled,
@@ -31,12 +31,12 @@ FormMenu::FormMenu() : VocarioWindow(designFormMenu()) {
     CaricaColori();
     vocario::setBackColour(member(QStringLiteral("Option1"), 0), backColour());
     vocario::setBackColour(member(QStringLiteral("Option1"), 1), backColour());
-    member<QRadioButton>(QStringLiteral("Option1"), stato().AttendeBottone == -1 ? 1 : 0)
+    member<QRadioButton>(QStringLiteral("Option1"), stato_.AttendeBottone == -1 ? 1 : 0)
         ->setChecked(true);
 }
 
 void FormMenu::Option1_Click(int index) {
-    stato().AttendeBottone = index != 0 ? -1 : 0;
+    stato_.AttendeBottone = index != 0 ? -1 : 0;
 }
 
 } // namespace vocario

@@ -9,7 +9,7 @@ namespace vocario {
 class FormMenu : public VocarioWindow {
     Q_OBJECT
   public:
-    FormMenu();
+    explicit FormMenu(AppState& stato);
 
   private:
     void Option1_Click(int index);

@@ -11,9 +11,22 @@
 namespace vocario::Navigazione {
 namespace {
 
-std::array<ExerciseFactory, 9>& factories() {
-    static std::array<ExerciseFactory, 9> all;
-    return all;
+// What every window opened from here on is built over.
+struct Programma {
+    AppState* stato = nullptr;
+    const Catalogo* esercizi = nullptr;
+};
+
+Programma& programma() {
+    static Programma corrente;
+    return corrente;
+}
+
+AppState& stato() {
+    AppState* s = programma().stato;
+    if (!s)
+        qFatal("Navigazione: no program state was handed over");
+    return *s;
 }
 
 void endApplication() {
@@ -34,41 +47,50 @@ void unload(QWidget* window) {
 
 } // namespace
 
-void impostaEsercizi(std::array<ExerciseFactory, 9> all) {
-    factories() = std::move(all);
+void impostaProgramma(AppState& s, const Catalogo& all) {
+    programma() = {&s, &all};
+}
+
+const Catalogo& esercizi() {
+    static const Catalogo none;
+    return programma().esercizi ? *programma().esercizi : none;
 }
 
 void Main() {
     stato().random.seedFromClock();
-    auto* start = new FormAvvio;
+    auto* start = new FormAvvio(stato());
     start->show();
 }
 
-int eseguiProgramma(std::array<ExerciseFactory, 9> esercizi) {
+int eseguiProgramma(const Catalogo& all) {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    impostaEsercizi(std::move(esercizi));
+    AppState s(QCoreApplication::applicationDirPath());
+    impostaProgramma(s, all);
     Main();
     const int result = QApplication::exec();
-    // Windows still loaded when the program ends go with it.
+    // Windows still loaded when the program ends go with it, before the
+    // state they were built over.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (!window->parentWidget())
             delete window;
+    programma() = {};
     return result;
 }
 
 FormMenu* mostraMenu(QWidget* previous) {
-    auto* menu = new FormMenu;
+    auto* menu = new FormMenu(stato());
     menu->show();
     unload(previous);
     return menu;
 }
 
 bool apriEsercizio(int numero, QWidget* menu) {
-    const ExerciseFactory& factory = factories().at(size_t(numero - 1));
-    if (!factory)
+    const Catalogo& all = esercizi();
+    if (numero < 1 || numero > int(all.size()))
         return false;
-    Preparazione::completa();
-    ExerciseWindow* window = factory();
+    const ExerciseEntry& entry = all[size_t(numero - 1)];
+    Preparazione::completa(stato());
+    ExerciseWindow* window = entry.create(stato(), entry);
     if (!window->apri(menu)) {
         delete window;
         return false;

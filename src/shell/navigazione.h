@@ -1,39 +1,43 @@
 #pragma once
 
-#include <array>
+#include "exerciseentry.h"
+
 #include <functional>
 
 class QWidget;
 
 namespace vocario {
 
-class ExerciseWindow;
+struct AppState;
 class FormMenu;
-
-/// Builds the exercise window of one menu button.
-using ExerciseFactory = std::function<ExerciseWindow*()>;
 
 /// The one-window-at-a-time sequence of the program: each step shows the
 /// new window first and unloads the old one last.
 namespace Navigazione {
 
-/// The factories of Form1..Form9, index 0 for Form1; handed over by main().
-void impostaEsercizi(std::array<ExerciseFactory, 9> factories);
+/// Hands the program's state and its exercises to the windows that follow.
+/// The start-up does it once; a test does it with a state of its own. Both
+/// must outlive every window opened from here on.
+void impostaProgramma(AppState& stato, const Catalogo& esercizi);
+
+/// The exercises behind the menu buttons.
+const Catalogo& esercizi();
 
 /// Start-up: seeds the random generator and shows the start screen.
 void Main();
 
-/// The whole run of the program once its QApplication exists: the look,
-/// the exercise windows behind the menu, Main, the event loop, and the
-/// windows still loaded at the end. Returns the program's exit code.
-int eseguiProgramma(std::array<ExerciseFactory, 9> esercizi);
+/// The whole run of the program once its QApplication exists: the state,
+/// the look, the exercise windows behind the menu, Main, the event loop, and
+/// the windows still loaded at the end. Returns the program's exit code.
+int eseguiProgramma(const Catalogo& esercizi);
 
 /// Shows a newly built menu, then unloads `previous` (when given).
 FormMenu* mostraMenu(QWidget* previous);
 
-/// Opens exercise window `numero` (1..9) from the menu, then unloads the
-/// menu. When the window refuses to open (its word list cannot be used) the
-/// reason is shown over the menu, which stays; returns false then.
+/// Opens exercise window `numero` (1 for the catalogue's first row) from the
+/// menu, then unloads the menu. When the window refuses to open (its word
+/// list cannot be used) the reason is shown over the menu, which stays;
+/// returns false then.
 bool apriEsercizio(int numero, QWidget* menu);
 
 /// Ends the program at once.

@@ -2,6 +2,7 @@
 
 #include "layouts/designs.h"
 #include "layouts/layoutbuilder.h"
+#include "navigazione.h"
 #include "suoni.h"
 
 #include <QApplication>
@@ -9,16 +10,15 @@
 
 namespace vocario::Preparazione {
 
-void completa() {
+void completa(AppState& stato) {
     static bool fatta = false;
     if (fatta)
         return;
     fatta = true;
-    Suoni::preparaUscita();
-    for (const WindowDesign& (*design)() :
-         {designFormMenu, designForm1, designForm2, designForm3, designForm4, designForm5,
-          designForm6, designForm7, designForm8, designForm9})
-        LayoutBuilder::preload(design());
+    Suoni::preparaUscita(stato);
+    LayoutBuilder::preload(designFormMenu());
+    for (const ExerciseEntry& esercizio : Navigazione::esercizi())
+        LayoutBuilder::preload(esercizio.design());
     // Every menu bar asks the style for its overflow arrow, which Qt looks
     // for among the icon themes on disk the first time.
     QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);

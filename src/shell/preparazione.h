@@ -2,6 +2,8 @@
 
 namespace vocario {
 
+struct AppState;
+
 /// What the program would otherwise load on first use, loaded once while
 /// the pupil looks at the start screen: the sounds, and the fonts and
 /// pictures of the menu and of the exercise windows.
@@ -10,7 +12,7 @@ namespace Preparazione {
 /// Loads it all, the first time only. The start screen calls it a moment
 /// after it is painted; opening an exercise calls it too, in case that
 /// moment has not come yet.
-void completa();
+void completa(AppState& stato);
 
 } // namespace Preparazione
 } // namespace vocario

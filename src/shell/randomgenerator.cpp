@@ -1,5 +1,6 @@
 #include "randomgenerator.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -53,6 +54,19 @@ int RandomGenerator::below(int n) {
 
 int RandomGenerator::wholeNumber(int n) {
     return below(n) + 1;
+}
+
+void RandomGenerator::differentWholeNumbers(std::span<qint16> records, int n) {
+    if (n < int(records.size()))
+        qFatal("Cannot draw %d different records out of %d", int(records.size()), n);
+    for (size_t k = 0; k < records.size(); ++k) {
+        const auto drawn = records.first(k);
+        qint16 record = 0;
+        do
+            record = qint16(wholeNumber(n));
+        while (std::find(drawn.begin(), drawn.end(), record) != drawn.end());
+        records[k] = record;
+    }
 }
 
 } // namespace vocario

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QtGlobal>
 #include <memory>
+#include <span>
 
 namespace vocario {
 
@@ -29,6 +31,10 @@ class RandomGenerator {
     int below(int n);
     /// floor(r * x) for a fractional x, formed in double precision.
     int floorTimes(double x);
+    /// Fills `records` with different whole numbers from 1 to n, in order:
+    /// each one drawn afresh until it differs from those before it. The
+    /// caller guarantees n >= records.size(), so the draws end.
+    void differentWholeNumbers(std::span<qint16> records, int n);
 
   private:
     std::unique_ptr<RandomSource> source_;

@@ -1,16 +1,17 @@
 #include "scombiccheraposti.h"
 
-#include "appstate.h"
 #include "layouts/twipsgeometry.h"
+#include "randomgenerator.h"
 
 namespace vocario {
 
-void ScombiccheraPosti(const QList<QWidget*>& controls, int firstTop, int spacing) {
+void ScombiccheraPosti(const QList<QWidget*>& controls, int firstTop, int spacing,
+                       RandomGenerator& random) {
     const int n = int(controls.size());
     for (QWidget* control : controls)
         setTopTwips(control, 0);
     for (int place = 0; place < n; ++place) {
-        int j = stato().random.below(n);
+        int j = random.below(n);
         while (topTwips(controls[j]) != 0)
             j = (j + 1) % n;
         setTopTwips(controls[j], firstTop + spacing * place);

@@ -4,18 +4,20 @@
 
 namespace vocario {
 
+struct AppState;
+
 /// The answer sounds: one of four cheerful sounds for a right answer, picked
 /// at random, and one sound for a wrong answer.
 namespace Suoni {
 
-void SuonoEsatto();
-void SuonoErrato();
+void SuonoEsatto(AppState& stato);
+void SuonoErrato(AppState& stato);
 /// Full paths of the five sound files.
-QStringList tuttiIFile();
+QStringList tuttiIFile(const AppState& stato);
 /// Creates the real sound output and loads the files, unless one is
 /// installed. The start screen calls it once it is painted; a sound asked
 /// for before then creates it on the spot.
-void preparaUscita();
+void preparaUscita(AppState& stato);
 
 } // namespace Suoni
 } // namespace vocario

@@ -7,11 +7,21 @@
 
 namespace vocario {
 
-VocarioWindow::VocarioWindow(const WindowDesign& design, QWidget* parent) : QMainWindow(parent) {
+VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, QWidget* parent)
+    : QMainWindow(parent), stato_(stato) {
     setAttribute(Qt::WA_DeleteOnClose);
     LayoutBuilder::build(design, this);
     backColour_ = design.backColour;
     fixSize();
+}
+
+bool VocarioWindow::hasControl(const QString& name) const {
+    return findChild<QWidget*>(name) != nullptr;
+}
+
+void VocarioWindow::controlloMancante(const QString& name) const {
+    qFatal("%s has no control %s of the kind asked for", qPrintable(objectName()),
+           qPrintable(name));
 }
 
 void VocarioWindow::fixSize() {
@@ -28,7 +38,7 @@ void VocarioWindow::setBackColour(QWidget* control, quint32 bgr) {
 }
 
 void VocarioWindow::CaricaColori() {
-    setBackColour(Colori::estrai(stato().random));
+    setBackColour(Colori::estrai(stato_.random));
 }
 
 } // namespace vocario

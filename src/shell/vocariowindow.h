@@ -4,14 +4,19 @@
 
 namespace vocario {
 
+struct AppState;
 struct WindowDesign;
 
-/// A window of the program built from its design table: it owns its
-/// controls, paints its own background colour and finds controls by name.
+/// A window of the program built from its design table over the program's
+/// state: it owns its controls, paints its own background colour and finds
+/// controls by name.
 class VocarioWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit VocarioWindow(const WindowDesign& design, QWidget* parent = nullptr);
+    VocarioWindow(const WindowDesign& design, AppState& stato, QWidget* parent = nullptr);
+
+    /// The program's state that this window reads and changes.
+    const AppState& statoComune() const { return stato_; }
 
     /// The window background as 0xBBGGRR; 0 (black) after a wrong answer.
     quint32 backColour() const { return backColour_; }
@@ -23,16 +28,27 @@ class VocarioWindow : public QMainWindow {
     virtual void CaricaColori();
 
     /// The control with the given design name (Name(i) for array members).
+    /// A name that the design does not have, or a control of another kind,
+    /// is a programming error: the program stops and names it.
     template <typename T = QWidget> T* control(const QString& name) const {
-        return findChild<T*>(name);
+        T* found = findChild<T*>(name);
+        if (!found)
+            controlloMancante(name);
+        return found;
     }
     template <typename T = QWidget> T* member(const QString& arrayName, int index) const;
+    /// True when the design has a control of that name.
+    bool hasControl(const QString& name) const;
 
   protected:
+    AppState& stato_;
+
     /// Fixes the window to its client area plus its menu bar, if any.
     void fixSize();
 
   private:
+    [[noreturn]] void controlloMancante(const QString& name) const;
+
     quint32 backColour_ = 0;
 };
 

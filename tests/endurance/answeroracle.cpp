@@ -15,7 +15,7 @@ const QString kTargets = QStringLiteral("Label4");
 
 QStringList members(const ExerciseWindow* window, const QString& array) {
     QStringList names;
-    for (int k = 0; window->member<QWidget>(array, k); ++k)
+    for (int k = 0; window->hasControl(memberName(array, k)); ++k)
         names << memberName(array, k);
     return names;
 }
@@ -49,7 +49,7 @@ bool AnswerOracle::takesInput(const QString& name) const {
 
 bool AnswerOracle::isRight(const QString& source, const QString& target) const {
     if (form_ == u"Form3")
-        return source == (stato().Estratto == 1 ? u"Bottone1" : u"Bottone2");
+        return source == (window_->statoComune().Estratto == 1 ? u"Bottone1" : u"Bottone2");
     if (!dragging_) // Form4, Form6 and Form9: member 0 holds the right answer
         return source.endsWith(u"(0)");
     const int from = *memberIndex(source, kSources);
@@ -57,7 +57,7 @@ bool AnswerOracle::isRight(const QString& source, const QString& target) const {
     if (form_ == u"Form1" || form_ == u"Form5") {
         // Judged by the text: the dragged word must be the slot's field 1.
         const auto* matching = qobject_cast<const DragMatchWindow*>(window_);
-        const QString wanted = stato().Parole1[size_t(matching->recordOfSlot(to))];
+        const QString wanted = window_->statoComune().Parole1[size_t(matching->recordOfSlot(to))];
         return window_->control<QLabel>(source)->text() == wanted;
     }
     return from == to;

@@ -15,8 +15,8 @@
 namespace vocario::endurance {
 
 /// Opens Form`numero` as its menu button does, waiting for "avanti" or not.
-inline ExerciseWindow* openExercise(int numero, bool waitForAvanti) {
-    stato().AttendeBottone = waitForAvanti ? -1 : 0;
+inline ExerciseWindow* openExercise(AppState& state, int numero, bool waitForAvanti) {
+    state.AttendeBottone = waitForAvanti ? -1 : 0;
     if (!Navigazione::apriEsercizio(numero, nullptr))
         return nullptr;
     const QList<QWidget*> shown = testing::TestEnvironment::visibleWindows();

@@ -191,7 +191,13 @@ QJsonObject ProbeServer::dump() const {
     bool dragging = false;
     for (QWidget* top : QApplication::topLevelWidgets())
         dragging = dragging || !top->findChildren<QDrag*>().isEmpty();
-    const AppState& s = stato();
+    // Every window is built over the one state of the program.
+    AppState none;
+    const AppState* shown = &none;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<VocarioWindow*>(top); window && window->isVisible())
+            shown = &window->statoComune();
+    const AppState& s = *shown;
     return {{"windows", windows},
             {"state", QJsonObject{{"NumeroEsatti", s.NumeroEsatti},
                                   {"NumeroErrati", s.NumeroErrati},

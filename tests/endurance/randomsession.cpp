@@ -40,7 +40,7 @@ QWidget* namedControlAt(QWidget* window, QWidget* hit) {
 
 RandomSession::RandomSession(testing::TestEnvironment& environment, quint32 seed)
     : env_(environment), answerer_(new testing::MessageBoxAnswerer), choices_(seed) {
-    stato().random.setSource(std::make_unique<SeededSource>(seed ^ 0x5EEDu));
+    env_.state.random.setSource(std::make_unique<SeededSource>(seed ^ 0x5EEDu));
 }
 
 RandomSession::~RandomSession() {
@@ -62,7 +62,7 @@ VocarioWindow* RandomSession::programWindow() const {
 }
 
 QString RandomSession::run(int actions) {
-    auto* start = new FormAvvio;
+    auto* start = new FormAvvio(env_.state);
     start->show();
     mouse_.click(start->control(QStringLiteral("BottoneAvvio")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -70,8 +70,8 @@ QString RandomSession::run(int actions) {
         act();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const QStringList played = env_.sound->playedNames();
-        QString problem =
-            model_.check(int(played.size()), played.isEmpty() ? QString() : played.last());
+        QString problem = model_.check(env_.state, int(played.size()),
+                                       played.isEmpty() ? QString() : played.last());
         if (problem.isEmpty() && env_.endRequests != model_.endRequests())
             problem = QStringLiteral("%1 requests to end, expected %2")
                           .arg(env_.endRequests)
@@ -123,7 +123,7 @@ void RandomSession::actInMenu(VocarioWindow* menu) {
 
 void RandomSession::actInExercise(ExerciseWindow* window) {
     const int roll = pick(100);
-    const bool hasSoundMenu = window->control<QObject>(QStringLiteral("mnuSuonoSi")) != nullptr;
+    const bool hasSoundMenu = window->findChild<QObject*>(QStringLiteral("mnuSuonoSi")) != nullptr;
     if (roll < 40 && answer(window, true))
         return;
     if (roll < 54 && answer(window, false))

@@ -115,14 +115,15 @@ void SessionModel::backToMenu() {
     esatti_ = errati_ = 0;
 }
 
-QString SessionModel::check(int soundsPlayed, const QString& lastSound) const {
-    if (stato().NumeroEsatti != esatti_)
+QString SessionModel::check(const AppState& state, int soundsPlayed,
+                            const QString& lastSound) const {
+    if (state.NumeroEsatti != esatti_)
         return QStringLiteral("NumeroEsatti is %1, expected %2")
-            .arg(stato().NumeroEsatti)
+            .arg(state.NumeroEsatti)
             .arg(esatti_);
-    if (stato().NumeroErrati != errati_)
+    if (state.NumeroErrati != errati_)
         return QStringLiteral("NumeroErrati is %1, expected %2")
-            .arg(stato().NumeroErrati)
+            .arg(state.NumeroErrati)
             .arg(errati_);
     if (soundsPlayed != sounds_)
         return QStringLiteral("%1 sounds played, expected %2").arg(soundsPlayed).arg(sounds_);

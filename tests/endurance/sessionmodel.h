@@ -4,8 +4,9 @@
 #include <QString>
 
 namespace vocario {
+struct AppState;
 class ExerciseWindow;
-}
+} // namespace vocario
 
 namespace vocario::endurance {
 
@@ -39,7 +40,7 @@ class SessionModel {
     int endRequests() const { return endRequests_; }
 
     /// Empty when the program shows what this model says; otherwise what differs.
-    QString check(int soundsPlayed, const QString& lastSound) const;
+    QString check(const AppState& state, int soundsPlayed, const QString& lastSound) const;
 
   private:
     QString checkExercise(const ExerciseWindow* window) const;

@@ -80,7 +80,7 @@ QStringList wordsOnShow(const ExerciseWindow* window) {
         else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
             words << button->text();
     }
-    if (const auto* box = window->control<DesignTextBox>(QStringLiteral("Text1")))
+    if (const auto* box = window->findChild<DesignTextBox*>(QStringLiteral("Text1")))
         words << box->text();
     words.removeAll(QString());
     return words;
@@ -132,12 +132,12 @@ void ClosingAndLists::closingTheOnlyWindowEndsTheProgram() {
     env.useShippedLists();
     QWidget* window = nullptr;
     if (numero == -1) {
-        window = new FormAvvio;
+        window = new FormAvvio(env.state);
         window->show();
     } else if (numero == 0) {
         window = Navigazione::mostraMenu(nullptr);
     } else {
-        ExerciseWindow* exercise = openExercise(numero, state != u"moving on by itself");
+        ExerciseWindow* exercise = openExercise(env.state, numero, state != u"moving on by itself");
         QVERIFY(exercise);
         window = exercise;
         if (state == u"after a wrong answer") {
@@ -202,7 +202,7 @@ void ClosingAndLists::aListEditedWhileTheProgramRunsIsReadAgainAtTheNextOpening(
             env.writeList(list.file, listTagged(tag, list.fields));
     };
     writeAll(QStringLiteral("zqa"));
-    stato().AttendeBottone = -1;
+    env.state.AttendeBottone = -1;
     Navigazione::mostraMenu(nullptr);
 
     auto* window = qobject_cast<ExerciseWindow*>(openFromMenu(numero));
@@ -241,7 +241,7 @@ void ClosingAndLists::aListEditedWhileTheProgramRunsIsReadAgainAtTheNextOpening(
         QVERIFY2(qobject_cast<FormMenu*>(shown), what);
         QCOMPARE(answerer_.pending(), 0);
         QVERIFY2(!answerer_.texts().last().isEmpty(), what);
-        QCOMPARE(stato().NumeroEsatti, qint16(0));
+        QCOMPARE(env.state.NumeroEsatti, qint16(0));
     }
     QVERIFY(QFile::remove(env.folder() + QStringLiteral("/testi/") + first.file));
     answerer_.answerNext(QStringLiteral("OK"));

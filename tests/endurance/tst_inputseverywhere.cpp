@@ -37,10 +37,10 @@ class CountingSource : public RandomSource {
     std::mt19937 engine_{20240611};
 };
 
-CountingSource* countDraws() {
+CountingSource* countDraws(AppState& state) {
     auto source = std::make_unique<CountingSource>();
     CountingSource* counting = source.get();
-    stato().random.setSource(std::move(source));
+    state.random.setSource(std::move(source));
     return counting;
 }
 
@@ -64,15 +64,15 @@ QWidget* shownAtCentreOf(QWidget* control) {
     return hit;
 }
 
-QWidget* openWindow(int numero) {
+QWidget* openWindow(AppState& state, int numero) {
     if (numero == -1) {
-        auto* start = new FormAvvio;
+        auto* start = new FormAvvio(state);
         start->show();
         return start;
     }
     if (numero == 0)
         return Navigazione::mostraMenu(nullptr);
-    return openExercise(numero, true);
+    return openExercise(state, numero, true);
 }
 
 void windowRows() {
@@ -123,7 +123,7 @@ void InputsEverywhere::aWordDroppedOffItsPlacesChangesNothing() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
-    QWidget* window = openWindow(numero);
+    QWidget* window = openWindow(env.state, numero);
     QVERIFY(window);
     const auto* exercise = qobject_cast<ExerciseWindow*>(window);
     const QStringList words = exercise ? AnswerOracle(exercise).answerControls()
@@ -151,7 +151,7 @@ void InputsEverywhere::dataFromAnotherProgramChangesNothing() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
-    QWidget* window = openWindow(numero);
+    QWidget* window = openWindow(env.state, numero);
     QVERIFY(window);
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->objectName().isEmpty() || !control->isVisible())
@@ -174,18 +174,18 @@ void InputsEverywhere::aDoubleClickOnAWordTileCountsOnce() {
     testing::TestEnvironment env;
     env.useShippedLists();
     for (bool waitForAvanti : {true, false}) {
-        ExerciseWindow* window = openExercise(numero, waitForAvanti);
+        ExerciseWindow* window = openExercise(env.state, numero, waitForAvanti);
         QVERIFY(window);
-        const qint16 errati = stato().NumeroErrati;
+        const qint16 errati = env.state.NumeroErrati;
         mouse_.click(window->control(QStringLiteral("Label3(1)")));
         mouse_.clickAgainAtOnce();
-        QCOMPARE(stato().NumeroErrati, qint16(errati + 1));
-        const qint16 esatti = stato().NumeroEsatti;
+        QCOMPARE(env.state.NumeroErrati, qint16(errati + 1));
+        const qint16 esatti = env.state.NumeroEsatti;
         mouse_.click(window->control(QStringLiteral("Label3(0)")));
         // Moving on by itself, the second click falls on the next item.
         mouse_.clickAgainAtOnce();
-        QCOMPARE(stato().NumeroEsatti, qint16(esatti + 1));
-        QCOMPARE(stato().NumeroErrati, qint16(errati + 1));
+        QCOMPARE(env.state.NumeroEsatti, qint16(esatti + 1));
+        QCOMPARE(env.state.NumeroErrati, qint16(errati + 1));
         QCOMPARE(window->bottoneAvanti()->isEnabled(), waitForAvanti);
         window->close();
     }
@@ -195,20 +195,20 @@ void InputsEverywhere::aDoubleClickOnARightAnswerButtonCountsOnce() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
-    ExerciseWindow* window = openExercise(numero, true);
+    ExerciseWindow* window = openExercise(env.state, numero, true);
     QVERIFY(window);
     // A button takes each press of a double click, as it always did on the
     // school's machines: a wrong one counts twice...
     const Move wrong = AnswerOracle(window).wrongMoves().first();
     mouse_.click(window->control(wrong.source));
     mouse_.clickAgainAtOnce();
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     // ...but the right one locks the answers at the first press.
     const Move right = AnswerOracle(window).rightMoves().first();
     mouse_.click(window->control(right.source));
     mouse_.clickAgainAtOnce();
-    QCOMPARE(stato().NumeroEsatti, qint16(1));
-    QCOMPARE(stato().NumeroErrati, qint16(2));
+    QCOMPARE(env.state.NumeroEsatti, qint16(1));
+    QCOMPARE(env.state.NumeroErrati, qint16(2));
     QVERIFY(window->bottoneAvanti()->isEnabled());
     QVERIFY(!window->control(right.source)->isEnabled());
 }
@@ -217,7 +217,7 @@ void InputsEverywhere::aDoubleClickOnAWordToDragDoesNothing() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
-    ExerciseWindow* window = openExercise(numero, true);
+    ExerciseWindow* window = openExercise(env.state, numero, true);
     QVERIFY(window);
     const QStringList clickable =
         AnswerOracle(window).answerControls() + AnswerOracle(window).dropTargets();
@@ -234,8 +234,8 @@ void InputsEverywhere::aDoubleClickOnAvantiDealsOneItem() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
-    CountingSource* source = countDraws();
-    ExerciseWindow* window = openExercise(numero, true);
+    CountingSource* source = countDraws(env.state);
+    ExerciseWindow* window = openExercise(env.state, numero, true);
     QVERIFY(window);
     QVERIFY(finishItem(window, mouse_));
     int before = source->draws;
@@ -257,7 +257,7 @@ void InputsEverywhere::pressesAndDropsWhileLockedChangeNothing() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
-    ExerciseWindow* window = openExercise(numero, true);
+    ExerciseWindow* window = openExercise(env.state, numero, true);
     QVERIFY(window);
     QVERIFY(finishItem(window, mouse_));
     const AnswerOracle oracle(window);
@@ -291,7 +291,7 @@ void InputsEverywhere::keysDoWhatAPressWouldAndNothingMore() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
-    ExerciseWindow* window = openExercise(numero, true);
+    ExerciseWindow* window = openExercise(env.state, numero, true);
     QVERIFY(window);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -311,13 +311,13 @@ void InputsEverywhere::keysDoWhatAPressWouldAndNothingMore() {
         auto* focus = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
         const AnswerOracle oracle(window);
         const Move press{focus ? focus->objectName() : QString(), {}};
-        const qint16 esatti = stato().NumeroEsatti;
-        const qint16 errati = stato().NumeroErrati;
+        const qint16 esatti = env.state.NumeroEsatti;
+        const qint16 errati = env.state.NumeroErrati;
         const bool right = oracle.rightMoves().contains(press);
         const bool wrong = oracle.wrongMoves().contains(press);
         QTest::keyClick(handle, Qt::Key_Space);
-        QCOMPARE(stato().NumeroEsatti, qint16(esatti + (right ? 1 : 0)));
-        QCOMPARE(stato().NumeroErrati, qint16(errati + (wrong ? 1 : 0)));
+        QCOMPARE(env.state.NumeroEsatti, qint16(esatti + (right ? 1 : 0)));
+        QCOMPARE(env.state.NumeroErrati, qint16(errati + (wrong ? 1 : 0)));
         QTest::keyClick(handle, Qt::Key_Tab);
     }
 }

@@ -81,7 +81,7 @@ void Openings::leavingEveryExerciseLeavesNothingBehind() {
     QPixmapCache::setCacheLimit(0);
     ObjectCensus census;
     QVERIFY2(census.working(), "this Qt does not report its objects");
-    auto* start = new FormAvvio;
+    auto* start = new FormAvvio(env.state);
     start->show();
     mouse_.click(start->findChild<QWidget*>(QStringLiteral("BottoneAvvio")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -26,12 +26,12 @@ QString textOf(const QWidget* widget) {
 
 WindowSnapshot WindowSnapshot::take() {
     WindowSnapshot shot;
-    shot.esatti_ = stato().NumeroEsatti;
-    shot.errati_ = stato().NumeroErrati;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         auto* window = qobject_cast<VocarioWindow*>(top);
         if (!window || !window->isVisible())
             continue;
+        shot.esatti_ = window->statoComune().NumeroEsatti;
+        shot.errati_ = window->statoComune().NumeroErrati;
         shot.window_ += window->objectName();
         shot.back_ = window->backColour();
         for (const QWidget* child : window->findChildren<QWidget*>()) {

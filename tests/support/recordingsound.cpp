@@ -13,10 +13,10 @@ QStringList RecordingSoundOutput::playedNames() const {
     return names;
 }
 
-RecordingSoundOutput* installRecordingSound() {
+RecordingSoundOutput* installRecordingSound(AppState& stato) {
     auto recorder = std::make_unique<RecordingSoundOutput>();
     RecordingSoundOutput* raw = recorder.get();
-    stato().suono = std::move(recorder);
+    stato.suono = std::move(recorder);
     return raw;
 }
 

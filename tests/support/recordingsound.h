@@ -4,6 +4,10 @@
 
 #include <QStringList>
 
+namespace vocario {
+struct AppState;
+}
+
 namespace vocario::testing {
 
 /// Records the sounds the program asks for instead of playing them.
@@ -15,7 +19,7 @@ class RecordingSoundOutput : public SoundOutput {
     QStringList played;
 };
 
-/// Installs a recorder as the program's sound output and returns it.
-RecordingSoundOutput* installRecordingSound();
+/// Installs a recorder as the sound output of `stato` and returns it.
+RecordingSoundOutput* installRecordingSound(AppState& stato);
 
 } // namespace vocario::testing

@@ -12,10 +12,10 @@ float ScriptedRandomSource::next() {
     return values_[position_++];
 }
 
-ScriptedRandomSource* scriptRandom(QList<float> values) {
+ScriptedRandomSource* scriptRandom(AppState& stato, QList<float> values) {
     auto source = std::make_unique<ScriptedRandomSource>(std::move(values));
     ScriptedRandomSource* raw = source.get();
-    stato().random.setSource(std::move(source));
+    stato.random.setSource(std::move(source));
     return raw;
 }
 

@@ -4,6 +4,10 @@
 
 #include <QList>
 
+namespace vocario {
+struct AppState;
+}
+
 namespace vocario::testing {
 
 /// A random source that gives the values a test scripted, in order. Running
@@ -20,9 +24,9 @@ class ScriptedRandomSource : public RandomSource {
     qsizetype position_ = 0;
 };
 
-/// Installs a scripted source as the program's random source and returns it
-/// (owned by the program's generator).
-ScriptedRandomSource* scriptRandom(QList<float> values = {});
+/// Installs a scripted source as the random source of `stato` and returns it
+/// (owned by its generator).
+ScriptedRandomSource* scriptRandom(AppState& stato, QList<float> values = {});
 
 /// The value r that makes floor(r * n) + 1 give k (1 <= k <= n).
 float pickWhole(int k, int n);

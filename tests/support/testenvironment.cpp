@@ -19,19 +19,16 @@ namespace vocario::testing {
 
 TestEnvironment::TestEnvironment() {
     closeAllWindows();
-    stato().reset();
-    stato().random.seedFromClock();
-    stato().cartellaProgramma = dir_.path();
+    state.cartellaProgramma = dir_.path();
     QDir(dir_.path()).mkdir(QStringLiteral("testi"));
-    sound = installRecordingSound();
+    sound = installRecordingSound(state);
     Navigazione::impostaTermine([this] { ++endRequests; });
-    Navigazione::impostaEsercizi(catalogoEsercizi());
+    Navigazione::impostaProgramma(state, catalogoEsercizi());
 }
 
 TestEnvironment::~TestEnvironment() {
     closeAllWindows();
     Navigazione::impostaTermine({});
-    stato().reset();
 }
 
 void TestEnvironment::writeListBytes(const QString& fileName, const QByteArray& content) {

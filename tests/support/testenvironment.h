@@ -3,6 +3,8 @@
 #include "recordingsound.h"
 #include "scriptedrandom.h"
 
+#include "shell/appstate.h"
+
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -11,10 +13,11 @@ class QWidget;
 
 namespace vocario::testing {
 
-/// A fresh program state for one test: counts and tables cleared, a
-/// temporary program folder with a `testi` folder, a recording sound output,
-/// a recorded (not real) end of the program, every window of an earlier
-/// test gone, and the nine real exercise windows behind the menu.
+/// A fresh program state for one test, handed to every window opened from
+/// the menu: counts and tables cleared, a temporary program folder with a
+/// `testi` folder, a recording sound output, a recorded (not real) end of
+/// the program, every window of an earlier test gone, and the real exercise
+/// windows of the catalogue behind the menu.
 class TestEnvironment {
   public:
     TestEnvironment();
@@ -26,6 +29,13 @@ class TestEnvironment {
     /// Copies the shipped word lists into the temporary folder.
     void useShippedLists();
     QString folder() const { return dir_.path(); }
+    /// Replaces the random source by a scripted sequence (see scriptedrandom.h).
+    ScriptedRandomSource* scriptRandom(QList<float> values = {}) {
+        return testing::scriptRandom(state, std::move(values));
+    }
+
+    /// The program's state under test.
+    AppState state;
 
     RecordingSoundOutput* sound = nullptr;
     /// How many times the program asked to end.

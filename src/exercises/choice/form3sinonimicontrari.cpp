@@ -1,6 +1,5 @@
 #include "form3sinonimicontrari.h"
 
-#include "layouts/designs.h"
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
@@ -23,7 +22,8 @@ QString elencoVuoto(const QString& fileName) {
 
 } // namespace
 
-Form3SinonimiContrari::Form3SinonimiContrari() : ExerciseWindow(designForm3(), FrameTraits{}) {
+Form3SinonimiContrari::Form3SinonimiContrari(AppState& stato, const ExerciseEntry& entry)
+    : ExerciseWindow(stato, entry, FrameTraits{}) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
     bottone1_ = control<QPushButton>(QStringLiteral("Bottone1"));
     bottone2_ = control<QPushButton>(QStringLiteral("Bottone2"));
@@ -35,7 +35,7 @@ Form3SinonimiContrari::Form3SinonimiContrari() : ExerciseWindow(designForm3(), F
 std::optional<QString> Form3SinonimiContrari::leggiElenco() {
     // Both passes fill copies of the shared tables, which take the new words
     // only when both lists can be used: a refused opening changes nothing.
-    AppState& s = stato();
+    AppState& s = stato_;
     WordColumn parole1 = s.Parole1;
     WordColumn parole3 = s.Parole3;
     WordColumn parole2 = s.Parole2;
@@ -44,18 +44,20 @@ std::optional<QString> Form3SinonimiContrari::leggiElenco() {
     qint16 numeroContrari = 0;
     const WordListReader reader(s.cartellaProgramma);
 
+    const ListNeed& elencoSinonimi = elenco(0);
     const WordListResult sinonimi =
-        leggiDueCampi(reader, WordListFile::Sinonimi, parole1, parole3, numeroSinonimi);
+        leggiDueCampi(reader, elencoSinonimi.file, parole1, parole3, numeroSinonimi);
     if (!sinonimi.ok)
         return sinonimi.error;
-    if (numeroSinonimi < 1)
-        return elencoVuoto(WordListFile::Sinonimi);
+    if (numeroSinonimi < elencoSinonimi.minRecords)
+        return elencoVuoto(elencoSinonimi.file);
+    const ListNeed& elencoContrari = elenco(1);
     const WordListResult contrari =
-        leggiDueCampi(reader, WordListFile::Contrari, parole2, parole4, numeroContrari);
+        leggiDueCampi(reader, elencoContrari.file, parole2, parole4, numeroContrari);
     if (!contrari.ok)
         return contrari.error;
-    if (numeroContrari < 1)
-        return elencoVuoto(WordListFile::Contrari);
+    if (numeroContrari < elencoContrari.minRecords)
+        return elencoVuoto(elencoContrari.file);
 
     s.Parole1 = std::move(parole1);
     s.Parole3 = std::move(parole3);
@@ -68,7 +70,7 @@ std::optional<QString> Form3SinonimiContrari::leggiElenco() {
 
 void Form3SinonimiContrari::PreparaTurno() {
     CaricaColori();
-    AppState& s = stato();
+    AppState& s = stato_;
     s.Estratto = qint16(s.random.wholeNumber(2));
     if (s.Estratto == kSinonimi) {
         const int k = s.random.wholeNumber(s.NumeroParole);
@@ -88,7 +90,7 @@ void Form3SinonimiContrari::Bottone2_Click() {
 }
 
 void Form3SinonimiContrari::rispondi(qint16 tipoScelto, QPushButton* premuto) {
-    if (stato().Estratto != tipoScelto) {
+    if (stato_.Estratto != tipoScelto) {
         RispostaErrata();
         return;
     }

@@ -14,7 +14,7 @@ class DesignTextBox;
 class Form3SinonimiContrari : public ExerciseWindow {
     Q_OBJECT
   public:
-    Form3SinonimiContrari();
+    Form3SinonimiContrari(AppState& stato, const ExerciseEntry& entry);
 
     /// `Estratto` of an item drawn from sinonimi.txt and from contrari.txt.
     static constexpr qint16 kSinonimi = 1;

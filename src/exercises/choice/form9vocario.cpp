@@ -1,6 +1,5 @@
 #include "form9vocario.h"
 
-#include "layouts/designs.h"
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
@@ -19,7 +18,8 @@ const QString kVuolDire = QStringLiteral("   vuol dire");
 
 } // namespace
 
-Form9Vocario::Form9Vocario() : ExerciseWindow(designForm9(), FrameTraits{}) {
+Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
+    : ExerciseWindow(stato, entry, FrameTraits{}) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
     label3_ = control<QLabel>(QStringLiteral("Label3"));
     for (int i = 0; i < kNumeroBottoni; ++i) {
@@ -30,25 +30,25 @@ Form9Vocario::Form9Vocario() : ExerciseWindow(designForm9(), FrameTraits{}) {
 }
 
 std::optional<QString> Form9Vocario::leggiElenco() {
-    const WordListReader reader(stato().cartellaProgramma);
+    const WordListReader reader(stato_.cartellaProgramma);
     qint16 numero = 0;
     const WordListResult result =
-        leggiTabella(reader, WordListFile::Vocario, kCampiPerVoce, 1, TabellaVocario, numero);
+        leggiTabella(reader, elenco().file, kCampiPerVoce, 1, TabellaVocario, numero);
     if (!result.ok)
         return result.error;
-    if (numero < 1)
+    if (numero < elenco().minRecords)
         return QStringLiteral("Il file testi/%1 non contiene nessuna voce.\n"
                               "Per questo esercizio serve almeno una riga con cinque parti "
                               "separate da virgole: la frase, la parola, il significato giusto "
                               "e due significati sbagliati.")
-            .arg(WordListFile::Vocario);
-    stato().NumeroParole = numero;
+            .arg(elenco().file);
+    numeroVoci_ = numero;
     return std::nullopt;
 }
 
 void Form9Vocario::PreparaTurno() {
     CaricaColori();
-    const int riga = stato().random.wholeNumber(stato().NumeroParole);
+    const int riga = stato_.random.wholeNumber(numeroVoci_);
     ScombiccheraPosti();
     const auto& voce = TabellaVocario[size_t(riga)];
     TextFitting::mostraNelRiquadro(text1_, voce[1]);
@@ -58,7 +58,8 @@ void Form9Vocario::PreparaTurno() {
 }
 
 void Form9Vocario::ScombiccheraPosti() {
-    vocario::ScombiccheraPosti({bottone_.begin(), bottone_.end()}, kPrimoPosto, kDistanzaPosti);
+    vocario::ScombiccheraPosti({bottone_.begin(), bottone_.end()}, kPrimoPosto, kDistanzaPosti,
+                               stato_.random);
 }
 
 void Form9Vocario::Bottone_Click(int index) {

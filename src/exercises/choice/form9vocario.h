@@ -18,7 +18,7 @@ class DesignTextBox;
 class Form9Vocario : public ExerciseWindow {
     Q_OBJECT
   public:
-    Form9Vocario();
+    Form9Vocario(AppState& stato, const ExerciseEntry& entry);
 
     /// Rows 1..100 of vocario.txt, fields 1..5 (row 0 and field 0 unused).
     static constexpr int kRigheVocario = 101;
@@ -30,6 +30,8 @@ class Form9Vocario : public ExerciseWindow {
     static constexpr int kDistanzaPosti = 800;
 
     const Tabella& tabellaVocario() const { return TabellaVocario; }
+    /// Records read into the table.
+    qint16 numeroVoci() const { return numeroVoci_; }
 
   protected:
     std::optional<QString> leggiElenco() override;
@@ -42,6 +44,8 @@ class Form9Vocario : public ExerciseWindow {
     void Bottone_Click(int index);
 
     Tabella TabellaVocario;
+    /// Records of TabellaVocario.
+    qint16 numeroVoci_ = 0;
     DesignTextBox* text1_ = nullptr;
     QLabel* label3_ = nullptr;
     std::array<QPushButton*, kNumeroBottoni> bottone_{};

@@ -1,6 +1,5 @@
 #include "clicktilesvariant.h"
 
-#include "layouts/designs.h"
 #include "shell/randomgenerator.h"
 #include "wordlists/wordlistfiles.h"
 
@@ -46,11 +45,8 @@ QString tooShortForm6(int count) {
 
 const ClickTilesVariant& varianteForm4() {
     static const ClickTilesVariant variant{
-        .design = designForm4,
-        .listFile = WordListFile::Aree1,
         .fieldsPerRecord = 4,
         .firstColumn = 0,
-        .minimumRecords = 1,
         .tooShort = tooShortForm4,
         .deal = dealIncluding,
     };
@@ -59,11 +55,8 @@ const ClickTilesVariant& varianteForm4() {
 
 const ClickTilesVariant& varianteForm6() {
     static const ClickTilesVariant variant{
-        .design = designForm6,
-        .listFile = WordListFile::Aree2,
         .fieldsPerRecord = 3,
         .firstColumn = 1,
-        .minimumRecords = 2,
         .tooShort = tooShortForm6,
         .deal = dealIntruder,
     };

@@ -8,7 +8,6 @@
 namespace vocario {
 
 class RandomGenerator;
-struct WindowDesign;
 
 /// Rows 1..100 of an area list (TabellaAree1 in Form4, TabellaAree2 in Form6).
 using TabellaAree = TextTable<101, 4>;
@@ -19,14 +18,10 @@ using TestiTessere = std::array<QString, 4>;
 /// tiles, judging a click, the lock while "avanti" waits) they share.
 /// The instruction line comes with the design table.
 struct ClickTilesVariant {
-    const WindowDesign& (*design)();
-    /// The word list in testi/ and how its records fill the table.
-    QString listFile;
+    /// How the records of its word list fill the table.
     int fieldsPerRecord;
     int firstColumn;
-    /// Fewer records than this cannot make an item.
-    int minimumRecords;
-    /// The refusal shown when the list has only `count` records.
+    /// The refusal shown when the list has fewer records than an item needs.
     QString (*tooShort)(int count);
     /// Draws one item from rows 1..count, in the order the window draws.
     TestiTessere (*deal)(const TabellaAree& table, int count, RandomGenerator& random);

@@ -20,8 +20,9 @@ FrameTraits clickTilesTraits() {
 
 } // namespace
 
-ClickTilesWindow::ClickTilesWindow(const ClickTilesVariant& variant)
-    : ExerciseWindow(variant.design(), clickTilesTraits()), variant_(variant) {
+ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
+                                   const ClickTilesVariant& variant)
+    : ExerciseWindow(stato, entry, clickTilesTraits()), variant_(variant) {
     for (int k = 0; k < kTiles; ++k) {
         label3_[size_t(k)] = member<DesignLabel>(QStringLiteral("Label3"), k);
         connect(label3_[size_t(k)], &DesignLabel::clicked, this, [this, k] { Label3_Click(k); });
@@ -29,20 +30,19 @@ ClickTilesWindow::ClickTilesWindow(const ClickTilesVariant& variant)
 }
 
 std::optional<QString> ClickTilesWindow::leggiElenco() {
-    const WordListReader reader(stato().cartellaProgramma);
-    const WordListResult result =
-        leggiTabella(reader, variant_.listFile, variant_.fieldsPerRecord, variant_.firstColumn,
-                     tabella_, stato().NumeroParole);
+    const WordListReader reader(stato_.cartellaProgramma);
+    const WordListResult result = leggiTabella(reader, elenco().file, variant_.fieldsPerRecord,
+                                               variant_.firstColumn, tabella_, numeroVoci_);
     if (!result.ok)
         return result.error;
-    if (stato().NumeroParole < variant_.minimumRecords)
-        return variant_.tooShort(stato().NumeroParole);
+    if (numeroVoci_ < elenco().minRecords)
+        return variant_.tooShort(numeroVoci_);
     return std::nullopt;
 }
 
 void ClickTilesWindow::PreparaTurno() {
     CaricaColori();
-    const TestiTessere testi = variant_.deal(tabella_, stato().NumeroParole, stato().random);
+    const TestiTessere testi = variant_.deal(tabella_, numeroVoci_, stato_.random);
     for (int k = 0; k < kTiles; ++k)
         label3_[size_t(k)]->setText(testi[size_t(k)]);
     ScombiccheraPosti();
@@ -50,7 +50,7 @@ void ClickTilesWindow::PreparaTurno() {
 
 void ClickTilesWindow::ScombiccheraPosti() {
     vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), kFirstTop,
-                               kTopSpacing);
+                               kTopSpacing, stato_.random);
 }
 
 void ClickTilesWindow::Label3_Click(int index) {

@@ -17,12 +17,14 @@ class ClickTilesWindow : public ExerciseWindow {
     static constexpr int kFirstTop = 600;
     static constexpr int kTopSpacing = 1500;
 
-    explicit ClickTilesWindow(const ClickTilesVariant& variant);
+    ClickTilesWindow(AppState& stato, const ExerciseEntry& entry, const ClickTilesVariant& variant);
 
     /// Label3(k).
     DesignLabel* tessera(int k) const { return label3_.at(size_t(k)); }
     /// The list as read when the window opened.
     const TabellaAree& tabellaAree() const { return tabella_; }
+    /// Records read into the table.
+    qint16 numeroVoci() const { return numeroVoci_; }
 
   protected:
     std::optional<QString> leggiElenco() override;
@@ -36,6 +38,8 @@ class ClickTilesWindow : public ExerciseWindow {
 
     const ClickTilesVariant& variant_;
     TabellaAree tabella_;
+    /// Records of the table.
+    qint16 numeroVoci_ = 0;
     std::array<DesignLabel*, kTiles> label3_{};
 };
 

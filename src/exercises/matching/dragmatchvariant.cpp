@@ -1,39 +1,41 @@
 #include "dragmatchvariant.h"
 
-#include "layouts/designs.h"
-#include "wordlists/wordlistfiles.h"
-
 namespace vocario {
 
 const DragMatchVariant& DragMatchVariant::form1() {
     static const DragMatchVariant variant{
-        designForm1,           FrameTraits{},       WordListFile::Contrari,  9, 420, 630,
-        Deal::DistinctRecords, RightDrop::SameText, Join::TargetThenDragged, 9};
+        .pairs = 9,
+        .rowFirst = 420,
+        .rowSpacing = 630,
+        .deal = Deal::DistinctRecords,
+        .rightDrop = RightDrop::SameText,
+        .join = Join::TargetThenDragged,
+    };
     return variant;
 }
 
 const DragMatchVariant& DragMatchVariant::form5() {
     static const DragMatchVariant variant{
-        designForm5,           FrameTraits{},       WordListFile::Gradi,     9, 420, 630,
-        Deal::DistinctRecords, RightDrop::SameText, Join::TargetThenDragged, 9};
+        .pairs = 9,
+        .rowFirst = 420,
+        .rowSpacing = 630,
+        .deal = Deal::DistinctRecords,
+        .rightDrop = RightDrop::SameText,
+        .join = Join::TargetThenDragged,
+    };
     return variant;
 }
 
 const DragMatchVariant& DragMatchVariant::form8() {
-    FrameTraits traits;
-    traits.informazioniBlanks = 10;
-    // A list shorter than a block still deals: the slots past its end show
-    // whatever the tables hold there. Only an empty list has nothing to show.
-    static const DragMatchVariant variant{designForm8,
-                                          traits,
-                                          WordListFile::ModiDiDire,
-                                          4,
-                                          420,
-                                          1200,
-                                          Deal::ConsecutiveBlock,
-                                          RightDrop::SameIndex,
-                                          Join::DraggedThenTarget,
-                                          1};
+    static const DragMatchVariant variant{
+        .traits = {.informazioniBlanks = 10},
+        .pairs = 4,
+        .rowFirst = 420,
+        .rowSpacing = 1200,
+        .deal = Deal::ConsecutiveBlock,
+        .rightDrop = RightDrop::SameIndex,
+        .join = Join::DraggedThenTarget,
+    };
     return variant;
 }
 

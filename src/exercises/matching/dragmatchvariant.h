@@ -2,16 +2,12 @@
 
 #include "shell/frametraits.h"
 
-#include <QString>
-
 namespace vocario {
-
-struct WindowDesign;
 
 /// What tells the three drag-and-match windows apart: antonym matching
 /// (Form1), degree matching (Form5) and idiom matching (Form8).
 struct DragMatchVariant {
-    /// Nine different records drawn one by one, or a block of consecutive ones.
+    /// Different records drawn one by one, or a block of consecutive ones.
     enum class Deal { DistinctRecords, ConsecutiveBlock };
     /// A drop is right when the dragged word is the slot's field 1, or when
     /// the dragged label is the slot's own.
@@ -19,9 +15,7 @@ struct DragMatchVariant {
     /// Order of the two texts in a matched drop label.
     enum class Join { TargetThenDragged, DraggedThenTarget };
 
-    const WindowDesign& (*design)();
     FrameTraits traits;
-    QString listFile;
     /// Pairs on show in one item: Label3(0..pairs-1) and Label4(0..pairs-1).
     int pairs;
     /// Top edge of row r, in twips: rowFirst + rowSpacing * r.
@@ -30,8 +24,6 @@ struct DragMatchVariant {
     Deal deal;
     RightDrop rightDrop;
     Join join;
-    /// Fewest records with which the window can deal an item.
-    int minRecords;
 
     /// "abbina contrari"
     static const DragMatchVariant& form1();

@@ -10,8 +10,9 @@
 
 namespace vocario {
 
-DragMatchWindow::DragMatchWindow(const DragMatchVariant& variant)
-    : ExerciseWindow(variant.design(), variant.traits), variant_(variant) {
+DragMatchWindow::DragMatchWindow(AppState& stato, const ExerciseEntry& entry,
+                                 const DragMatchVariant& variant)
+    : ExerciseWindow(stato, entry, variant.traits), variant_(variant) {
     for (int k = 0; k < variant_.pairs; ++k) {
         label3_.append(member<DesignLabel>(QStringLiteral("Label3"), k));
         label4_.append(member<DesignLabel>(QStringLiteral("Label4"), k));
@@ -25,28 +26,28 @@ DragMatchWindow::DragMatchWindow(const DragMatchVariant& variant)
 
 qint16 DragMatchWindow::recordOfSlot(int k) const {
     if (variant_.deal == DragMatchVariant::Deal::ConsecutiveBlock)
-        return qint16(stato().Estratto + k);
+        return qint16(stato_.Estratto + k);
     return ParoleScelte[size_t(k)];
 }
 
 std::optional<QString> DragMatchWindow::leggiElenco() {
-    const WordListReader reader(stato().cartellaProgramma);
-    const WordListResult result = leggiDueCampi(reader, variant_.listFile, stato().Parole1,
-                                                stato().Parole2, stato().NumeroParole);
+    const WordListReader reader(stato_.cartellaProgramma);
+    const WordListResult result =
+        leggiDueCampi(reader, elenco().file, stato_.Parole1, stato_.Parole2, stato_.NumeroParole);
     if (!result.ok)
         return result.error;
     // Fewer records than an item needs would make the deal search for
     // different records for ever (or show nothing at all).
-    if (stato().NumeroParole < variant_.minRecords)
-        return elencoTroppoCorto(stato().NumeroParole);
+    if (stato_.NumeroParole < elenco().minRecords)
+        return elencoTroppoCorto(stato_.NumeroParole);
     return std::nullopt;
 }
 
 QString DragMatchWindow::elencoTroppoCorto(int records) const {
-    const QString file = QStringLiteral("testi/") + variant_.listFile;
-    const QString needed = variant_.minRecords == 1
-                               ? QStringLiteral("serve almeno una coppia")
-                               : QStringLiteral("ne servono almeno %1").arg(variant_.minRecords);
+    const QString file = QStringLiteral("testi/") + elenco().file;
+    const int minimo = elenco().minRecords;
+    const QString needed = minimo == 1 ? QStringLiteral("serve almeno una coppia")
+                                       : QStringLiteral("ne servono almeno %1").arg(minimo);
     if (records == 0)
         return QStringLiteral("Il file %1 non contiene nessuna coppia di parole: per questo "
                               "esercizio %2.")
@@ -64,14 +65,14 @@ void DragMatchWindow::PreparaTurno() {
     ScombiccheraPosti();
     for (int k = 0; k < variant_.pairs; ++k) {
         const qint16 record = recordOfSlot(k);
-        label3_[k]->setText(stato().Parole1[size_t(record)]);
-        label4_[k]->setText(stato().Parole2[size_t(record)]);
+        label3_[k]->setText(stato_.Parole1[size_t(record)]);
+        label4_[k]->setText(stato_.Parole2[size_t(record)]);
         setBackColour(label4_[k], Colori::Bianco);
     }
 }
 
 void DragMatchWindow::estraiParole() {
-    AppState& s = stato();
+    AppState& s = stato_;
     if (variant_.deal == DragMatchVariant::Deal::ConsecutiveBlock) {
         // The blocks are 1..4, 4..7, 8..11 and so on: block m starts at 4m,
         // except the first one, which starts at record 1.
@@ -81,31 +82,21 @@ void DragMatchWindow::estraiParole() {
             s.Estratto = 1;
         return;
     }
-    for (int k = 0; k < variant_.pairs; ++k) {
-        qint16 record = qint16(s.random.wholeNumber(s.NumeroParole));
-        const auto taken = [&] {
-            for (int j = 0; j < k; ++j)
-                if (ParoleScelte[size_t(j)] == record)
-                    return true;
-            return false;
-        };
-        while (taken())
-            record = qint16(s.random.wholeNumber(s.NumeroParole));
-        ParoleScelte[size_t(k)] = record;
-    }
+    s.random.differentWholeNumbers(std::span(ParoleScelte).first(size_t(variant_.pairs)),
+                                   s.NumeroParole);
 }
 
 void DragMatchWindow::ScombiccheraPosti() {
     for (DesignLabel* label : std::as_const(label3_))
         label->setEnabled(true);
     vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), variant_.rowFirst,
-                               variant_.rowSpacing);
+                               variant_.rowSpacing, stato_.random);
 }
 
 bool DragMatchWindow::rispostaGiusta(int i, int source) const {
     if (variant_.rightDrop == DragMatchVariant::RightDrop::SameIndex)
         return source == i;
-    return label3_[source]->text() == stato().Parole1[size_t(recordOfSlot(i))];
+    return label3_[source]->text() == stato_.Parole1[size_t(recordOfSlot(i))];
 }
 
 QString DragMatchWindow::testoAbbinato(const QString& target, const QString& dragged) const {

@@ -19,7 +19,7 @@ class DragMatchWindow : public ExerciseWindow {
     /// Most pairs any variant shows at once.
     static constexpr int kMaxSlots = 9;
 
-    explicit DragMatchWindow(const DragMatchVariant& variant);
+    DragMatchWindow(AppState& stato, const ExerciseEntry& entry, const DragMatchVariant& variant);
 
     /// The record (index into Parole1 and Parole2) shown in slot k.
     qint16 recordOfSlot(int k) const;

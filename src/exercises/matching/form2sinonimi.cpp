@@ -1,7 +1,6 @@
 #include "form2sinonimi.h"
 
 #include "layouts/designlabel.h"
-#include "layouts/designs.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
@@ -9,8 +8,6 @@
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
-
-#include <algorithm>
 
 namespace vocario {
 namespace {
@@ -45,7 +42,8 @@ FrameTraits tratti() {
 
 } // namespace
 
-Form2Sinonimi::Form2Sinonimi() : ExerciseWindow(designForm2(), tratti()) {
+Form2Sinonimi::Form2Sinonimi(AppState& stato, const ExerciseEntry& entry)
+    : ExerciseWindow(stato, entry, tratti()) {
     for (int k = 0; k < kCoppie; ++k) {
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
@@ -60,8 +58,8 @@ void Form2Sinonimi::primaDellaLettura() {
 
 std::optional<QString> Form2Sinonimi::LeggiParole() {
     const WordListResult result =
-        leggiTabella(WordListReader(stato().cartellaProgramma), WordListFile::Sinonimi, 2, 1,
-                     TabellaSinonimi, NumeroSinonimi);
+        leggiTabella(WordListReader(stato_.cartellaProgramma), elenco().file, 2, 1, TabellaSinonimi,
+                     NumeroSinonimi);
     if (!result.ok)
         return result.error;
     return std::nullopt;
@@ -71,12 +69,12 @@ std::optional<QString> Form2Sinonimi::leggiElenco() {
     if (std::optional<QString> problem = LeggiParole())
         return problem;
     // Seven different records are drawn for every item.
-    if (NumeroSinonimi < kCoppie)
+    if (NumeroSinonimi < elenco().minRecords)
         return QStringLiteral("Il file testi/%1 contiene %2 coppie di sinonimi.\n"
                               "Per questo esercizio ne servono almeno %3.")
-            .arg(WordListFile::Sinonimi)
+            .arg(elenco().file)
             .arg(NumeroSinonimi)
-            .arg(kCoppie);
+            .arg(elenco().minRecords);
     return std::nullopt;
 }
 
@@ -85,15 +83,7 @@ void Form2Sinonimi::PreparaTurno() {
         setPointSize(label, kPuntiInAttesa);
         vocario::setBackColour(label, Colori::Bianco);
     }
-    RandomGenerator& random = stato().random;
-    for (int k = 0; k < kCoppie; ++k) {
-        qint16 riga = 0;
-        do
-            riga = qint16(random.wholeNumber(NumeroSinonimi));
-        while (std::find(ParoleScelte.begin(), ParoleScelte.begin() + k, riga) !=
-               ParoleScelte.begin() + k);
-        ParoleScelte[k] = riga;
-    }
+    stato_.random.differentWholeNumbers(ParoleScelte, NumeroSinonimi);
     CaricaColori();
     CoppieFatte = 0;
     for (int k = 0; k < kCoppie; ++k)
@@ -109,7 +99,7 @@ void Form2Sinonimi::ScombiccheraPosti() {
         label->setEnabled(true);
         sinonimi.append(label);
     }
-    vocario::ScombiccheraPosti(sinonimi, kPrimaRiga, kPassoRiga);
+    vocario::ScombiccheraPosti(sinonimi, kPrimaRiga, kPassoRiga, stato_.random);
 }
 
 void Form2Sinonimi::Label4_DragDrop(int i, int source) {

@@ -19,7 +19,7 @@ class Form2Sinonimi : public ExerciseWindow {
     /// Records the window reads at most from sinonimi.txt.
     static constexpr int kMaxSinonimi = 200;
 
-    Form2Sinonimi();
+    Form2Sinonimi(AppState& stato, const ExerciseEntry& entry);
 
   protected:
     std::optional<QString> leggiElenco() override;

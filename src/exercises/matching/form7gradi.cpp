@@ -1,7 +1,6 @@
 #include "form7gradi.h"
 
 #include "layouts/designlabel.h"
-#include "layouts/designs.h"
 #include "layouts/twipsgeometry.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
@@ -16,7 +15,8 @@ constexpr int kLatoDestro = 3570;
 
 } // namespace
 
-Form7Gradi::Form7Gradi() : ExerciseWindow(designForm7(), FrameTraits{}) {
+Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
+    : ExerciseWindow(stato, entry, FrameTraits{}) {
     for (int k = 0; k < kParole; ++k) {
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
@@ -25,22 +25,21 @@ Form7Gradi::Form7Gradi() : ExerciseWindow(designForm7(), FrameTraits{}) {
 }
 
 std::optional<QString> Form7Gradi::leggiElenco() {
-    AppState& s = stato();
-    const WordListResult result =
-        leggiDueCampi(WordListReader(s.cartellaProgramma), WordListFile::Gradi, s.Parole1,
-                      s.Parole2, s.NumeroParole);
+    AppState& s = stato_;
+    const WordListResult result = leggiDueCampi(WordListReader(s.cartellaProgramma), elenco().file,
+                                                s.Parole1, s.Parole2, s.NumeroParole);
     if (!result.ok)
         return result.error;
     // With no record the deal would show words this list never held.
-    if (s.NumeroParole < 1)
+    if (s.NumeroParole < elenco().minRecords)
         return QStringLiteral("Il file testi/%1 non contiene nessuna coppia di parole.\n"
                               "Per questo esercizio ne serve almeno una.")
-            .arg(WordListFile::Gradi);
+            .arg(elenco().file);
     return std::nullopt;
 }
 
 void Form7Gradi::PreparaTurno() {
-    AppState& s = stato();
+    AppState& s = stato_;
     CoppieFatte = 0;
     CaricaColori();
     const int k = s.random.wholeNumber(s.NumeroParole);
@@ -49,9 +48,8 @@ void Form7Gradi::PreparaTurno() {
     label3_[1]->setText(s.Parole2[size_t(k)]);
     for (DesignLabel* label : label3_)
         label->setEnabled(true);
-    const int lato = s.random.wholeNumber(2);
-    s.Estratto = qint16(lato);
-    const bool menoASinistra = lato == 1;
+    // Estratto keeps the record; the side is a draw of this deal alone.
+    const bool menoASinistra = s.random.wholeNumber(2) == 1;
     setLeftTwips(label3_[0], menoASinistra ? kLatoSinistro : kLatoDestro);
     setLeftTwips(label3_[1], menoASinistra ? kLatoDestro : kLatoSinistro);
     for (DesignLabel* label : label4_)

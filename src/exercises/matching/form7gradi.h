@@ -17,7 +17,7 @@ class Form7Gradi : public ExerciseWindow {
     /// Words, and places, of one item.
     static constexpr int kParole = 2;
 
-    Form7Gradi();
+    Form7Gradi(AppState& stato, const ExerciseEntry& entry);
 
   protected:
     std::optional<QString> leggiElenco() override;

@@ -16,7 +16,9 @@ void connectMatchDrops(VocarioWindow* window, int count, MatchDropHandler handle
                              const std::optional<int> k = memberIndex(sourceName, sourceArray);
                              if (!k)
                                  return;
-                             const QWidget* source = window->member<QWidget>(sourceArray, *k);
+                             // A drop names what it likes: not every name is ours.
+                             const auto* source =
+                                 window->findChild<QWidget*>(memberName(sourceArray, *k));
                              if (source && source->isEnabled())
                                  handler(i, *k);
                          });
