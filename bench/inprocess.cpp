@@ -10,6 +10,7 @@
 #include "paintclock.h"
 
 #include "exercises/catalogo.h"
+#include "layouts/design.h"
 #include "shell/appstate.h"
 #include "shell/exercisewindow.h"
 #include "shell/formmenu.h"
@@ -64,8 +65,9 @@ FormMenu* showMenu(PaintClock& app, QWidget* previous, bool waitsForButton) {
 }
 
 ExerciseWindow* open(PaintClock& app, FormMenu* menu, int numero, double& ms) {
-    const QString name = QStringLiteral("Form%1").arg(numero);
-    auto* button = menu->control<QPushButton>(QStringLiteral("Command%1").arg(numero + 1));
+    const vocario::ExerciseEntry& row = vocario::catalogoEsercizi().at(size_t(numero - 1));
+    const QString name = QLatin1String(row.design().name);
+    auto* button = menu->control<QPushButton>(QLatin1String(row.menuButton));
     bench::press(button);
     PaintClock::settle();
     app.armForExpose(name);
@@ -167,9 +169,10 @@ int main(int argc, char* argv[]) {
     PaintClock::settle();
     QWidget* current = visibleWindowNamed(QStringLiteral("FormAvvio"));
 
-    Samples samples[10];
+    const int exercises = int(vocario::catalogoEsercizi().size());
+    std::vector<Samples> samples(size_t(exercises) + 1);
     // First every exercise once, in menu order: the pupil's first openings.
-    for (int numero = 1; numero <= 9; ++numero) {
+    for (int numero = 1; numero <= exercises; ++numero) {
         if (!chosen(numero))
             continue;
         state.cartellaProgramma = lists.folderFor(numero);
@@ -180,14 +183,14 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "inprocess: Form%d did not open\n", numero);
             return 1;
         }
-        keep(samples[numero].openFirst, ms);
-        answerItems(app, window, numero, 1, samples[numero]);
+        keep(samples[size_t(numero)].openFirst, ms);
+        answerItems(app, window, numero, 1, samples[size_t(numero)]);
         current = window;
     }
     const long rssAfterAll = peakRssKb();
 
     // Then many openings of each, half of them moving on by themselves.
-    for (int numero = 1; numero <= 9; ++numero) {
+    for (int numero = 1; numero <= exercises; ++numero) {
         if (!chosen(numero))
             continue;
         state.cartellaProgramma = lists.folderFor(numero);
@@ -197,15 +200,15 @@ int main(int argc, char* argv[]) {
             ExerciseWindow* window = open(app, menu, numero, ms);
             if (!window)
                 return 1;
-            keep(samples[numero].open, ms);
-            answerItems(app, window, numero, items, samples[numero]);
+            keep(samples[size_t(numero)].open, ms);
+            answerItems(app, window, numero, items, samples[size_t(numero)]);
             current = window;
         }
     }
 
-    for (int numero = 1; numero <= 9; ++numero) {
-        const Samples& s = samples[numero];
-        const std::string form = "Form" + std::to_string(numero) + " (" +
+    for (int numero = 1; numero <= exercises; ++numero) {
+        const Samples& s = samples[size_t(numero)];
+        const std::string form = std::string(vocario::catalogoEsercizi()[size_t(numero - 1)].design().name) + " (" +
                                  std::to_string(bench::BenchLists::recordsFor(numero)) +
                                  " records)";
         bench::printRow("open first", form, s.openFirst, "ms", "<= 10");

@@ -1,4 +1,5 @@
 #include "messageboxanswerer.h"
+#include "exercisecatalogue.h"
 #include "testenvironment.h"
 
 #include "layouts/designs.h"
@@ -329,14 +330,13 @@ void ExerciseFrameTest::activationStepsRunOncePerOpening() {
 void ExerciseFrameTest::everyMenuButtonOpensItsExerciseWindow() {
     TestEnvironment env;
     env.useShippedLists();
-    for (int command = 2; command <= 10; ++command) {
+    for (int numero = 1; numero <= exerciseCount(); ++numero) {
         FormMenu* menu = Navigazione::mostraMenu(nullptr);
-        QTest::mouseClick(menu->control<QPushButton>(QStringLiteral("Command%1").arg(command)),
-                          Qt::LeftButton);
+        QTest::mouseClick(menu->control<QPushButton>(exerciseMenuButton(numero)), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const QList<QWidget*> windows = TestEnvironment::visibleWindows();
         QCOMPARE(windows.size(), 1);
-        QCOMPARE(windows.first()->objectName(), QStringLiteral("Form%1").arg(command - 1));
+        QCOMPARE(windows.first()->objectName(), exerciseWindowName(numero));
         QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Form2"));
         TestEnvironment::closeAllWindows();
     }

@@ -1,4 +1,5 @@
 #include "randomsession.h"
+#include "exercisecatalogue.h"
 
 #include "answeroracle.h"
 #include "messageboxanswerer.h"
@@ -16,7 +17,6 @@ namespace vocario::endurance {
 namespace {
 
 // Draggable words, drop places and answer controls of the nine windows.
-constexpr int kPairs[] = {9, 7, 0, 0, 9, 0, 2, 4, 0};
 constexpr int kRecentActions = 25;
 
 /// The program's draws, from the session's seed.
@@ -106,10 +106,10 @@ void RandomSession::actInMenu(VocarioWindow* menu) {
         model_.chooseOption(option == 1);
         note(QStringLiteral("option"), QString::number(option));
     } else if (roll < 90) {
-        const int numero = pick(9) + 1;
-        mouse_.click(menu->control(QStringLiteral("Command%1").arg(numero + 1)));
-        model_.openExercise(QStringLiteral("Form%1").arg(numero), kPairs[numero - 1]);
-        note(QStringLiteral("open"), QStringLiteral("Form%1").arg(numero));
+        const int numero = pick(testing::exerciseCount()) + 1;
+        mouse_.click(menu->control(testing::exerciseMenuButton(numero)));
+        model_.openExercise(testing::exerciseWindowName(numero), testing::draggedWords(numero));
+        note(QStringLiteral("open"), testing::exerciseWindowName(numero));
     } else {
         // "Esci" of the menu: mostly "No"; "Sì" asks the program to end.
         const bool yes = roll >= 97;

@@ -2,6 +2,7 @@
 // every window, and word lists a teacher edits while the program runs.
 
 #include "exercisedriving.h"
+#include "exercisecatalogue.h"
 #include "harmlessnoise.h"
 #include "messageboxanswerer.h"
 #include "windowsnapshot.h"
@@ -118,10 +119,10 @@ void ClosingAndLists::closingTheOnlyWindowEndsTheProgram_data() {
     QTest::addColumn<QString>("state");
     QTest::newRow("FormAvvio") << -1 << QString();
     QTest::newRow("FormMenu") << 0 << QString();
-    for (int numero = 1; numero <= 9; ++numero)
+    for (int numero = 1; numero <= testing::exerciseCount(); ++numero)
         for (const char* state : {"item open", "after a wrong answer", "waiting for avanti",
                                   "moving on by itself", "sound off", "counts reset"})
-            QTest::newRow(qPrintable(QStringLiteral("Form%1 %2").arg(numero).arg(state)))
+            QTest::newRow(qPrintable(testing::exerciseWindowName(numero) + u' ' + QLatin1String(state)))
                 << numero << QString::fromLatin1(state);
 }
 
@@ -189,8 +190,8 @@ void ClosingAndLists::leaveToMenu(ExerciseWindow* window) {
 
 void ClosingAndLists::aListEditedWhileTheProgramRunsIsReadAgainAtTheNextOpening_data() {
     QTest::addColumn<int>("numero");
-    for (int numero = 1; numero <= 9; ++numero)
-        QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(numero))) << numero;
+    for (int numero = 1; numero <= testing::exerciseCount(); ++numero)
+        QTest::newRow(qPrintable(testing::exerciseWindowName(numero))) << numero;
 }
 
 void ClosingAndLists::aListEditedWhileTheProgramRunsIsReadAgainAtTheNextOpening() {

@@ -4,6 +4,7 @@
 // the rules of the window do not say.
 
 #include "exercisedriving.h"
+#include "exercisecatalogue.h"
 #include "harmlessnoise.h"
 #include "windowsnapshot.h"
 
@@ -79,14 +80,14 @@ void windowRows() {
     QTest::addColumn<int>("numero");
     QTest::newRow("FormAvvio") << -1;
     QTest::newRow("FormMenu") << 0;
-    for (int numero = 1; numero <= 9; ++numero)
-        QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(numero))) << numero;
+    for (int numero = 1; numero <= testing::exerciseCount(); ++numero)
+        QTest::newRow(qPrintable(testing::exerciseWindowName(numero))) << numero;
 }
 
 void exerciseRows(const QList<int>& numeri) {
     QTest::addColumn<int>("numero");
     for (int numero : numeri)
-        QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(numero))) << numero;
+        QTest::newRow(qPrintable(testing::exerciseWindowName(numero))) << numero;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 //   VOCARIO_OPENINGS_ONLY=k   only Formk
 
 #include "harmlessnoise.h"
+#include "exercisecatalogue.h"
 #include "messageboxanswerer.h"
 #include "objectcensus.h"
 #include "simulatedmouse.h"
@@ -55,7 +56,7 @@ bool Openings::openAndLeave(int numero) {
     const QList<QWidget*> shown = testing::TestEnvironment::visibleWindows();
     QPointer<ExerciseWindow> exercise =
         shown.size() == 1 ? qobject_cast<ExerciseWindow*>(shown.first()) : nullptr;
-    if (!exercise || exercise->objectName() != QStringLiteral("Form%1").arg(numero))
+    if (!exercise || exercise->objectName() != testing::exerciseWindowName(numero))
         return false;
     testing::MessageBoxAnswerer answerer; // keeps the texts of the boxes it answered
     answerer.answerNext(QStringLiteral("Sì"));
@@ -89,10 +90,10 @@ void Openings::leavingEveryExerciseLeavesNothingBehind() {
     QElapsedTimer clock;
     clock.start();
     const int only = qEnvironmentVariableIntValue("VOCARIO_OPENINGS_ONLY");
-    for (int numero = 1; numero <= 9; ++numero) {
-        if (only >= 1 && only <= 9 && numero != only)
+    for (int numero = 1; numero <= testing::exerciseCount(); ++numero) {
+        if (only >= 1 && numero != only)
             continue;
-        const QString form = QStringLiteral("Form%1").arg(numero);
+        const QString form = testing::exerciseWindowName(numero);
         // Caches (fonts, pictures, styles) fill during the first openings.
         for (int round = 0; round < kWarmUpOpenings; ++round)
             QVERIFY2(openAndLeave(numero), qPrintable(form));

@@ -3,6 +3,7 @@
 // runs. The probe inside the program only says where things are.
 
 #include "pointerpupil.h"
+#include "exercisecatalogue.h"
 #include "probeclient.h"
 #include "xsession.h"
 
@@ -29,7 +30,7 @@ constexpr int kWaitMs = 15000;
 constexpr quint32 kRed = 0x0000FF;
 
 QString formName(int numero) {
-    return QStringLiteral("Form%1").arg(numero);
+    return vocario::testing::exerciseWindowName(numero);
 }
 
 QStringList stringsOf(const QJsonValue& value) {
@@ -123,7 +124,7 @@ void PlayThrough::openExercise(int numero, bool waitForAvanti) {
                    v.state("AttendeBottone") == (waitForAvanti ? -1 : 0);
         },
         QStringLiteral("the choice ") + option));
-    STEP(pupil_.clickControl(QStringLiteral("Command%1").arg(numero + 1)));
+    STEP(pupil_.clickControl(vocario::testing::exerciseMenuButton(numero)));
     const ProgramView view = pupil_.waitUntil(
         [&](const ProgramView& v) { return v.windowName() == formName(numero); }, formName(numero));
     STEP();
@@ -304,7 +305,7 @@ void PlayThrough::startScreenOpensTheMenu() {
 
 void PlayThrough::everyExerciseIsPlayedWithThePointer_data() {
     QTest::addColumn<int>("numero");
-    for (int numero = 1; numero <= 9; ++numero)
+    for (int numero = 1; numero <= vocario::testing::exerciseCount(); ++numero)
         QTest::newRow(qPrintable(formName(numero))) << numero;
 }
 
