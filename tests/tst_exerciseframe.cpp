@@ -1,7 +1,7 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
-#include "layouts/designs.h"
+#include "layouts/design_form1.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"

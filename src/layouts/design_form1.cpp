@@ -1,4 +1,4 @@
-#include "designs.h"
+#include "design_form1.h"
 #include "exercisedesign.h"
 
 namespace vocario {

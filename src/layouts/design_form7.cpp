@@ -1,4 +1,4 @@
-#include "designs.h"
+#include "design_form7.h"
 #include "exercisedesign.h"
 
 namespace vocario {

@@ -1,6 +1,6 @@
 #include "form3sinonimicontrari.h"
 
-#include "layouts/designs.h"
+#include "layouts/design_form3.h"
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"

@@ -1,6 +1,6 @@
 #include "form9vocario.h"
 
-#include "layouts/designs.h"
+#include "layouts/design_form9.h"
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"

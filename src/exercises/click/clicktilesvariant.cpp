@@ -1,6 +1,7 @@
 #include "clicktilesvariant.h"
 
-#include "layouts/designs.h"
+#include "layouts/design_form4.h"
+#include "layouts/design_form6.h"
 #include "shell/randomgenerator.h"
 #include "wordlists/wordlistfiles.h"
 

@@ -1,6 +1,8 @@
 #include "dragmatchvariant.h"
 
-#include "layouts/designs.h"
+#include "layouts/design_form1.h"
+#include "layouts/design_form5.h"
+#include "layouts/design_form8.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {

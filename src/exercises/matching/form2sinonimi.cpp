@@ -1,7 +1,7 @@
 #include "form2sinonimi.h"
 
+#include "layouts/design_form2.h"
 #include "layouts/designlabel.h"
-#include "layouts/designs.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"

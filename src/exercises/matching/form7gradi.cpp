@@ -1,7 +1,7 @@
 #include "form7gradi.h"
 
+#include "layouts/design_form7.h"
 #include "layouts/designlabel.h"
-#include "layouts/designs.h"
 #include "layouts/twipsgeometry.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
