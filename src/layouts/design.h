@@ -67,6 +67,23 @@ struct ControlDesign {
     Picture picture = Picture::None;
 };
 
+/// Rows of equal controls one under the other: row r has its top edge at
+/// first + spacing * r (twips). The windows place and shuffle their controls
+/// on these rows, and the design tables take their tops from them.
+struct RowPlaces {
+    int first;
+    int spacing;
+    int count;
+
+    constexpr int top(int r) const { return first + spacing * r; }
+    std::vector<int> tops() const {
+        std::vector<int> all;
+        for (int r = 0; r < count; ++r)
+            all.push_back(top(r));
+        return all;
+    }
+};
+
 /// A window as it is designed: client area in twips, colour, controls.
 struct WindowDesign {
     const char* name;

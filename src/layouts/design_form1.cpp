@@ -24,14 +24,14 @@ const WindowDesign& designForm1() {
              .look = Transparent},
             // The targets keep their own tops: the last stands 60 twips below
             // the ninth row.
-            {.name = "Label4", .kind = ControlKind::Label, .count = 9,
+            {.name = "Label4", .kind = ControlKind::Label, .count = kRigheForm1.count,
              .texts = {"Label4"},
              .lefts = {3570}, .tops = {420, 1050, 1680, 2310, 2940, 3570, 4200, 4830, 5520},
              .widths = {3495}, .heights = {375},
              .font = arial(12), .look = Border | Centred, .backColour = 0xFFFFFF},
-            {.name = "Label3", .kind = ControlKind::Label, .count = 9,
+            {.name = "Label3", .kind = ControlKind::Label, .count = kRigheForm1.count,
              .texts = {"Label3"},
-             .lefts = {315}, .tops = kNineRows, .widths = {2700},
+             .lefts = {315}, .tops = kRigheForm1.tops(), .widths = {2700},
              .heights = kNineWordHeights,
              .font = arial(12), .look = Border | Centred | Draggable, .backColour = 0xFFFFFF},
         });

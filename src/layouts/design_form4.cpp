@@ -5,7 +5,8 @@ namespace vocario {
 
 // Including word.
 const WindowDesign& designForm4() {
-    // One control a row block, as in the designer.
+    // One control a row block, as in the designer. The tiles keep their own
+    // tops here; the window stacks them on kRigheForm4.
     // clang-format off
     static const WindowDesign design = exerciseWindowDesign(
         "Form4",
@@ -21,7 +22,7 @@ const WindowDesign& designForm4() {
              .texts = {"Clicca sul nome che comprende gli altri"},
              .lefts = {120}, .tops = {240}, .widths = {6420}, .heights = {225},
              .look = Transparent},
-            {.name = "Label3", .kind = ControlKind::Label, .count = 4,
+            {.name = "Label3", .kind = ControlKind::Label, .count = kRigheForm4.count,
              .texts = {"Label3"},
              .lefts = {360}, .tops = {600, 1230, 1860, 2505}, .widths = {4995}, .heights = {705},
              .font = arial(20.25), .look = Border | Centred, .backColour = 0xFFFFFF},

@@ -5,7 +5,8 @@ namespace vocario {
 
 // Odd word out.
 const WindowDesign& designForm6() {
-    // One control a row block, as in the designer.
+    // One control a row block, as in the designer. The tiles keep their own
+    // tops here; the window stacks them on kRigheForm6.
     // clang-format off
     static const WindowDesign design = exerciseWindowDesign(
         "Form6",
@@ -21,7 +22,7 @@ const WindowDesign& designForm6() {
              .texts = {"Clicca sulla parola che non c'entra"},
              .lefts = {315}, .tops = {105}, .widths = {6420}, .heights = {225},
              .look = Transparent},
-            {.name = "Label3", .kind = ControlKind::Label, .count = 4,
+            {.name = "Label3", .kind = ControlKind::Label, .count = kRigheForm6.count,
              .texts = {"Label3"},
              .lefts = {435}, .tops = {735, 1365, 1995, 2640}, .widths = {4995}, .heights = {705},
              .font = arial(20.25), .look = Border | Centred, .backColour = 0xFFFFFF},

@@ -5,7 +5,8 @@ namespace vocario {
 
 // Word meaning ("vocario"): no instruction line, Label5 is the "Errati" caption.
 const WindowDesign& designForm9() {
-    // One control a row block, as in the designer.
+    // One control a row block, as in the designer. The buttons keep their own
+    // tops here; the window shuffles them onto kRigheForm9.
     // clang-format off
     static const WindowDesign design = exerciseWindowDesign(
         "Form9",
@@ -17,7 +18,7 @@ const WindowDesign& designForm9() {
          .erratiCaption = {.left = 7680, .top = 2355},
          .esattiCaption = {.left = 7710, .top = 1725}},
         {
-            {.name = "Bottone", .kind = ControlKind::Button, .count = 3,
+            {.name = "Bottone", .kind = ControlKind::Button, .count = kRigheForm9.count,
              .texts = {"sinonimi"},
              .lefts = {315}, .tops = {1785, 2520, 3255}, .widths = {7050}, .heights = {645},
              .font = arial(11.25), .look = Graphical},

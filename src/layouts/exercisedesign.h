@@ -23,10 +23,12 @@ struct FramePlaces {
     Place esattiCaption; ///< Label1, the "Esatti" caption
 };
 
-/// Tops of the nine rows of antonym and degree matching: 420 + 630 x r.
-inline const std::vector<int> kNineRows = {420, 1050, 1680, 2310, 2940, 3570, 4200, 4830, 5460};
+/// The nine rows of antonym and degree matching.
+inline constexpr RowPlaces kNoveRighe{.first = 420, .spacing = 630, .count = 9};
 /// Heights of their nine draggable words (the first is a little taller).
 inline const std::vector<int> kNineWordHeights = {380, 375, 375, 375, 375, 375, 375, 375, 375};
+/// The four rows of the click tiles, one tile a row.
+inline constexpr RowPlaces kRigheTessere{.first = 600, .spacing = 1500, .count = 4};
 
 /// An exercise window: the frame controls at their places plus the window's
 /// own controls, with the size, colour, title and icon all exercises share.
