@@ -4,6 +4,15 @@
 
 #include "testenvironment.h"
 
+#include "layouts/design_form1.h"
+#include "layouts/design_form2.h"
+#include "layouts/design_form3.h"
+#include "layouts/design_form4.h"
+#include "layouts/design_form5.h"
+#include "layouts/design_form6.h"
+#include "layouts/design_form7.h"
+#include "layouts/design_form8.h"
+#include "layouts/design_form9.h"
 #include "layouts/designlabel.h"
 #include "layouts/designs.h"
 #include "layouts/layoutbuilder.h"

@@ -2,7 +2,7 @@
 #include "exercisecatalogue.h"
 #include "testenvironment.h"
 
-#include "layouts/designs.h"
+#include "layouts/design_form1.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"

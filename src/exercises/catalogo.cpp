@@ -3,7 +3,15 @@
 #include "choice/form3sinonimicontrari.h"
 #include "choice/form9vocario.h"
 #include "click/clicktileswindow.h"
-#include "layouts/designs.h"
+#include "layouts/design_form1.h"
+#include "layouts/design_form2.h"
+#include "layouts/design_form3.h"
+#include "layouts/design_form4.h"
+#include "layouts/design_form5.h"
+#include "layouts/design_form6.h"
+#include "layouts/design_form7.h"
+#include "layouts/design_form8.h"
+#include "layouts/design_form9.h"
 #include "matching/dragmatchwindow.h"
 #include "matching/form2sinonimi.h"
 #include "matching/form7gradi.h"
@@ -29,11 +37,11 @@ const Catalogo& catalogoEsercizi() {
     static const Catalogo catalogo = {
         {.menuButton = "Command2", // abbina contrari
          .design = designForm1,
-         .lists = {{.file = WordListFile::Contrari, .minRecords = 9}},
+         .lists = {{.file = WordListFile::Contrari, .minRecords = kRigheForm1.count}},
          .create = creaGemello<DragMatchWindow, DragMatchVariant::form1>},
         {.menuButton = "Command3", // abbina sinonimi
          .design = designForm2,
-         .lists = {{.file = WordListFile::Sinonimi, .minRecords = 7}},
+         .lists = {{.file = WordListFile::Sinonimi, .minRecords = kRigheForm2.count}},
          .create = crea<Form2Sinonimi>},
         {.menuButton = "Command4", // sinonimi contrari
          .design = designForm3,
@@ -46,7 +54,7 @@ const Catalogo& catalogoEsercizi() {
          .create = creaGemello<ClickTilesWindow, varianteForm4>},
         {.menuButton = "Command6", // abbina gradi
          .design = designForm5,
-         .lists = {{.file = WordListFile::Gradi, .minRecords = 9}},
+         .lists = {{.file = WordListFile::Gradi, .minRecords = kRigheForm5.count}},
          .create = creaGemello<DragMatchWindow, DragMatchVariant::form5>},
         {.menuButton = "Command7", // parola intrusa: the intruder comes from another group
          .design = designForm6,

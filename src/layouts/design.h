@@ -49,22 +49,39 @@ inline constexpr FontSpec msSansSerif(double points) {
 /// Colour value meaning "no back colour given".
 inline constexpr qint64 kNoColour = -1;
 
-/// One row of a design table. A control array has count > 0 and is named
-/// Name(0)..Name(count-1); its value lists hold one value for all members or
-/// one value per member.
+/// One row of a design table, in the columns of a screen-layout table. A
+/// control array has count > 0 and is named Name(0)..Name(count-1); its value
+/// lists hold one value for all members or one value per member.
 struct ControlDesign {
     const char* name;
     ControlKind kind;
-    int count; ///< 0 for a single control
+    int count = 0; ///< 0 for a single control
     std::vector<const char*> texts;
     std::vector<int> lefts;
     std::vector<int> tops;
     std::vector<int> widths;
     std::vector<int> heights;
-    FontSpec font;
-    unsigned look;
+    FontSpec font = {}; ///< none: the window's font
+    unsigned look = Plain;
     qint64 backColour = kNoColour;
     Picture picture = Picture::None;
+};
+
+/// Rows of equal controls one under the other: row r has its top edge at
+/// first + spacing * r (twips). The windows place and shuffle their controls
+/// on these rows, and the design tables take their tops from them.
+struct RowPlaces {
+    int first;
+    int spacing;
+    int count;
+
+    constexpr int top(int r) const { return first + spacing * r; }
+    std::vector<int> tops() const {
+        std::vector<int> all;
+        for (int r = 0; r < count; ++r)
+            all.push_back(top(r));
+        return all;
+    }
 };
 
 /// A window as it is designed: client area in twips, colour, controls.
@@ -76,7 +93,7 @@ struct WindowDesign {
     int clientWidth;
     int clientHeight;
     quint32 backColour;
-    Picture icon;
+    Picture icon = Picture::None;
     std::vector<ControlDesign> controls;
 };
 

@@ -1,29 +1,42 @@
-#include "designs.h"
+#include "design_form1.h"
 #include "exercisedesign.h"
 
-// The tables keep one control a row, as in the designer.
-// clang-format off
 namespace vocario {
 
 // Antonym matching.
 const WindowDesign& designForm1() {
+    // One control a row block, as in the designer.
+    // clang-format off
     static const WindowDesign design = exerciseWindowDesign(
-        "Form1", {7320, 5040, 7680, 300, 8220, 1920, 8235, 1290, "Label2", 7350, 2040, 7395, 1410},
+        "Form1",
+        {.avanti = {.left = 7320, .top = 5040},
+         .icons = {.left = 7680, .top = 300},
+         .erratiCount = {.left = 8220, .top = 1920},
+         .esattiCount = {.left = 8235, .top = 1290},
+         .erratiCaptionName = "Label2",
+         .erratiCaption = {.left = 7350, .top = 2040},
+         .esattiCaption = {.left = 7395, .top = 1410}},
         {
-            {"Label5", ControlKind::Label, 0,
-             {"Trascina la parola nella prima colonna sulla sua contraria che trovi nella "
-              "seconda seconda"},
-             {315}, {105}, {7260}, {225}, {}, Transparent},
-            {"Label4", ControlKind::Label, 9, {"Label4"}, {3570},
-             {420, 1050, 1680, 2310, 2940, 3570, 4200, 4830, 5520}, {3495}, {375}, arial(12),
-             Border | Centred, 0xFFFFFF},
-            {"Label3", ControlKind::Label, 9, {"Label3"}, {315},
-             kNineRows, {2700},
-             kNineWordHeights, arial(12), Border | Centred | Draggable,
-             0xFFFFFF},
+            {.name = "Label5", .kind = ControlKind::Label,
+             .texts = {"Trascina la parola nella prima colonna sulla sua contraria che trovi "
+                       "nella seconda seconda"},
+             .lefts = {315}, .tops = {105}, .widths = {7260}, .heights = {225},
+             .look = Transparent},
+            // The targets keep their own tops: the last stands 60 twips below
+            // the ninth row.
+            {.name = "Label4", .kind = ControlKind::Label, .count = kRigheForm1.count,
+             .texts = {"Label4"},
+             .lefts = {3570}, .tops = {420, 1050, 1680, 2310, 2940, 3570, 4200, 4830, 5520},
+             .widths = {3495}, .heights = {375},
+             .font = arial(12), .look = Border | Centred, .backColour = 0xFFFFFF},
+            {.name = "Label3", .kind = ControlKind::Label, .count = kRigheForm1.count,
+             .texts = {"Label3"},
+             .lefts = {315}, .tops = kRigheForm1.tops(), .widths = {2700},
+             .heights = kNineWordHeights,
+             .font = arial(12), .look = Border | Centred | Draggable, .backColour = 0xFFFFFF},
         });
+    // clang-format on
     return design;
 }
 
 } // namespace vocario
-// clang-format on

@@ -1,25 +1,37 @@
-#include "designs.h"
+#include "design_form2.h"
 #include "exercisedesign.h"
 
-// The tables keep one control a row, as in the designer.
-// clang-format off
 namespace vocario {
 
 // Synonym matching: no instruction line, Label5 is the "Errati" caption.
 const WindowDesign& designForm2() {
+    // One control a row block, as in the designer. Both columns keep their own
+    // tops here; the window puts them on kRigheForm2.
+    // clang-format off
     static const WindowDesign design = exerciseWindowDesign(
-        "Form2", {7560, 4920, 8040, 240, 8640, 2025, 8655, 1395, "Label5", 7770, 2145, 7815, 1515},
+        "Form2",
+        {.avanti = {.left = 7560, .top = 4920},
+         .icons = {.left = 8040, .top = 240},
+         .erratiCount = {.left = 8640, .top = 2025},
+         .esattiCount = {.left = 8655, .top = 1395},
+         .erratiCaptionName = "Label5",
+         .erratiCaption = {.left = 7770, .top = 2145},
+         .esattiCaption = {.left = 7815, .top = 1515}},
         {
-            {"Label4", ControlKind::Label, 7, {"Label4"},
-             {3255, 3255, 3240, 3255, 3255, 3255, 3255}, {105, 1050, 1890, 2625, 3465, 4305, 5145},
-             {4005}, {600}, arial(15.75), Border | Centred, 0xFFFFFF},
-            {"Label3", ControlKind::Label, 7,
-             {"GENNAIO", "FEBBRAIO", "MARZO", "APRILE", "MAGGIO", "GIUGNO", "LUGLIO"}, {210},
-             {5355, 525, 1155, 1785, 2520, 3465, 4410}, {2700}, {600}, arial(15.75),
-             Border | Centred | Draggable, 0xFFFFFF},
+            {.name = "Label4", .kind = ControlKind::Label, .count = kRigheForm2.count,
+             .texts = {"Label4"},
+             .lefts = {3255, 3255, 3240, 3255, 3255, 3255, 3255},
+             .tops = {105, 1050, 1890, 2625, 3465, 4305, 5145},
+             .widths = {4005}, .heights = {600},
+             .font = arial(15.75), .look = Border | Centred, .backColour = 0xFFFFFF},
+            {.name = "Label3", .kind = ControlKind::Label, .count = kRigheForm2.count,
+             .texts = {"GENNAIO", "FEBBRAIO", "MARZO", "APRILE", "MAGGIO", "GIUGNO", "LUGLIO"},
+             .lefts = {210}, .tops = {5355, 525, 1155, 1785, 2520, 3465, 4410},
+             .widths = {2700}, .heights = {600},
+             .font = arial(15.75), .look = Border | Centred | Draggable, .backColour = 0xFFFFFF},
         });
+    // clang-format on
     return design;
 }
 
 } // namespace vocario
-// clang-format on

@@ -1,31 +1,31 @@
 #include "designs.h"
 
-// The tables keep one control a row, as in the designer.
-// clang-format off
 namespace vocario {
 
+// The start screen.
 const WindowDesign& designFormAvvio() {
-    static const WindowDesign design{"FormAvvio",
-                                     "Form1",
-                                     1800,
-                                     1935,
-                                     10530,
-                                     9075,
-                                     0xFFFF00,
-                                     Picture::Bambino,
-                                     {
-                                         {"BottoneAvvio", ControlKind::Button, 0, {"Avvio"}, {2835},
-                                          {4200}, {4110}, {1275}, msSansSerif(18), Graphical,
-                                          kNoColour, Picture::Bambino},
-                                         {"Label2(1)", ControlKind::Label, 0, {"Scrivellini"},
-                                          {2280}, {480}, {4932}, {852}, arial(18), Transparent,
-                                          0xFFFF00},
-                                         {"Label2(0)", ControlKind::Label, 0, {"Tralvoci"}, {720},
-                                          {1575}, {8415}, {2535}, arial(48.75),
-                                          Centred | Transparent, 0xFFFF00},
-                                     }};
+    // One control a row block, as in the designer.
+    // clang-format off
+    static const WindowDesign design{
+        .name = "FormAvvio", .title = "Form1",
+        .clientLeft = 1800, .clientTop = 1935, .clientWidth = 10530, .clientHeight = 9075,
+        .backColour = 0xFFFF00, .icon = Picture::Bambino,
+        .controls = {
+            {.name = "BottoneAvvio", .kind = ControlKind::Button,
+             .texts = {"Avvio"},
+             .lefts = {2835}, .tops = {4200}, .widths = {4110}, .heights = {1275},
+             .font = msSansSerif(18), .look = Graphical, .picture = Picture::Bambino},
+            {.name = "Label2(1)", .kind = ControlKind::Label,
+             .texts = {"Scrivellini"},
+             .lefts = {2280}, .tops = {480}, .widths = {4932}, .heights = {852},
+             .font = arial(18), .look = Transparent, .backColour = 0xFFFF00},
+            {.name = "Label2(0)", .kind = ControlKind::Label,
+             .texts = {"Tralvoci"},
+             .lefts = {720}, .tops = {1575}, .widths = {8415}, .heights = {2535},
+             .font = arial(48.75), .look = Centred | Transparent, .backColour = 0xFFFF00},
+        }};
+    // clang-format on
     return design;
 }
 
 } // namespace vocario
-// clang-format on

@@ -1,49 +1,67 @@
 #include "designs.h"
 
-// The tables keep one control a row, as in the designer.
-// clang-format off
 namespace vocario {
 
+// The exercise menu.
 const WindowDesign& designFormMenu() {
-    static const WindowDesign design{"FormMenu",
-                                     "Form2",
-                                     1200,
-                                     1515,
-                                     10230,
-                                     7890,
-                                     0xC000C0,
-                                     Picture::None,
-                                     {
-                                         {"Option1(0)", ControlKind::OptionButton, 0,
-                                          {"prosegue automaticamente  negli esercizi"}, {5040},
-                                          {3600}, {4095}, {735}, arial(12), Plain},
-                                         {"Option1(1)", ControlKind::OptionButton, 0,
-                                          {"attende la pressione del bottone per proseguire"},
-                                          {5040}, {2880}, {3975}, {615}, arial(12), Selected},
-                                         {"Command10", ControlKind::Button, 0, {"vocario"}, {600},
-                                          {3600}, {4000}, {732}, arial(13.5), Plain},
-                                         {"Command9", ControlKind::Button, 0, {"parola corretta"},
-                                          {600}, {2760}, {4000}, {732}, arial(13.5), Plain},
-                                         {"Command8", ControlKind::Button, 0, {"gradi"}, {5040},
-                                          {240}, {4000}, {732}, arial(13.5), Plain},
-                                         {"Command7", ControlKind::Button, 0, {"parola intrusa"},
-                                          {5040}, {1920}, {4000}, {732}, arial(14.25), Plain},
-                                         {"Command6", ControlKind::Button, 0, {"abbina gradi"},
-                                          {600}, {4440}, {4000}, {732}, arial(13.5), Plain},
-                                         {"Command5", ControlKind::Button, 0,
-                                          {"parola che comprende le altre"}, {5040}, {1080}, {4000},
-                                          {732}, arial(9.75), Plain},
-                                         {"Command4", ControlKind::Button, 0, {"sinonimi contrari"},
-                                          {600}, {1920}, {4000}, {732}, arial(13.5), Plain},
-                                         {"Command3", ControlKind::Button, 0, {"abbina sinonimi"},
-                                          {600}, {1080}, {4000}, {732}, arial(13.5), Plain},
-                                         {"Command2", ControlKind::Button, 0, {"abbina contrari"},
-                                          {600}, {240}, {4000}, {732}, arial(13.5), Plain},
-                                         {"Command1", ControlKind::Button, 0, {"Esci"}, {5040},
-                                          {4440}, {3975}, {732}, arial(18), Plain},
-                                     }};
+    // One control a row block, as in the designer.
+    // clang-format off
+    static const WindowDesign design{
+        .name = "FormMenu", .title = "Form2",
+        .clientLeft = 1200, .clientTop = 1515, .clientWidth = 10230, .clientHeight = 7890,
+        .backColour = 0xC000C0,
+        .controls = {
+            {.name = "Option1(0)", .kind = ControlKind::OptionButton,
+             .texts = {"prosegue automaticamente  negli esercizi"},
+             .lefts = {5040}, .tops = {3600}, .widths = {4095}, .heights = {735},
+             .font = arial(12)},
+            {.name = "Option1(1)", .kind = ControlKind::OptionButton,
+             .texts = {"attende la pressione del bottone per proseguire"},
+             .lefts = {5040}, .tops = {2880}, .widths = {3975}, .heights = {615},
+             .font = arial(12), .look = Selected},
+            {.name = "Command10", .kind = ControlKind::Button,
+             .texts = {"vocario"},
+             .lefts = {600}, .tops = {3600}, .widths = {4000}, .heights = {732},
+             .font = arial(13.5)},
+            {.name = "Command9", .kind = ControlKind::Button,
+             .texts = {"parola corretta"},
+             .lefts = {600}, .tops = {2760}, .widths = {4000}, .heights = {732},
+             .font = arial(13.5)},
+            {.name = "Command8", .kind = ControlKind::Button,
+             .texts = {"gradi"},
+             .lefts = {5040}, .tops = {240}, .widths = {4000}, .heights = {732},
+             .font = arial(13.5)},
+            {.name = "Command7", .kind = ControlKind::Button,
+             .texts = {"parola intrusa"},
+             .lefts = {5040}, .tops = {1920}, .widths = {4000}, .heights = {732},
+             .font = arial(14.25)},
+            {.name = "Command6", .kind = ControlKind::Button,
+             .texts = {"abbina gradi"},
+             .lefts = {600}, .tops = {4440}, .widths = {4000}, .heights = {732},
+             .font = arial(13.5)},
+            {.name = "Command5", .kind = ControlKind::Button,
+             .texts = {"parola che comprende le altre"},
+             .lefts = {5040}, .tops = {1080}, .widths = {4000}, .heights = {732},
+             .font = arial(9.75)},
+            {.name = "Command4", .kind = ControlKind::Button,
+             .texts = {"sinonimi contrari"},
+             .lefts = {600}, .tops = {1920}, .widths = {4000}, .heights = {732},
+             .font = arial(13.5)},
+            {.name = "Command3", .kind = ControlKind::Button,
+             .texts = {"abbina sinonimi"},
+             .lefts = {600}, .tops = {1080}, .widths = {4000}, .heights = {732},
+             .font = arial(13.5)},
+            {.name = "Command2", .kind = ControlKind::Button,
+             .texts = {"abbina contrari"},
+             .lefts = {600}, .tops = {240}, .widths = {4000}, .heights = {732},
+             .font = arial(13.5)},
+            {.name = "Command1", .kind = ControlKind::Button,
+             .texts = {"Esci"},
+             .lefts = {5040}, .tops = {4440}, .widths = {3975}, .heights = {732},
+             .font = arial(18)},
+        }};
+    // clang-format on
     return design;
 }
 
 } // namespace vocario
-// clang-format on

@@ -4,17 +4,9 @@
 
 namespace vocario {
 
-/// The design table of every window of the program.
+/// The start screen and the exercise menu; each exercise window has its own
+/// design header, design_formN.h.
 const WindowDesign& designFormAvvio();
 const WindowDesign& designFormMenu();
-const WindowDesign& designForm1();
-const WindowDesign& designForm2();
-const WindowDesign& designForm3();
-const WindowDesign& designForm4();
-const WindowDesign& designForm5();
-const WindowDesign& designForm6();
-const WindowDesign& designForm7();
-const WindowDesign& designForm8();
-const WindowDesign& designForm9();
 
 } // namespace vocario

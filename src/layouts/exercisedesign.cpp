@@ -7,30 +7,57 @@ constexpr qint64 kCyan = 0xFFFF00;
 
 } // namespace
 
-// clang-format off
 WindowDesign exerciseWindowDesign(const char* name, const FramePlaces& p,
                                   std::vector<ControlDesign> ownControls) {
+    // clang-format off
     std::vector<ControlDesign> controls = {
-        {"BottoneAvanti", ControlKind::Button, 0, {"avanti"}, {p.avantiLeft}, {p.avantiTop}, {1905},
-         {855}, arial(14.25), Graphical | Disabled, kNoColour, Picture::FrecciaAvanti},
-        {"ComandoIconaNo", ControlKind::Picture, 0, {""}, {p.iconsLeft}, {p.iconsTop}, {975}, {855},
-         {}, Stretched, kNoColour, Picture::IconaNo},
-        {"ComandoIconaSi", ControlKind::Picture, 0, {""}, {p.iconsLeft}, {p.iconsTop}, {975}, {855},
-         {}, Stretched, kNoColour, Picture::IconaSi},
-        {"EtichettaErrati", ControlKind::Label, 0, {"quantierrati"}, {p.erratiCountLeft},
-         {p.erratiCountTop}, {855}, {615}, arial(18), Transparent, kCyan},
-        {"EtichettaEsatti", ControlKind::Label, 0, {"quantiesatti"}, {p.esattiCountLeft},
-         {p.esattiCountTop}, {975}, {615}, arial(18), Transparent, kCyan},
-        {p.erratiCaptionName, ControlKind::Label, 0, {"Errati"}, {p.erratiCaptionLeft},
-         {p.erratiCaptionTop}, {735}, {495}, arial(12), Transparent, kCyan},
-        {"Label1", ControlKind::Label, 0, {"Esatti"}, {p.esattiCaptionLeft}, {p.esattiCaptionTop},
-         {735}, {375}, arial(12), Transparent, kCyan},
+        {.name = "BottoneAvanti", .kind = ControlKind::Button,
+         .texts = {"avanti"},
+         .lefts = {p.avanti.left}, .tops = {p.avanti.top}, .widths = {1905}, .heights = {855},
+         .font = arial(14.25), .look = Graphical | Disabled, .picture = Picture::FrecciaAvanti},
+        {.name = "ComandoIconaNo", .kind = ControlKind::Picture,
+         .texts = {""},
+         .lefts = {p.icons.left}, .tops = {p.icons.top}, .widths = {975}, .heights = {855},
+         .look = Stretched, .picture = Picture::IconaNo},
+        {.name = "ComandoIconaSi", .kind = ControlKind::Picture,
+         .texts = {""},
+         .lefts = {p.icons.left}, .tops = {p.icons.top}, .widths = {975}, .heights = {855},
+         .look = Stretched, .picture = Picture::IconaSi},
+        {.name = "EtichettaErrati", .kind = ControlKind::Label,
+         .texts = {"quantierrati"},
+         .lefts = {p.erratiCount.left}, .tops = {p.erratiCount.top}, .widths = {855},
+         .heights = {615},
+         .font = arial(18), .look = Transparent, .backColour = kCyan},
+        {.name = "EtichettaEsatti", .kind = ControlKind::Label,
+         .texts = {"quantiesatti"},
+         .lefts = {p.esattiCount.left}, .tops = {p.esattiCount.top}, .widths = {975},
+         .heights = {615},
+         .font = arial(18), .look = Transparent, .backColour = kCyan},
+        {.name = p.erratiCaptionName, .kind = ControlKind::Label,
+         .texts = {"Errati"},
+         .lefts = {p.erratiCaption.left}, .tops = {p.erratiCaption.top}, .widths = {735},
+         .heights = {495},
+         .font = arial(12), .look = Transparent, .backColour = kCyan},
+        {.name = "Label1", .kind = ControlKind::Label,
+         .texts = {"Esatti"},
+         .lefts = {p.esattiCaption.left}, .tops = {p.esattiCaption.top}, .widths = {735},
+         .heights = {375},
+         .font = arial(12), .look = Transparent, .backColour = kCyan},
     };
+    // clang-format on
     for (ControlDesign& row : ownControls)
         controls.push_back(std::move(row));
     return {
-        name, "Form2", 1110, 1800, 10305, 7695, 0x0080FF, Picture::Faccina, std::move(controls)};
+        .name = name,
+        .title = "Form2",
+        .clientLeft = 1110,
+        .clientTop = 1800,
+        .clientWidth = 10305,
+        .clientHeight = 7695,
+        .backColour = 0x0080FF,
+        .icon = Picture::Faccina,
+        .controls = std::move(controls),
+    };
 }
 
 } // namespace vocario
-// clang-format on

@@ -3,6 +3,7 @@
 #include "dropdelivery.h"
 #include "layouts/dragpayload.h"
 
+#include <QMimeData>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStyleHints>

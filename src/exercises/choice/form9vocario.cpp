@@ -58,8 +58,7 @@ void Form9Vocario::PreparaTurno() {
 }
 
 void Form9Vocario::ScombiccheraPosti() {
-    vocario::ScombiccheraPosti({bottone_.begin(), bottone_.end()}, kPrimoPosto, kDistanzaPosti,
-                               stato_.random);
+    vocario::ScombiccheraPosti({bottone_.begin(), bottone_.end()}, kRigheForm9, stato_.random);
 }
 
 void Form9Vocario::Bottone_Click(int index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answerbuttons.h"
+#include "layouts/design_form9.h"
 #include "shell/exercisewindow.h"
 #include "wordlists/wordtables.h"
 
@@ -24,10 +25,8 @@ class Form9Vocario : public ExerciseWindow {
     static constexpr int kRigheVocario = 101;
     using Tabella = TextTable<kRigheVocario, 6>;
 
-    /// Where the three answer buttons stand after each deal (twips).
-    static constexpr int kNumeroBottoni = 3;
-    static constexpr int kPrimoPosto = 1785;
-    static constexpr int kDistanzaPosti = 800;
+    /// The answer buttons, one a row of kRigheForm9 after each deal.
+    static constexpr int kNumeroBottoni = kRigheForm9.count;
 
     const Tabella& tabellaVocario() const { return TabellaVocario; }
     /// Records read into the table.

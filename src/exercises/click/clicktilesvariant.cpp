@@ -1,5 +1,8 @@
 #include "clicktilesvariant.h"
 
+#include "layouts/design_form4.h"
+#include "layouts/design_form6.h"
+
 #include "shell/randomgenerator.h"
 #include "wordlists/wordlistfiles.h"
 
@@ -45,6 +48,7 @@ QString tooShortForm6(int count) {
 
 const ClickTilesVariant& varianteForm4() {
     static const ClickTilesVariant variant{
+        .rows = kRigheForm4,
         .fieldsPerRecord = 4,
         .firstColumn = 0,
         .tooShort = tooShortForm4,
@@ -55,6 +59,7 @@ const ClickTilesVariant& varianteForm4() {
 
 const ClickTilesVariant& varianteForm6() {
     static const ClickTilesVariant variant{
+        .rows = kRigheForm6,
         .fieldsPerRecord = 3,
         .firstColumn = 1,
         .tooShort = tooShortForm6,

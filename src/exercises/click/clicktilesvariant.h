@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layouts/design.h"
 #include "wordlists/wordtables.h"
 
 #include <QString>
@@ -18,6 +19,8 @@ using TestiTessere = std::array<QString, 4>;
 /// tiles, judging a click, the lock while "avanti" waits) they share.
 /// The instruction line comes with the design table.
 struct ClickTilesVariant {
+    /// The rows onto which the tiles are shuffled.
+    RowPlaces rows;
     /// How the records of its word list fill the table.
     int fieldsPerRecord;
     int firstColumn;

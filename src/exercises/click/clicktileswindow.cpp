@@ -49,8 +49,8 @@ void ClickTilesWindow::PreparaTurno() {
 }
 
 void ClickTilesWindow::ScombiccheraPosti() {
-    vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), kFirstTop,
-                               kTopSpacing, stato_.random);
+    vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), variant_.rows,
+                               stato_.random);
 }
 
 void ClickTilesWindow::Label3_Click(int index) {

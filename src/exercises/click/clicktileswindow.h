@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clicktilesvariant.h"
+#include "layouts/exercisedesign.h"
 #include "shell/exercisewindow.h"
 
 namespace vocario {
@@ -12,10 +13,8 @@ class DesignLabel;
 class ClickTilesWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    static constexpr int kTiles = 4;
-    /// Where ScombiccheraPosti stacks the tiles (twips).
-    static constexpr int kFirstTop = 600;
-    static constexpr int kTopSpacing = 1500;
+    /// Tiles of an item, one a row.
+    static constexpr int kTiles = kRigheTessere.count;
 
     ClickTilesWindow(AppState& stato, const ExerciseEntry& entry, const ClickTilesVariant& variant);
 

@@ -1,12 +1,14 @@
 #include "dragmatchvariant.h"
 
+#include "layouts/design_form1.h"
+#include "layouts/design_form5.h"
+#include "layouts/design_form8.h"
+
 namespace vocario {
 
 const DragMatchVariant& DragMatchVariant::form1() {
     static const DragMatchVariant variant{
-        .pairs = 9,
-        .rowFirst = 420,
-        .rowSpacing = 630,
+        .rows = kRigheForm1,
         .deal = Deal::DistinctRecords,
         .rightDrop = RightDrop::SameText,
         .join = Join::TargetThenDragged,
@@ -16,9 +18,7 @@ const DragMatchVariant& DragMatchVariant::form1() {
 
 const DragMatchVariant& DragMatchVariant::form5() {
     static const DragMatchVariant variant{
-        .pairs = 9,
-        .rowFirst = 420,
-        .rowSpacing = 630,
+        .rows = kRigheForm5,
         .deal = Deal::DistinctRecords,
         .rightDrop = RightDrop::SameText,
         .join = Join::TargetThenDragged,
@@ -29,9 +29,7 @@ const DragMatchVariant& DragMatchVariant::form5() {
 const DragMatchVariant& DragMatchVariant::form8() {
     static const DragMatchVariant variant{
         .traits = {.informazioniBlanks = 10},
-        .pairs = 4,
-        .rowFirst = 420,
-        .rowSpacing = 1200,
+        .rows = kRigheForm8,
         .deal = Deal::ConsecutiveBlock,
         .rightDrop = RightDrop::SameIndex,
         .join = Join::DraggedThenTarget,

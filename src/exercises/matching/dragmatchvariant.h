@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layouts/design.h"
 #include "shell/frametraits.h"
 
 namespace vocario {
@@ -16,11 +17,9 @@ struct DragMatchVariant {
     enum class Join { TargetThenDragged, DraggedThenTarget };
 
     FrameTraits traits;
-    /// Pairs on show in one item: Label3(0..pairs-1) and Label4(0..pairs-1).
-    int pairs;
-    /// Top edge of row r, in twips: rowFirst + rowSpacing * r.
-    int rowFirst;
-    int rowSpacing;
+    /// The rows onto which the words Label3 are shuffled; one pair a row:
+    /// Label3(0..count-1) and Label4(0..count-1).
+    RowPlaces rows;
     Deal deal;
     RightDrop rightDrop;
     Join join;

@@ -13,14 +13,14 @@ namespace vocario {
 DragMatchWindow::DragMatchWindow(AppState& stato, const ExerciseEntry& entry,
                                  const DragMatchVariant& variant)
     : ExerciseWindow(stato, entry, variant.traits), variant_(variant) {
-    for (int k = 0; k < variant_.pairs; ++k) {
+    for (int k = 0; k < variant_.rows.count; ++k) {
         label3_.append(member<DesignLabel>(QStringLiteral("Label3"), k));
         label4_.append(member<DesignLabel>(QStringLiteral("Label4"), k));
     }
     // Words from a list are shown as they are written, never as markup.
     for (DesignLabel* label : label3_ + label4_)
         label->setTextFormat(Qt::PlainText);
-    connectMatchDrops(this, variant_.pairs,
+    connectMatchDrops(this, variant_.rows.count,
                       [this](int i, int source) { Label4_DragDrop(i, source); });
 }
 
@@ -63,7 +63,7 @@ void DragMatchWindow::PreparaTurno() {
     CoppieFatte = 0;
     estraiParole();
     ScombiccheraPosti();
-    for (int k = 0; k < variant_.pairs; ++k) {
+    for (int k = 0; k < variant_.rows.count; ++k) {
         const qint16 record = recordOfSlot(k);
         label3_[k]->setText(stato_.Parole1[size_t(record)]);
         label4_[k]->setText(stato_.Parole2[size_t(record)]);
@@ -76,21 +76,21 @@ void DragMatchWindow::estraiParole() {
     if (variant_.deal == DragMatchVariant::Deal::ConsecutiveBlock) {
         // The blocks are 1..4, 4..7, 8..11 and so on: block m starts at 4m,
         // except the first one, which starts at record 1.
-        const int block = s.random.floorTimes(double(s.NumeroParole) / variant_.pairs);
-        s.Estratto = qint16(variant_.pairs * block);
+        const int block = s.random.floorTimes(double(s.NumeroParole) / variant_.rows.count);
+        s.Estratto = qint16(variant_.rows.count * block);
         if (s.Estratto == 0)
             s.Estratto = 1;
         return;
     }
-    s.random.differentWholeNumbers(std::span(ParoleScelte).first(size_t(variant_.pairs)),
+    s.random.differentWholeNumbers(std::span(ParoleScelte).first(size_t(variant_.rows.count)),
                                    s.NumeroParole);
 }
 
 void DragMatchWindow::ScombiccheraPosti() {
     for (DesignLabel* label : std::as_const(label3_))
         label->setEnabled(true);
-    vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), variant_.rowFirst,
-                               variant_.rowSpacing, stato_.random);
+    vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), variant_.rows,
+                               stato_.random);
 }
 
 bool DragMatchWindow::rispostaGiusta(int i, int source) const {
@@ -119,7 +119,7 @@ void DragMatchWindow::Label4_DragDrop(int i, int source) {
     RispostaEsatta();
     dragged->setEnabled(false);
     ++CoppieFatte;
-    if (CoppieFatte == variant_.pairs)
+    if (CoppieFatte == variant_.rows.count)
         PassaAvanti(target);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dragmatchvariant.h"
+#include "layouts/exercisedesign.h"
 #include "shell/exercisewindow.h"
 
 #include <QList>
@@ -17,7 +18,7 @@ class DragMatchWindow : public ExerciseWindow {
     Q_OBJECT
   public:
     /// Most pairs any variant shows at once.
-    static constexpr int kMaxSlots = 9;
+    static constexpr int kMaxSlots = kNoveRighe.count;
 
     DragMatchWindow(AppState& stato, const ExerciseEntry& entry, const DragMatchVariant& variant);
 

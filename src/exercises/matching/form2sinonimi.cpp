@@ -12,16 +12,9 @@
 namespace vocario {
 namespace {
 
-// Row r of both columns has its top edge at kPrimaRiga + kPassoRiga * r.
-constexpr int kPrimaRiga = 100;
-constexpr int kPassoRiga = 950;
 // A drop label waiting for its synonym, and one already matched.
 constexpr double kPuntiInAttesa = 16;
 constexpr double kPuntiAbbinata = 14;
-
-int rigaTop(int r) {
-    return kPrimaRiga + kPassoRiga * r;
-}
 
 void setPointSize(QWidget* widget, double points) {
     QFont font = widget->font();
@@ -53,7 +46,7 @@ Form2Sinonimi::Form2Sinonimi(AppState& stato, const ExerciseEntry& entry)
 
 void Form2Sinonimi::primaDellaLettura() {
     for (int k = 0; k < kCoppie; ++k)
-        setTopTwips(label4_[k], rigaTop(k));
+        setTopTwips(label4_[k], kRigheForm2.top(k));
 }
 
 std::optional<QString> Form2Sinonimi::LeggiParole() {
@@ -99,7 +92,7 @@ void Form2Sinonimi::ScombiccheraPosti() {
         label->setEnabled(true);
         sinonimi.append(label);
     }
-    vocario::ScombiccheraPosti(sinonimi, kPrimaRiga, kPassoRiga, stato_.random);
+    vocario::ScombiccheraPosti(sinonimi, kRigheForm2, stato_.random);
 }
 
 void Form2Sinonimi::Label4_DragDrop(int i, int source) {

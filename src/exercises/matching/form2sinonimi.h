@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layouts/design_form2.h"
 #include "shell/exercisewindow.h"
 #include "wordlists/wordtables.h"
 
@@ -14,8 +15,8 @@ class DesignLabel;
 class Form2Sinonimi : public ExerciseWindow {
     Q_OBJECT
   public:
-    /// Pairs on show in one item.
-    static constexpr int kCoppie = 7;
+    /// Pairs on show in one item, one a row.
+    static constexpr int kCoppie = kRigheForm2.count;
     /// Records the window reads at most from sinonimi.txt.
     static constexpr int kMaxSinonimi = 200;
 

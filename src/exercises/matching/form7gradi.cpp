@@ -10,8 +10,8 @@ namespace vocario {
 namespace {
 
 // Left edges of the two words, the same as those of the places below them.
-constexpr int kLatoSinistro = 210;
-constexpr int kLatoDestro = 3570;
+constexpr int kLatoSinistro = kColonneForm7[0];
+constexpr int kLatoDestro = kColonneForm7[1];
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layouts/design_form7.h"
 #include "shell/exercisewindow.h"
 
 #include <array>
@@ -15,7 +16,7 @@ class Form7Gradi : public ExerciseWindow {
     Q_OBJECT
   public:
     /// Words, and places, of one item.
-    static constexpr int kParole = 2;
+    static constexpr int kParole = int(kColonneForm7.size());
 
     Form7Gradi(AppState& stato, const ExerciseEntry& entry);
 
