@@ -1,5 +1,6 @@
 #include "appstate.h"
 
+#include "cartelle.h"
 #include "soundoutput.h"
 
 #include <QCoreApplication>
@@ -15,14 +16,14 @@ void AppState::reset() {
     NumeroErrati = 0;
     AttendeBottone = 0;
     Estratto = 0;
-    cartellaProgramma = QCoreApplication::applicationDirPath();
+    cartellaProgramma = Cartelle::datiProgramma();
     suono.reset();
 }
 
 AppState& stato() {
     static AppState state;
     if (state.cartellaProgramma.isEmpty() && QCoreApplication::instance())
-        state.cartellaProgramma = QCoreApplication::applicationDirPath();
+        state.cartellaProgramma = Cartelle::datiProgramma();
     return state;
 }
 

@@ -1,6 +1,7 @@
 #include "suoni.h"
 
 #include "appstate.h"
+#include "cartelle.h"
 #include "soundmodule.h"
 #include "soundoutput.h"
 
@@ -30,7 +31,7 @@ QStringList tuttiIFile() {
 void preparaUscita() {
     if (stato().suono)
         return;
-    stato().suono = SoundModule::load(QCoreApplication::applicationDirPath(), tuttiIFile());
+    stato().suono = SoundModule::load(Cartelle::moduloSuoni(), tuttiIFile());
     // The output's code lives in the module, whose globals go before the
     // program's state at exit: the output goes with the event loop instead.
     if (QCoreApplication* app = QCoreApplication::instance()) {
