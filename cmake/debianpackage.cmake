@@ -3,12 +3,12 @@
 # and speech packages are recommended, since without them the program is
 # only silent.
 
-find_program(VOCARIO_GZIP gzip)
-find_program(VOCARIO_DATE date)
+find_program(VOCARIO_DATE date REQUIRED)
 
-# Who answers for the package: the author when the build names one with a
-# mail address, else whoever builds it (Debian's DEBFULLNAME and DEBEMAIL,
-# else the user on this machine).
+# Who answers for the package: VOCARIO_MAINTAINER; else the author when the
+# build names one with a mail address; else whoever builds it, as Debian's
+# tools name them (DEBFULLNAME, DEBEMAIL). The field cannot stay empty: with
+# none of these it says so, at the reserved domain ".invalid" (RFC 2606).
 set(VOCARIO_MAINTAINER "" CACHE STRING "Package maintainer, \"Name <mail>\" (empty: see debianpackage.cmake)")
 set(maintainer "${VOCARIO_MAINTAINER}")
 if(NOT maintainer AND VOCARIO_AUTHOR AND VOCARIO_MAIL)
@@ -16,9 +16,8 @@ if(NOT maintainer AND VOCARIO_AUTHOR AND VOCARIO_MAIL)
 elseif(NOT maintainer AND DEFINED ENV{DEBEMAIL})
     set(maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
 elseif(NOT maintainer)
-    cmake_host_system_information(RESULT host QUERY FQDN)
-    execute_process(COMMAND id -un OUTPUT_VARIABLE user OUTPUT_STRIP_TRAILING_WHITESPACE)
-    set(maintainer "Vocario packager <${user}@${host}>")
+    set(maintainer "Unnamed maintainer <unnamed@maintainer.invalid>")
+    message(STATUS "Vocario: no VOCARIO_MAINTAINER, the package names no maintainer")
 endif()
 
 # Debian's copyright file and changelog, in share/doc/vocario.
@@ -37,12 +36,7 @@ execute_process(COMMAND ${VOCARIO_DATE} -u -R -d ${VOCARIO_RELEASE_DATE}
 set(VERSION ${PROJECT_VERSION})
 set(MAINTAINER "${maintainer}")
 configure_file(data/debian/changelog.in ${CMAKE_BINARY_DIR}/data/changelog @ONLY)
-add_custom_command(
-    OUTPUT ${CMAKE_BINARY_DIR}/data/changelog.gz
-    COMMAND ${VOCARIO_GZIP} -9nf -k ${CMAKE_BINARY_DIR}/data/changelog
-    DEPENDS ${CMAKE_BINARY_DIR}/data/changelog
-    VERBATIM)
-add_custom_target(vocario_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/data/changelog.gz)
+vocario_gzip(${CMAKE_BINARY_DIR}/data/changelog ${CMAKE_BINARY_DIR}/data/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/data/copyright ${CMAKE_BINARY_DIR}/data/changelog.gz
     DESTINATION ${VOCARIO_DOCDIR})
 
@@ -68,8 +62,7 @@ if(VOCARIO_WEB)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VOCARIO_WEB}")
 endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Italian vocabulary exercises for pupils")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Italian vocabulary exercises for pupils
-Vocario is a desktop program for pupils of about 8 to 13 years who are
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vocario is a desktop program for pupils of about 8 to 13 years who are
 learning Italian vocabulary. A start screen leads to a menu of nine
 exercises: matching antonyms, synonyms, degrees and idioms by dragging a
 word onto its partner, putting words in order of intensity, telling

@@ -1,7 +1,8 @@
 # The installed layout, following GNUInstallDirs:
 #   bin/vocario
 #   share/vocario/testi, share/vocario/suoni     the shipped lists and sounds
-#   lib/vocario/vocario_suoni.so                  the sound module
+#   lib/<multiarch>/vocario/vocario_suoni.so      the sound module
+#   share/man/man1, share/man/it/man1             the manual page
 #   share/applications, share/icons/hicolor, share/metainfo, share/doc/vocario
 # The program looks beside itself first (the build folder, make run), then
 # here, by paths relative to bin/ so that the installed tree may be moved
@@ -11,7 +12,13 @@ include(GNUInstallDirs)
 # Named after the package, as Debian wants (GNUInstallDirs would say "Vocario").
 set(VOCARIO_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/vocario)
 set(VOCARIO_DATADIR ${CMAKE_INSTALL_DATADIR}/vocario)
-set(VOCARIO_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/vocario)
+# A private module: under the multiarch folder where there is one, as Debian
+# keeps private libraries (and no ldconfig run is asked for it).
+if(CMAKE_LIBRARY_ARCHITECTURE)
+    set(VOCARIO_MODULEDIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/vocario)
+else()
+    set(VOCARIO_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/vocario)
+endif()
 file(RELATIVE_PATH VOCARIO_DATA_FROM_BIN
     ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${VOCARIO_DATADIR})
 file(RELATIVE_PATH VOCARIO_MODULES_FROM_BIN
@@ -27,6 +34,28 @@ install(TARGETS vocario_suoni LIBRARY DESTINATION ${VOCARIO_MODULEDIR})
 list(TRANSFORM VOCARIO_WORD_LISTS PREPEND testi/ OUTPUT_VARIABLE VOCARIO_WORD_LIST_SOURCES)
 install(FILES ${VOCARIO_WORD_LIST_SOURCES} DESTINATION ${VOCARIO_DATADIR}/testi)
 install(FILES ${VOCARIO_SOUNDS} DESTINATION ${VOCARIO_DATADIR}/suoni)
+
+# vocario_gzip(<source> <output>): <output> is <source> compressed at build
+# time as Debian wants it (best compression, no name or time stamp inside).
+find_program(VOCARIO_GZIP gzip REQUIRED)
+function(vocario_gzip source output)
+    get_filename_component(folder ${output} DIRECTORY)
+    add_custom_command(
+        OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${VOCARIO_GZIP} -9n -c ${source} > ${output}
+        DEPENDS ${source})
+    string(MAKE_C_IDENTIFIER "vocario_gz_${output}" target)
+    add_custom_target(${target} ALL DEPENDS ${output})
+endfunction()
+
+# The manual page, in English and in Italian.
+vocario_gzip(${CMAKE_CURRENT_SOURCE_DIR}/data/man/vocario.1 ${CMAKE_BINARY_DIR}/data/man/vocario.1.gz)
+vocario_gzip(${CMAKE_CURRENT_SOURCE_DIR}/data/man/it/vocario.1
+    ${CMAKE_BINARY_DIR}/data/man/it/vocario.1.gz)
+install(FILES ${CMAKE_BINARY_DIR}/data/man/vocario.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/data/man/it/vocario.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man1)
 
 # The menu entry and the icon: the SVG, and PNG sizes drawn from it.
 install(FILES data/vocario.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

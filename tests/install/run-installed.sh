@@ -22,7 +22,8 @@ for file in "$bindir/vocario" "$moduledir/vocario_suoni.so" \
   "$datadir/vocario/suoni/si1.wav" "$datadir/vocario/suoni/no.wav" \
   "$datadir/applications/vocario.desktop" "$datadir/icons/hicolor/scalable/apps/vocario.svg" \
   "$datadir/icons/hicolor/16x16/apps/vocario.png" "$datadir/icons/hicolor/256x256/apps/vocario.png" \
-  "$datadir/doc/vocario/copyright" "$datadir/doc/vocario/changelog.gz"; do
+  "$datadir/doc/vocario/copyright" "$datadir/doc/vocario/changelog.gz" \
+  "$datadir/man/man1/vocario.1.gz" "$datadir/man/it/man1/vocario.1.gz"; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 ls "$prefix/$datadir/metainfo/"*.metainfo.xml > /dev/null || fail "no metainfo installed"
