@@ -45,7 +45,8 @@ function(vocario_gzip source output)
         COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
         COMMAND ${VOCARIO_GZIP} -9n -c ${source} > ${output}
         DEPENDS ${source})
-    string(MAKE_C_IDENTIFIER "vocario_gz_${output}" target)
+    file(RELATIVE_PATH target ${CMAKE_BINARY_DIR} ${output})
+    string(MAKE_C_IDENTIFIER "vocario_${target}" target)
     add_custom_target(${target} ALL DEPENDS ${output})
 endfunction()
 

@@ -7,6 +7,7 @@
 #include "preparazione.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace vocario::Navigazione {
 namespace {
@@ -49,10 +50,15 @@ int eseguiProgramma(std::array<ExerciseFactory, 9> esercizi) {
     impostaEsercizi(std::move(esercizi));
     Main();
     const int result = QApplication::exec();
-    // Windows still loaded when the program ends go with it.
+    // Windows still loaded when the program ends go with it (the desktop
+    // may end it with an exercise open). Deleting one deletes its popup
+    // menus, which the list holds too: hence the guards.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (!window->parentWidget())
-            delete window;
+        windows << window;
+    for (const QPointer<QWidget>& window : windows)
+        if (window && !window->parentWidget())
+            delete window.data();
     return result;
 }
 
