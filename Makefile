@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test package bench clean
 
 all: build
 
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package, $(BUILD)/vocario_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 # Start-up, memory and exercise timings in a Release build of their own,
 # under an Xvfb of their own: one table, and $(BENCH_BUILD)/bench.csv.

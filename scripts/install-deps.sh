@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs the Debian packages that building, testing and looking at Vocario need.
 # Does nothing when every package is already there, so repeated runs stay fast.
-# libx11-dev and libxdamage-dev build the start-up benchmark (bench/).
+# libx11-dev and libxdamage-dev build the start-up benchmark (bench/);
+# desktop-file-utils and appstream validate the desktop files (tests/install);
+# file lets make package compute the package's dependencies (CPack, dpkg-shlibdeps).
 set -eu
 PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core \
-  libx11-dev libxdamage-dev"
+  libx11-dev libxdamage-dev desktop-file-utils appstream file"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then

@@ -8,6 +8,8 @@
 #include "shell/formmenu.h"
 #include "shell/messaggi.h"
 #include "shell/navigazione.h"
+#include "shell/programma.h"
+#include "shell/rigadicomando.h"
 #include "shell/suoni.h"
 
 #include <QLabel>
@@ -30,7 +32,8 @@ class StartupTest : public QObject {
     void paletteGivesSeventeenColoursWithPaleMagentaTwiceAsOften();
     void paletteSlotFollowsTheDrawnValue();
     void rightAnswerSoundIsOneOfFourByTheDraw();
-    void informationBoxHasItsFourLines();
+    void informationBoxNamesTheAuthorOnlyWhenTheBuildDoes();
+    void commandLineAnswersWithoutAWindowAndRefusesMistakes();
 };
 
 void StartupTest::startScreenWaitsForAvantiAndTakesAPaletteColour() {
@@ -171,12 +174,51 @@ void StartupTest::rightAnswerSoundIsOneOfFourByTheDraw() {
     QVERIFY(env.sound->played.first().startsWith(env.folder() + QStringLiteral("/suoni/")));
 }
 
-void StartupTest::informationBoxHasItsFourLines() {
-    const QStringList lines = Messaggi::testoInformazioni().split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 4);
-    QVERIFY(lines[0].endsWith(QStringLiteral("  ")));
-    QCOMPARE(lines[1], u' ' + QString(23, u'-') + u' ');
-    QVERIFY(lines[3].startsWith(QStringLiteral("mail: ")));
+void StartupTest::informationBoxNamesTheAuthorOnlyWhenTheBuildDoes() {
+    TestEnvironment env;
+    const Programma& build = questoProgramma();
+    QCOMPARE(build.versione, QStringLiteral(VOCARIO_PROJECT_VERSION));
+    QCOMPARE(Messaggi::testoInformazioni(), Messaggi::testoInformazioni(build));
+    QVERIFY(!Messaggi::testoInformazioni().contains(QStringLiteral("example")));
+
+    Programma programma{.nome = QStringLiteral("Vocario"),
+                        .versione = QStringLiteral("2.5"),
+                        .descrizione = QStringLiteral("Esercizi."),
+                        .licenza = QStringLiteral("GPL")};
+    const QString rule = u' ' + QString(23, u'-') + u' ';
+    QCOMPARE(Messaggi::testoInformazioni(programma).split(QStringLiteral("\r\n")),
+             (QStringList{"Vocario 2.5", rule, "Esercizi.", "Licenza: GPL"}));
+    programma.autore = QStringLiteral("Maria Rossi");
+    programma.mail = QStringLiteral("maria@scuola.it");
+    QCOMPARE(Messaggi::testoInformazioni(programma).split(QStringLiteral("\r\n")),
+             (QStringList{"Vocario 2.5", rule, "Esercizi.", "Licenza: GPL", "Maria Rossi",
+                          "mail: maria@scuola.it"}));
+    programma.web = QStringLiteral("https://scuola.it");
+    QCOMPARE(Messaggi::testoInformazioni(programma).split(QStringLiteral("\r\n")).mid(4),
+             (QStringList{"Maria Rossi", "https://scuola.it", "mail: maria@scuola.it"}));
+
+    auto* menu = Navigazione::mostraMenu(nullptr);
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    Messaggi::MostraInformazioni(menu);
+    QCOMPARE(answerer.texts(), QStringList{Messaggi::testoInformazioni()});
+}
+
+void StartupTest::commandLineAnswersWithoutAWindowAndRefusesMistakes() {
+    // Before the application has taken its own options: "-reverse" is Qt's,
+    // not -r -e -v (version) ...
+    char program[] = "vocario";
+    char reverse[] = "-reverse";
+    char* argv[] = {program, reverse, nullptr};
+    QCOMPARE(RigaDiComando::rispostaImmediata(2, argv), std::nullopt);
+
+    QCOMPARE(RigaDiComando::leggi({"vocario"}).esito, std::nullopt);
+    QCOMPARE(RigaDiComando::leggi({"vocario", "--nessuna"}).esito, std::optional<int>(2));
+    QCOMPARE(RigaDiComando::leggi({"vocario", "parola"}).esito, std::optional<int>(2));
+    const QString aiuto = RigaDiComando::aiuto();
+    QVERIFY(aiuto.startsWith(QStringLiteral("Uso: vocario [opzioni]\n")));
+    for (const char* voce : {"-h, --help", "-v, --version", "Mostra la versione"})
+        QVERIFY2(aiuto.contains(QLatin1String(voce)), voce);
 }
 
 QTEST_MAIN(StartupTest)

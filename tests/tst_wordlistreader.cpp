@@ -163,6 +163,9 @@ void WordListReaderTest::missingFileIsReportedWithItsName() {
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(QStringLiteral("Non trovo il file testi/gradi.txt")),
              qPrintable(result.error));
+    // Installed, the lists are not beside the program: the folder is named.
+    QVERIFY2(result.error.contains(QDir::cleanPath(env.folder() + QStringLiteral("/testi"))),
+             qPrintable(result.error));
 }
 
 void WordListReaderTest::binaryAndHugeFilesAreRefused() {

@@ -3,9 +3,10 @@
 // decoding an image format (the image readers load Qt's format plugins, Qt
 // Svg would be loaded too) while its start screen is waiting to appear.
 //
-// Usage: render_pictures <output folder> <side in pixels> <picture.svg>...
+// Usage: render_pictures [--png] <output folder> <side in pixels> <picture.svg>...
 //
-// Each <picture>.argb32 holds the width and the height as two 32-bit
+// With --png it writes <picture>.png instead, for the program's icon in the
+// desktop's icon theme. Each <picture>.argb32 holds the width and the height as two 32-bit
 // numbers, then the pixels row by row as QImage::Format_ARGB32_Premultiplied,
 // all in the byte order of the machine (the program is built where it runs).
 
@@ -18,9 +19,28 @@
 #include <QSvgRenderer>
 #include <cstdio>
 
+namespace {
+
+bool writePlainPixels(const QImage& image, const QString& target) {
+    QFile file(target);
+    const quint32 header[2] = {quint32(image.width()), quint32(image.height())};
+    const auto pixels = qsizetype(image.sizeInBytes());
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(reinterpret_cast<const char*>(header), sizeof header) == sizeof header &&
+           file.write(reinterpret_cast<const char*>(image.constBits()), pixels) == pixels;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    const bool png = argc > 1 && QByteArray(argv[1]) == "--png";
+    if (png) {
+        --argc;
+        ++argv;
+    }
     if (argc < 4) {
-        std::fprintf(stderr, "usage: render_pictures <output folder> <side> <picture.svg>...\n");
+        std::fprintf(stderr,
+                     "usage: render_pictures [--png] <output folder> <side> <picture.svg>...\n");
         return 2;
     }
     // Nothing is shown: the drawing needs no display.
@@ -43,13 +63,9 @@ int main(int argc, char* argv[]) {
         renderer.render(&painter);
         painter.end();
         const QString target =
-            output.filePath(QFileInfo(source).completeBaseName() + QStringLiteral(".argb32"));
-        QFile file(target);
-        const quint32 header[2] = {quint32(side), quint32(side)};
-        const auto pixels = qsizetype(image.sizeInBytes());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(reinterpret_cast<const char*>(header), sizeof header) != sizeof header ||
-            file.write(reinterpret_cast<const char*>(image.constBits()), pixels) != pixels) {
+            output.filePath(QFileInfo(source).completeBaseName() +
+                            (png ? QStringLiteral(".png") : QStringLiteral(".argb32")));
+        if (!(png ? image.save(target, "PNG") : writePlainPixels(image, target))) {
             std::fprintf(stderr, "render_pictures: cannot write %s\n", qPrintable(target));
             return 1;
         }

@@ -21,7 +21,7 @@ struct AppState : WordTables {
     qint16 AttendeBottone = 0;
     qint16 Estratto = 0;
     RandomGenerator random;
-    /// The folder that holds `testi` and `suoni`: the program's own folder.
+    /// The folder that holds `testi` and `suoni` (see Cartelle).
     QString cartellaProgramma;
     /// Where sounds go; created on first use unless a test installs its own.
     std::unique_ptr<SoundOutput> suono;

@@ -1,19 +1,10 @@
 #include "messaggi.h"
 
 #include "navigazione.h"
+#include "programma.h"
 
 #include <QMessageBox>
 #include <QPushButton>
-
-#ifndef VOCARIO_AUTHOR
-#define VOCARIO_AUTHOR "Vocario"
-#endif
-#ifndef VOCARIO_WEB
-#define VOCARIO_WEB "https://vocario.example.org"
-#endif
-#ifndef VOCARIO_MAIL
-#define VOCARIO_MAIL "vocario@example.org"
-#endif
 
 namespace vocario::Messaggi {
 namespace {
@@ -58,10 +49,20 @@ void avvisa(QWidget* parent, const QString& text) {
     showWithOk(parent, QMessageBox::Warning, text);
 }
 
+QString testoInformazioni(const Programma& programma) {
+    QStringList righe{programma.nome + u' ' + programma.versione, u' ' + QString(23, u'-') + u' ',
+                      programma.descrizione, QStringLiteral("Licenza: ") + programma.licenza};
+    if (!programma.autore.isEmpty())
+        righe << programma.autore;
+    if (!programma.web.isEmpty())
+        righe << programma.web;
+    if (!programma.mail.isEmpty())
+        righe << QStringLiteral("mail: ") + programma.mail;
+    return righe.join(QStringLiteral("\r\n"));
+}
+
 QString testoInformazioni() {
-    return QStringLiteral(VOCARIO_AUTHOR "  ") + QStringLiteral("\r\n ") + QString(23, u'-') +
-           QStringLiteral(" \r\n") + QStringLiteral(VOCARIO_WEB) + QStringLiteral("\r\nmail: ") +
-           QStringLiteral(VOCARIO_MAIL);
+    return testoInformazioni(questoProgramma());
 }
 
 void MostraInformazioni(QWidget* parent) {

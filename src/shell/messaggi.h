@@ -6,6 +6,8 @@ class QWidget;
 
 namespace vocario {
 
+struct Programma;
+
 /// The program's message boxes, all titled "Vocario", with Italian buttons.
 namespace Messaggi {
 
@@ -16,7 +18,10 @@ void informa(QWidget* parent, const QString& text);
 /// A warning with "OK", for word lists that cannot be used.
 void avvisa(QWidget* parent, const QString& text);
 
-/// The four lines about the program's author.
+/// The information box's text: name and version, a rule, the description,
+/// the licence, then the author, web and mail lines the build names.
+QString testoInformazioni(const Programma& programma);
+/// The same for this build.
 QString testoInformazioni();
 /// Shows the information box.
 void MostraInformazioni(QWidget* parent);

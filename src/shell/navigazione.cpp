@@ -1,12 +1,14 @@
 #include "navigazione.h"
 
 #include "appstate.h"
+#include "cartelle.h"
 #include "exercisewindow.h"
 #include "formavvio.h"
 #include "formmenu.h"
 #include "preparazione.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace vocario::Navigazione {
 namespace {
@@ -64,15 +66,19 @@ void Main() {
 
 int eseguiProgramma(const Catalogo& all) {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    AppState s(QCoreApplication::applicationDirPath());
+    AppState s(Cartelle::datiProgramma());
     impostaProgramma(s, all);
     Main();
     const int result = QApplication::exec();
-    // Windows still loaded when the program ends go with it, before the
-    // state they were built over.
+    // Windows still loaded when the program ends go with it (the desktop
+    // may end it with an exercise open). Deleting one deletes its popup
+    // menus, which the list holds too: hence the guards.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (!window->parentWidget())
-            delete window;
+        windows << window;
+    for (const QPointer<QWidget>& window : windows)
+        if (window && !window->parentWidget())
+            delete window.data();
     programma() = {};
     return result;
 }

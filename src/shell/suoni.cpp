@@ -1,6 +1,7 @@
 #include "suoni.h"
 
 #include "appstate.h"
+#include "cartelle.h"
 #include "soundmodule.h"
 #include "soundoutput.h"
 
@@ -30,7 +31,7 @@ QStringList tuttiIFile(const AppState& stato) {
 void preparaUscita(AppState& stato) {
     if (stato.suono)
         return;
-    stato.suono = SoundModule::load(QCoreApplication::applicationDirPath(), tuttiIFile(stato));
+    stato.suono = SoundModule::load(Cartelle::moduloSuoni(), tuttiIFile(stato));
     // The output's code lives in the module, whose globals go before the
     // program's state at exit: the output goes with the event loop instead.
     if (QCoreApplication* app = QCoreApplication::instance()) {

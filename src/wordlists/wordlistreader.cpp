@@ -3,6 +3,7 @@
 #include "fieldscanner.h"
 #include "textdecoding.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,9 +35,11 @@ WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord
     const QString path = pathOf(fileName);
     const QFileInfo info(path);
     if (!info.exists())
-        return failure(QStringLiteral("Non trovo il file %1.\nControlla che la cartella \"testi\" "
-                                      "accanto al programma contenga questo file.")
-                           .arg(shown));
+        return failure(
+            QStringLiteral(
+                "Non trovo il file %1.\nControlla che la cartella %2 contenga questo file.")
+                .arg(shown, QDir::toNativeSeparators(
+                                QDir::cleanPath(folder_ + QStringLiteral("/testi")))));
     if (!info.isFile())
         return failure(QStringLiteral("%1 non è un file di testo.").arg(shown));
     if (info.size() > kMaxFileBytes)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+namespace vocario {
+
+/// The command line, read against the one table of options in
+/// rigadicomando.cpp: the help in Italian, the version, mistakes told in
+/// Italian on the standard error.
+namespace RigaDiComando {
+
+/// What the command line asks of this run.
+struct Richiesta {
+    /// Set when the run ends here (help, version, a mistake): its exit code.
+    std::optional<int> esito;
+};
+
+/// Answers --help and --version before the application connects to a
+/// display, so that they work without one; nothing otherwise.
+std::optional<int> rispostaImmediata(int argc, char* argv[]);
+
+/// Reads the arguments the application leaves once it has taken its own
+/// (-platform, -style, ...).
+Richiesta leggi(const QStringList& argomenti);
+
+/// What --help prints.
+QString aiuto();
+
+} // namespace RigaDiComando
+} // namespace vocario
