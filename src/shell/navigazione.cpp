@@ -14,13 +14,13 @@ namespace vocario::Navigazione {
 namespace {
 
 // What every window opened from here on is built over.
-struct Programma {
+struct Contesto {
     AppState* stato = nullptr;
     const Catalogo* esercizi = nullptr;
 };
 
-Programma& programma() {
-    static Programma corrente;
+Contesto& programma() {
+    static Contesto corrente;
     return corrente;
 }
 
