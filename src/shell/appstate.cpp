@@ -16,6 +16,7 @@ void AppState::reset() {
     AttendeBottone = 0;
     Estratto = 0;
     cartellaProgramma = QCoreApplication::applicationDirPath();
+    cartellaInsegnante.clear();
     suono.reset();
 }
 

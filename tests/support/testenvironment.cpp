@@ -22,6 +22,7 @@ TestEnvironment::TestEnvironment() {
     stato().reset();
     stato().random.seedFromClock();
     stato().cartellaProgramma = dir_.path();
+    stato().cartellaInsegnante = teacherFolder();
     QDir(dir_.path()).mkdir(QStringLiteral("testi"));
     sound = installRecordingSound();
     Navigazione::impostaTermine([this] { ++endRequests; });
@@ -43,6 +44,18 @@ void TestEnvironment::writeListBytes(const QString& fileName, const QByteArray& 
 
 void TestEnvironment::writeList(const QString& fileName, const QString& content) {
     writeListBytes(fileName, content.toUtf8());
+}
+
+QString TestEnvironment::teacherFolder() const {
+    return dir_.path() + QStringLiteral("/insegnante/testi");
+}
+
+void TestEnvironment::writeTeacherList(const QString& fileName, const QString& content) {
+    QDir().mkpath(teacherFolder());
+    QFile file(teacherFolder() + u'/' + fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("Cannot write %s", qPrintable(file.fileName()));
+    file.write(content.toUtf8());
 }
 
 void TestEnvironment::useShippedLists() {

@@ -12,7 +12,8 @@ class QWidget;
 namespace vocario::testing {
 
 /// A fresh program state for one test: counts and tables cleared, a
-/// temporary program folder with a `testi` folder, a recording sound output,
+/// temporary program folder with a `testi` folder, the teacher's folder of
+/// lists inside it (never the user's own), a recording sound output,
 /// a recorded (not real) end of the program, every window of an earlier
 /// test gone, and the nine real exercise windows behind the menu.
 class TestEnvironment {
@@ -26,6 +27,11 @@ class TestEnvironment {
     /// Copies the shipped word lists into the temporary folder.
     void useShippedLists();
     QString folder() const { return dir_.path(); }
+    /// The teacher's own folder of lists, inside the temporary folder; it
+    /// does not exist until a list is written into it.
+    QString teacherFolder() const;
+    /// Writes a list into the teacher's folder (UTF-8), making the folder.
+    void writeTeacherList(const QString& fileName, const QString& content);
 
     RecordingSoundOutput* sound = nullptr;
     /// How many times the program asked to end.

@@ -3,6 +3,7 @@
 #include "layouts/designs.h"
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "textfitting.h"
@@ -30,7 +31,7 @@ Form9Vocario::Form9Vocario() : ExerciseWindow(designForm9(), FrameTraits{}) {
 }
 
 std::optional<QString> Form9Vocario::leggiElenco() {
-    const WordListReader reader(stato().cartellaProgramma);
+    const WordListReader reader = CartelleElenchi::lettore();
     qint16 numero = 0;
     const WordListResult result =
         leggiTabella(reader, WordListFile::Vocario, kCampiPerVoce, 1, TabellaVocario, numero);

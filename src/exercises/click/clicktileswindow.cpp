@@ -4,6 +4,7 @@
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
@@ -29,7 +30,7 @@ ClickTilesWindow::ClickTilesWindow(const ClickTilesVariant& variant)
 }
 
 std::optional<QString> ClickTilesWindow::leggiElenco() {
-    const WordListReader reader(stato().cartellaProgramma);
+    const WordListReader reader = CartelleElenchi::lettore();
     const WordListResult result =
         leggiTabella(reader, variant_.listFile, variant_.fieldsPerRecord, variant_.firstColumn,
                      tabella_, stato().NumeroParole);

@@ -4,6 +4,7 @@
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"

@@ -6,6 +6,7 @@
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
@@ -60,7 +61,7 @@ void Form2Sinonimi::primaDellaLettura() {
 
 std::optional<QString> Form2Sinonimi::LeggiParole() {
     const WordListResult result =
-        leggiTabella(WordListReader(stato().cartellaProgramma), WordListFile::Sinonimi, 2, 1,
+        leggiTabella(CartelleElenchi::lettore(), WordListFile::Sinonimi, 2, 1,
                      TabellaSinonimi, NumeroSinonimi);
     if (!result.ok)
         return result.error;

@@ -5,6 +5,7 @@
 #include "layouts/twipsgeometry.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -27,7 +28,7 @@ Form7Gradi::Form7Gradi() : ExerciseWindow(designForm7(), FrameTraits{}) {
 std::optional<QString> Form7Gradi::leggiElenco() {
     AppState& s = stato();
     const WordListResult result =
-        leggiDueCampi(WordListReader(s.cartellaProgramma), WordListFile::Gradi, s.Parole1,
+        leggiDueCampi(CartelleElenchi::lettore(), WordListFile::Gradi, s.Parole1,
                       s.Parole2, s.NumeroParole);
     if (!result.ok)
         return result.error;
