@@ -22,8 +22,8 @@ const DragMatchVariant& DragMatchVariant::form5() {
 const DragMatchVariant& DragMatchVariant::form8() {
     FrameTraits traits;
     traits.informazioniBlanks = 10;
-    // A list shorter than a block still deals: the slots past its end show
-    // whatever the tables hold there. Only an empty list has nothing to show.
+    // One whole block at least; the reader refuses a list of broken blocks,
+    // whose last slots would show words of other lists.
     static const DragMatchVariant variant{designForm8,
                                           traits,
                                           WordListFile::ModiDiDire,
@@ -33,7 +33,7 @@ const DragMatchVariant& DragMatchVariant::form8() {
                                           Deal::ConsecutiveBlock,
                                           RightDrop::SameIndex,
                                           Join::DraggedThenTarget,
-                                          1};
+                                          4};
     return variant;
 }
 

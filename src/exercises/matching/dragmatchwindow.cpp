@@ -31,7 +31,7 @@ qint16 DragMatchWindow::recordOfSlot(int k) const {
 }
 
 std::optional<QString> DragMatchWindow::leggiElenco() {
-    const WordListReader reader(stato().cartellaProgramma);
+    const WordListReader reader = CartelleElenchi::lettore();
     const WordListResult result = leggiDueCampi(reader, variant_.listFile, stato().Parole1,
                                                 stato().Parole2, stato().NumeroParole);
     if (!result.ok)
@@ -74,12 +74,10 @@ void DragMatchWindow::PreparaTurno() {
 void DragMatchWindow::estraiParole() {
     AppState& s = stato();
     if (variant_.deal == DragMatchVariant::Deal::ConsecutiveBlock) {
-        // The blocks are 1..4, 4..7, 8..11 and so on: block m starts at 4m,
-        // except the first one, which starts at record 1.
+        // The blocks are 1..4, 5..8, 9..12 and so on, every record in one;
+        // the reader takes only lists of whole blocks.
         const int block = s.random.floorTimes(double(s.NumeroParole) / variant_.pairs);
-        s.Estratto = qint16(variant_.pairs * block);
-        if (s.Estratto == 0)
-            s.Estratto = 1;
+        s.Estratto = qint16(variant_.pairs * block + 1);
         return;
     }
     for (int k = 0; k < variant_.pairs; ++k) {
