@@ -41,6 +41,9 @@ const WindowDesign& designFormMenu() {
                                           {600}, {240}, {4000}, {732}, arial(13.5), Plain},
                                          {"Command1", ControlKind::Button, 0, {"Esci"}, {5040},
                                           {4440}, {3975}, {732}, arial(18), Plain},
+                                         {"BottoneElenchi", ControlKind::Button, 0,
+                                          {"Controlla gli elenchi"}, {2808}, {5640}, {4000},
+                                          {732}, arial(13.5), Plain},
                                      }};
     return design;
 }

@@ -1,7 +1,5 @@
 #include "testorapporto.h"
 
-#include "schedeelenchi.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -36,19 +34,15 @@ QString rigaCartella(int numero, const CartellaElenchi& cartella) {
 }
 
 QString rigaElenco(const ElencoLetto& elenco, const QList<CartellaElenchi>& cartelle) {
-    const SchedaElenco* scheda = schedaElenco(elenco.file);
-    const QString voci = elenco.voci < 0 ? QStringLiteral("non si può usare")
-                                         : QStringLiteral("%1 voci").arg(elenco.voci);
-    QString origine = QStringLiteral("manca");
+    QString voci = elenco.voci < 0 ? QStringLiteral("non si può usare")
+                                   : QStringLiteral("%1 voci").arg(elenco.voci);
+    if (elenco.cartella < 0)
+        voci = QStringLiteral("manca");
+    QString riga = QStringLiteral("  %1 %2").arg(elenco.file.leftJustified(16), voci);
     if (elenco.cartella >= 0 && cartelle.size() > 1)
-        origine = QStringLiteral("dagli %1").arg(cartelle[elenco.cartella].nome);
-    else if (elenco.cartella >= 0)
-        origine = QString();
-    QString riga =
-        QStringLiteral("  %1 %2").arg(elenco.file.leftJustified(16), voci.leftJustified(18));
-    if (!origine.isEmpty())
-        riga += origine + QStringLiteral(", ");
-    return riga + QStringLiteral("per ") + (scheda ? scheda->esercizi : QString());
+        riga =
+            riga.leftJustified(38) + QStringLiteral("dagli %1").arg(cartelle[elenco.cartella].nome);
+    return riga;
 }
 
 } // namespace
