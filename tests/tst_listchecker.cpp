@@ -115,9 +115,10 @@ void ListCheckerTest::namesEachFaultAtItsLine_data() {
     QTest::newRow("an idiom too long for its place")
         << "modididire.txt"
         << withLine(pairs(4), 3,
-                    "questo modo di dire è così lungo che nemmeno con le lettere "
-                    "più piccole ci sta tutto nello spazio che ha a disposizione "
-                    "sullo schermo dell'esercizio, sense")
+                    "questo modo di dire è così lungo che nemmeno con le lettere più piccole "
+                    "ci sta tutto nello spazio che ha sullo schermo perché va avanti "
+                    "e avanti e avanti senza mai fermarsi come una storia che non "
+                    "finisce più e che nessun alunno riuscirebbe a leggere, senso")
         << daCorreggere << 3 << "è troppo lunga";
     QTest::newRow("a line pasted in another encoding")
         << "contrari.txt"
@@ -149,7 +150,7 @@ void ListCheckerTest::namesEachFaultAtItsLine() {
 
     const RapportoElenchi rapporto = verificaElenchi(CartelleElenchi::perLaLettura());
     const QString report = testoRapporto(rapporto, CartelleElenchi::perIlRapporto());
-    QCOMPARE(rapporto.segnalazioni.size(), 1);
+    QVERIFY2(rapporto.segnalazioni.size() == 1, qPrintable(report));
     const Segnalazione& found = rapporto.segnalazioni.first();
     QVERIFY2(found.testo.contains(said), qPrintable(report));
     QCOMPARE(found.file, file);
