@@ -32,6 +32,18 @@ constexpr int kLimits[] = {100, 200, 500};
     std::abort();
 }
 
+// Lines of the text as a teacher counts them: CR LF, LF and CR each end one.
+int linesIn(const QString& text) {
+    int lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        if (text[i] == u'\n' || text[i] == u'\r')
+            ++lines;
+    }
+    return lines;
+}
+
 // Writes the records back, one per line, every field in quotes with its own
 // quotes doubled, as a spreadsheet saves them.
 QByteArray writeBack(const QList<QStringList>& records) {
@@ -130,6 +142,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         checkSuccess(bytes, result, fieldsPerRecord, limit);
     else
         checkFailure(bytes, result);
-    checkLineEndsAlike(bytes, result, fieldsPerRecord, limit);
+    // In UTF-16 the bytes of CR and LF are halves of other characters too.
+    if (!vocario::isUtf16WithMark(bytes))
+        checkLineEndsAlike(bytes, result, fieldsPerRecord, limit);
     return 0;
 }

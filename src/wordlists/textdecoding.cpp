@@ -30,6 +30,16 @@ bool isAscii(QByteArrayView bytes) {
     return true;
 }
 
+bool hasLoneSurrogate(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool isUtf16WithMark(const QByteArray& bytes) {
@@ -41,6 +51,7 @@ DecodedText decodeWordListLines(const QByteArray& bytes) {
     if (isUtf16WithMark(bytes)) {
         QStringDecoder utf16(QStringDecoder::Utf16);
         decoded.text = utf16.decode(bytes);
+        decoded.brokenUtf16 = utf16.hasError() || hasLoneSurrogate(decoded.text);
         return decoded;
     }
     QByteArrayView rest(bytes);
@@ -60,7 +71,9 @@ DecodedText decodeWordListLines(const QByteArray& bytes) {
         if (isAscii(content)) {
             decoded.text.append(QLatin1StringView(content));
         } else if (content.isValidUtf8()) {
-            decoded.text.append(QString::fromUtf8(content));
+            // A mark inside the file is a character of its line, not a mark.
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            decoded.text.append(utf8.decode(content));
             ++decoded.utf8Lines;
         } else {
             appendCp1252(decoded.text, content);

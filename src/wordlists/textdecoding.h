@@ -13,6 +13,8 @@ struct DecodedText {
     QList<int> windows1252Lines;
     /// How many lines with accented letters were read as UTF-8.
     int utf8Lines = 0;
+    /// A UTF-16 file cut inside a character or holding half of one.
+    bool brokenUtf16 = false;
 };
 
 /// Decodes a word-list file line by line: a line that is valid UTF-8 is read

@@ -6,11 +6,12 @@ namespace vocario {
 
 WordListScan scanWordList(const QByteArray& bytes) {
     WordListScan scan;
-    if (!isUtf16WithMark(bytes) && bytes.contains('\0')) {
+    DecodedText decoded = decodeWordListLines(bytes);
+    // NUL characters, whatever the encoding, mean a picture or a document.
+    if (decoded.brokenUtf16 || decoded.text.contains(QChar(0))) {
         scan.notText = true;
         return scan;
     }
-    DecodedText decoded = decodeWordListLines(bytes);
     scan.windows1252Lines = std::move(decoded.windows1252Lines);
     scan.utf8Lines = decoded.utf8Lines;
     FieldScanner scanner(decoded.text);

@@ -11,7 +11,7 @@ namespace vocario {
 /// A word-list file split into its fields, before they are grouped into
 /// records: what the reader and the checker of the lists both start from.
 struct WordListScan {
-    /// NUL bytes outside a UTF-16 file: a picture, a document, not a list.
+    /// NUL characters: a picture, a document, not a list.
     bool notText = false;
     QList<QString> fields;
     /// The line (from 1) on which each field starts.
