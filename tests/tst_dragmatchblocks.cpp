@@ -2,6 +2,7 @@
 
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
+#include "messageboxanswerer.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
 
@@ -17,9 +18,10 @@ using namespace vocario::testing;
 class DragMatchBlocksTest : public QObject {
     Q_OBJECT
   private slots:
-    void blockStartsAtFourTimesTheDraw_data();
-    void blockStartsAtFourTimesTheDraw();
-    void slotsPastTheListShowWhatTheTablesHold();
+    void blocksFollowOneAnotherAndShowEveryRecord_data();
+    void blocksFollowOneAnotherAndShowEveryRecord();
+    void listOfBrokenBlocksIsRefusedAndShowsNoOtherWords_data();
+    void listOfBrokenBlocksIsRefusedAndShowsNoOtherWords();
     void rowsAndDesignOfTheIdiomWindow();
     void rightDropIsTheLabelsOwnSlotWhateverTheText();
     void fourthRightDropEndsTheItem_data();
@@ -61,26 +63,23 @@ DragMatchWindow* openIdioms(TestEnvironment& env, qint16 attende = 0) {
 
 } // namespace
 
-void DragMatchBlocksTest::blockStartsAtFourTimesTheDraw_data() {
+void DragMatchBlocksTest::blocksFollowOneAnotherAndShowEveryRecord_data() {
     QTest::addColumn<int>("records");
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("first");
-    // Block m = floor(r * records / 4), divided exactly; it starts at 4m, the
-    // first block at 1.
+    // Block m = floor(r * records / 4), divided exactly; it holds records
+    // 4m + 1 .. 4m + 4, so the last block ends at the last record.
     QTest::newRow("12, block 0") << 12 << pickIndex(0, 3) << 1;
-    QTest::newRow("12, block 1") << 12 << pickIndex(1, 3) << 4;
-    QTest::newRow("12, block 2 never shows 12") << 12 << 0.99f << 8;
-    QTest::newRow("10, r 0.5") << 10 << 0.5f << 4;
-    QTest::newRow("10, r 0.8 divides exactly") << 10 << 0.8f << 8;
-    QTest::newRow("10, r 0.79") << 10 << 0.79f << 4;
-    QTest::newRow("10, block 2 past the end") << 10 << 0.99f << 8;
+    QTest::newRow("12, block 1") << 12 << pickIndex(1, 3) << 5;
+    QTest::newRow("12, r 2/3 divides exactly") << 12 << 2.0f / 3 << 9;
+    QTest::newRow("12, last block shows 12") << 12 << 0.99f << 9;
+    QTest::newRow("8, r 0.5") << 8 << 0.5f << 5;
+    QTest::newRow("8, r 0.49") << 8 << 0.49f << 1;
     QTest::newRow("4, always 1..4") << 4 << 0.99f << 1;
-    QTest::newRow("2, always 1..4") << 2 << 0.99f << 1;
-    QTest::newRow("1, always 1..4") << 1 << 0.7f << 1;
-    QTest::newRow("500, last block") << 500 << 0.99999f << 496;
+    QTest::newRow("500, last block") << 500 << 0.99999f << 497;
 }
 
-void DragMatchBlocksTest::blockStartsAtFourTimesTheDraw() {
+void DragMatchBlocksTest::blocksFollowOneAnotherAndShowEveryRecord() {
     QFETCH(int, records);
     QFETCH(float, r);
     QFETCH(int, first);
@@ -95,36 +94,48 @@ void DragMatchBlocksTest::blockStartsAtFourTimesTheDraw() {
     QCOMPARE(w->backColour(), quint32(0x00FFFF));
     for (int k = 0; k < 4; ++k) {
         const int n = first + k;
+        QVERIFY(n <= records);
         QCOMPARE(w->recordOfSlot(k), n);
-        QCOMPARE(text3(w, k), n <= records ? QStringLiteral("frase %1").arg(n) : QString());
-        QCOMPARE(text4(w, k), n <= records ? QStringLiteral("senso %1").arg(n) : QString());
+        QCOMPARE(text3(w, k), QStringLiteral("frase %1").arg(n));
+        QCOMPARE(text4(w, k), QStringLiteral("senso %1").arg(n));
     }
 }
 
-void DragMatchBlocksTest::slotsPastTheListShowWhatTheTablesHold() {
-    TestEnvironment env;
-    // Words left at index 3 by a longer list that another window read.
-    env.state.Parole1[3] = QStringLiteral("in bocca al lupo");
-    env.state.Parole2[3] = QStringLiteral("buona fortuna");
-    env.writeList(QStringLiteral("modididire.txt"), numberedList(2));
-    env.scriptRandom(blockDeal(1, 0.9f));
-    DragMatchWindow* w = openDragMatch(8);
-    QVERIFY(w);
-    QCOMPARE(text3(w, 1), QStringLiteral("frase 2"));
-    QCOMPARE(text3(w, 2), QStringLiteral("in bocca al lupo"));
-    QCOMPARE(text4(w, 2), QStringLiteral("buona fortuna"));
-    QCOMPARE(text3(w, 3), QString());
-    QCOMPARE(text4(w, 3), QString());
+void DragMatchBlocksTest::listOfBrokenBlocksIsRefusedAndShowsNoOtherWords_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("10") << 10
+                        << "Il file testi/modididire.txt contiene 10 coppie, ma questo esercizio "
+                           "le mostra a blocchi di 4: il numero delle coppie deve essere un "
+                           "multiplo di 4 (aggiungine 2 oppure togline 2).";
+    QTest::newRow("1") << 1
+                       << "Il file testi/modididire.txt contiene una sola coppia, ma questo "
+                          "esercizio le mostra a blocchi di 4: il numero delle coppie deve "
+                          "essere un multiplo di 4 (aggiungine 3).";
+    QTest::newRow("empty") << 0
+                           << "Il file testi/modididire.txt non contiene nessuna coppia di "
+                              "parole: per questo esercizio ne servono almeno 4.";
+}
 
-    // The empty word is still a word: right on its own slot.
-    env.scriptRandom({pickWhole(1, 4), pickWhole(2, 4)});
-    QVERIFY(drop(w, 3, 3));
-    QCOMPARE(text4(w, 3), QStringLiteral(" / "));
-    QCOMPARE(backColour(label4(w, 3)), Colori::GialloPallido);
-    QVERIFY(!label3(w, 3)->isEnabled());
-    QVERIFY(drop(w, 2, 2));
-    QCOMPARE(text4(w, 2), QStringLiteral("in bocca al lupo / buona fortuna"));
-    QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 2"));
+// Blocks that reach past the list would show words another window read, or
+// empty words that score when dropped on their own place.
+void DragMatchBlocksTest::listOfBrokenBlocksIsRefusedAndShowsNoOtherWords() {
+    QFETCH(int, records);
+    QFETCH(QString, message);
+    TestEnvironment env;
+    env.state.Parole1[3] = QStringLiteral("grande");
+    env.state.Parole2[3] = QStringLiteral("piccolo");
+    env.state.NumeroParole = 12;
+    env.writeList(QStringLiteral("modididire.txt"), numberedList(records));
+    ScriptedRandomSource* random = env.scriptRandom({});
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    QVERIFY(!openDragMatch(8));
+    QCOMPARE(answerer.texts(), QStringList{message});
+    QCOMPARE(random->remaining(), 0);
+    QVERIFY(TestEnvironment::visibleWindows().isEmpty());
+    QCOMPARE(env.state.NumeroParole, records == 0 ? 0 : 12);
+    QCOMPARE(env.state.Parole1[3], QStringLiteral("grande"));
 }
 
 void DragMatchBlocksTest::rowsAndDesignOfTheIdiomWindow() {
@@ -212,7 +223,7 @@ void DragMatchBlocksTest::fourthRightDropEndsTheItem() {
     QCOMPARE(w->coppieFatte(), 3);
     QVERIFY(!w->bottoneAvanti()->isEnabled());
 
-    // The next block (records 4..7) comes now or after "avanti".
+    // The next block (records 5..8) comes now or after "avanti".
     const QList<float> next = blockDeal(16, 0.6f, {3, 2, 1, 0});
     random->append({pickWhole(1, 4)});
     if (!waits)
@@ -233,11 +244,11 @@ void DragMatchBlocksTest::fourthRightDropEndsTheItem() {
         QCOMPARE(random->remaining(), 0);
         QVERIFY(!w->bottoneAvanti()->isEnabled());
     }
-    QCOMPARE(env.state.Estratto, 4);
+    QCOMPARE(env.state.Estratto, 5);
     QCOMPARE(w->backColour(), quint32(0xE0E0E0));
     QCOMPARE(w->coppieFatte(), 0);
-    QCOMPARE(text3(w, 0), QStringLiteral("essere al verde"));
-    QCOMPARE(text4(w, 3), QStringLiteral("essere distratto"));
+    QCOMPARE(text3(w, 0), QStringLiteral("acqua in bocca"));
+    QCOMPARE(text4(w, 3), QStringLiteral("molto di rado"));
     for (int k = 0; k < 4; ++k) {
         QVERIFY(label3(w, k)->isEnabled());
         QCOMPARE(backColour(label4(w, k)), Colori::Bianco);

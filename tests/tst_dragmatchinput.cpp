@@ -171,7 +171,7 @@ void DragMatchInputTest::shortListsAreRefusedOverTheMenu_data() {
     QTest::newRow("empty idioms") << 8 << "modididire.txt"
                                   << ""
                                   << "Il file testi/modididire.txt non contiene nessuna coppia "
-                                     "di parole: per questo esercizio serve almeno una coppia.";
+                                     "di parole: per questo esercizio ne servono almeno 4.";
 }
 
 void DragMatchInputTest::shortListsAreRefusedOverTheMenu() {

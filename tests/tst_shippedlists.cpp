@@ -1,3 +1,4 @@
+#include "wordlists/verificaelenchi.h"
 #include "wordlists/wordlistfiles.h"
 
 #include <QHash>
@@ -27,6 +28,7 @@ class ShippedListsTest : public QObject {
     void noSynonymIsInBothColumns();
     void noPairIsBothSynonymsAndAntonyms();
     void noWordIsInTwoGroupsOfAree2();
+    void checkerFindsNothingToMend();
 };
 
 namespace {
@@ -306,6 +308,19 @@ void ShippedListsTest::noWordIsInTwoGroupsOfAree2() {
         }
     }
     verifyNoProblems(problems);
+}
+
+// What "Controlla gli elenchi" says of the shipped lists: nothing at all,
+// not even advice.
+void ShippedListsTest::checkerFindsNothingToMend() {
+    const RapportoElenchi rapporto =
+        verificaElenchi({{folder() + QStringLiteral("/testi"), QStringLiteral("testi/")}});
+    QStringList problems;
+    for (const Segnalazione& s : rapporto.segnalazioni)
+        problems << s.testo;
+    verifyNoProblems(problems);
+    for (const ElencoLetto& elenco : rapporto.elenchi)
+        QVERIFY2(elenco.voci > 0 && elenco.cartella == 0, qPrintable(elenco.file));
 }
 
 QTEST_GUILESS_MAIN(ShippedListsTest)

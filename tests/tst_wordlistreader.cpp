@@ -2,6 +2,7 @@
 
 #include "shell/appstate.h"
 #include "wordlists/wordlistfiles.h"
+#include "wordlists/wordlistscan.h"
 
 #include <QtTest>
 
@@ -16,6 +17,7 @@ class WordListReaderTest : public QObject {
     void refusesBrokenListsNamingTheLine_data();
     void refusesBrokenListsNamingTheLine();
     void decodesUtf8AndWindows1252Alike();
+    void decidesTheEncodingLineByLine();
     void fillsExactlyTheLimitAndRefusesOneMore();
     void missingFileIsReportedWithItsName();
     void binaryAndHugeFilesAreRefused();
@@ -69,6 +71,18 @@ void WordListReaderTest::readsRecordsByTheFileRules_data() {
         << QByteArray("\"alto\" xyz, basso") << 2 << L{{"alto", "basso"}};
     QTest::newRow("empty field between commas")
         << QByteArray("a,,b,c") << 2 << L{{"a", ""}, {"b", "c"}};
+    // As LibreOffice Calc and other spreadsheets save a sheet as CSV.
+    QTest::newRow("spreadsheet: doubled quote inside quotes is one quote")
+        << QByteArray("\"c'era un \"\"re\"\", ma\",regina\n\"\"\"sì\"\"\",no\n") << 2
+        << L{{"c'era un \"re\", ma", "regina"}, {"\"sì\"", "no"}};
+    QTest::newRow("spreadsheet: every field quoted, CR LF, empty rows")
+        << QByteArray("\"alto\",\"basso\"\r\n,\r\n\"in bocca al lupo\",\"\"\r\n, ,\r\n") << 2
+        << L{{"alto", "basso"}, {"in bocca al lupo", ""}};
+    QTest::newRow("spreadsheet: separator line names the semicolon")
+        << QByteArray("sep=;\nalto;basso, molto\n\"a;b\";c\n") << 2
+        << L{{"alto", "basso, molto"}, {"a;b", "c"}};
+    QTest::newRow("a line sep= later in the file is a field")
+        << QByteArray("alto, basso\nsep=, x\n") << 2 << L{{"alto", "basso"}, {"sep=", "x"}};
     QTest::newRow("empty file") << QByteArray("") << 2 << L{};
     QTest::newRow("only blank lines") << QByteArray("\n \r\n\t\n") << 2 << L{};
 }
@@ -96,6 +110,20 @@ void WordListReaderTest::refusesBrokenListsNamingTheLine_data() {
         << QByteArray("a,b\nc,d\ne,f\n") << 2 << 2 << QStringLiteral("più di 2 voci");
     QTest::newRow("unclosed quote") << QByteArray("alto, basso\n\"bello, brutto\n") << 2 << 500
                                     << QStringLiteral("virgolette aperte alla riga 2");
+    // A line with a part too many or too few shifts the records after it:
+    // the message names that line, not where the file ran out.
+    const QByteArray twelve = "a1,b1\na2,b2\na3,b3\na4,b4\na5,b5\na6,b6\na7,b7\n"
+                              "a8,b8\na9,b9\na10,b10\na11,b11\na12,b12\n";
+    QTest::newRow("a part too many on line 3")
+        << QByteArray(twelve).replace("a3,b3", "a3,b3,c3") << 2 << 500
+        << QStringLiteral("la riga 3 ha 3 parti: ogni riga deve avere 2 parti");
+    QTest::newRow("a part too many on line 3, one too few on line 8")
+        << QByteArray(twelve).replace("a3,b3", "a3,b3,c3").replace("a8,b8", "a8") << 2 << 500
+        << QStringLiteral("la riga 3 ha 3 parti e la riga 8 ne ha 1");
+    QTest::newRow("a part too few on line 1 of four-part records")
+        << QByteArray("frutta, mela, pera\nfiori, rosa, viola, giglio\nanimali, cane, gatto, "
+                      "topo\n")
+        << 4 << 100 << QStringLiteral("la riga 1 ha 3 parti: ogni riga deve avere 4 parti");
 }
 
 void WordListReaderTest::refusesBrokenListsNamingTheLine() {
@@ -125,6 +153,21 @@ void WordListReaderTest::decodesUtf8AndWindows1252Alike() {
     // Bytes that only Windows-1252 gives meaning: the euro sign and curly quotes.
     QCOMPARE(parse(QByteArray("\x80, \x93x\x94"), 2),
              (QList<QStringList>{{QStringLiteral("€"), QStringLiteral("“x”")}}));
+}
+
+// A line pasted from a list in another encoding keeps its accents, and
+// spoils none of the others: each line is decoded on its own.
+void WordListReaderTest::decidesTheEncodingLineByLine() {
+    const QByteArray utf8 = QStringLiteral("verità, bugia\nsì, no\n").toUtf8();
+    const QByteArray pasted = QStringLiteral("città, campagna\n").toLatin1();
+    const QList<QStringList> expected{{QStringLiteral("verità"), QStringLiteral("bugia")},
+                                      {QStringLiteral("sì"), QStringLiteral("no")},
+                                      {QStringLiteral("città"), QStringLiteral("campagna")}};
+    QCOMPARE(parse(utf8 + pasted, 2), expected);
+    QCOMPARE(parse("\xEF\xBB\xBF" + utf8 + pasted.chopped(1) + "\r\n", 2), expected);
+    const WordListScan scan = scanWordList(utf8 + QByteArray("\r\n") + pasted + pasted);
+    QCOMPARE(scan.windows1252Lines, (QList<int>{4, 5}));
+    QCOMPARE(scan.utf8Lines, 2);
 }
 
 void WordListReaderTest::fillsExactlyTheLimitAndRefusesOneMore() {

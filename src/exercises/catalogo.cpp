@@ -66,7 +66,7 @@ const Catalogo& catalogoEsercizi() {
          .create = crea<Form7Gradi>},
         {.menuButton = "Command9", // parola corretta
          .design = designForm8,
-         .lists = {{.file = WordListFile::ModiDiDire, .minRecords = 1}},
+         .lists = {{.file = WordListFile::ModiDiDire, .minRecords = kRigheForm8.count}},
          .create = creaGemello<DragMatchWindow, DragMatchVariant::form8>},
         {.menuButton = "Command10", // vocario
          .design = designForm9,

@@ -23,6 +23,9 @@ struct AppState : WordTables {
     RandomGenerator random;
     /// The folder that holds `testi` and `suoni` (see Cartelle).
     QString cartellaProgramma;
+    /// The teacher's own lists, which take the place of the program's of the
+    /// same name; empty for the platform's place (see CartelleElenchi).
+    QString cartellaInsegnante;
     /// Where sounds go; created on first use unless a test installs its own.
     std::unique_ptr<SoundOutput> suono;
 

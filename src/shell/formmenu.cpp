@@ -1,6 +1,7 @@
 #include "formmenu.h"
 
 #include "appstate.h"
+#include "finestracontrolloelenchi.h"
 #include "layouts/designs.h"
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
@@ -20,6 +21,8 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
         connect(control<QPushButton>(QLatin1String(bottone)), &QPushButton::clicked, this,
                 [this, numero] { Navigazione::apriEsercizio(numero, this); });
     }
+    connect(control<QPushButton>(QStringLiteral("BottoneElenchi")), &QPushButton::clicked, this,
+            [this] { mostraControlloElenchi(stato_, this); });
     for (int index = 0; index < 2; ++index) {
         connect(member<QRadioButton>(QStringLiteral("Option1"), index), &QRadioButton::toggled,
                 this, [this, index](bool on) {

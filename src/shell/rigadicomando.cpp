@@ -22,6 +22,9 @@ const std::vector<Opzione>& opzioni() {
     static const std::vector<Opzione> tutte{
         {.nomi = {"h", "help"}, .descrizione = "Mostra questo aiuto ed esce."},
         {.nomi = {"v", "version"}, .descrizione = "Mostra la versione del programma ed esce."},
+        {.nomi = {"verifica"},
+         .descrizione = "Controlla gli elenchi di parole ed esce (0: si possono usare tutti, "
+                        "1: no). Dopo l'opzione si può indicare una CARTELLA di elenchi."},
     };
     return tutte;
 }

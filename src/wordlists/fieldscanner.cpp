@@ -7,6 +7,10 @@ bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
+bool isLineEnd(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
 // Line ends inside a quoted field, counted like those between fields: CR LF is
 // one, a lone CR or LF is one.
 int lineEndsIn(QStringView text) {
@@ -19,10 +23,41 @@ int lineEndsIn(QStringView text) {
     return count;
 }
 
+// "sep=;" as the first line: the separator a spreadsheet was told to use.
+qsizetype separatorLineLength(QStringView text, QChar& separator) {
+    static const QString kPrefix = QStringLiteral("sep=");
+    if (text.size() < kPrefix.size() + 1 || !text.startsWith(kPrefix, Qt::CaseInsensitive))
+        return 0;
+    const QChar named = text[kPrefix.size()];
+    if (named != u',' && named != u';')
+        return 0;
+    qsizetype end = kPrefix.size() + 1;
+    while (end < text.size() && isBlank(text[end]))
+        ++end;
+    if (end < text.size() && !isLineEnd(text[end]))
+        return 0;
+    separator = named;
+    return end;
+}
+
 } // namespace
 
+FieldScanner::FieldScanner(QStringView text) : text_(text) {
+    pos_ = separatorLineLength(text_, separator_);
+}
+
 bool FieldScanner::atLineEnd() const {
-    return pos_ < text_.size() && (text_[pos_] == u'\n' || text_[pos_] == u'\r');
+    return pos_ < text_.size() && isLineEnd(text_[pos_]);
+}
+
+// A row of empty cells: nothing but separators and blanks up to the line end.
+bool FieldScanner::atEmptyRow() const {
+    if (pos_ >= text_.size() || text_[pos_] != separator_)
+        return false;
+    qsizetype i = pos_;
+    while (i < text_.size() && (text_[i] == separator_ || isBlank(text_[i])))
+        ++i;
+    return i == text_.size() || isLineEnd(text_[i]);
 }
 
 void FieldScanner::consumeLineEnd() {
@@ -39,6 +74,10 @@ bool FieldScanner::hasField() {
         // A comma promises one more field, even an empty one at a line end.
         if (afterComma_)
             return true;
+        if (atEmptyRow()) {
+            while (pos_ < text_.size() && !atLineEnd())
+                ++pos_;
+        }
         if (pos_ >= text_.size())
             return false;
         if (!atLineEnd())
@@ -51,7 +90,7 @@ void FieldScanner::consumeSeparator() {
     afterComma_ = false;
     if (pos_ >= text_.size())
         return;
-    if (text_[pos_] == u',') {
+    if (text_[pos_] == separator_) {
         ++pos_;
         afterComma_ = true;
     } else {
@@ -59,25 +98,40 @@ void FieldScanner::consumeSeparator() {
     }
 }
 
+QString FieldScanner::readQuotedField(bool& unclosedQuote) {
+    QString field;
+    qsizetype from = pos_ + 1;
+    for (;;) {
+        const qsizetype quote = text_.indexOf(u'"', from);
+        if (quote < 0) {
+            unclosedQuote = true;
+            field += text_.sliced(from);
+            pos_ = text_.size();
+            break;
+        }
+        field += text_.sliced(from, quote - from);
+        // Two quotes in a row inside quotes are one quote of the text.
+        if (quote + 1 < text_.size() && text_[quote + 1] == u'"') {
+            field += u'"';
+            from = quote + 2;
+            continue;
+        }
+        pos_ = quote + 1;
+        break;
+    }
+    line_ += lineEndsIn(field);
+    while (pos_ < text_.size() && text_[pos_] != separator_ && !atLineEnd())
+        ++pos_;
+    consumeSeparator();
+    return field;
+}
+
 QString FieldScanner::readField(bool& unclosedQuote) {
     unclosedQuote = false;
-    if (pos_ < text_.size() && text_[pos_] == u'"') {
-        const qsizetype start = pos_ + 1;
-        qsizetype close = text_.indexOf(u'"', start);
-        if (close < 0) {
-            unclosedQuote = true;
-            close = text_.size();
-        }
-        const QStringView field = text_.sliced(start, close - start);
-        line_ += lineEndsIn(field);
-        pos_ = qMin(close + 1, text_.size());
-        while (pos_ < text_.size() && text_[pos_] != u',' && !atLineEnd())
-            ++pos_;
-        consumeSeparator();
-        return field.toString();
-    }
+    if (pos_ < text_.size() && text_[pos_] == u'"')
+        return readQuotedField(unclosedQuote);
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != u',' && !atLineEnd())
+    while (pos_ < text_.size() && text_[pos_] != separator_ && !atLineEnd())
         ++pos_;
     qsizetype end = pos_;
     while (end > start && isBlank(text_[end - 1]))

@@ -6,12 +6,16 @@
 namespace vocario {
 
 /// Splits word-list text into fields: a comma or a line end ends a field,
-/// blanks before a field are skipped, a double-quoted field may hold commas.
-/// Blank lines are skipped, CR LF, LF and CR all end a line, trailing blanks of
-/// an unquoted field are dropped, text after a closing quote is ignored.
+/// blanks before a field are skipped, a double-quoted field may hold commas
+/// and line ends, and two double quotes inside it stand for one, as
+/// spreadsheets write them. Blank lines and lines of bare commas (a
+/// spreadsheet's empty rows) are skipped; a first line "sep=;" or "sep=,"
+/// (a spreadsheet's separator line) names the separator and holds no field.
+/// CR LF, LF and CR all end a line, trailing blanks of an unquoted field are
+/// dropped, text after a closing quote is ignored.
 class FieldScanner {
   public:
-    explicit FieldScanner(QStringView text) : text_(text) {}
+    explicit FieldScanner(QStringView text);
 
     /// Moves to the start of the next field; false when the text is exhausted.
     bool hasField();
@@ -23,12 +27,15 @@ class FieldScanner {
 
   private:
     bool atLineEnd() const;
+    bool atEmptyRow() const;
     void consumeLineEnd();
     void consumeSeparator();
+    QString readQuotedField(bool& unclosedQuote);
 
     QStringView text_;
     qsizetype pos_ = 0;
     int line_ = 1;
+    QChar separator_ = u',';
     bool afterComma_ = false;
 };
 

@@ -1,7 +1,9 @@
 #include "wordlistreader.h"
 
-#include "fieldscanner.h"
-#include "textdecoding.h"
+#include "listmessages.h"
+#include "recordshape.h"
+#include "schedeelenchi.h"
+#include "wordlistscan.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,89 +19,135 @@ WordListResult failure(const QString& message) {
     return result;
 }
 
-QString fieldsHint(int fieldsPerRecord) {
-    if (fieldsPerRecord == 2)
-        return QStringLiteral("ogni riga deve avere 2 parti separate da una virgola");
-    return QStringLiteral("ogni riga deve avere %1 parti separate da virgole").arg(fieldsPerRecord);
-}
+// The first problem in the file, by its line; 0 when there is none.
+struct Problem {
+    int line = 0;
+    QString message;
+    void offer(int at, const QString& text) {
+        if (at > 0 && (line == 0 || at < line)) {
+            line = at;
+            message = text;
+        }
+    }
+};
 
 } // namespace
 
-QString WordListReader::pathOf(const QString& fileName) const {
-    return folder_ + QStringLiteral("/testi/") + fileName;
+WordListReader::WordListReader(const QString& programFolder)
+    : folders_{{programFolder + QStringLiteral("/testi"), QStringLiteral("testi/")}} {}
+
+int WordListReader::sourceFolder(const QString& fileName) const {
+    for (qsizetype i = 0; i < folders_.size(); ++i)
+        if (QFileInfo::exists(folders_[i].path + u'/' + fileName))
+            return int(i);
+    return -1;
 }
 
-WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord,
-                                    int maxRecords) const {
-    const QString shown = QStringLiteral("testi/") + fileName;
+QString WordListReader::pathOf(const QString& fileName) const {
+    if (folders_.isEmpty())
+        return fileName;
+    const int folder = sourceFolder(fileName);
+    return folders_[folder < 0 ? folders_.size() - 1 : folder].path + u'/' + fileName;
+}
+
+QString WordListReader::shownNameOf(const QString& fileName) const {
+    if (folders_.isEmpty())
+        return fileName;
+    const int folder = sourceFolder(fileName);
+    return folders_[folder < 0 ? folders_.size() - 1 : folder].shownAs + fileName;
+}
+
+bool WordListReader::load(const QString& fileName, QByteArray& bytes, QString& error) const {
+    const QString shown = shownNameOf(fileName);
     const QString path = pathOf(fileName);
     const QFileInfo info(path);
-    if (!info.exists())
-        return failure(
-            QStringLiteral(
-                "Non trovo il file %1.\nControlla che la cartella %2 contenga questo file.")
-                .arg(shown, QDir::toNativeSeparators(
-                                QDir::cleanPath(folder_ + QStringLiteral("/testi")))));
-    if (!info.isFile())
-        return failure(QStringLiteral("%1 non è un file di testo.").arg(shown));
-    if (info.size() > kMaxFileBytes)
-        return failure(QStringLiteral("Il file %1 è troppo grande per essere un elenco di parole.")
-                           .arg(shown));
+    if (!info.exists()) {
+        QStringList looked;
+        for (const WordListFolder& folder : folders_)
+            looked << folder.path;
+        error = ListMessages::missing(shown, looked);
+        return false;
+    }
+    if (!info.isFile() || info.size() > kMaxFileBytes) {
+        error = info.isFile() ? ListMessages::tooBig(shown) : ListMessages::notAFile(shown);
+        return false;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("Non riesco ad aprire il file %1.").arg(shown));
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = ListMessages::cannotOpen(shown);
+        return false;
+    }
     // Read in pieces: the file may grow between the size check and the read,
     // and a small list should not cost a buffer of the largest size.
-    QByteArray bytes;
+    bytes.clear();
     while (!file.atEnd() && bytes.size() <= kMaxFileBytes) {
         const QByteArray piece = file.read(64 * 1024);
         if (piece.isEmpty())
             break;
         bytes += piece;
     }
-    file.close();
-    if (bytes.size() > kMaxFileBytes)
-        return failure(QStringLiteral("Il file %1 è troppo grande per essere un elenco di parole.")
-                           .arg(shown));
-    return parse(bytes, shown, fieldsPerRecord, maxRecords);
+    if (bytes.size() > kMaxFileBytes) {
+        error = ListMessages::tooBig(shown);
+        return false;
+    }
+    return true;
+}
+
+WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord,
+                                    int maxRecords) const {
+    QByteArray bytes;
+    QString error;
+    if (!load(fileName, bytes, error))
+        return failure(error);
+    const QString shown = shownNameOf(fileName);
+    WordListResult result = parse(bytes, shown, fieldsPerRecord, maxRecords);
+    const SchedaElenco* scheda = schedaElenco(fileName);
+    if (result.ok && scheda && result.records.size() % scheda->vociMultiploDi != 0)
+        return failure(ListMessages::notWholeBlocks(shown, int(result.records.size()),
+                                                    scheda->vociMultiploDi));
+    return result;
 }
 
 WordListResult WordListReader::parse(const QByteArray& bytes, const QString& shownName,
                                      int fieldsPerRecord, int maxRecords) {
-    if (!isUtf16WithMark(bytes) && bytes.contains('\0'))
-        return failure(QStringLiteral("Il file %1 non è un file di testo.").arg(shownName));
-    const QString text = decodeWordListText(bytes);
-    FieldScanner scanner(text);
-    WordListResult result;
-    // The end of the file is looked for only between records.
-    while (scanner.hasField()) {
-        const int recordLine = scanner.line();
-        if (result.records.size() >= maxRecords)
-            return failure(QStringLiteral("Il file %1 contiene più di %2 voci (la voce in più "
-                                          "comincia alla riga %3).\nQuesto esercizio ne legge "
-                                          "al massimo %2.")
-                               .arg(shownName)
-                               .arg(maxRecords)
-                               .arg(recordLine));
-        QStringList record;
-        record.reserve(fieldsPerRecord);
-        for (int field = 0; field < fieldsPerRecord; ++field) {
-            if (!scanner.hasField())
-                return failure(QStringLiteral("Il file %1 finisce a metà di una voce alla riga "
-                                              "%2: %3.")
-                                   .arg(shownName)
-                                   .arg(recordLine)
-                                   .arg(fieldsHint(fieldsPerRecord)));
-            const int fieldLine = scanner.line();
-            bool unclosedQuote = false;
-            record.append(scanner.readField(unclosedQuote));
-            if (unclosedQuote)
-                return failure(QStringLiteral("Nel file %1 le virgolette aperte alla riga %2 "
-                                              "non vengono chiuse.")
-                                   .arg(shownName)
-                                   .arg(fieldLine));
+    const WordListScan scan = scanWordList(bytes);
+    if (scan.notText)
+        return failure(ListMessages::notText(shownName));
+    const qsizetype fieldCount = scan.fields.size();
+    const qsizetype wholeRecords = fieldCount / fieldsPerRecord;
+
+    Problem first;
+    if (fieldCount > qsizetype(maxRecords) * fieldsPerRecord)
+        first.offer(
+            scan.fieldLines[qsizetype(maxRecords) * fieldsPerRecord],
+            ListMessages::tooManyRecords(shownName, maxRecords,
+                                         scan.fieldLines[qsizetype(maxRecords) * fieldsPerRecord]));
+    if (scan.unclosedQuoteLine > 0)
+        first.offer(scan.unclosedQuoteLine,
+                    ListMessages::unclosedQuote(shownName, scan.unclosedQuoteLine));
+    for (const ShapeBreak& stretch : findShapeBreaks(scan.fieldLines, fieldsPerRecord)) {
+        if (stretch.shifted) {
+            first.offer(stretch.lines.first().line,
+                        ListMessages::linesOutOfShape(shownName, stretch.lines, fieldsPerRecord));
+            break;
         }
-        result.records.append(record);
+    }
+    // A quote left open swallows the rest of the file: the record it cuts
+    // short is not a problem of its own.
+    if (fieldCount % fieldsPerRecord != 0 && scan.unclosedQuoteLine == 0) {
+        const int line = scan.fieldLines[wholeRecords * fieldsPerRecord];
+        first.offer(line, ListMessages::cutShort(shownName, line, fieldsPerRecord));
+    }
+    if (first.line > 0)
+        return failure(first.message);
+
+    WordListResult result;
+    result.records.reserve(wholeRecords);
+    result.recordLines.reserve(wholeRecords);
+    for (qsizetype r = 0; r < wholeRecords; ++r) {
+        const qsizetype from = r * fieldsPerRecord;
+        result.records.append(scan.fields.mid(from, fieldsPerRecord));
+        result.recordLines.append(scan.fieldLines[from]);
     }
     return result;
 }

@@ -105,6 +105,7 @@ class ClosingAndLists : public QObject {
     void closingTheOnlyWindowEndsTheProgram();
     void aListEditedWhileTheProgramRunsIsReadAgainAtTheNextOpening_data();
     void aListEditedWhileTheProgramRunsIsReadAgainAtTheNextOpening();
+    void aTeachersListTakesThePlaceOfTheProgramsFileByFile();
 
   private:
     QWidget* openFromMenu(int numero);
@@ -255,6 +256,36 @@ void ClosingAndLists::aListEditedWhileTheProgramRunsIsReadAgainAtTheNextOpening(
     QVERIFY(window);
     QVERIFY2(allCarry(wordsOnShow(window), QStringLiteral("zqd")),
              qPrintable(wordsOnShow(window).join(u'|')));
+}
+
+void ClosingAndLists::aTeachersListTakesThePlaceOfTheProgramsFileByFile() {
+    testing::TestEnvironment env;
+    env.writeList(QStringLiteral("contrari.txt"), listTagged(QStringLiteral("zqp"), 2));
+    env.writeList(QStringLiteral("sinonimi.txt"), listTagged(QStringLiteral("zqp"), 2));
+    env.writeTeacherList(QStringLiteral("contrari.txt"), listTagged(QStringLiteral("zqt"), 2));
+    Navigazione::mostraMenu(nullptr);
+    const auto showsAndLeaves = [&](int numero, const QString& tag) {
+        auto* window = qobject_cast<ExerciseWindow*>(openFromMenu(numero));
+        if (!window)
+            return false;
+        const bool carries = allCarry(wordsOnShow(window), tag);
+        leaveToMenu(window);
+        return carries;
+    };
+    QVERIFY(showsAndLeaves(1, QStringLiteral("zqt")));
+    QVERIFY(showsAndLeaves(2, QStringLiteral("zqp")));
+
+    // A broken list of the teacher's is refused by its own name; the
+    // program's list of the same name does not stand in for it.
+    env.writeTeacherList(QStringLiteral("contrari.txt"), QStringLiteral("alto, basso, troppo\n"));
+    answerer_.answerNext(QStringLiteral("OK"));
+    QVERIFY(qobject_cast<FormMenu*>(openFromMenu(1)));
+    QVERIFY2(answerer_.texts().last().contains(
+                 QDir::toNativeSeparators(env.teacherFolder() + QStringLiteral("/contrari.txt"))),
+             qPrintable(answerer_.texts().last()));
+
+    QVERIFY(QFile::remove(env.teacherFolder() + QStringLiteral("/contrari.txt")));
+    QVERIFY(showsAndLeaves(1, QStringLiteral("zqp")));
 }
 
 QTEST_MAIN(ClosingAndLists)

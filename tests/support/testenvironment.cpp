@@ -20,6 +20,7 @@ namespace vocario::testing {
 TestEnvironment::TestEnvironment() {
     closeAllWindows();
     state.cartellaProgramma = dir_.path();
+    state.cartellaInsegnante = teacherFolder();
     QDir(dir_.path()).mkdir(QStringLiteral("testi"));
     sound = installRecordingSound(state);
     Navigazione::impostaTermine([this] { ++endRequests; });
@@ -40,6 +41,18 @@ void TestEnvironment::writeListBytes(const QString& fileName, const QByteArray& 
 
 void TestEnvironment::writeList(const QString& fileName, const QString& content) {
     writeListBytes(fileName, content.toUtf8());
+}
+
+QString TestEnvironment::teacherFolder() const {
+    return dir_.path() + QStringLiteral("/insegnante/testi");
+}
+
+void TestEnvironment::writeTeacherList(const QString& fileName, const QString& content) {
+    QDir().mkpath(teacherFolder());
+    QFile file(teacherFolder() + u'/' + fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("Cannot write %s", qPrintable(file.fileName()));
+    file.write(content.toUtf8());
 }
 
 void TestEnvironment::useShippedLists() {

@@ -36,6 +36,11 @@ class TestEnvironment {
 
     /// The program's state under test.
     AppState state;
+    /// The teacher's own folder of lists, inside the temporary folder; it
+    /// does not exist until a list is written into it.
+    QString teacherFolder() const;
+    /// Writes a list into the teacher's folder (UTF-8), making the folder.
+    void writeTeacherList(const QString& fileName, const QString& content);
 
     RecordingSoundOutput* sound = nullptr;
     /// How many times the program asked to end.

@@ -2,6 +2,7 @@
 
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
@@ -42,7 +43,7 @@ std::optional<QString> Form3SinonimiContrari::leggiElenco() {
     WordColumn parole4 = s.Parole4;
     qint16 numeroSinonimi = 0;
     qint16 numeroContrari = 0;
-    const WordListReader reader(s.cartellaProgramma);
+    const WordListReader reader = CartelleElenchi::lettore(s);
 
     const ListNeed& elencoSinonimi = elenco(0);
     const WordListResult sinonimi =

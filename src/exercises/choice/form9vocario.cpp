@@ -2,6 +2,7 @@
 
 #include "layouts/designtextbox.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "textfitting.h"
@@ -30,7 +31,7 @@ Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
 }
 
 std::optional<QString> Form9Vocario::leggiElenco() {
-    const WordListReader reader(stato_.cartellaProgramma);
+    const WordListReader reader = CartelleElenchi::lettore(stato_);
     qint16 numero = 0;
     const WordListResult result =
         leggiTabella(reader, elenco().file, kCampiPerVoce, 1, TabellaVocario, numero);

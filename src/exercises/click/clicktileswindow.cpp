@@ -4,6 +4,7 @@
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
@@ -30,7 +31,7 @@ ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
 }
 
 std::optional<QString> ClickTilesWindow::leggiElenco() {
-    const WordListReader reader(stato_.cartellaProgramma);
+    const WordListReader reader = CartelleElenchi::lettore(stato_);
     const WordListResult result = leggiTabella(reader, elenco().file, variant_.fieldsPerRecord,
                                                variant_.firstColumn, tabella_, numeroVoci_);
     if (!result.ok)

@@ -4,6 +4,7 @@
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
@@ -31,7 +32,7 @@ qint16 DragMatchWindow::recordOfSlot(int k) const {
 }
 
 std::optional<QString> DragMatchWindow::leggiElenco() {
-    const WordListReader reader(stato_.cartellaProgramma);
+    const WordListReader reader = CartelleElenchi::lettore(stato_);
     const WordListResult result =
         leggiDueCampi(reader, elenco().file, stato_.Parole1, stato_.Parole2, stato_.NumeroParole);
     if (!result.ok)
@@ -74,12 +75,10 @@ void DragMatchWindow::PreparaTurno() {
 void DragMatchWindow::estraiParole() {
     AppState& s = stato_;
     if (variant_.deal == DragMatchVariant::Deal::ConsecutiveBlock) {
-        // The blocks are 1..4, 4..7, 8..11 and so on: block m starts at 4m,
-        // except the first one, which starts at record 1.
+        // The blocks are 1..4, 5..8, 9..12 and so on, every record in one;
+        // the reader takes only lists of whole blocks.
         const int block = s.random.floorTimes(double(s.NumeroParole) / variant_.rows.count);
-        s.Estratto = qint16(variant_.rows.count * block);
-        if (s.Estratto == 0)
-            s.Estratto = 1;
+        s.Estratto = qint16(variant_.rows.count * block + 1);
         return;
     }
     s.random.differentWholeNumbers(std::span(ParoleScelte).first(size_t(variant_.rows.count)),

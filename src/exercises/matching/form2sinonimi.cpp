@@ -5,6 +5,7 @@
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "shell/colori.h"
 #include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
@@ -50,9 +51,8 @@ void Form2Sinonimi::primaDellaLettura() {
 }
 
 std::optional<QString> Form2Sinonimi::LeggiParole() {
-    const WordListResult result =
-        leggiTabella(WordListReader(stato_.cartellaProgramma), elenco().file, 2, 1, TabellaSinonimi,
-                     NumeroSinonimi);
+    const WordListResult result = leggiTabella(CartelleElenchi::lettore(stato_), elenco().file, 2,
+                                               1, TabellaSinonimi, NumeroSinonimi);
     if (!result.ok)
         return result.error;
     return std::nullopt;

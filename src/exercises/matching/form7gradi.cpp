@@ -4,6 +4,7 @@
 #include "layouts/twipsgeometry.h"
 #include "matchdrops.h"
 #include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -26,7 +27,7 @@ Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
 
 std::optional<QString> Form7Gradi::leggiElenco() {
     AppState& s = stato_;
-    const WordListResult result = leggiDueCampi(WordListReader(s.cartellaProgramma), elenco().file,
+    const WordListResult result = leggiDueCampi(CartelleElenchi::lettore(s), elenco().file,
                                                 s.Parole1, s.Parole2, s.NumeroParole);
     if (!result.ok)
         return result.error;

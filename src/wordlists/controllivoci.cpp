@@ -1,0 +1,231 @@
+#include "controllivoci.h"
+
+#include "listmessages.h"
+#include "recordshape.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace vocario::ControlliVoci {
+namespace {
+
+// Part of a right meaning's length that gives it away: this many characters
+// longer than the longer wrong one.
+constexpr int kIndizioLunghezza = 8;
+
+// What a pupil sees as the same text: case and spacing do not matter.
+QString comeVisto(const QString& testo) {
+    return testo.simplified().toLower();
+}
+
+QString citato(const QString& testo) {
+    return QStringLiteral("«%1»").arg(testo.simplified());
+}
+
+Segnalazione alla(Gravita gravita, const SchedaElenco& scheda, const QString& mostrato, int riga,
+                  const QString& testo) {
+    return {gravita, scheda.file, riga,
+            QStringLiteral("%1, riga %2: %3").arg(mostrato).arg(riga).arg(testo)};
+}
+
+// Does `testo` fit `righe` lines of `caratteri` characters, broken at blanks?
+bool entra(const QString& testo, int righe, int caratteri) {
+    int linee = 1;
+    int usati = 0;
+    for (const QString& parola : testo.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        if (parola.size() > caratteri)
+            return false;
+        if (usati == 0) {
+            usati = int(parola.size());
+        } else if (usati + 1 + parola.size() <= caratteri) {
+            usati += 1 + int(parola.size());
+        } else {
+            ++linee;
+            usati = int(parola.size());
+        }
+    }
+    return linee <= righe;
+}
+
+// The record's texts as a key; a pair written the other way round is the same.
+QString chiaveVoce(const QStringList& voce) {
+    QStringList chiave;
+    for (const QString& campo : voce)
+        chiave << comeVisto(campo);
+    if (chiave.size() == 2)
+        chiave.sort();
+    return chiave.join(u'\x1f');
+}
+
+void campiVuotiELunghi(const SchedaElenco& scheda, const QString& mostrato, const QStringList& voce,
+                       int riga, QList<Segnalazione>& trovate) {
+    for (int c = 0; c < scheda.campiPerVoce(); ++c) {
+        const ColonnaElenco& colonna = scheda.colonne[size_t(c)];
+        if (voce[c].trimmed().isEmpty())
+            trovate << alla(
+                Gravita::DaCorreggere, scheda, mostrato, riga,
+                QStringLiteral("la parte %1 (%2) è vuota.").arg(c + 1).arg(colonna.nome));
+        else if (!entra(voce[c], colonna.righe, colonna.caratteriPerRiga))
+            trovate << alla(Gravita::DaCorreggere, scheda, mostrato, riga,
+                            QStringLiteral("la parte %1 (%2) è troppo lunga per essere letta "
+                                           "per intero anche con i caratteri più piccoli: ci "
+                                           "stanno %3 righe di circa %4 lettere.")
+                                .arg(c + 1)
+                                .arg(colonna.nome)
+                                .arg(colonna.righe)
+                                .arg(colonna.caratteriPerRiga));
+    }
+}
+
+void scelteUguali(const SchedaElenco& scheda, const QString& mostrato, const QStringList& voce,
+                  int riga, QList<Segnalazione>& trovate) {
+    QSet<QString> viste;
+    for (int c = scheda.primaScelta; c < scheda.campiPerVoce(); ++c) {
+        if (viste.contains(comeVisto(voce[c])) && !voce[c].trimmed().isEmpty()) {
+            trovate << alla(
+                Gravita::DaCorreggere, scheda, mostrato, riga,
+                QStringLiteral("%1 compare due volte nella stessa voce.").arg(citato(voce[c])));
+            return;
+        }
+        viste.insert(comeVisto(voce[c]));
+    }
+}
+
+void indizioLunghezza(const SchedaElenco& scheda, const QString& mostrato, const QStringList& voce,
+                      int riga, QList<Segnalazione>& trovate) {
+    const QString& giusta = voce[scheda.primaScelta];
+    qsizetype altre = 0;
+    for (int c = scheda.primaScelta + 1; c < scheda.campiPerVoce(); ++c)
+        altre = std::max(altre, voce[c].simplified().size());
+    if (giusta.simplified().size() >= altre + kIndizioLunghezza)
+        trovate << alla(Gravita::Consiglio, scheda, mostrato, riga,
+                        QStringLiteral("%1 è molto più lungo delle altre scelte e si fa "
+                                       "indovinare: rendi le scelte lunghe più o meno uguali.")
+                            .arg(scheda.colonne[size_t(scheda.primaScelta)].nome));
+}
+
+} // namespace
+
+QList<Segnalazione> voci(const SchedaElenco& scheda, const QString& mostrato,
+                         const WordListResult& letto) {
+    QList<Segnalazione> trovate;
+    QHash<QString, int> vociViste;
+    std::vector<QHash<QString, int>> colonneViste(size_t(scheda.campiPerVoce()));
+    QHash<QString, int> gruppoDi;
+    for (qsizetype n = 0; n < letto.records.size(); ++n) {
+        const QStringList& voce = letto.records[n];
+        const int riga = letto.recordLines[n];
+        campiVuotiELunghi(scheda, mostrato, voce, riga, trovate);
+        if (const int prima = vociViste.value(chiaveVoce(voce), 0); prima > 0) {
+            trovate << alla(Gravita::DaCorreggere, scheda, mostrato, riga,
+                            QStringLiteral("ripete la voce della riga %1.").arg(prima));
+            continue;
+        }
+        vociViste.insert(chiaveVoce(voce), riga);
+        for (int c = 0; c < scheda.campiPerVoce(); ++c) {
+            const QString chiave = comeVisto(voce[c]);
+            if (!scheda.colonne[size_t(c)].senzaDoppioni || chiave.isEmpty())
+                continue;
+            if (const int prima = colonneViste[size_t(c)].value(chiave, 0); prima > 0)
+                trovate << alla(Gravita::DaCorreggere, scheda, mostrato, riga,
+                                QStringLiteral("%1 c'è già alla riga %2, nella stessa colonna "
+                                               "(%3): con due testi uguali l'alunno può "
+                                               "abbinare quello giusto e vederselo segnare "
+                                               "sbagliato.")
+                                    .arg(citato(voce[c]))
+                                    .arg(prima)
+                                    .arg(scheda.colonne[size_t(c)].nome));
+            else
+                colonneViste[size_t(c)].insert(chiave, riga);
+        }
+        if (scheda.primaScelta >= 0)
+            scelteUguali(scheda, mostrato, voce, riga, trovate);
+        if (scheda.sceltaGiustaNonPiuLunga)
+            indizioLunghezza(scheda, mostrato, voce, riga, trovate);
+        if (scheda.gruppiSeparati) {
+            for (const QString& parola : voce) {
+                const int altro = gruppoDi.value(comeVisto(parola), riga);
+                if (altro != riga)
+                    trovate << alla(Gravita::DaCorreggere, scheda, mostrato, riga,
+                                    QStringLiteral("%1 è anche nel gruppo della riga %2: "
+                                                   "l'intrusa non sarebbe più una sola.")
+                                        .arg(citato(parola))
+                                        .arg(altro));
+                else
+                    gruppoDi.insert(comeVisto(parola), riga);
+            }
+        }
+    }
+    return trovate;
+}
+
+QList<Segnalazione> righe(const SchedaElenco& scheda, const QString& mostrato,
+                          const WordListScan& scansione) {
+    QList<Segnalazione> trovate;
+    const int campi = scheda.campiPerVoce();
+    for (const ShapeBreak& tratto : findShapeBreaks(scansione.fieldLines, campi)) {
+        const int riga = tratto.lines.first().line;
+        if (tratto.shifted) {
+            trovate << Segnalazione{Gravita::Errore, scheda.file, riga,
+                                    ListMessages::linesOutOfShape(mostrato, tratto.lines, campi)};
+        } else if (!tratto.cutShort) {
+            const QString come = tratto.lines.size() == 1
+                                     ? QStringLiteral("è letta come %1 voci")
+                                           .arg(tratto.lines.first().fields / campi)
+                                     : QStringLiteral("insieme fanno una voce");
+            trovate << alla(Gravita::Consiglio, scheda, mostrato, riga,
+                            QStringLiteral("%1: %2. Il programma la legge bene, ma è più facile "
+                                           "tenere in ordine l'elenco con una voce per riga.")
+                                .arg(ListMessages::describeLines(tratto.lines), come));
+        }
+    }
+    return trovate;
+}
+
+QList<Segnalazione> codifica(const SchedaElenco& scheda, const QString& mostrato,
+                             const WordListScan& scansione) {
+    const QList<int>& altre = scansione.windows1252Lines;
+    if (altre.isEmpty() || scansione.utf8Lines == 0)
+        return {};
+    QStringList numeri;
+    for (qsizetype i = 0; i < altre.size() && i < 5; ++i)
+        numeri << QString::number(altre[i]);
+    if (altre.size() > 5)
+        numeri << QStringLiteral("…");
+    const QString testo =
+        QStringLiteral("%1, %2 %3: %4 scritt%5 in un'altra codifica (Windows-1252) rispetto al "
+                       "resto del file (UTF-8). Il programma legge bene ogni riga, ma conviene "
+                       "salvare tutto il file in UTF-8.")
+            .arg(mostrato, altre.size() == 1 ? QStringLiteral("riga") : QStringLiteral("righe"),
+                 numeri.join(QStringLiteral(", ")),
+                 altre.size() == 1 ? QStringLiteral("è") : QStringLiteral("sono"),
+                 altre.size() == 1 ? QStringLiteral("a") : QStringLiteral("e"));
+    return {Segnalazione{Gravita::Consiglio, scheda.file, altre.first(), testo}};
+}
+
+QList<Segnalazione> sinonimiEContrari(const QString& mostratoSinonimi,
+                                      const WordListResult& sinonimi,
+                                      const QString& mostratoContrari,
+                                      const WordListResult& contrari) {
+    QHash<QString, int> coppieContrarie;
+    for (qsizetype n = 0; n < contrari.records.size(); ++n)
+        coppieContrarie.insert(chiaveVoce(contrari.records[n]), contrari.recordLines[n]);
+    const SchedaElenco& scheda = *schedaElenco(QStringLiteral("sinonimi.txt"));
+    QList<Segnalazione> trovate;
+    for (qsizetype n = 0; n < sinonimi.records.size(); ++n) {
+        const QStringList& voce = sinonimi.records[n];
+        const int contraria = coppieContrarie.value(chiaveVoce(voce), 0);
+        if (contraria > 0)
+            trovate << alla(Gravita::DaCorreggere, scheda, mostratoSinonimi,
+                            sinonimi.recordLines[n],
+                            QStringLiteral("la coppia %1, %2 è anche tra i contrari (%3, riga "
+                                           "%4): non può essere sia di sinonimi sia di contrari.")
+                                .arg(citato(voce[0]), citato(voce[1]), mostratoContrari)
+                                .arg(contraria));
+    }
+    return trovate;
+}
+
+} // namespace vocario::ControlliVoci

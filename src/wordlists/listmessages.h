@@ -1,0 +1,34 @@
+#pragma once
+
+#include "recordshape.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vocario {
+
+/// What the reader tells a teacher about a list it cannot use, in Italian.
+/// `shown` is the file as messages name it ("testi/contrari.txt").
+namespace ListMessages {
+
+/// `folders`: where it was looked for, in order.
+QString missing(const QString& shown, const QStringList& folders);
+QString notAFile(const QString& shown);
+QString notText(const QString& shown);
+QString tooBig(const QString& shown);
+QString cannotOpen(const QString& shown);
+QString tooManyRecords(const QString& shown, int maxRecords, int line);
+QString unclosedQuote(const QString& shown, int line);
+QString cutShort(const QString& shown, int line, int fieldsPerRecord);
+/// Lines whose fields mix up the records after them.
+QString linesOutOfShape(const QString& shown, const QList<LineFields>& lines, int fieldsPerRecord);
+QString notWholeBlocks(const QString& shown, int records, int block);
+
+/// "la riga 3 ha 3 parti e la riga 8 ne ha 1" (at most the first three).
+QString describeLines(const QList<LineFields>& lines);
+/// "ogni riga deve avere 2 parti separate da una virgola"
+QString fieldsHint(int fieldsPerRecord);
+
+} // namespace ListMessages
+} // namespace vocario

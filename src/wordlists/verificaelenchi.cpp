@@ -1,0 +1,103 @@
+#include "verificaelenchi.h"
+
+#include "controllivoci.h"
+#include "schedeelenchi.h"
+#include "wordlistfiles.h"
+#include "wordlistscan.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace vocario {
+namespace {
+
+QString troppoCorto(const SchedaElenco& scheda, const QString& mostrato, int voci) {
+    const QString ha = voci == 0   ? QStringLiteral("non contiene nessuna voce")
+                       : voci == 1 ? QStringLiteral("contiene una sola voce")
+                                   : QStringLiteral("contiene solo %1 voci").arg(voci);
+    return QStringLiteral("Il file %1 %2: per %3 ne servono almeno %4.")
+        .arg(mostrato, ha, scheda.esercizi)
+        .arg(scheda.vociMinime);
+}
+
+struct Lettura {
+    ElencoLetto elenco;
+    QString mostrato;
+    WordListResult letto;
+};
+
+Lettura leggi(const WordListReader& lettore, const SchedaElenco& scheda,
+              QList<Segnalazione>& trovate) {
+    Lettura lettura;
+    lettura.elenco.file = scheda.file;
+    lettura.elenco.cartella = lettore.sourceFolder(scheda.file);
+    lettura.elenco.percorso = lettore.pathOf(scheda.file);
+    lettura.mostrato = lettore.shownNameOf(scheda.file);
+    // The reading the exercises make, with its refusals.
+    lettura.letto = lettore.read(scheda.file, scheda.campiPerVoce(), scheda.vociMassime);
+    QByteArray bytes;
+    QString nonLetto;
+    if (lettore.load(scheda.file, bytes, nonLetto)) {
+        const WordListScan scansione = scanWordList(bytes);
+        trovate += ControlliVoci::righe(scheda, lettura.mostrato, scansione);
+        trovate += ControlliVoci::codifica(scheda, lettura.mostrato, scansione);
+    }
+    if (!lettura.letto.ok) {
+        // A refusal for lines out of shape is already among the findings,
+        // with every such stretch of the file.
+        const bool giaDetto = std::any_of(trovate.cbegin(), trovate.cend(),
+                                          [&](auto& s) { return s.testo == lettura.letto.error; });
+        if (!giaDetto)
+            trovate << Segnalazione{Gravita::Errore, scheda.file, 0, lettura.letto.error};
+        return lettura;
+    }
+    const int voci = int(lettura.letto.records.size());
+    if (voci < scheda.vociMinime) {
+        trovate << Segnalazione{Gravita::Errore, scheda.file, 0,
+                                troppoCorto(scheda, lettura.mostrato, voci)};
+        lettura.letto.ok = false;
+        return lettura;
+    }
+    lettura.elenco.voci = voci;
+    trovate += ControlliVoci::voci(scheda, lettura.mostrato, lettura.letto);
+    return lettura;
+}
+
+int posizione(const QString& file) {
+    const std::vector<SchedaElenco>& schede = schedeElenchi();
+    for (size_t i = 0; i < schede.size(); ++i)
+        if (schede[i].file == file)
+            return int(i);
+    return int(schede.size());
+}
+
+} // namespace
+
+bool RapportoElenchi::tuttiUtilizzabili() const {
+    return std::none_of(segnalazioni.cbegin(), segnalazioni.cend(),
+                        [](const Segnalazione& s) { return s.gravita == Gravita::Errore; });
+}
+
+RapportoElenchi verificaElenchi(const QList<WordListFolder>& cartelle) {
+    const WordListReader lettore(cartelle);
+    RapportoElenchi rapporto;
+    QList<Lettura> letture;
+    for (const SchedaElenco& scheda : schedeElenchi()) {
+        letture << leggi(lettore, scheda, rapporto.segnalazioni);
+        rapporto.elenchi << letture.last().elenco;
+    }
+    const Lettura& sinonimi = letture[posizione(WordListFile::Sinonimi)];
+    const Lettura& contrari = letture[posizione(WordListFile::Contrari)];
+    if (sinonimi.letto.ok && contrari.letto.ok)
+        rapporto.segnalazioni += ControlliVoci::sinonimiEContrari(
+            sinonimi.mostrato, sinonimi.letto, contrari.mostrato, contrari.letto);
+    std::stable_sort(rapporto.segnalazioni.begin(), rapporto.segnalazioni.end(),
+                     [](const Segnalazione& a, const Segnalazione& b) {
+                         return std::tuple(a.gravita, posizione(a.file), a.riga) <
+                                std::tuple(b.gravita, posizione(b.file), b.riga);
+                     });
+    return rapporto;
+}
+
+} // namespace vocario

@@ -1,0 +1,247 @@
+#include "messageboxanswerer.h"
+#include "testenvironment.h"
+
+#include "shell/appstate.h"
+#include "shell/cartelleelenchi.h"
+#include "shell/finestracontrolloelenchi.h"
+#include "shell/formmenu.h"
+#include "shell/navigazione.h"
+#include "wordlists/schedeelenchi.h"
+#include "wordlists/verificaelenchi.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+// "Controlla gli elenchi": the checker reads the seven lists as the exercises
+// do and names every fault at its line, most serious first.
+class ListCheckerTest : public QObject {
+    Q_OBJECT
+  public slots:
+    void fileManagerOpened(const QUrl& url) { opened_ << url; }
+
+  private slots:
+    void namesEachFaultAtItsLine_data();
+    void namesEachFaultAtItsLine();
+    void tableAgreesWithWhatTheExercisesOpen_data();
+    void tableAgreesWithWhatTheExercisesOpen();
+    void reportWindowChecksAgainCopiesAndOpensTheTeachersFolder();
+
+  private:
+    QList<QUrl> opened_;
+};
+
+namespace {
+
+// `records` records of `fields` distinct words, one record per line.
+QByteArray generated(int fields, int records, const QString& tag = QStringLiteral("w")) {
+    QString text;
+    for (int r = 1; r <= records; ++r) {
+        QStringList words;
+        for (int f = 1; f <= fields; ++f)
+            words << QStringLiteral("%1%2x%3").arg(tag).arg(r).arg(f);
+        text += words.join(QStringLiteral(", ")) + u'\n';
+    }
+    return text.toUtf8();
+}
+
+QByteArray pairs(int records) {
+    return generated(2, records);
+}
+
+// Line n of a generated list, replaced.
+QByteArray withLine(QByteArray list, int n, const QByteArray& line) {
+    QList<QByteArray> lines = list.split('\n');
+    lines[n - 1] = line;
+    return lines.join('\n');
+}
+
+const QString kFine = QStringLiteral("-");
+
+} // namespace
+
+void ListCheckerTest::namesEachFaultAtItsLine_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content"); // "-" removes the file
+    QTest::addColumn<int>("gravita");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("said");
+
+    const int errore = int(Gravita::Errore);
+    const int daCorreggere = int(Gravita::DaCorreggere);
+    const int consiglio = int(Gravita::Consiglio);
+    QTest::newRow("missing") << "gradi.txt" << QByteArray("-") << errore << 0
+                             << "Non trovo il file testi/gradi.txt";
+    QTest::newRow("not text") << "aree1.txt" << QByteArray("mela\0pera", 9) << errore << 0
+                              << "non è un file di testo";
+    QTest::newRow("quote left open")
+        << "aree2.txt" << withLine(generated(3, 5), 4, "a, \"b, c") << errore << 0
+        << "le virgolette aperte alla riga 4 non vengono chiuse";
+    QTest::newRow("cut short") << "contrari.txt" << pairs(12) + "solo\n"
+                               << errore << 0 << "finisce a metà di una voce alla riga 13";
+    QTest::newRow("a part too many on line 3, one too few on line 8")
+        << "contrari.txt" << withLine(withLine(pairs(12), 3, "a, b, c"), 8, "d") << errore << 3
+        << "la riga 3 ha 3 parti e la riga 8 ne ha 1";
+    QTest::newRow("more than its exercise reads")
+        << "sinonimi.txt" << pairs(201) << errore << 0 << "contiene più di 200 voci";
+    QTest::newRow("fewer than its exercise needs")
+        << "gradi.txt" << pairs(8) << errore << 0
+        << "contiene solo 8 voci: per «abbina gradi» e «gradi» ne servono almeno 9";
+    QTest::newRow("idioms not in whole blocks of four")
+        << "modididire.txt" << pairs(10) << errore << 0 << "multiplo di 4";
+    QTest::newRow("an empty part") << "aree1.txt" << withLine(generated(4, 3), 2, "a, , c, d")
+                                   << daCorreggere << 2 << "la parte 2";
+    QTest::newRow("a record repeated the other way round")
+        << "sinonimi.txt" << withLine(pairs(9), 9, "w1x2, w1x1") << daCorreggere << 9
+        << "ripete la voce della riga 1";
+    QTest::newRow("the same text twice in a matching column")
+        << "gradi.txt" << withLine(pairs(10), 10, "w2x1, altro") << daCorreggere << 10
+        << "«w2x1» c'è già alla riga 2";
+    QTest::newRow("a pair both synonyms and antonyms")
+        << "sinonimi.txt" << withLine(pairs(9), 5, "alto, basso") << daCorreggere << 5
+        << "è anche tra i contrari";
+    QTest::newRow("a word in two groups of the odd word out")
+        << "aree2.txt" << withLine(generated(3, 4), 3, "w1x2, e, f") << daCorreggere << 3
+        << "«w1x2» è anche nel gruppo della riga 1";
+    QTest::newRow("the same choice twice in one record")
+        << "vocario.txt" << withLine(generated(5, 2), 2, "frase, parola, uno, due, uno")
+        << daCorreggere << 2 << "«uno» compare due volte";
+    QTest::newRow("an idiom too long for its place")
+        << "modididire.txt"
+        << withLine(pairs(4), 3,
+                    "questo modo di dire è così lungo che nemmeno con le lettere più piccole "
+                    "ci sta tutto nello spazio che ha sullo schermo perché va avanti "
+                    "e avanti e avanti senza mai fermarsi come una storia che non "
+                    "finisce più e che nessun alunno riuscirebbe a leggere, senso")
+        << daCorreggere << 3 << "è troppo lunga";
+    QTest::newRow("a line pasted in another encoding")
+        << "contrari.txt"
+        << withLine(withLine(pairs(10), 2, "verità, bugia"), 4, "citt\xE0, campagna") << consiglio
+        << 4 << "Windows-1252";
+    QTest::newRow("a right meaning that gives itself away by its length")
+        << "vocario.txt"
+        << withLine(generated(5, 2), 1, "frase, parola, giusto e molto più lungo, no, neanche")
+        << consiglio << 1 << "si fa indovinare";
+    QTest::newRow("two records on one line")
+        << "aree1.txt" << generated(4, 2).replace("\nw2", ", w2") << consiglio << 1
+        << "è letta come 2 voci";
+}
+
+void ListCheckerTest::namesEachFaultAtItsLine() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(int, gravita);
+    QFETCH(int, line);
+    QFETCH(QString, said);
+    TestEnvironment env;
+    env.useShippedLists();
+    env.writeListBytes(QStringLiteral("contrari.txt"),
+                       generated(2, 9, QStringLiteral("c")) + "alto, basso\n");
+    if (content == kFine.toUtf8())
+        QVERIFY(QFile::remove(env.folder() + QStringLiteral("/testi/") + file));
+    else
+        env.writeListBytes(file, content);
+
+    const RapportoElenchi rapporto = verificaElenchi(CartelleElenchi::perLaLettura(env.state));
+    const QString report = testoRapporto(rapporto, CartelleElenchi::perIlRapporto(env.state));
+    QVERIFY2(rapporto.segnalazioni.size() == 1, qPrintable(report));
+    const Segnalazione& found = rapporto.segnalazioni.first();
+    QVERIFY2(found.testo.contains(said), qPrintable(report));
+    QCOMPARE(found.file, file);
+    QCOMPARE(int(found.gravita), gravita);
+    QCOMPARE(found.riga, line);
+    if (line > 0)
+        QVERIFY(found.testo.contains(QStringLiteral("riga %1").arg(line)));
+    QCOMPARE(rapporto.tuttiUtilizzabili(), gravita != int(Gravita::Errore));
+    QVERIFY2(report.contains(QString(found.testo).replace(u'\n', u' ')), qPrintable(report));
+}
+
+void ListCheckerTest::tableAgreesWithWhatTheExercisesOpen_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<int>>("exercises"); // the strictest first
+    QTest::newRow("contrari") << "contrari.txt" << QList<int>{1, 3};
+    QTest::newRow("sinonimi") << "sinonimi.txt" << QList<int>{2, 3};
+    QTest::newRow("gradi") << "gradi.txt" << QList<int>{5, 7};
+    QTest::newRow("modididire") << "modididire.txt" << QList<int>{8};
+    QTest::newRow("aree1") << "aree1.txt" << QList<int>{4};
+    QTest::newRow("aree2") << "aree2.txt" << QList<int>{6};
+    QTest::newRow("vocario") << "vocario.txt" << QList<int>{9};
+}
+
+// The checker tells a teacher what the exercises accept: its fewest and most
+// records must be what the windows open with, one step beyond what they refuse.
+void ListCheckerTest::tableAgreesWithWhatTheExercisesOpen() {
+    QFETCH(QString, file);
+    QFETCH(QList<int>, exercises);
+    const SchedaElenco& scheda = *schedaElenco(file);
+    TestEnvironment env;
+    env.useShippedLists();
+    const int step = scheda.vociMultiploDi;
+    for (int records : {scheda.vociMinime, scheda.vociMassime}) {
+        env.writeListBytes(file, generated(scheda.campiPerVoce(), records));
+        for (int numero : exercises) {
+            QVERIFY2(Navigazione::apriEsercizio(numero, nullptr),
+                     qPrintable(QStringLiteral("Form%1, %2 records").arg(numero).arg(records)));
+            TestEnvironment::closeAllWindows();
+        }
+    }
+    for (int records : {scheda.vociMinime - step, scheda.vociMassime + step}) {
+        env.writeListBytes(file, generated(scheda.campiPerVoce(), records));
+        MessageBoxAnswerer answerer;
+        answerer.answerNext(QStringLiteral("OK"));
+        QVERIFY2(!Navigazione::apriEsercizio(exercises.first(), nullptr),
+                 qPrintable(QStringLiteral("%1 records").arg(records)));
+        QCOMPARE(answerer.pending(), 0);
+        QVERIFY(answerer.texts().first().contains(file));
+        const RapportoElenchi rapporto = verificaElenchi(CartelleElenchi::perLaLettura(env.state));
+        QVERIFY(!rapporto.tuttiUtilizzabili());
+    }
+}
+
+void ListCheckerTest::reportWindowChecksAgainCopiesAndOpensTheTeachersFolder() {
+    TestEnvironment env;
+    env.useShippedLists();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "fileManagerOpened");
+    FormMenu* menu = Navigazione::mostraMenu(nullptr);
+    auto* button = menu->control<QPushButton>(QStringLiteral("BottoneElenchi"));
+    QCOMPARE(button->text(), QStringLiteral("Controlla gli elenchi"));
+    QCOMPARE(button->font(), menu->control<QPushButton>(QStringLiteral("Command2"))->font());
+    button->click();
+    auto* finestra = menu->findChild<FinestraControlloElenchi*>();
+    QVERIFY(finestra);
+    QVERIFY(finestra->isVisible());
+    QVERIFY(
+        finestra->testo().contains(QStringLiteral("Esito: tutti gli elenchi si possono usare")));
+    QVERIFY(finestra->testo().contains(QDir::toNativeSeparators(env.teacherFolder())));
+    QVERIFY(finestra->findChild<QPlainTextEdit*>()->isReadOnly());
+
+    // A list of the teacher's, broken after the window opened.
+    env.writeTeacherList(QStringLiteral("gradi.txt"), QStringLiteral("poco, molto, troppo\n"));
+    finestra->findChild<QPushButton*>(QStringLiteral("BottoneControllaDiNuovo"))->click();
+    QVERIFY2(finestra->testo().contains(QStringLiteral("ERRORI")), qPrintable(finestra->testo()));
+    QVERIFY(finestra->testo().contains(
+        QDir::toNativeSeparators(env.teacherFolder() + QStringLiteral("/gradi.txt"))));
+
+    finestra->findChild<QPushButton*>(QStringLiteral("BottoneCopia"))->click();
+    QCOMPARE(QApplication::clipboard()->text(), finestra->testo());
+
+    QVERIFY(QDir(env.teacherFolder()).removeRecursively());
+    finestra->findChild<QPushButton*>(QStringLiteral("BottoneApriCartella"))->click();
+    QVERIFY(QFileInfo(env.teacherFolder()).isDir());
+    QCOMPARE(opened_, QList<QUrl>{QUrl::fromLocalFile(env.teacherFolder())});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    finestra->findChild<QPushButton*>(QStringLiteral("BottoneChiudi"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!menu->findChild<FinestraControlloElenchi*>());
+    QCOMPARE(TestEnvironment::visibleWindows(), QList<QWidget*>{menu});
+}
+
+QTEST_MAIN(ListCheckerTest)
+#include "tst_listchecker.moc"
