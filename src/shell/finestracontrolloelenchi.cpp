@@ -51,6 +51,7 @@ FinestraControlloElenchi::FinestraControlloElenchi(QWidget* parent) : QDialog(pa
     copia->setObjectName(QStringLiteral("BottoneCopia"));
     auto* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     chiudi->setObjectName(QStringLiteral("BottoneChiudi"));
+    chiudi->setDefault(true);
     connect(apri, &QPushButton::clicked, this, &FinestraControlloElenchi::apriCartellaInsegnante);
     connect(ancora, &QPushButton::clicked, this, &FinestraControlloElenchi::controlla);
     connect(copia, &QPushButton::clicked, this, &FinestraControlloElenchi::copia);
