@@ -106,12 +106,14 @@ void DragMatchBlocksTest::listOfBrokenBlocksIsRefusedAndShowsNoOtherWords_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("10") << 10
                         << "Il file testi/modididire.txt contiene 10 coppie, ma questo esercizio "
-                           "le mostra a blocchi di 4: il numero delle coppie deve essere un "
+                           "le mostra a blocchi di 4: le ultime 2 coppie, dalla riga 9, restano "
+                           "fuori da un blocco intero. Il numero delle coppie deve essere un "
                            "multiplo di 4 (aggiungine 2 oppure togline 2).";
     QTest::newRow("1") << 1
                        << "Il file testi/modididire.txt contiene una sola coppia, ma questo "
-                          "esercizio le mostra a blocchi di 4: il numero delle coppie deve "
-                          "essere un multiplo di 4 (aggiungine 3).";
+                          "esercizio le mostra a blocchi di 4: l'ultima coppia, alla riga 1, "
+                          "resta fuori da un blocco intero. Il numero delle coppie deve essere "
+                          "un multiplo di 4 (aggiungine 3).";
     QTest::newRow("empty") << 0
                            << "Il file testi/modididire.txt non contiene nessuna coppia di "
                               "parole: per questo esercizio ne servono almeno 4.";

@@ -94,7 +94,8 @@ void ListCheckerTest::namesEachFaultAtItsLine_data() {
         << "gradi.txt" << pairs(8) << errore << 0
         << "contiene solo 8 voci: per «abbina gradi» e «gradi» ne servono almeno 9";
     QTest::newRow("idioms not in whole blocks of four")
-        << "modididire.txt" << pairs(10) << errore << 0 << "multiplo di 4";
+        << "modididire.txt" << pairs(10) << errore << 0
+        << "le ultime 2 coppie, dalla riga 9, restano fuori da un blocco intero";
     QTest::newRow("an empty part") << "aree1.txt" << withLine(generated(4, 3), 2, "a, , c, d")
                                    << daCorreggere << 2 << "la parte 2";
     QTest::newRow("a record repeated the other way round")

@@ -52,6 +52,7 @@ FinestraControlloElenchi::FinestraControlloElenchi(const AppState& stato, QWidge
     copia->setObjectName(QStringLiteral("BottoneCopia"));
     auto* chiudi = bottoni->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
     chiudi->setObjectName(QStringLiteral("BottoneChiudi"));
+    chiudi->setDefault(true);
     connect(apri, &QPushButton::clicked, this, &FinestraControlloElenchi::apriCartellaInsegnante);
     connect(ancora, &QPushButton::clicked, this, &FinestraControlloElenchi::controlla);
     connect(copia, &QPushButton::clicked, this, &FinestraControlloElenchi::copia);

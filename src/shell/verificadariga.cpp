@@ -49,7 +49,7 @@ std::optional<int> verificaDaRigaDiComando(int argc, char* argv[]) {
     if (posizione + 1 < argc && argv[posizione + 1][0] != '-') {
         const QString data = QString::fromLocal8Bit(argv[posizione + 1]);
         if (!QFileInfo(data).isDir()) {
-            out << QStringLiteral("La cartella %1 non esiste.\n").arg(data);
+            out << QStringLiteral("Non trovo la cartella %1.\n").arg(data);
             return 1;
         }
         const QString cartella = cartellaDegliElenchi(data);

@@ -67,7 +67,7 @@ QString linesOutOfShape(const QString& shown, const QList<LineFields>& lines, in
         .arg(shown, describeLines(lines), fieldsHint(fieldsPerRecord));
 }
 
-QString notWholeBlocks(const QString& shown, int records, int block) {
+QString notWholeBlocks(const QString& shown, int records, int block, int firstLeftOver) {
     const int over = records % block;
     const QString mend =
         records < block
@@ -75,11 +75,17 @@ QString notWholeBlocks(const QString& shown, int records, int block) {
             : QStringLiteral("aggiungine %1 oppure togline %2").arg(block - over).arg(over);
     const QString has =
         records == 1 ? QStringLiteral("una sola coppia") : QStringLiteral("%1 coppie").arg(records);
+    const QString leftOver =
+        over == 1 ? QStringLiteral("l'ultima coppia, alla riga %1, resta").arg(firstLeftOver)
+                  : QStringLiteral("le ultime %1 coppie, dalla riga %2, restano")
+                        .arg(over)
+                        .arg(firstLeftOver);
     return QStringLiteral("Il file %1 contiene %2, ma questo esercizio le mostra a blocchi di %3: "
-                          "il numero delle coppie deve essere un multiplo di %3 (%4).")
+                          "%4 fuori da un blocco intero. Il numero delle coppie deve essere un "
+                          "multiplo di %3 (%5).")
         .arg(shown, has)
         .arg(block)
-        .arg(mend);
+        .arg(leftOver, mend);
 }
 
 QString describeLines(const QList<LineFields>& lines) {

@@ -23,7 +23,8 @@ QString unclosedQuote(const QString& shown, int line);
 QString cutShort(const QString& shown, int line, int fieldsPerRecord);
 /// Lines whose fields mix up the records after them.
 QString linesOutOfShape(const QString& shown, const QList<LineFields>& lines, int fieldsPerRecord);
-QString notWholeBlocks(const QString& shown, int records, int block);
+/// `firstLeftOver`: the line of the first record after the last whole block.
+QString notWholeBlocks(const QString& shown, int records, int block, int firstLeftOver);
 
 /// "la riga 3 ha 3 parti e la riga 8 ne ha 1" (at most the first three).
 QString describeLines(const QList<LineFields>& lines);

@@ -102,9 +102,12 @@ WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord
     const QString shown = shownNameOf(fileName);
     WordListResult result = parse(bytes, shown, fieldsPerRecord, maxRecords);
     const SchedaElenco* scheda = schedaElenco(fileName);
-    if (result.ok && scheda && result.records.size() % scheda->vociMultiploDi != 0)
-        return failure(ListMessages::notWholeBlocks(shown, int(result.records.size()),
-                                                    scheda->vociMultiploDi));
+    if (result.ok && scheda && result.records.size() % scheda->vociMultiploDi != 0) {
+        const int records = int(result.records.size());
+        const int leftOver = result.recordLines[records - records % scheda->vociMultiploDi];
+        return failure(
+            ListMessages::notWholeBlocks(shown, records, scheda->vociMultiploDi, leftOver));
+    }
     return result;
 }
 
@@ -117,11 +120,10 @@ WordListResult WordListReader::parse(const QByteArray& bytes, const QString& sho
     const qsizetype wholeRecords = fieldCount / fieldsPerRecord;
 
     Problem first;
-    if (fieldCount > qsizetype(maxRecords) * fieldsPerRecord)
-        first.offer(
-            scan.fieldLines[qsizetype(maxRecords) * fieldsPerRecord],
-            ListMessages::tooManyRecords(shownName, maxRecords,
-                                         scan.fieldLines[qsizetype(maxRecords) * fieldsPerRecord]));
+    if (fieldCount > qsizetype(maxRecords) * fieldsPerRecord) {
+        const int line = scan.fieldLines[qsizetype(maxRecords) * fieldsPerRecord];
+        first.offer(line, ListMessages::tooManyRecords(shownName, maxRecords, line));
+    }
     if (scan.unclosedQuoteLine > 0)
         first.offer(scan.unclosedQuoteLine,
                     ListMessages::unclosedQuote(shownName, scan.unclosedQuoteLine));
