@@ -34,6 +34,8 @@ install(TARGETS vocario_suoni LIBRARY DESTINATION ${VOCARIO_MODULEDIR})
 list(TRANSFORM VOCARIO_WORD_LISTS PREPEND testi/ OUTPUT_VARIABLE VOCARIO_WORD_LIST_SOURCES)
 install(FILES ${VOCARIO_WORD_LIST_SOURCES} DESTINATION ${VOCARIO_DATADIR}/testi)
 install(FILES ${VOCARIO_SOUNDS} DESTINATION ${VOCARIO_DATADIR}/suoni)
+# The teachers' guide to writing word lists.
+install(FILES docs/elenchi.md DESTINATION ${VOCARIO_DOCDIR})
 
 # vocario_gzip(<source> <output>): <output> is <source> compressed at build
 # time as Debian wants it (best compression, no name or time stamp inside).
