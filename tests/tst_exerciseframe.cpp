@@ -10,6 +10,7 @@
 #include "shell/navigazione.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -79,6 +80,7 @@ class ExerciseFrameTest : public QObject {
     void refusedWindowLeavesTheMenuWithTheReason();
     void activationStepsRunOncePerOpening();
     void everyMenuButtonOpensItsExerciseWindow();
+    void theMenuBarIsReachedByF10AndAltAndWalkedWithArrows();
 };
 
 void ExerciseFrameTest::loadShowsOrHidesAvantiAndZeroesTheCountLabels_data() {
@@ -340,6 +342,48 @@ void ExerciseFrameTest::everyMenuButtonOpensItsExerciseWindow() {
         QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Form2"));
         TestEnvironment::closeAllWindows();
     }
+}
+
+void ExerciseFrameTest::theMenuBarIsReachedByF10AndAltAndWalkedWithArrows() {
+    TestEnvironment env;
+    env.state.AttendeBottone = 0;
+    auto* window = new ProbeExercise(env.state);
+    QVERIFY(window->apri(nullptr));
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWindow* keys = window->windowHandle();
+    QMenuBar* bar = window->menuBar();
+    QWidget* focus = QApplication::focusWidget();
+    QCOMPARE(focus->objectName(), QStringLiteral("Label3(0)")); // the top left control
+    window->RispostaEsatta();
+    // F10, then the arrows to "Informazioni" and back to "Azzera conteggio".
+    QTest::keyClick(keys, Qt::Key_F10);
+    QVERIFY(bar->hasFocus());
+    QCOMPARE(bar->activeAction(), action(window, "MenuAzzera"));
+    QTest::keyClick(keys, Qt::Key_Right);
+    QTest::keyClick(keys, Qt::Key_Right);
+    QCOMPARE(bar->activeAction(), action(window, "MenuInformazioni"));
+    QTest::keyClick(keys, Qt::Key_Left);
+    QTest::keyClick(keys, Qt::Key_Left);
+    QTest::keyClick(keys, Qt::Key_Return);
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), focus);
+    // Alt alone, then Esc: back where the focus was, nothing asked.
+    QTest::keyClick(keys, Qt::Key_Alt, Qt::AltModifier);
+    QVERIFY(bar->hasFocus());
+    QTest::keyClick(keys, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), focus);
+    QVERIFY(window->isVisible());
+    // Down opens "Suono?", whose "no" Return ticks.
+    QTest::keyClick(keys, Qt::Key_F10);
+    QTest::keyClick(keys, Qt::Key_Right);
+    QTest::keyClick(keys, Qt::Key_Down);
+    QMenu* suono = window->findChild<QMenu*>(QStringLiteral("mnuSuono"));
+    QTRY_VERIFY(suono->isVisible());
+    for (int step = 0; step < 3 && suono->activeAction() != action(window, "mnuSuonoNo"); ++step)
+        QTest::keyClick(suono, Qt::Key_Down);
+    QTest::keyClick(suono, Qt::Key_Return);
+    QTRY_VERIFY(action(window, "mnuSuonoNo")->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), focus);
 }
 
 QTEST_MAIN(ExerciseFrameTest)

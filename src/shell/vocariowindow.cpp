@@ -1,7 +1,10 @@
 #include "vocariowindow.h"
 
+#include "accessibilita.h"
 #include "appstate.h"
 #include "colori.h"
+#include "doubleclickguard.h"
+#include "keyboardaccess.h"
 #include "layouts/layoutbuilder.h"
 #include "layouts/widgetcolours.h"
 
@@ -13,6 +16,14 @@ VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, QWidge
     LayoutBuilder::build(design, this);
     backColour_ = design.backColour;
     fixSize();
+    KeyboardAccess::install(this);
+    DoubleClickGuard::install();
+    Accessibilita::prepara(this);
+}
+
+bool VocarioWindow::focusNextPrevChild(bool next) {
+    KeyboardAccess::beforeFocusMove(this);
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 bool VocarioWindow::hasControl(const QString& name) const {

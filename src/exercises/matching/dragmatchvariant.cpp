@@ -1,9 +1,22 @@
 #include "dragmatchvariant.h"
 
 namespace vocario {
+namespace {
+
+// The instruction line, the count captions and the counts lie on the window's
+// own background.
+FrameTraits tratti(int informazioniBlanks = 11) {
+    return {.informazioniBlanks = informazioniBlanks,
+            .whiteAfterWrong = {QStringLiteral("Label5"), QStringLiteral("Label1"),
+                                QStringLiteral("Label2"), QStringLiteral("EtichettaEsatti"),
+                                QStringLiteral("EtichettaErrati")}};
+}
+
+} // namespace
 
 const DragMatchVariant& DragMatchVariant::form1() {
     static const DragMatchVariant variant{
+        .traits = tratti(),
         .pairs = 9,
         .rowFirst = 420,
         .rowSpacing = 630,
@@ -16,6 +29,7 @@ const DragMatchVariant& DragMatchVariant::form1() {
 
 const DragMatchVariant& DragMatchVariant::form5() {
     static const DragMatchVariant variant{
+        .traits = tratti(),
         .pairs = 9,
         .rowFirst = 420,
         .rowSpacing = 630,
@@ -28,7 +42,7 @@ const DragMatchVariant& DragMatchVariant::form5() {
 
 const DragMatchVariant& DragMatchVariant::form8() {
     static const DragMatchVariant variant{
-        .traits = {.informazioniBlanks = 10},
+        .traits = tratti(10),
         .pairs = 4,
         .rowFirst = 420,
         .rowSpacing = 1200,
