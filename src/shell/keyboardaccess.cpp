@@ -87,15 +87,19 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
     if (watched != window_)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::Show) {
-        // The first control the keyboard reaches is the top left one.
         beforeFocusMove(window_);
-        const QList<QWidget*> chain = ScreenOrder::focusChainOf(window_->centralWidget());
-        if (!window_->focusWidget() && !chain.isEmpty())
-            chain.first()->setFocus(Qt::OtherFocusReason);
         prepareMenuBar();
         // The new window takes the keyboard, even where no window manager
         // hands it over.
         window_->activateWindow();
+    } else if (event->type() == QEvent::WindowActivate && !focusPlaced_) {
+        // The first control the keyboard reaches is the top left one, as the
+        // first item has placed the controls.
+        focusPlaced_ = true;
+        beforeFocusMove(window_);
+        const QList<QWidget*> chain = ScreenOrder::focusChainOf(window_->centralWidget());
+        if (!chain.isEmpty())
+            chain.first()->setFocus(Qt::OtherFocusReason);
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         altAlone_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat();

@@ -47,6 +47,7 @@ class KeyboardAccess : public QObject {
     QPointer<QMenuBar> bar_;
     OutlineOverlay* ring_ = nullptr;
     bool menuBarReady_ = false;
+    bool focusPlaced_ = false;
     /// Alt went down with no other key yet, and whether the menu bar had
     /// the focus then.
     bool altAlone_ = false;

@@ -1,6 +1,7 @@
 #include "vocariowindow.h"
 
 #include "accessibilita.h"
+#include "accessiblecontrols.h"
 #include "appstate.h"
 #include "colori.h"
 #include "doubleclickguard.h"
@@ -13,6 +14,8 @@ namespace vocario {
 VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, QWidget* parent)
     : QMainWindow(parent), stato_(stato) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Before any control exists: a screen reader may ask for one at once.
+    AccessibleControls::install();
     LayoutBuilder::build(design, this);
     backColour_ = design.backColour;
     fixSize();

@@ -1,5 +1,6 @@
 #include "clicktileswindow.h"
 
+#include "layouts/contrasto.h"
 #include "layouts/designlabel.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
@@ -68,8 +69,11 @@ void ClickTilesWindow::Label3_Click(int index) {
 
 void ClickTilesWindow::bloccaRisposte(QWidget* premuto) {
     vocario::setBackColour(premuto, Colori::Rosso);
-    for (DesignLabel* tile : label3_)
+    // Locked words stay readable, on white and on the red of the right one.
+    for (DesignLabel* tile : label3_) {
+        Contrasto::leggibileDaBloccato(tile);
         tile->setEnabled(false);
+    }
 }
 
 void ClickTilesWindow::riapriRisposte() {
