@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs the Debian packages that building, testing and looking at Vocario need.
 # Does nothing when every package is already there, so repeated runs stay fast.
-# libx11-dev and libxdamage-dev build the start-up benchmark (bench/).
+# libx11-dev and libxdamage-dev build the start-up benchmark (bench/); at-spi2-core,
+# dbus-x11 and python3-pyatspi read the program as a screen reader does (tests/accessibility).
 set -eu
 PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core \
-  libx11-dev libxdamage-dev"
+  libx11-dev libxdamage-dev at-spi2-core dbus-x11 python3-pyatspi"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
