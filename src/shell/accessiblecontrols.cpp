@@ -41,7 +41,19 @@ class ClientAccessible : public QAccessibleWidget {
     }
 
   private:
-    QList<QWidget*> controls() const { return ScreenOrder::controlsOf(widget()); }
+    // A feedback picture under the other one is not on show: only the one on
+    // top is read.
+    QList<QWidget*> controls() const {
+        QList<QWidget*> list = ScreenOrder::controlsOf(widget());
+        for (qsizetype i = 1; i < list.size(); ++i)
+            if (isPicture(list[i]) && isPicture(list[i - 1]) && list[i - 1]->isVisible() &&
+                list[i]->geometry() == list[i - 1]->geometry())
+                list.removeAt(i--);
+        return list;
+    }
+    static bool isPicture(const QWidget* control) {
+        return control->objectName() == kIconaSi || control->objectName() == kIconaNo;
+    }
 };
 
 /// A label of a design table: a word to pick, a place for words, a tile to

@@ -32,6 +32,7 @@ QString elencoVuoto(const QString& fileName) {
 Form3SinonimiContrari::Form3SinonimiContrari(AppState& stato, const ExerciseEntry& entry)
     : ExerciseWindow(stato, entry, tratti()) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("coppia di parole"));
     bottone1_ = control<QPushButton>(QStringLiteral("Bottone1"));
     bottone2_ = control<QPushButton>(QStringLiteral("Bottone2"));
     risposte_ = AnswerButtons({bottone1_, bottone2_});

@@ -29,6 +29,7 @@ FrameTraits tratti() {
 Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
     : ExerciseWindow(stato, entry, tratti()) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("frase"));
     label3_ = control<QLabel>(QStringLiteral("Label3"));
     for (int i = 0; i < kNumeroBottoni; ++i) {
         bottone_[i] = member<QPushButton>(QStringLiteral("Bottone"), i);
