@@ -3,11 +3,14 @@
 # Does nothing when every package is already there, so repeated runs stay fast.
 # libx11-dev and libxdamage-dev build the start-up benchmark (bench/);
 # desktop-file-utils and appstream validate the desktop files (tests/install);
-# file lets make package compute the package's dependencies (CPack, dpkg-shlibdeps).
+# file lets make package compute the package's dependencies (CPack, dpkg-shlibdeps);
+# at-spi2-core, dbus-x11 and python3-pyatspi read the program as a screen reader
+# does (tests/accessibility).
 set -eu
 PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core \
-  libx11-dev libxdamage-dev desktop-file-utils appstream file"
+  libx11-dev libxdamage-dev desktop-file-utils appstream file \
+  at-spi2-core dbus-x11 python3-pyatspi"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then

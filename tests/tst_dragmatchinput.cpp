@@ -1,6 +1,8 @@
+#include "exercisecatalogue.h"
 #include "dragmatchtesting.h"
 #include "messageboxanswerer.h"
 
+#include "layouts/pickandplace.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
@@ -27,6 +29,7 @@ class DragMatchInputTest : public QObject {
     void dropsCountOnlyFromLabel3OntoLabel4();
     void label3DragCarriesItsNameAndAClickMovesNothing();
     void placedLabelCannotBePickedUp();
+    void aPickedWordIsPlacedByAClickThroughTheSameDrop();
     void shortListsAreRefusedOverTheMenu_data();
     void shortListsAreRefusedOverTheMenu();
     void form1OpensFromTheMenuInItsDesignState();
@@ -144,6 +147,66 @@ void DragMatchInputTest::placedLabelCannotBePickedUp() {
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral("0"));
 }
 
+void DragMatchInputTest::aPickedWordIsPlacedByAClickThroughTheSameDrop() {
+    TestEnvironment env;
+    DragMatchWindow* w = openForm1InOrder(env);
+    QVERIFY(w);
+    auto* pick = w->findChild<PickAndPlace*>();
+    QVERIFY(pick);
+    QSignalSpy picked(pick, &PickAndPlace::picked);
+    QSignalSpy drops0(label4(w, 0), &DesignLabel::dropped);
+    QSignalSpy drops1(label4(w, 1), &DesignLabel::dropped);
+    const QPoint middle(20, 10);
+    auto tap = [&](QWidget* label) {
+        QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, middle);
+    };
+    // A place with nothing picked takes nothing.
+    tap(label4(w, 0));
+    QCOMPARE(drops0.count(), 0);
+    // Picked: white on black, whatever it was; a second tap puts it back.
+    tap(label3(w, 0));
+    QCOMPARE(pick->pickedWord(), label3(w, 0));
+    QCOMPARE(picked.count(), 1);
+    QCOMPARE(label3(w, 0)->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(label3(w, 0)->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(backColour(label3(w, 0)), Colori::Bianco); // the word's own colour is kept
+    tap(label3(w, 0));
+    QVERIFY(!pick->pickedWord());
+    QCOMPARE(label3(w, 0)->palette().color(QPalette::Window), QColor(Qt::white));
+    // On a wrong place: the drop of a drag, one wrong answer, still picked.
+    tap(label3(w, 0));
+    env.scriptRandom({});
+    tap(label4(w, 1));
+    QCOMPARE(drops1.count(), 1);
+    QCOMPARE(drops1.first().first().toString(), QStringLiteral("Label3(0)"));
+    QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 1"));
+    QCOMPARE(w->backColour(), Colori::Nero);
+    QCOMPARE(pick->pickedWord(), label3(w, 0));
+    // On its place: matched as by a drag, the colour back, nothing picked.
+    env.scriptRandom({pickWhole(4, 18), pickWhole(1, 4)});
+    tap(label4(w, 0));
+    QCOMPARE(drops0.count(), 1);
+    QCOMPARE(text4(w, 0), QStringLiteral("basso / alto"));
+    QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 1"));
+    QCOMPARE(w->backColour(), quint32(0x80C0FF));
+    QVERIFY(!label3(w, 0)->isEnabled());
+    QVERIFY(!pick->pickedWord());
+    // Space picks, Esc puts back without asking anything.
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    label3(w, 1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->windowHandle(), Qt::Key_Space);
+    QCOMPARE(pick->pickedWord(), label3(w, 1));
+    QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
+    QVERIFY(!pick->pickedWord());
+    QVERIFY(w->isVisible());
+    // A word picked, then placed by a real drag, is no longer picked.
+    tap(label3(w, 2));
+    env.scriptRandom({pickWhole(1, 4)});
+    QVERIFY(drop(w, 2, 2));
+    QVERIFY(!pick->pickedWord());
+}
+
 void DragMatchInputTest::shortListsAreRefusedOverTheMenu_data() {
     QTest::addColumn<int>("numero");
     QTest::addColumn<QString>("file");
@@ -185,7 +248,7 @@ void DragMatchInputTest::shortListsAreRefusedOverTheMenu() {
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
-    menu->control<QPushButton>(QStringLiteral("Command%1").arg(numero + 1))->click();
+    menu->control<QPushButton>(vocario::testing::exerciseMenuButton(numero))->click();
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(answerer.texts(), QStringList{message});
     QCOMPARE(answerer.titles(), QStringList{"Vocario"});

@@ -3,6 +3,12 @@
 #include "testenvironment.h"
 
 #include "layouts/design_form1.h"
+#include "exercises/matching/dragmatchwindow.h"
+#include "layouts/bgrcolour.h"
+#include "layouts/contrasto.h"
+#include "layouts/controlnames.h"
+#include "layouts/designlabel.h"
+#include "layouts/designs.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
 #include "shell/colori.h"
@@ -10,7 +16,9 @@
 #include "shell/formmenu.h"
 #include "shell/navigazione.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,6 +88,10 @@ class ExerciseFrameTest : public QObject {
     void refusedWindowLeavesTheMenuWithTheReason();
     void activationStepsRunOncePerOpening();
     void everyMenuButtonOpensItsExerciseWindow();
+    void theMenuBarIsReachedByF10AndAltAndWalkedWithArrows();
+    void textsOnTheBackgroundAreReadableOnBlackAndOnEveryColour();
+    void lockedAnswersKeepReadableCaptions();
+    void screenReadersFindItalianNamesInReadingOrder();
 };
 
 void ExerciseFrameTest::loadShowsOrHidesAvantiAndZeroesTheCountLabels_data() {
@@ -340,6 +352,223 @@ void ExerciseFrameTest::everyMenuButtonOpensItsExerciseWindow() {
         QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Form2"));
         TestEnvironment::closeAllWindows();
     }
+}
+
+void ExerciseFrameTest::theMenuBarIsReachedByF10AndAltAndWalkedWithArrows() {
+    TestEnvironment env;
+    env.state.AttendeBottone = 0;
+    auto* window = new ProbeExercise(env.state);
+    QVERIFY(window->apri(nullptr));
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWindow* keys = window->windowHandle();
+    QMenuBar* bar = window->menuBar();
+    QWidget* focus = QApplication::focusWidget();
+    QCOMPARE(focus->objectName(), QStringLiteral("Label3(0)")); // the top left control
+    window->RispostaEsatta();
+    // F10, then the arrows to "Informazioni" and back to "Azzera conteggio".
+    QTest::keyClick(keys, Qt::Key_F10);
+    QVERIFY(bar->hasFocus());
+    QCOMPARE(bar->activeAction(), action(window, "MenuAzzera"));
+    QTest::keyClick(keys, Qt::Key_Right);
+    QTest::keyClick(keys, Qt::Key_Right);
+    QCOMPARE(bar->activeAction(), action(window, "MenuInformazioni"));
+    QTest::keyClick(keys, Qt::Key_Left);
+    QTest::keyClick(keys, Qt::Key_Left);
+    QTest::keyClick(keys, Qt::Key_Return);
+    QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), focus);
+    // Alt alone, then Esc: back where the focus was, nothing asked.
+    QTest::keyClick(keys, Qt::Key_Alt, Qt::AltModifier);
+    QVERIFY(bar->hasFocus());
+    QTest::keyClick(keys, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), focus);
+    QVERIFY(window->isVisible());
+    // Down opens "Suono?", whose "no" Return ticks.
+    QTest::keyClick(keys, Qt::Key_F10);
+    QTest::keyClick(keys, Qt::Key_Right);
+    QTest::keyClick(keys, Qt::Key_Down);
+    QMenu* suono = window->findChild<QMenu*>(QStringLiteral("mnuSuono"));
+    QTRY_VERIFY(suono->isVisible());
+    for (int step = 0; step < 3 && suono->activeAction() != action(window, "mnuSuonoNo"); ++step)
+        QTest::keyClick(suono, Qt::Key_Down);
+    QTest::keyClick(suono, Qt::Key_Return);
+    QTRY_VERIFY(action(window, "mnuSuonoNo")->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), focus);
+}
+
+namespace {
+
+ExerciseWindow* openShown(TestEnvironment& env, int numero) {
+    if (!Navigazione::apriEsercizio(numero, nullptr))
+        return nullptr;
+    const QList<QWidget*> windows = TestEnvironment::visibleWindows();
+    return windows.size() == 1 ? qobject_cast<ExerciseWindow*>(windows.first()) : nullptr;
+}
+
+// Every text a window draws straight on its own background.
+QList<QLabel*> textsOnTheBackground(ExerciseWindow* window) {
+    QList<QLabel*> texts;
+    for (auto* label : window->centralWidget()->findChildren<DesignLabel*>())
+        if (!label->autoFillBackground() && !label->text().trimmed().isEmpty())
+            texts << label;
+    return texts;
+}
+
+double contrastOn(const QWidget* text, quint32 backBgr) {
+    return Contrasto::rapporto(bgrToQColor(foreColour(text)), bgrToQColor(backBgr));
+}
+
+} // namespace
+
+void ExerciseFrameTest::textsOnTheBackgroundAreReadableOnBlackAndOnEveryColour() {
+    QVERIFY(qAbs(Contrasto::rapporto(Qt::black, Qt::white) - 21.0) < 1e-9);
+    QVERIFY(qAbs(Contrasto::rapporto(QColor(0x76, 0x76, 0x76), Qt::white) - 4.54) < 0.01);
+    QVERIFY(qAbs(Contrasto::rapporto(Qt::black, QColor(0, 0, 255)) - 2.44) < 0.01);
+    TestEnvironment env;
+    env.useShippedLists();
+    for (int numero = 1; numero <= vocario::testing::exerciseCount(); ++numero) {
+        env.state.random.seedFromClock(); // the opening draws as the program does
+        ExerciseWindow* window = openShown(env, numero);
+        QVERIFY(window);
+        const QList<QLabel*> texts = textsOnTheBackground(window);
+        QVERIFY(texts.size() >= 4); // at least the two counts and their captions
+        for (int slot = 1; slot <= 18; ++slot) {
+            env.scriptRandom({pickWhole(slot, 18)});
+            window->CaricaColori();
+            for (QLabel* text : texts)
+                QVERIFY2(contrastOn(text, window->backColour()) >= Contrasto::kMinimo,
+                         qPrintable(window->objectName() + u' ' + text->objectName() +
+                                    QStringLiteral(" on slot %1").arg(slot)));
+            env.scriptRandom({pickWhole(1, 4)});
+            window->RispostaErrata();
+            QCOMPARE(window->backColour(), Colori::Nero);
+            for (QLabel* text : texts)
+                QVERIFY2(contrastOn(text, Colori::Nero) >= Contrasto::kMinimo,
+                         qPrintable(window->objectName() + u' ' + text->objectName()));
+        }
+        TestEnvironment::closeAllWindows();
+    }
+}
+
+void ExerciseFrameTest::lockedAnswersKeepReadableCaptions() {
+    TestEnvironment env;
+    env.useShippedLists();
+    env.state.AttendeBottone = -1;
+    for (int numero : {3, 4, 6, 9}) {
+        ExerciseWindow* window = openShown(env, numero);
+        QVERIFY(window);
+        QList<QWidget*> answers;
+        QString right;
+        if (numero == 3) {
+            answers = {window->control(QStringLiteral("Bottone1")),
+                       window->control(QStringLiteral("Bottone2"))};
+            right =
+                env.state.Estratto == 1 ? QStringLiteral("Bottone1") : QStringLiteral("Bottone2");
+        } else {
+            const QString array =
+                numero == 9 ? QStringLiteral("Bottone") : QStringLiteral("Label3");
+            for (int k = 0; window->hasControl(memberName(array, k)); ++k)
+                answers << window->control(memberName(array, k));
+            right = memberName(array, 0);
+        }
+        if (auto* button = window->findChild<QPushButton*>(right))
+            button->click();
+        else
+            window->control<DesignLabel>(right)->click();
+        QVERIFY(window->bottoneAvanti()->isEnabled());
+        for (QWidget* answer : std::as_const(answers)) {
+            QVERIFY(!answer->isEnabled());
+            const bool button = qobject_cast<QPushButton*>(answer) != nullptr;
+            const QPalette& palette = answer->palette();
+            const QColor caption = palette.color(QPalette::Disabled, button ? QPalette::ButtonText
+                                                                            : QPalette::WindowText);
+            const QColor back =
+                palette.color(QPalette::Disabled, button ? QPalette::Button : QPalette::Window);
+            QVERIFY2(Contrasto::rapporto(caption, back) >= Contrasto::kMinimo,
+                     qPrintable(window->objectName() + u' ' + answer->objectName()));
+        }
+        TestEnvironment::closeAllWindows();
+    }
+}
+
+void ExerciseFrameTest::screenReadersFindItalianNamesInReadingOrder() {
+    TestEnvironment env;
+    env.writeList(QStringLiteral("contrari.txt"), QStringLiteral("alto, basso\naperto, chiuso\n"
+                                                                 "bello, brutto\ncaldo, freddo\n"
+                                                                 "dolce, amaro\nfelice, triste\n"
+                                                                 "grande, piccolo\nlungo, corto\n"
+                                                                 "pieno, vuoto\n"));
+    env.state.random.seedFromClock();
+    ExerciseWindow* window = openShown(env, 1);
+    QVERIFY(window);
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("abbina contrari"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(frame->child(0)->role(), QAccessible::MenuBar); // it stands above the rest
+    QAccessibleInterface* client = QAccessible::queryAccessibleInterface(window->centralWidget());
+    QCOMPARE(frame->child(1)->object(), window->centralWidget());
+
+    // Reading order: row by row from the top, left to right; every word and
+    // place named for what it is.
+    QStringList names;
+    const QAccessibleInterface* previous = nullptr;
+    for (int i = 0; i < client->childCount(); ++i) {
+        QAccessibleInterface* child = client->child(i);
+        QCOMPARE(client->indexOfChild(child), i);
+        if (child->state().invisible)
+            continue;
+        names << child->text(QAccessible::Name);
+        if (previous) {
+            const QRect a = previous->rect();
+            const QRect b = child->rect();
+            // Right along a row, or down to the start of a lower one.
+            QVERIFY2(b.x() >= a.x() || b.y() >= a.y() + a.height() / 2,
+                     qPrintable(names.join(u'|')));
+        }
+        previous = child;
+    }
+    QCOMPARE(names[0], QStringLiteral("Trascina la parola nella prima colonna sulla sua "
+                                      "contraria che trovi nella seconda seconda"));
+    QVERIFY(names[1].startsWith(QStringLiteral("parola: ")));
+    QVERIFY(names[2].startsWith(QStringLiteral("bersaglio: ")));
+    QVERIFY(names.contains(QStringLiteral("Esatti: 0")));
+    QVERIFY(names.contains(QStringLiteral("Errati: 0")));
+    QVERIFY(names.contains(QStringLiteral("risposta esatta")));
+    int words = 0;
+    int places = 0;
+    for (const QString& name : std::as_const(names)) {
+        words += name.startsWith(u"parola: ");
+        places += name.startsWith(u"bersaglio: ");
+    }
+    QCOMPARE(words, 9);
+    QCOMPARE(places, 9);
+
+    // A word is a button whose press picks it; a place's press drops it there.
+    auto* word = window->control<DesignLabel>(QStringLiteral("Label3(0)"));
+    const QString wordText = word->text();
+    QAccessibleInterface* wordItem = QAccessible::queryAccessibleInterface(word);
+    QCOMPARE(wordItem->role(), QAccessible::Button);
+    QVERIFY(wordItem->state().checkable && !wordItem->state().checked);
+    QVERIFY(wordItem->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    wordItem->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(wordItem->state().checked);
+    QString place;
+    for (int k = 0; k < 9 && place.isEmpty(); ++k)
+        if (window->statoComune()
+                .Parole1[size_t(qobject_cast<DragMatchWindow*>(window)->recordOfSlot(k))] ==
+            word->text())
+            place = memberName(QStringLiteral("Label4"), k);
+    QAccessibleInterface* placeItem = QAccessible::queryAccessibleInterface(window->control(place));
+    const QString target = window->control<QLabel>(place)->text();
+    QCOMPARE(placeItem->text(QAccessible::Name), QStringLiteral("bersaglio: ") + target);
+    placeItem->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(placeItem->text(QAccessible::Name),
+             QStringLiteral("bersaglio: ") + target + QStringLiteral(" / ") + wordText);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window->etichettaEsatti())->text(QAccessible::Name),
+        QStringLiteral("Esatti: 1"));
+    QCOMPARE(wordItem->text(QAccessible::Name), QStringLiteral("parola già posata"));
 }
 
 QTEST_MAIN(ExerciseFrameTest)

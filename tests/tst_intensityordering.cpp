@@ -211,9 +211,10 @@ void IntensityOrderingTest::wrongDropsKeepTheBackgroundBlackUntilTheNextItem() {
     QCOMPARE(window->etichettaErrati()->text(), QStringLiteral(" 1"));
     QVERIFY(window->control(QStringLiteral("ComandoIconaNo"))->isVisible());
     QVERIFY(!window->control(QStringLiteral("ComandoIconaSi"))->isVisible());
-    // Texts keep their colours on black in this window.
-    QCOMPARE(foreColour(window->control(QStringLiteral("Label1"))), Colori::Nero);
-    QCOMPARE(foreColour(window->etichettaErrati()), Colori::Nero);
+    // The texts on the window's background turn white on black.
+    for (const char* text : {"Label6", "Label5", "Label1", "Label2"})
+        QCOMPARE(foreColour(window->control(QLatin1String(text))), Colori::Bianco);
+    QCOMPARE(foreColour(window->etichettaErrati()), Colori::Bianco);
 
     random->append({pickWhole(1, 4), pickWhole(2, 4)});
     drop(window, 0, 0);
@@ -227,6 +228,7 @@ void IntensityOrderingTest::wrongDropsKeepTheBackgroundBlackUntilTheNextItem() {
     QTest::mouseClick(window->bottoneAvanti(), Qt::LeftButton);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), quint32(0xFFC0C0));
+    QCOMPARE(foreColour(window->control(QStringLiteral("Label6"))), Colori::Nero);
 }
 
 void IntensityOrderingTest::soundOffSilencesWithoutDrawing() {

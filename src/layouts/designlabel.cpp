@@ -13,6 +13,18 @@ namespace vocario {
 
 DesignLabel::DesignLabel(QWidget* parent) : QLabel(parent) {}
 
+void DesignLabel::setDraggable(bool draggable) {
+    draggable_ = draggable;
+    if (draggable)
+        setFocusPolicy(Qt::TabFocus);
+}
+
+void DesignLabel::setDropTarget(bool target) {
+    setAcceptDrops(target);
+    if (target)
+        setFocusPolicy(Qt::TabFocus);
+}
+
 namespace {
 
 constexpr qreal kSmallestPointSize = 6.0;
@@ -88,6 +100,18 @@ void DesignLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     // The first click of the pair has already been handled.
     ignoreRelease_ = true;
     QLabel::mouseDoubleClickEvent(event);
+}
+
+void DesignLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!press || (event->modifiers() & ~Qt::KeypadModifier) || !(focusPolicy() & Qt::TabFocus)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) // a key held down presses once
+        click();
 }
 
 void DesignLabel::startDrag() {

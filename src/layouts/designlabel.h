@@ -14,9 +14,13 @@ class DesignLabel : public QLabel {
   public:
     explicit DesignLabel(QWidget* parent = nullptr);
 
-    void setDraggable(bool draggable) { draggable_ = draggable; }
+    /// A word to drag, or a place for words, also takes the keyboard focus.
+    void setDraggable(bool draggable);
     bool isDraggable() const { return draggable_; }
-    void setDropTarget(bool target) { setAcceptDrops(target); }
+    void setDropTarget(bool target);
+    /// What a click does, for the keyboard (Space, Return) and for assistive
+    /// technology.
+    void click() { emit clicked(); }
 
   signals:
     /// A left click, pressed and released on the label without dragging. The
@@ -33,6 +37,7 @@ class DesignLabel : public QLabel {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -73,7 +73,8 @@ QWidget* createLabel(const ControlDesign& row, const QString& text, QWidget* cli
 QWidget* createButton(const ControlDesign& row, const QString& text, const QRect& geometry,
                       QWidget* client) {
     auto* button = new QPushButton(text, client);
-    button->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches it with Tab; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     if (row.picture != Picture::None) {
         const int side = iconSide(geometry);
         button->setIcon(pictureIcon(row.picture, side));
@@ -106,7 +107,7 @@ QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidg
         break;
     case ControlKind::OptionButton: {
         auto* option = new DesignOptionButton(text, client);
-        option->setFocusPolicy(Qt::NoFocus);
+        option->setFocusPolicy(Qt::TabFocus);
         option->setAutoFillBackground(true);
         option->setChecked(row.look & Selected);
         widget = option;

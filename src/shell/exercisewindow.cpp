@@ -1,16 +1,23 @@
 #include "exercisewindow.h"
 
+#include "accessibilita.h"
 #include "appstate.h"
 #include "colori.h"
+#include "doubleclickguard.h"
+#include "keyboardaccess.h"
+#include "layouts/contrasto.h"
+#include "layouts/pickandplace.h"
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "navigazione.h"
 #include "suoni.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace vocario {
 namespace {
@@ -40,6 +47,15 @@ ExerciseWindow::ExerciseWindow(AppState& stato, const ExerciseEntry& entry, Fram
     connect(bottoneAvanti_, &QPushButton::clicked, this, &ExerciseWindow::BottoneAvanti_Click);
     buildMenuBar();
     fixSize();
+    // Esc leaves the menu bar, puts a picked word back, or asks what "Esci" asks.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (auto* keys = findChild<KeyboardAccess*>(); keys && keys->menuBarHasFocus())
+            return keys->leaveMenuBar();
+        if (auto* pick = findChild<PickAndPlace*>(); pick && pick->putBack())
+            return;
+        mnuEsci_Click();
+    });
+    Accessibilita::preparaEsercizio(this);
 }
 
 void ExerciseWindow::buildMenuBar() {
@@ -120,11 +136,13 @@ void ExerciseWindow::showEvent(QShowEvent* event) {
 }
 
 void ExerciseWindow::CaricaColori() {
-    const bool darken = !traits_.darkenOnlyAfterBlack || backColour() == Colori::Nero;
-    if (darken)
-        for (const QString& name : std::as_const(traits_.whiteAfterWrong))
-            setForeColour(control(name), Colori::Nero);
     VocarioWindow::CaricaColori();
+    coloraTesti(Contrasto::testoSuBgr(backColour()));
+}
+
+void ExerciseWindow::coloraTesti(quint32 bgr) {
+    for (const QString& name : std::as_const(traits_.whiteAfterWrong))
+        setForeColour(control(name), bgr);
 }
 
 void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
@@ -135,6 +153,7 @@ void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
     etichettaEsatti_->setText(testoConteggio(stato_.NumeroEsatti));
     if (suonoAttivo())
         Suoni::SuonoEsatto(stato_);
+    emit risposta(true);
 }
 
 void ExerciseWindow::aggiungiEsatto() {
@@ -149,8 +168,8 @@ void ExerciseWindow::RispostaErrata() {
     setBackColour(Colori::Nero);
     if (suonoAttivo())
         Suoni::SuonoErrato(stato_);
-    for (const QString& name : std::as_const(traits_.whiteAfterWrong))
-        setForeColour(control(name), Colori::Bianco);
+    coloraTesti(Colori::Bianco);
+    emit risposta(false);
 }
 
 void ExerciseWindow::RipristinaSfondo() {
@@ -161,9 +180,13 @@ void ExerciseWindow::RipristinaSfondo() {
 void ExerciseWindow::PassaAvanti(QWidget* premuto) {
     if (avantiVisibile()) {
         bottoneAvanti_->setEnabled(true);
+        // From the keyboard, "avanti" is the next thing to press.
+        if (centralWidget()->isAncestorOf(QApplication::focusWidget()))
+            bottoneAvanti_->setFocus(Qt::OtherFocusReason);
         bloccaRisposte(premuto);
     } else {
         PreparaTurno();
+        DoubleClickGuard::contentReplaced();
     }
 }
 
@@ -171,6 +194,7 @@ void ExerciseWindow::BottoneAvanti_Click() {
     bottoneAvanti_->setEnabled(false);
     riapriRisposte();
     PreparaTurno();
+    DoubleClickGuard::contentReplaced();
 }
 
 void ExerciseWindow::MenuAzzera_Click() {

@@ -58,6 +58,10 @@ class ExerciseWindow : public VocarioWindow {
     /// The text a count label shows after an increment: one blank, the digits.
     static QString testoConteggio(qint16 count);
 
+  signals:
+    /// An answer was judged, after its feedback is on show.
+    void risposta(bool esatta);
+
   protected:
     /// Reads the window's word list; a message when it cannot be used.
     virtual std::optional<QString> leggiElenco() = 0;
@@ -77,6 +81,7 @@ class ExerciseWindow : public VocarioWindow {
 
   private:
     void buildMenuBar();
+    void coloraTesti(quint32 bgr);
     std::optional<QString> passiDiCaricamento();
     void BottoneAvanti_Click();
     void MenuAzzera_Click();

@@ -1,7 +1,9 @@
 #include "formavvio.h"
 
 #include "appstate.h"
+#include "layouts/contrasto.h"
 #include "layouts/designs.h"
+#include "layouts/widgetcolours.h"
 #include "navigazione.h"
 #include "preparazione.h"
 
@@ -22,6 +24,9 @@ FormAvvio::FormAvvio(AppState& stato) : VocarioWindow(designFormAvvio(), stato) 
     // Every run starts in the mode that waits for "avanti".
     stato_.AttendeBottone = -1;
     CaricaColori();
+    // The two titles lie on the window's colour: white where black is hard to read.
+    for (const char* title : {"Label2(0)", "Label2(1)"})
+        setForeColour(control(QLatin1String(title)), Contrasto::testoSuBgr(backColour()));
     connect(control<QPushButton>(QStringLiteral("BottoneAvvio")), &QPushButton::clicked, this,
             &FormAvvio::BottoneAvvio_Click);
     centralWidget()->installEventFilter(this);

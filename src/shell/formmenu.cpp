@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "finestracontrolloelenchi.h"
+#include "layouts/contrasto.h"
 #include "layouts/designs.h"
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
@@ -32,8 +33,12 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
     }
 
     CaricaColori();
-    vocario::setBackColour(member(QStringLiteral("Option1"), 0), backColour());
-    vocario::setBackColour(member(QStringLiteral("Option1"), 1), backColour());
+    for (int index = 0; index < 2; ++index) {
+        QWidget* option = member(QStringLiteral("Option1"), index);
+        vocario::setBackColour(option, backColour());
+        // White captions where black is hard to read on the menu's colour.
+        setForeColour(option, Contrasto::testoSuBgr(backColour()));
+    }
     member<QRadioButton>(QStringLiteral("Option1"), stato_.AttendeBottone == -1 ? 1 : 0)
         ->setChecked(true);
 }

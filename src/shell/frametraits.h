@@ -12,12 +12,10 @@ struct FrameTraits {
     int informazioniBlanks = 11;
     /// Form2 prepares itself when it becomes active, not when it loads.
     bool preparesOnActivation = false;
-    /// Texts that a wrong answer turns white, so that they stay readable on
-    /// black; the window's colour procedure turns them black again.
+    /// Texts drawn on the window's own background: a wrong answer turns them
+    /// white, so that they stay readable on black, and every new colour turns
+    /// them black again (white on the few colours where black is hard to read).
     QStringList whiteAfterWrong;
-    /// True: they turn black again only when the background was black
-    /// (Form2); false: at every new colour (Form4, Form6).
-    bool darkenOnlyAfterBlack = true;
 };
 
 } // namespace vocario

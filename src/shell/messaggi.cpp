@@ -17,12 +17,20 @@ QMessageBox* newBox(QWidget* parent, QMessageBox::Icon icon, const QString& text
     return box;
 }
 
+// The window under a closed box takes the keyboard again, even where no
+// window manager hands it back.
+void giveBackKeyboard(QWidget* parent) {
+    if (parent && parent->isVisible())
+        parent->activateWindow();
+}
+
 void showWithOk(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     QMessageBox* box = newBox(parent, icon, text);
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->exec();
     delete box;
+    giveBackKeyboard(parent);
 }
 
 } // namespace
@@ -38,6 +46,7 @@ bool chiediSiNo(QWidget* parent, const QString& text) {
     box->exec();
     const bool answeredYes = box->clickedButton() == yes;
     delete box;
+    giveBackKeyboard(parent);
     return answeredYes;
 }
 

@@ -1,7 +1,11 @@
 #include "vocariowindow.h"
 
+#include "accessibilita.h"
+#include "accessiblecontrols.h"
 #include "appstate.h"
 #include "colori.h"
+#include "doubleclickguard.h"
+#include "keyboardaccess.h"
 #include "layouts/layoutbuilder.h"
 #include "layouts/widgetcolours.h"
 
@@ -10,9 +14,19 @@ namespace vocario {
 VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, QWidget* parent)
     : QMainWindow(parent), stato_(stato) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Before any control exists: a screen reader may ask for one at once.
+    AccessibleControls::install();
     LayoutBuilder::build(design, this);
     backColour_ = design.backColour;
     fixSize();
+    KeyboardAccess::install(this);
+    DoubleClickGuard::install();
+    Accessibilita::prepara(this);
+}
+
+bool VocarioWindow::focusNextPrevChild(bool next) {
+    KeyboardAccess::beforeFocusMove(this);
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 bool VocarioWindow::hasControl(const QString& name) const {

@@ -45,6 +45,8 @@ class VocarioWindow : public QMainWindow {
 
     /// Fixes the window to its client area plus its menu bar, if any.
     void fixSize();
+    /// Tab goes through the controls in the order they stand on the screen.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     [[noreturn]] void controlloMancante(const QString& name) const;

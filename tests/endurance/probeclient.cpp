@@ -75,6 +75,14 @@ QString ProgramView::dragOver() const {
     return raw_.value("drag").toObject().value("over").toString();
 }
 
+QString ProgramView::focus() const {
+    return raw_.value("keyboard").toObject().value("focus").toString();
+}
+
+QString ProgramView::picked() const {
+    return raw_.value("keyboard").toObject().value("picked").toString();
+}
+
 int ProgramView::drops() const {
     return raw_.value("drag").toObject().value("drops").toInt();
 }

@@ -41,6 +41,9 @@ class ProgramView {
     bool dragActive() const;
     QString dragOver() const;
     int drops() const;
+    /// The control with the keyboard focus, and the word picked (if any).
+    QString focus() const;
+    QString picked() const;
 
     static QRect rectOf(const QJsonObject& item);
     static QPoint centreOf(const QJsonObject& item) { return rectOf(item).center(); }

@@ -2,6 +2,7 @@
 
 #include "answeroracle.h"
 #include "layouts/designtextbox.h"
+#include "layouts/pickandplace.h"
 #include "layouts/widgetcolours.h"
 #include "shell/appstate.h"
 #include "shell/exercisewindow.h"
@@ -198,7 +199,14 @@ QJsonObject ProbeServer::dump() const {
         if (auto* window = qobject_cast<VocarioWindow*>(top); window && window->isVisible())
             shown = &window->statoComune();
     const AppState& s = *shown;
+    QWidget* focus = QApplication::focusWidget();
+    QString picked;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* pick = top->findChild<PickAndPlace*>(); pick && pick->pickedWord())
+            picked = pick->pickedWord()->objectName();
     return {{"windows", windows},
+            {"keyboard",
+             QJsonObject{{"focus", focus ? focus->objectName() : QString()}, {"picked", picked}}},
             {"state", QJsonObject{{"NumeroEsatti", s.NumeroEsatti},
                                   {"NumeroErrati", s.NumeroErrati},
                                   {"AttendeBottone", s.AttendeBottone},

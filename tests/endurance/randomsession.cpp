@@ -109,6 +109,7 @@ void RandomSession::actInMenu(VocarioWindow* menu) {
         const int numero = pick(testing::exerciseCount()) + 1;
         mouse_.click(menu->control(testing::exerciseMenuButton(numero)));
         model_.openExercise(testing::exerciseWindowName(numero), testing::draggedWords(numero));
+        picked_.clear();
         note(QStringLiteral("open"), testing::exerciseWindowName(numero));
     } else {
         // "Esci" of the menu: mostly "No"; "Sì" asks the program to end.
@@ -127,6 +128,8 @@ void RandomSession::actInExercise(ExerciseWindow* window) {
     if (roll < 40 && answer(window, true))
         return;
     if (roll < 54 && answer(window, false))
+        return;
+    if (roll < 56 && pickAndPlace(window, pick(3) > 0))
         return;
     if (roll < 58)
         return doubleClick(window);
@@ -165,6 +168,7 @@ void RandomSession::actInExercise(ExerciseWindow* window) {
         return useMenuItem(window, QStringLiteral("mnuEsci"), QStringLiteral("No"));
     if (roll < 98) {
         useMenuItem(window, QStringLiteral("mnuEsci"), QStringLiteral("Sì"));
+        picked_.clear();
         return model_.backToMenu();
     }
     // Whatever was not possible above: a right answer if there is one.
@@ -181,6 +185,8 @@ bool RandomSession::answer(ExerciseWindow* window, bool right) {
     if (move.isDrag()) {
         if (!SimulatedMouse::dropWord(window->control(move.target), move.source))
             return false;
+        if (right && move.source == picked_) // placed by the drag, no longer picked
+            picked_.clear();
     } else {
         mouse_.click(window->control(move.source));
     }
@@ -200,8 +206,23 @@ void RandomSession::judgeClickAt(ExerciseWindow* window, QWidget* hit) {
         return;
     if (hit == window->bottoneAvanti())
         return model_.avanti();
-    if (oracle.answersByDragging())
-        return; // a click on a word or a place does nothing
+    if (oracle.answersByDragging()) {
+        // A click on a word picks it, or puts it back; on a place it drops
+        // the picked word there, as a drag would.
+        const QString name = hit->objectName();
+        if (oracle.answerControls().contains(name)) {
+            picked_ = picked_ == name ? QString() : name;
+        } else if (oracle.dropTargets().contains(name) && !picked_.isEmpty()) {
+            const Move drop{picked_, name};
+            if (oracle.rightMoves().contains(drop)) {
+                model_.rightAnswer(picked_);
+                picked_.clear();
+            } else if (oracle.wrongMoves().contains(drop)) {
+                model_.wrongAnswer();
+            }
+        }
+        return;
+    }
     const Move click{hit->objectName(), {}};
     if (oracle.rightMoves().contains(click))
         model_.rightAnswer(click.source);
@@ -215,13 +236,14 @@ void RandomSession::doubleClick(ExerciseWindow* window) {
         candidates << QStringLiteral("BottoneAvanti");
     QWidget* first = window->control(candidates.at(pick(int(candidates.size()))));
     const QPoint spot = first->mapTo(window, first->rect().center());
+    const int items = model_.itemsDealt();
     judgeClickAt(window, namedControlAt(window, window->childAt(spot)));
     mouse_.click(first);
-    // The second press lands on whatever stands there now (a new item may
-    // have moved the controls). A button takes it as one more press; a word
-    // tile ignores the second click of a double click.
+    // A button takes the second press as one more press, unless the first
+    // one brought a new item; a word or a tile ignores the second click of
+    // a double click.
     QWidget* second = namedControlAt(window, window->childAt(spot));
-    if (qobject_cast<QAbstractButton*>(second))
+    if (qobject_cast<QAbstractButton*>(second) && model_.itemsDealt() == items)
         judgeClickAt(window, second);
     mouse_.clickAgainAtOnce();
     note(QStringLiteral("double click"), first->objectName());
@@ -250,8 +272,8 @@ bool RandomSession::clickInertControl(ExerciseWindow* window) {
         const QString name = control->objectName();
         if (name.isEmpty() || !control->isVisible() || name == u"BottoneAvanti")
             continue;
-        // On drag windows a click on a word does nothing either.
-        if (answers.contains(name) && !oracle.answersByDragging())
+        // Words, places and answers are not inert.
+        if (answers.contains(name) || oracle.dropTargets().contains(name))
             continue;
         // The click must reach this control, not an answer standing over it.
         const QPoint spot = control->mapTo(window, control->rect().center());
@@ -290,6 +312,24 @@ bool RandomSession::dropOutsideTargets(ExerciseWindow* window) {
     QWidget* place = places.at(pick(int(places.size())));
     SimulatedMouse::dropWord(place, word);
     note(QStringLiteral("drop off target"), word + QStringLiteral(" -> ") + place->objectName());
+    return true;
+}
+
+bool RandomSession::pickAndPlace(ExerciseWindow* window, bool right) {
+    const AnswerOracle oracle(window);
+    const QList<Move> moves = right ? oracle.rightMoves() : oracle.wrongMoves();
+    if (!oracle.answersByDragging() || moves.isEmpty())
+        return false;
+    const Move move = moves.at(pick(int(moves.size())));
+    // A click on the word picks it (unless it is picked already), a click on
+    // the place drops it there.
+    if (picked_ != move.source) {
+        judgeClickAt(window, window->control(move.source));
+        mouse_.click(window->control(move.source));
+    }
+    judgeClickAt(window, window->control(move.target));
+    mouse_.click(window->control(move.target));
+    note(QStringLiteral("pick and place"), move.source + QStringLiteral(" -> ") + move.target);
     return true;
 }
 

@@ -46,6 +46,7 @@ class RandomSession {
     bool pressLockedAnswer(ExerciseWindow* window);
     bool clickInertControl(ExerciseWindow* window);
     bool dropOutsideTargets(ExerciseWindow* window);
+    bool pickAndPlace(ExerciseWindow* window, bool right);
     void dropStrangeData(ExerciseWindow* window);
     void useMenuItem(ExerciseWindow* window, const QString& item, const QString& answer = {});
     void judgeClickAt(ExerciseWindow* window, QWidget* hit);
@@ -60,6 +61,8 @@ class RandomSession {
     SessionModel model_;
     SimulatedMouse mouse_;
     QStringList recent_;
+    /// The word picked by a click, tap or key and not yet placed or put back.
+    QString picked_;
     QMap<QString, int> tally_;
 };
 

@@ -53,6 +53,7 @@ void SessionModel::openExercise(const QString& form, int pairs) {
 }
 
 void SessionModel::newItem() {
+    ++itemsDealt_;
     black_ = false;
     finished_ = false;
     rightInItem_ = 0;

@@ -36,6 +36,8 @@ class SessionModel {
 
     QString window() const { return window_; }
     bool itemFinished() const { return finished_; }
+    /// Items dealt so far, in every window: one more when a new item appears.
+    int itemsDealt() const { return itemsDealt_; }
     bool waitsForAvanti() const { return window_ != u"FormMenu" && avantiShown_; }
     int endRequests() const { return endRequests_; }
 
@@ -59,6 +61,7 @@ class SessionModel {
 
     // The open exercise window.
     int pairs_ = 0;
+    int itemsDealt_ = 0;
     bool avantiShown_ = false;
     bool soundOn_ = true;
     bool black_ = false;

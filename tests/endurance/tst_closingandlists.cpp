@@ -177,7 +177,7 @@ QWidget* ClosingAndLists::openFromMenu(int numero) {
     QWidget* menu = testing::TestEnvironment::visibleWindows().value(0);
     if (!qobject_cast<FormMenu*>(menu))
         return nullptr;
-    mouse_.click(menu->findChild<QWidget*>(QStringLiteral("Command%1").arg(numero + 1)));
+    mouse_.click(menu->findChild<QWidget*>(vocario::testing::exerciseMenuButton(numero)));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QList<QWidget*> shown = testing::TestEnvironment::visibleWindows();
     return shown.size() == 1 ? shown.first() : nullptr;

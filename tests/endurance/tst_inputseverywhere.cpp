@@ -9,6 +9,8 @@
 #include "windowsnapshot.h"
 
 #include "layouts/designlabel.h"
+#include "layouts/pickandplace.h"
+#include "messageboxanswerer.h"
 #include "shell/formavvio.h"
 #include "shell/formmenu.h"
 
@@ -105,12 +107,14 @@ class InputsEverywhere : public QObject {
     void aDoubleClickOnAWordTileCountsOnce();
     void aDoubleClickOnARightAnswerButtonCountsOnce_data() { exerciseRows({3, 9}); }
     void aDoubleClickOnARightAnswerButtonCountsOnce();
-    void aDoubleClickOnAWordToDragDoesNothing_data() { exerciseRows({1, 2, 5, 7, 8}); }
-    void aDoubleClickOnAWordToDragDoesNothing();
+    void aDoubleClickPicksAWordOrDropsItOnce_data() { exerciseRows({1, 2, 5, 7, 8}); }
+    void aDoubleClickPicksAWordOrDropsItOnce();
     void aDoubleClickOnAvantiDealsOneItem_data() { exerciseRows({3, 4, 7, 9}); }
     void aDoubleClickOnAvantiDealsOneItem();
-    void keysDoWhatAPressWouldAndNothingMore_data() { exerciseRows({1, 2, 3, 4, 5, 6, 7, 8, 9}); }
-    void keysDoWhatAPressWouldAndNothingMore();
+    void keysGoInReadingOrderAndDoWhatAPressWould_data() {
+        exerciseRows({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    }
+    void keysGoInReadingOrderAndDoWhatAPressWould();
     void pressesAndDropsWhileLockedChangeNothing_data() {
         exerciseRows({1, 2, 3, 4, 5, 6, 7, 8, 9});
     }
@@ -214,21 +218,47 @@ void InputsEverywhere::aDoubleClickOnARightAnswerButtonCountsOnce() {
     QVERIFY(!window->control(right.source)->isEnabled());
 }
 
-void InputsEverywhere::aDoubleClickOnAWordToDragDoesNothing() {
+void InputsEverywhere::aDoubleClickPicksAWordOrDropsItOnce() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
     ExerciseWindow* window = openExercise(env.state, numero, true);
     QVERIFY(window);
-    const QStringList clickable =
-        AnswerOracle(window).answerControls() + AnswerOracle(window).dropTargets();
-    for (const QString& name : clickable) {
+    auto* pick = window->findChild<PickAndPlace*>();
+    QVERIFY(pick);
+    // On a word: picked by the first click, kept by the second; nothing counts.
+    QString picked;
+    for (const QString& name : AnswerOracle(window).answerControls()) {
         const WindowSnapshot before = WindowSnapshot::take();
         mouse_.click(window->control(name));
         mouse_.clickAgainAtOnce();
         const QString change = WindowSnapshot::take().differenceFrom(before);
         QVERIFY2(change.isEmpty(), qPrintable(name + QStringLiteral(": ") + change));
+        QVERIFY(pick->pickedWord());
+        picked = pick->pickedWord()->objectName();
+        QCOMPARE(picked, name);
     }
+    // On a wrong place: one wrong answer, and the word stays picked.
+    Move wrong;
+    for (const Move& move : AnswerOracle(window).wrongMoves())
+        if (move.source == picked)
+            wrong = move;
+    QVERIFY(!wrong.target.isEmpty());
+    mouse_.click(window->control(wrong.target));
+    mouse_.clickAgainAtOnce();
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
+    QCOMPARE(pick->pickedWord()->objectName(), picked);
+    // On its own place: placed once, no longer picked.
+    Move right;
+    for (const Move& move : AnswerOracle(window).rightMoves())
+        if (move.source == picked)
+            right = move;
+    QVERIFY(!right.target.isEmpty());
+    mouse_.click(window->control(right.target));
+    mouse_.clickAgainAtOnce();
+    QCOMPARE(env.state.NumeroErrati, qint16(1));
+    QVERIFY(!window->control(picked)->isEnabled());
+    QVERIFY(!pick->pickedWord());
 }
 
 void InputsEverywhere::aDoubleClickOnAvantiDealsOneItem() {
@@ -288,7 +318,7 @@ void InputsEverywhere::pressesAndDropsWhileLockedChangeNothing() {
     QVERIFY(!AnswerOracle(window).rightMoves().isEmpty());
 }
 
-void InputsEverywhere::keysDoWhatAPressWouldAndNothingMore() {
+void InputsEverywhere::keysGoInReadingOrderAndDoWhatAPressWould() {
     QFETCH(int, numero);
     testing::TestEnvironment env;
     env.useShippedLists();
@@ -297,28 +327,64 @@ void InputsEverywhere::keysDoWhatAPressWouldAndNothingMore() {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QWindow* handle = window->windowHandle();
-    // Tab goes round the controls that take the keyboard, if any (the
-    // program's buttons are for the mouse); at each of them the other keys
-    // do nothing and Space only presses it.
-    for (int stop = 0; stop < 12; ++stop) {
-        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Left,
-                            Qt::Key_Down, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_F1}) {
+    testing::MessageBoxAnswerer answerer;
+    auto* pick = window->findChild<PickAndPlace*>();
+
+    // Tab goes row by row from the top, left to right within a row, through
+    // every word, place, tile and answer button, and round again.
+    QStringList visited;
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY(first);
+    for (QWidget* at = first; visited.size() < 30;) {
+        visited << at->objectName();
+        QTest::keyClick(handle, Qt::Key_Tab);
+        QWidget* next = QApplication::focusWidget();
+        if (next == first)
+            break;
+        // Right along a row, or down to the start of a lower one.
+        const bool nextRow = next->y() >= at->y() + at->height() / 2;
+        QVERIFY2(nextRow || next->x() > at->x(),
+                 qPrintable(next->objectName() + QStringLiteral(" after ") + at->objectName()));
+        at = next;
+    }
+    for (const QString& answer : AnswerOracle(window).answerControls())
+        QVERIFY2(visited.contains(answer), qPrintable(answer + QStringLiteral(" never reached")));
+
+    // At each stop the other keys do nothing, Esc asks what "Esci" asks, and
+    // Space or Return press the control: a pressed word is picked and put back.
+    for (int stop = 0; stop < 14; ++stop) {
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_Left, Qt::Key_Down, Qt::Key_Delete, Qt::Key_F1}) {
             const WindowSnapshot before = WindowSnapshot::take();
             QTest::keyClick(handle, key);
             const QString change = WindowSnapshot::take().differenceFrom(before);
             QVERIFY2(change.isEmpty(),
                      qPrintable(QKeySequence(key).toString() + QStringLiteral(": ") + change));
         }
-        auto* focus = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        const WindowSnapshot before = WindowSnapshot::take();
+        answerer.answerNext(QStringLiteral("No"));
+        QTest::keyClick(handle, Qt::Key_Escape);
+        QCOMPARE(answerer.texts().size(), stop + 1);
+        QCOMPARE(answerer.texts().last(), QStringLiteral("Vuoi tornare al menù?"));
+        QVERIFY(WindowSnapshot::take().differenceFrom(before).isEmpty());
+        QTRY_VERIFY(window->isActiveWindow());
+
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(focus, qPrintable(QStringLiteral("no focus at stop %1").arg(stop)));
+        const Qt::Key press = stop % 2 ? Qt::Key_Return : Qt::Key_Space;
         const AnswerOracle oracle(window);
-        const Move press{focus ? focus->objectName() : QString(), {}};
+        const Move click{focus->objectName(), {}};
         const qint16 esatti = env.state.NumeroEsatti;
         const qint16 errati = env.state.NumeroErrati;
-        const bool right = oracle.rightMoves().contains(press);
-        const bool wrong = oracle.wrongMoves().contains(press);
-        QTest::keyClick(handle, Qt::Key_Space);
+        const bool right = oracle.rightMoves().contains(click);
+        const bool wrong = oracle.wrongMoves().contains(click);
+        QTest::keyClick(handle, press);
         QCOMPARE(env.state.NumeroEsatti, qint16(esatti + (right ? 1 : 0)));
         QCOMPARE(env.state.NumeroErrati, qint16(errati + (wrong ? 1 : 0)));
+        if (pick && oracle.answerControls().contains(focus->objectName())) {
+            QCOMPARE(pick->pickedWord(), focus);
+            QTest::keyClick(handle, press);
+            QVERIFY(!pick->pickedWord());
+        }
         QTest::keyClick(handle, Qt::Key_Tab);
     }
 }

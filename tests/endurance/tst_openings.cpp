@@ -51,7 +51,7 @@ bool Openings::openAndLeave(int numero) {
     QWidget* menu = testing::TestEnvironment::visibleWindows().value(0);
     if (!menu || menu->objectName() != u"FormMenu")
         return false;
-    mouse_.click(menu->findChild<QWidget*>(QStringLiteral("Command%1").arg(numero + 1)));
+    mouse_.click(menu->findChild<QWidget*>(vocario::testing::exerciseMenuButton(numero)));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QList<QWidget*> shown = testing::TestEnvironment::visibleWindows();
     QPointer<ExerciseWindow> exercise =

@@ -50,6 +50,9 @@ class PlayThrough : public QObject {
     void startScreenOpensTheMenu();
     void everyExerciseIsPlayedWithThePointer_data();
     void everyExerciseIsPlayedWithThePointer();
+    void aDragAndAClickExerciseArePlayedWithTheKeyboardAlone();
+    void aDragAndAClickExerciseArePlayedWithTapsAlone();
+    void aDoubleClickOnAMenuButtonOrOnSiActsOnce();
     void menuEsciAnsweredNoThenSiEndsTheProgram();
     void cleanup();
     void cleanupTestCase();
@@ -65,6 +68,10 @@ class PlayThrough : public QObject {
     void finishItemAndSeeTheNextOne();
     void resetCounts();
     void leaveExercise(bool answerNoFirst);
+    void tabTo(const QString& name);
+    void pressKey(const QString& key);
+    void playByKeyboard(int numero);
+    void playByTaps(int numero);
 
     XSession x_;
     ProbeClient app_;
@@ -329,6 +336,174 @@ void PlayThrough::everyExerciseIsPlayedWithThePointer() {
     STEP(giveWrongAnswer());
     STEP(finishItemAndSeeTheNextOne());
     STEP(leaveExercise(false));
+}
+
+void PlayThrough::tabTo(const QString& name) {
+    for (int stops = 0; stops < 40; ++stops) {
+        const QString at = pupil_.look().focus();
+        if (at == name)
+            return;
+        x_.key(QStringLiteral("Tab"));
+        STEP(pupil_.waitUntil([&](const ProgramView& v) { return v.focus() != at; },
+                              QStringLiteral("Tab to move on from ") + at));
+    }
+    QFAIL(qPrintable(QStringLiteral("Tab never reached ") + name));
+}
+
+void PlayThrough::pressKey(const QString& key) {
+    x_.key(key);
+}
+
+// One exercise from the menu back to the menu, with the keyboard alone: a
+// wrong place (the word stays picked, Esc puts it back), right answers to the
+// end of the item and on, Esc answered with Return.
+void PlayThrough::playByKeyboard(int numero) {
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                          QStringLiteral("the menu")));
+    STEP(tabTo(vocario::testing::exerciseMenuButton(numero)));
+    pressKey(QStringLiteral("Return"));
+    const ProgramView opened = pupil_.waitUntil(
+        [&](const ProgramView& v) { return v.windowName() == formName(numero); }, formName(numero));
+    STEP();
+    QCOMPARE(opened.esatti() + opened.errati(), 0);
+    const bool dragging = !opened.window().value("dropTargets").toArray().isEmpty();
+
+    const PointerMove wrong = movesOf(opened.window().value("wrong")).first();
+    STEP(tabTo(wrong.source));
+    pressKey(QStringLiteral("space"));
+    if (dragging) {
+        STEP(pupil_.waitUntil([&](const ProgramView& v) { return v.picked() == wrong.source; },
+                              QStringLiteral("the word picked")));
+        STEP(tabTo(wrong.target));
+        pressKey(QStringLiteral("space"));
+    }
+    const ProgramView after = pupil_.waitUntil([](const ProgramView& v) { return v.errati() == 1; },
+                                               QStringLiteral("the wrong answer"));
+    STEP();
+    QCOMPARE(after.window().value("back").toInteger(), 0);
+    if (dragging) {
+        QCOMPARE(after.picked(), wrong.source);
+        pressKey(QStringLiteral("Escape"));
+        STEP(pupil_.waitUntil([](const ProgramView& v) { return v.picked().isEmpty(); },
+                              QStringLiteral("Esc to put the word back")));
+        QVERIFY(pupil_.look().messageBox().isEmpty());
+    }
+
+    const int needed =
+        dragging ? int(stringsOf(opened.window().value("answerControls")).size()) : 1;
+    for (int k = 1; k <= needed; ++k) {
+        const PointerMove right = movesOf(pupil_.look().window().value("right")).first();
+        STEP(tabTo(right.source));
+        pressKey(k % 2 ? QStringLiteral("space") : QStringLiteral("Return"));
+        if (dragging) {
+            STEP(pupil_.waitUntil([&](const ProgramView& v) { return v.picked() == right.source; },
+                                  QStringLiteral("the word picked")));
+            STEP(tabTo(right.target));
+            pressKey(QStringLiteral("space"));
+        }
+        STEP(pupil_.waitUntil([&](const ProgramView& v) { return v.esatti() == k; },
+                              QStringLiteral("right answer %1").arg(k)));
+    }
+    const ProgramView finished = pupil_.look();
+    if (finished.control("BottoneAvanti").value("visible").toBool()) {
+        // "avanti" is the next thing to press, and has the focus.
+        QVERIFY(finished.control("BottoneAvanti").value("enabled").toBool());
+        QCOMPARE(finished.focus(), QStringLiteral("BottoneAvanti"));
+        pressKey(QStringLiteral("space"));
+        STEP(pupil_.waitUntil(
+            [](const ProgramView& v) {
+                return !v.control("BottoneAvanti").value("enabled").toBool();
+            },
+            QStringLiteral("the next item")));
+    }
+    QVERIFY(!movesOf(pupil_.look().window().value("right")).isEmpty()); // a new item is on
+    pressKey(QStringLiteral("Escape"));
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return !v.boxButton("Si").isEmpty(); },
+                          QStringLiteral("\"Vuoi tornare al menù?\"")));
+    pressKey(QStringLiteral("Return")); // "Sì" is the default answer
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                          QStringLiteral("the menu after Esc")));
+}
+
+void PlayThrough::aDragAndAClickExerciseArePlayedWithTheKeyboardAlone() {
+    STEP(playByKeyboard(1));
+    STEP(playByKeyboard(6));
+}
+
+// The same with clicks that never move while the button is down, as a tap.
+void PlayThrough::playByTaps(int numero) {
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                          QStringLiteral("the menu")));
+    STEP(pupil_.clickControl(vocario::testing::exerciseMenuButton(numero)));
+    const ProgramView opened = pupil_.waitUntil(
+        [&](const ProgramView& v) { return v.windowName() == formName(numero); }, formName(numero));
+    STEP();
+    const bool dragging = !opened.window().value("dropTargets").toArray().isEmpty();
+    auto tapAnswer = [&](const PointerMove& move) {
+        STEP(pupil_.clickControl(move.source));
+        if (dragging) {
+            STEP(pupil_.waitUntil([&](const ProgramView& v) { return v.picked() == move.source; },
+                                  QStringLiteral("the word picked by a tap")));
+            STEP(pupil_.clickControl(move.target));
+        }
+    };
+    const PointerMove wrong = movesOf(opened.window().value("wrong")).first();
+    STEP(tapAnswer(wrong));
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return v.errati() == 1; },
+                          QStringLiteral("the wrong answer")));
+    if (dragging) { // still picked; a tap on it puts it back
+        QCOMPARE(pupil_.look().picked(), wrong.source);
+        STEP(pupil_.clickControl(wrong.source));
+        STEP(pupil_.waitUntil([](const ProgramView& v) { return v.picked().isEmpty(); },
+                              QStringLiteral("the word put back")));
+        // A tap on the same word at once would be the second click of a double click.
+        QTest::qWait(600);
+    }
+    const int needed =
+        dragging ? int(stringsOf(opened.window().value("answerControls")).size()) : 1;
+    for (int k = 1; k <= needed; ++k) {
+        STEP(tapAnswer(movesOf(pupil_.look().window().value("right")).first()));
+        STEP(pupil_.waitUntil([&](const ProgramView& v) { return v.esatti() == k; },
+                              QStringLiteral("right answer %1").arg(k)));
+    }
+    STEP(leaveExercise(false));
+}
+
+void PlayThrough::aDragAndAClickExerciseArePlayedWithTapsAlone() {
+    STEP(playByTaps(5));
+    STEP(playByTaps(9));
+}
+
+void PlayThrough::aDoubleClickOnAMenuButtonOrOnSiActsOnce() {
+    for (int numero = 1; numero <= vocario::testing::exerciseCount(); ++numero) {
+        const ProgramView menu =
+            pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                             QStringLiteral("the menu"));
+        STEP();
+        // The second click falls on the exercise the first one opened.
+        x_.doubleClick(
+            ProgramView::centreOf(menu.control(vocario::testing::exerciseMenuButton(numero))), 120);
+        STEP(pupil_.waitUntil(
+            [&](const ProgramView& v) { return v.windowName() == formName(numero); },
+            formName(numero)));
+        QTest::qWait(500);
+        const ProgramView opened = pupil_.look();
+        QCOMPARE(opened.windowName(), formName(numero));
+        QCOMPARE(opened.esatti(), 0);
+        QCOMPARE(opened.errati(), 0);
+        QVERIFY(opened.picked().isEmpty());
+        // The second click on "Sì" falls on the new menu.
+        STEP(pupil_.clickAction(QStringLiteral("mnuEsci")));
+        const ProgramView asking =
+            pupil_.waitUntil([](const ProgramView& v) { return !v.boxButton("Si").isEmpty(); },
+                             QStringLiteral("\"Vuoi tornare al menù?\""));
+        STEP();
+        x_.doubleClick(ProgramView::centreOf(asking.boxButton("Si")), 120);
+        STEP(pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormMenu"; },
+                              QStringLiteral("the menu after Sì")));
+        QTest::qWait(500);
+        QCOMPARE(pupil_.look().windowName(), QStringLiteral("FormMenu"));
+    }
 }
 
 void PlayThrough::menuEsciAnsweredNoThenSiEndsTheProgram() {

@@ -111,6 +111,16 @@ void XSession::click(QPoint at) {
     xdotool({QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void XSession::doubleClick(QPoint at, int gapMs) {
+    moveTo(at);
+    xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+             QStringLiteral("--delay"), QString::number(gapMs), QStringLiteral("1")});
+}
+
+void XSession::key(const QString& name) {
+    xdotool({QStringLiteral("key"), name});
+}
+
 QImage XSession::screenshot(const QString& saveAs) const {
     QProcess import;
     import.setProcessEnvironment(environment());

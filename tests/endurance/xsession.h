@@ -32,6 +32,10 @@ class XSession {
     void release();
     /// Moves there, then presses and releases the left button.
     void click(QPoint at);
+    /// Two clicks there, `gapMs` apart: a double click when within the interval.
+    void doubleClick(QPoint at, int gapMs);
+    /// Presses and releases a key, named as xdotool names it ("Tab", "space").
+    void key(const QString& name);
 
     /// The whole screen as the X server shows it; saved too when `saveAs` is given.
     QImage screenshot(const QString& saveAs = {}) const;

@@ -1,5 +1,6 @@
 #include "answerbuttons.h"
 
+#include "layouts/contrasto.h"
 #include "layouts/widgetcolours.h"
 #include "shell/colori.h"
 
@@ -7,21 +8,17 @@
 
 namespace vocario {
 
-AnswerButtons::AnswerButtons(QList<QPushButton*> buttons) : buttons_(std::move(buttons)) {
-    // A locked caption stays legible on the red of the right answer: the
-    // usual disabled grey is too pale there.
-    for (QPushButton* button : std::as_const(buttons_)) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x60, 0x60, 0x60));
-        button->setPalette(palette);
-    }
-}
+AnswerButtons::AnswerButtons(QList<QPushButton*> buttons) : buttons_(std::move(buttons)) {}
 
 void AnswerButtons::blocca(QWidget* premuto) {
     if (premuto)
         setBackColour(premuto, Colori::Rosso);
-    for (QPushButton* button : std::as_const(buttons_))
+    // A locked caption stays readable on its colour, the red of the right
+    // answer included: the usual disabled grey is too pale there.
+    for (QPushButton* button : std::as_const(buttons_)) {
+        Contrasto::leggibileDaBloccato(button);
         button->setEnabled(false);
+    }
 }
 
 void AnswerButtons::riapri(quint32 bgr) {

@@ -14,6 +14,13 @@ namespace {
 
 const QString kSeparatore = QStringLiteral(" / ");
 
+// The count captions and the counts lie on the window's own background.
+FrameTraits tratti() {
+    return {.whiteAfterWrong = {QStringLiteral("Label1"), QStringLiteral("Label5"),
+                                QStringLiteral("EtichettaEsatti"),
+                                QStringLiteral("EtichettaErrati")}};
+}
+
 QString elencoVuoto(const QString& fileName) {
     return QStringLiteral("Il file testi/%1 non contiene nessuna coppia di parole.\n"
                           "Per questo esercizio serve almeno una riga con due parole "
@@ -24,8 +31,9 @@ QString elencoVuoto(const QString& fileName) {
 } // namespace
 
 Form3SinonimiContrari::Form3SinonimiContrari(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, FrameTraits{}) {
+    : ExerciseWindow(stato, entry, tratti()) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("coppia di parole"));
     bottone1_ = control<QPushButton>(QStringLiteral("Bottone1"));
     bottone2_ = control<QPushButton>(QStringLiteral("Bottone2"));
     risposte_ = AnswerButtons({bottone1_, bottone2_});

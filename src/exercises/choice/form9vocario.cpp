@@ -17,11 +17,20 @@ namespace {
 constexpr int kCampiPerVoce = 5;
 const QString kVuolDire = QStringLiteral("   vuol dire");
 
+// The question line, the count captions and the counts lie on the window's
+// own background.
+FrameTraits tratti() {
+    return {.whiteAfterWrong = {QStringLiteral("Label3"), QStringLiteral("Label1"),
+                                QStringLiteral("Label5"), QStringLiteral("EtichettaEsatti"),
+                                QStringLiteral("EtichettaErrati")}};
+}
+
 } // namespace
 
 Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, FrameTraits{}) {
+    : ExerciseWindow(stato, entry, tratti()) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("frase"));
     label3_ = control<QLabel>(QStringLiteral("Label3"));
     for (int i = 0; i < kNumeroBottoni; ++i) {
         bottone_[i] = member<QPushButton>(QStringLiteral("Bottone"), i);

@@ -1,5 +1,6 @@
 #include "clicktileswindow.h"
 
+#include "layouts/contrasto.h"
 #include "layouts/designlabel.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
@@ -13,10 +14,12 @@ namespace vocario {
 namespace {
 
 FrameTraits clickTilesTraits() {
-    // The instruction line turns white on the black of a wrong answer and
-    // black again with every new colour.
-    return FrameTraits{.whiteAfterWrong = {QStringLiteral("Label5")},
-                       .darkenOnlyAfterBlack = false};
+    // The instruction line, the count captions and the counts turn white on
+    // the black of a wrong answer and black again with every new colour.
+    return FrameTraits{.whiteAfterWrong = {QStringLiteral("Label5"), QStringLiteral("Label1"),
+                                           QStringLiteral("Label2"),
+                                           QStringLiteral("EtichettaEsatti"),
+                                           QStringLiteral("EtichettaErrati")}};
 }
 
 } // namespace
@@ -26,6 +29,7 @@ ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
     : ExerciseWindow(stato, entry, clickTilesTraits()), variant_(variant) {
     for (int k = 0; k < kTiles; ++k) {
         label3_[size_t(k)] = member<DesignLabel>(QStringLiteral("Label3"), k);
+        label3_[size_t(k)]->setFocusPolicy(Qt::TabFocus); // Space and Return press it
         connect(label3_[size_t(k)], &DesignLabel::clicked, this, [this, k] { Label3_Click(k); });
     }
 }
@@ -66,8 +70,11 @@ void ClickTilesWindow::Label3_Click(int index) {
 
 void ClickTilesWindow::bloccaRisposte(QWidget* premuto) {
     vocario::setBackColour(premuto, Colori::Rosso);
-    for (DesignLabel* tile : label3_)
+    // Locked words stay readable, on white and on the red of the right one.
+    for (DesignLabel* tile : label3_) {
+        Contrasto::leggibileDaBloccato(tile);
         tile->setEnabled(false);
+    }
 }
 
 void ClickTilesWindow::riapriRisposte() {

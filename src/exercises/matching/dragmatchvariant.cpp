@@ -5,9 +5,22 @@
 #include "layouts/design_form8.h"
 
 namespace vocario {
+namespace {
+
+// The instruction line, the count captions and the counts lie on the window's
+// own background.
+FrameTraits tratti(int informazioniBlanks = 11) {
+    return {.informazioniBlanks = informazioniBlanks,
+            .whiteAfterWrong = {QStringLiteral("Label5"), QStringLiteral("Label1"),
+                                QStringLiteral("Label2"), QStringLiteral("EtichettaEsatti"),
+                                QStringLiteral("EtichettaErrati")}};
+}
+
+} // namespace
 
 const DragMatchVariant& DragMatchVariant::form1() {
     static const DragMatchVariant variant{
+        .traits = tratti(),
         .rows = kRigheForm1,
         .deal = Deal::DistinctRecords,
         .rightDrop = RightDrop::SameText,
@@ -18,6 +31,7 @@ const DragMatchVariant& DragMatchVariant::form1() {
 
 const DragMatchVariant& DragMatchVariant::form5() {
     static const DragMatchVariant variant{
+        .traits = tratti(),
         .rows = kRigheForm5,
         .deal = Deal::DistinctRecords,
         .rightDrop = RightDrop::SameText,
@@ -28,7 +42,7 @@ const DragMatchVariant& DragMatchVariant::form5() {
 
 const DragMatchVariant& DragMatchVariant::form8() {
     static const DragMatchVariant variant{
-        .traits = {.informazioniBlanks = 10},
+        .traits = tratti(10),
         .rows = kRigheForm8,
         .deal = Deal::ConsecutiveBlock,
         .rightDrop = RightDrop::SameIndex,

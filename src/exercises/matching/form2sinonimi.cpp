@@ -30,7 +30,6 @@ FrameTraits tratti() {
     // On black the count captions and counts would vanish.
     traits.whiteAfterWrong = {QStringLiteral("Label1"), QStringLiteral("Label5"),
                               QStringLiteral("EtichettaEsatti"), QStringLiteral("EtichettaErrati")};
-    traits.darkenOnlyAfterBlack = true;
     return traits;
 }
 

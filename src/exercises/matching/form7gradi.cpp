@@ -14,10 +14,19 @@ namespace {
 constexpr int kLatoSinistro = kColonneForm7[0];
 constexpr int kLatoDestro = kColonneForm7[1];
 
+// The instruction, the two ends of the scale, the count captions and the
+// counts lie on the window's own background.
+FrameTraits tratti() {
+    return {.whiteAfterWrong = {QStringLiteral("Label6"), QStringLiteral("Label5"),
+                                QStringLiteral("Label1"), QStringLiteral("Label2"),
+                                QStringLiteral("EtichettaEsatti"),
+                                QStringLiteral("EtichettaErrati")}};
+}
+
 } // namespace
 
 Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, FrameTraits{}) {
+    : ExerciseWindow(stato, entry, tratti()) {
     for (int k = 0; k < kParole; ++k) {
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);

@@ -2,15 +2,25 @@
 
 #include "layouts/controlnames.h"
 #include "layouts/designlabel.h"
-#include "shell/vocariowindow.h"
+#include "layouts/pickandplace.h"
+#include "shell/exercisewindow.h"
 
 namespace vocario {
 
-void connectMatchDrops(VocarioWindow* window, int count, MatchDropHandler handler) {
+void connectMatchDrops(ExerciseWindow* window, int count, MatchDropHandler handler) {
     const QString sourceArray = QStringLiteral("Label3");
+    // Words picked and placed by clicks, taps or keys come by the same drops.
+    auto* pick = new PickAndPlace(window->centralWidget());
+    QObject::connect(window, &ExerciseWindow::risposta, pick, [pick](bool esatta) {
+        if (!esatta)
+            pick->dropWasWrong();
+    });
+    for (int k = 0; k < count; ++k)
+        pick->addWord(window->member<DesignLabel>(sourceArray, k));
     for (int i = 0; i < count; ++i) {
         auto* target = window->member<DesignLabel>(QStringLiteral("Label4"), i);
         target->setDropTarget(true);
+        pick->addPlace(target);
         QObject::connect(target, &DesignLabel::dropped, window,
                          [window, i, handler, sourceArray](const QString& sourceName) {
                              const std::optional<int> k = memberIndex(sourceName, sourceArray);

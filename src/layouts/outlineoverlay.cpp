@@ -1,0 +1,91 @@
+#include "outlineoverlay.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vocario {
+namespace {
+
+constexpr int kBand = 2;
+constexpr int kStripe = 5;
+
+} // namespace
+
+OutlineOverlay::OutlineOverlay(Look look, QWidget* parent) : QWidget(parent), look_(look) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void OutlineOverlay::follow(QWidget* control) {
+    if (control_ == control) {
+        place();
+        return;
+    }
+    if (control_)
+        control_->removeEventFilter(this);
+    control_ = control;
+    if (control_)
+        control_->installEventFilter(this);
+    place();
+}
+
+bool OutlineOverlay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == control_) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            place();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OutlineOverlay::place() {
+    if (!control_ || !control_->isVisibleTo(parentWidget())) {
+        hide();
+        return;
+    }
+    const int r = reach(look_);
+    setGeometry(control_->geometry().adjusted(-r, -r, r, r));
+    raise();
+    show();
+    update();
+}
+
+void OutlineOverlay::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect outer = rect();
+    const int r = reach(look_);
+    // The focus ring leaves room for a picked word's stripes inside it.
+    const int gap = look_ == Look::Focus ? reach(Look::Picked) - 1 : 0;
+    const QRect inner = outer.adjusted(r - gap, r - gap, gap - r, gap - r);
+    QPainterPath band;
+    band.setFillRule(Qt::OddEvenFill);
+    band.addRect(outer);
+    band.addRect(inner);
+    painter.setClipPath(band);
+    if (look_ == Look::Focus) {
+        // Black, white, black: one of the three stands out on any colour.
+        painter.fillRect(outer, Qt::black);
+        painter.fillRect(outer.adjusted(kBand, kBand, -kBand, -kBand), Qt::white);
+        painter.fillRect(inner.adjusted(-kBand, -kBand, kBand, kBand), Qt::black);
+        return;
+    }
+    // Diagonal yellow and black stripes: seen by their pattern as much as by
+    // their colour.
+    painter.fillRect(outer, Qt::black);
+    painter.setPen(QPen(QColor(0xFF, 0xD7, 0x00), kStripe / 2.0));
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int x = -outer.height(); x < outer.width(); x += kStripe)
+        painter.drawLine(QPointF(x, outer.height()), QPointF(x + outer.height(), 0));
+}
+
+} // namespace vocario

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Starts the program under its own Xvfb and accessibility bus, and reads it
+# from outside as a screen reader does (atspi_tree.py).
+#   run_atspi_check.sh <program> <folder of this script>
+set -u
+PROGRAM="$1"
+HERE="$2"
+for tool in Xvfb dbus-run-session gdbus /usr/libexec/at-spi-bus-launcher; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "$tool is missing: run scripts/install-deps.sh"; exit 1; }
+done
+/usr/bin/python3 -c "import pyatspi" || { echo "python3-pyatspi is missing"; exit 1; }
+
+# Xvfb picks a free display and writes its number.
+fifo=$(mktemp -u) && mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+XVFB=$!
+read -r number < "$fifo"
+rm -f "$fifo"
+export DISPLAY=":$number"
+trap 'kill $XVFB 2>/dev/null' EXIT
+
+dbus-run-session -- sh -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  sleep 1
+  gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+    --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled "<true>" >/dev/null
+  QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" >/dev/null 2>&1 &
+  APP=$!
+  /usr/bin/python3 "$1/atspi_tree.py" "$(basename "$0")"
+  RESULT=$?
+  kill $APP 2>/dev/null
+  exit $RESULT
+' "$PROGRAM" "$HERE"
