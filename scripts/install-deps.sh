@@ -2,10 +2,15 @@
 # Installs the Debian packages that building, testing and looking at Vocario need.
 # Does nothing when every package is already there, so repeated runs stay fast.
 # libx11-dev and libxdamage-dev build the start-up benchmark (bench/).
+# Reading aloud: Qt TextToSpeech (whose CMake package needs qt6-declarative-dev
+# on Debian 12) through speech-dispatcher with espeak-ng's Italian voice. The
+# readable letters: Andika (fonts-sil-andika).
 set -eu
 PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core \
-  libx11-dev libxdamage-dev"
+  libx11-dev libxdamage-dev \
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \
+  speech-dispatcher-espeak-ng espeak-ng fonts-sil-andika"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then

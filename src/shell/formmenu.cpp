@@ -1,6 +1,8 @@
 #include "formmenu.h"
 
 #include "appstate.h"
+#include "bottoneopzioni.h"
+#include "dialogoopzioni.h"
 #include "layouts/designs.h"
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
@@ -28,11 +30,23 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
                 });
     }
 
+    connect(BottoneOpzioni::aggiungi(this), &QPushButton::clicked, this, &FormMenu::apriOpzioni);
+
     CaricaColori();
     vocario::setBackColour(member(QStringLiteral("Option1"), 0), backColour());
     vocario::setBackColour(member(QStringLiteral("Option1"), 1), backColour());
     member<QRadioButton>(QStringLiteral("Option1"), stato_.AttendeBottone == -1 ? 1 : 0)
         ->setChecked(true);
+}
+
+void FormMenu::apriOpzioni() {
+    auto* dialogo = new DialogoOpzioni(stato_, this);
+    connect(dialogo, &QDialog::finished, this, [this, prima = stato_.opzioni.dimensione] {
+        // A new size shows at once: the menu is built again at it.
+        if (stato_.opzioni.dimensione != prima)
+            Navigazione::mostraMenu(this);
+    });
+    dialogo->open();
 }
 
 void FormMenu::Option1_Click(int index) {

@@ -4,6 +4,8 @@
 #include "exercisewindow.h"
 #include "formavvio.h"
 #include "formmenu.h"
+#include "lettore.h"
+#include "opzionisalvate.h"
 #include "preparazione.h"
 
 #include <QApplication>
@@ -62,9 +64,11 @@ void Main() {
     start->show();
 }
 
-int eseguiProgramma(const Catalogo& all) {
+int eseguiProgramma(const Catalogo& all, const ScelteOpzioni& dallaRiga) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     AppState s(QCoreApplication::applicationDirPath());
+    s.opzioni = dallaRiga.applicate(OpzioniSalvate::carica());
+    Lettore::aggiorna(s);
     impostaProgramma(s, all);
     Main();
     const int result = QApplication::exec();

@@ -1,16 +1,19 @@
 #include "vocariowindow.h"
 
 #include "appstate.h"
+#include "aspettoparole.h"
 #include "colori.h"
 #include "layouts/layoutbuilder.h"
 #include "layouts/widgetcolours.h"
 
 namespace vocario {
 
-VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, QWidget* parent)
-    : QMainWindow(parent), stato_(stato) {
+VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, BarraDeiMenu barra)
+    : stato_(stato),
+      posto_(PostoFinestra::per(design, stato.opzioni.dimensione, barra == BarraDeiMenu::Con)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    LayoutBuilder::build(design, this);
+    LayoutBuilder::build(design, this, posto_.scala());
+    AspettoParole::applica(this, stato_.opzioni);
     backColour_ = design.backColour;
     fixSize();
 }
@@ -25,7 +28,7 @@ void VocarioWindow::controlloMancante(const QString& name) const {
 }
 
 void VocarioWindow::fixSize() {
-    setFixedSize(sizeHint());
+    posto_.sistema(this);
 }
 
 void VocarioWindow::setBackColour(quint32 bgr) {
