@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 namespace vocario {
 namespace {
@@ -77,7 +78,7 @@ int altezzaCornice(const QMargins& m) {
 
 } // namespace
 
-PostoFinestra PostoFinestra::per(const WindowDesign& design, Dimensione dimensione,
+PostoFinestra PostoFinestra::per(QWidget* window, const WindowDesign& design, Dimensione dimensione,
                                  bool conBarraDeiMenu) {
     PostoFinestra posto;
     posto.dimensione_ = dimensione;
@@ -89,32 +90,40 @@ PostoFinestra PostoFinestra::per(const WindowDesign& design, Dimensione dimensio
     posto.cornice_ = schermo.cornice;
     const double w = twipsToPixels(design.clientWidth);
     const double h = twipsToPixels(design.clientHeight);
-    const int cw = larghezzaCornice(schermo.cornice);
-    const int ch = altezzaCornice(schermo.cornice);
     const QRect& room = schermo.disponibile;
-
     if (dimensione == Dimensione::Normale) {
         const int menu = conBarraDeiMenu ? kMenuBarRoom : 0;
-        if (w + cw <= room.width() && h + menu + ch <= room.height())
+        if (w + larghezzaCornice(schermo.cornice) <= room.width() &&
+            h + menu + altezzaCornice(schermo.cornice) <= room.height())
             return posto; // the design's size: nothing to work out
     }
+    // Away from the design's size the frame counts to the pixel: the
+    // window's own, where the platform tells it before the window is shown,
+    // or that of the window on show.
+    window->winId();
+    if (const QWindow* native = window->windowHandle()) {
+        const QMargins own = native->frameMargins();
+        posto.cornice_ = QMargins(
+            qMax(own.left(), posto.cornice_.left()), qMax(own.top(), posto.cornice_.top()),
+            qMax(own.right(), posto.cornice_.right()), qMax(own.bottom(), posto.cornice_.bottom()));
+    }
+    const int cw = larghezzaCornice(posto.cornice_);
+    const int ch = altezzaCornice(posto.cornice_);
     const double menu = conBarraDeiMenu ? menuBarHeight(1.0) : 0;
-    double factor = 1.0;
-    if (dimensione == Dimensione::SchermoIntero) {
-        factor = qMin(schermo.intero.width() / w, schermo.intero.height() / (h + menu));
-    } else {
-        factor = qMin((room.width() - cw) / w, (room.height() - ch) / (h + menu));
-        if (dimensione == Dimensione::Normale)
-            factor = qMin(factor, 1.0);
-    }
-    // A menu bar's margins do not grow with its text: measured at the
-    // factor, it may take a few pixels more than the estimate above.
-    if (conBarraDeiMenu) {
-        const int limit =
-            dimensione == Dimensione::SchermoIntero ? schermo.intero.height() : room.height() - ch;
-        while (factor > 0.1 && h * factor + menuBarHeight(factor) > limit)
-            factor -= 0.005;
-    }
+    // The largest factor at which the window, its menu bar too, fits.
+    const bool intero = dimensione == Dimensione::SchermoIntero;
+    const double larghezza = intero ? schermo.intero.width() : room.width() - cw;
+    const int altezza = intero ? schermo.intero.height() : room.height() - ch;
+    const double massimo = dimensione == Dimensione::Normale ? 1.0 : 1e9;
+    const auto menuA = [&](double f) { return conBarraDeiMenu ? menuBarHeight(f) : 0; };
+    double factor = std::min({massimo, larghezza / w, altezza / (h + menu)});
+    // A menu bar's margins do not grow with its text: its height is
+    // measured at the factor, which is then worked out again.
+    for (int volta = 0; conBarraDeiMenu && volta < 3; ++volta)
+        factor = std::min({massimo, larghezza / w, (altezza - menuA(factor)) / h});
+    while (factor > 0.1 &&
+           DesignScale{.factor = factor}.length(design.clientHeight) + menuA(factor) > altezza)
+        factor -= 0.001;
     posto.scala_.factor = factor;
     if (dimensione == Dimensione::SchermoIntero) {
         const int menuH = conBarraDeiMenu ? menuBarHeight(factor) : 0;
@@ -147,8 +156,16 @@ void PostoFinestra::sistema(QMainWindow* window) const {
     window->setFixedSize(window->sizeHint());
     if (disponibile_.isEmpty())
         return;
-    // The window with the frame around it, whole on the screen.
-    const QSize outer = window->size().grownBy(cornice_);
+    // The window with the frame around it, whole on the screen. Where it has
+    // to move, the frame counts to the pixel (see per()).
+    QMargins cornice = cornice_;
+    if (dimensione_ != Dimensione::Normale ||
+        !disponibile_.contains(QRect(window->pos(), window->size().grownBy(cornice)))) {
+        window->winId();
+        if (const QWindow* native = window->windowHandle())
+            cornice = cornice.isNull() ? native->frameMargins() : cornice;
+    }
+    const QSize outer = window->size().grownBy(cornice);
     QPoint topLeft = window->pos();
     if (dimensione_ == Dimensione::Grande)
         topLeft = disponibile_.topLeft() + QPoint((disponibile_.width() - outer.width()) / 2,

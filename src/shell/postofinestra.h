@@ -6,6 +6,7 @@
 #include <QRect>
 
 class QMainWindow;
+class QWidget;
 
 namespace vocario {
 
@@ -19,9 +20,9 @@ struct WindowDesign;
 /// intero" the whole screen, the design enlarged and centred in it.
 class PostoFinestra {
   public:
-    /// The place of a window built from `design`; `conBarraDeiMenu` when a
-    /// menu bar will stand above its client area.
-    static PostoFinestra per(const WindowDesign& design, Dimensione dimensione,
+    /// The place of `window`, about to be built from `design`;
+    /// `conBarraDeiMenu` when a menu bar will stand above its client area.
+    static PostoFinestra per(QWidget* window, const WindowDesign& design, Dimensione dimensione,
                              bool conBarraDeiMenu);
 
     /// The scale the window's controls are built at.

@@ -9,8 +9,8 @@
 namespace vocario {
 
 VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, BarraDeiMenu barra)
-    : stato_(stato),
-      posto_(PostoFinestra::per(design, stato.opzioni.dimensione, barra == BarraDeiMenu::Con)) {
+    : stato_(stato), posto_(PostoFinestra::per(this, design, stato.opzioni.dimensione,
+                                               barra == BarraDeiMenu::Con)) {
     setAttribute(Qt::WA_DeleteOnClose);
     LayoutBuilder::build(design, this, posto_.scala());
     AspettoParole::applica(this, stato_.opzioni);
