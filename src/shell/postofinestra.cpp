@@ -121,8 +121,10 @@ PostoFinestra PostoFinestra::per(QWidget* window, const WindowDesign& design, Di
     // measured at the factor, which is then worked out again.
     for (int volta = 0; conBarraDeiMenu && volta < 3; ++volta)
         factor = std::min({massimo, larghezza / w, (altezza - menuA(factor)) / h});
-    while (factor > 0.1 &&
-           DesignScale{.factor = factor}.length(design.clientHeight) + menuA(factor) > altezza)
+    const auto altezzaA = [&](double f) {
+        return qRound(design.clientHeight * f / kTwipsPerPixel) + menuA(f);
+    };
+    while (factor > 0.1 && altezzaA(factor) > altezza)
         factor -= 0.001;
     posto.scala_.factor = factor;
     if (dimensione == Dimensione::SchermoIntero) {
