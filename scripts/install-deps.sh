@@ -5,12 +5,16 @@
 # desktop-file-utils and appstream validate the desktop files (tests/install);
 # file lets make package compute the package's dependencies (CPack, dpkg-shlibdeps);
 # at-spi2-core, dbus-x11 and python3-pyatspi read the program as a screen reader
-# does (tests/accessibility).
+# does (tests/accessibility). Reading aloud: Qt TextToSpeech (whose CMake package
+# needs qt6-declarative-dev on Debian 12) through speech-dispatcher with
+# espeak-ng's Italian voice. The readable letters: Andika (fonts-sil-andika).
 set -eu
 PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core \
   libx11-dev libxdamage-dev desktop-file-utils appstream file \
-  at-spi2-core dbus-x11 python3-pyatspi"
+  at-spi2-core dbus-x11 python3-pyatspi \
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \
+  speech-dispatcher-espeak-ng espeak-ng fonts-sil-andika"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then

@@ -13,9 +13,10 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> esito = RigaDiComando::rispostaImmediata(argc, argv))
         return *esito;
     QApplication app(argc, argv);
-    if (const std::optional<int> esito = RigaDiComando::leggi(QCoreApplication::arguments()).esito)
-        return *esito;
+    const RigaDiComando::Richiesta richiesta = RigaDiComando::leggi(QCoreApplication::arguments());
+    if (richiesta.esito)
+        return *richiesta.esito;
     QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
     QGuiApplication::setDesktopFileName(QStringLiteral("vocario"));
-    return Navigazione::eseguiProgramma(catalogoEsercizi());
+    return Navigazione::eseguiProgramma(catalogoEsercizi(), richiesta.scelte);
 }

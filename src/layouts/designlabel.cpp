@@ -1,5 +1,7 @@
 #include "designlabel.h"
 
+#include "designscale.h"
+#include "displaytext.h"
 #include "dragpayload.h"
 
 #include <QApplication>
@@ -31,16 +33,16 @@ constexpr qreal kSmallestPointSize = 6.0;
 
 } // namespace
 
-QFont DesignLabel::fittingFont(const QRect& area, int flags) const {
+QFont DesignLabel::fittingFont(const QString& text, const QRect& area, int flags) const {
     QFont fitted = font();
     // Most words fit on one line at the designed size: that is quicker to
     // see than where a wrapped text would break.
     const QFontMetrics designed(fitted);
-    if (!text().contains(u'\n') && designed.height() <= area.height() &&
-        designed.horizontalAdvance(text()) <= area.width())
+    if (!text.contains(u'\n') && designed.height() <= area.height() &&
+        designed.horizontalAdvance(text) <= area.width())
         return fitted;
     while (fitted.pointSizeF() > kSmallestPointSize) {
-        const QRect needed = QFontMetrics(fitted).boundingRect(area, flags, text());
+        const QRect needed = QFontMetrics(fitted).boundingRect(area, flags, text);
         if (needed.width() <= area.width() && needed.height() <= area.height())
             break;
         fitted.setPointSizeF(qMax(kSmallestPointSize, fitted.pointSizeF() - 0.5));
@@ -48,10 +50,10 @@ QFont DesignLabel::fittingFont(const QRect& area, int flags) const {
     return fitted;
 }
 
-const QFont& DesignLabel::fittedFont(const QRect& area, int flags) {
-    if (!fit_ || fit_->text != text() || fit_->font != font() || fit_->area != area.size() ||
+const QFont& DesignLabel::fittedFont(const QString& text, const QRect& area, int flags) {
+    if (!fit_ || fit_->text != text || fit_->font != font() || fit_->area != area.size() ||
         fit_->flags != flags)
-        fit_ = Fit{text(), font(), area.size(), flags, fittingFont(area, flags)};
+        fit_ = Fit{text, font(), area.size(), flags, fittingFont(text, area, flags)};
     return fit_->fitted;
 }
 
@@ -63,8 +65,9 @@ void DesignLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const int flags = int(alignment()) | Qt::TextWordWrap;
-    painter.setFont(fittedFont(area, flags));
-    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(), foregroundRole());
+    const QString shown = shownText(this, text());
+    painter.setFont(fittedFont(shown, area, flags));
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), shown, foregroundRole());
 }
 
 void DesignLabel::mousePressEvent(QMouseEvent* event) {
@@ -78,7 +81,7 @@ void DesignLabel::mousePressEvent(QMouseEvent* event) {
 void DesignLabel::mouseMoveEvent(QMouseEvent* event) {
     if (draggable_ && pressed_ && (event->buttons() & Qt::LeftButton) &&
         (event->position().toPoint() - pressPos_).manhattanLength() >=
-            QApplication::startDragDistance()) {
+            designScaleOf(this).pixels(QApplication::startDragDistance())) {
         pressed_ = false;
         startDrag();
         return;

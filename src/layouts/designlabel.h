@@ -44,8 +44,8 @@ class DesignLabel : public QLabel {
 
   private:
     void startDrag();
-    QFont fittingFont(const QRect& area, int flags) const;
-    const QFont& fittedFont(const QRect& area, int flags);
+    QFont fittingFont(const QString& text, const QRect& area, int flags) const;
+    const QFont& fittedFont(const QString& text, const QRect& area, int flags);
 
     /// The last fitted font and what it was fitted to: a repaint with the
     /// same text, font and room (every repaint but the first, mostly) takes

@@ -1,5 +1,7 @@
 #include "designoptionbutton.h"
 
+#include "designscale.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -10,7 +12,10 @@ void DesignOptionButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    // The round mark grows with the window, like the caption.
+    QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    const DesignScale scale = designScaleOf(this);
+    indicator.setSize(QSize(scale.pixels(indicator.width()), scale.pixels(indicator.height())));
     QStyleOptionButton indicatorOption = option;
     indicatorOption.rect =
         indicator.translated(0, (height() - indicator.height()) / 2 - indicator.y());

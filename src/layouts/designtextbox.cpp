@@ -1,5 +1,7 @@
 #include "designtextbox.h"
 
+#include "displaytext.h"
+
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
@@ -19,7 +21,8 @@ void DesignTextBox::setReadOnlyForPupil(bool readOnly) {
 }
 
 void DesignTextBox::setContent(const QString& text) {
-    setPlainText(text);
+    content_ = text;
+    setPlainText(shownText(this, text));
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     QTextBlockFormat centred;

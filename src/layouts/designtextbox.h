@@ -14,7 +14,12 @@ class DesignTextBox : public QTextEdit {
     void setReadOnlyForPupil(bool readOnly);
     /// Replaces the text and centres every line.
     void setContent(const QString& text);
-    QString text() const { return toPlainText(); }
+    /// The text as the program set it (shown in capitals, maybe) or, while
+    /// the pupil may write, as the pupil left it.
+    QString text() const { return isReadOnly() ? content_ : toPlainText(); }
+
+  private:
+    QString content_;
 };
 
 } // namespace vocario

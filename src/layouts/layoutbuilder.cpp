@@ -4,6 +4,7 @@
 #include "controlnames.h"
 #include "designlabel.h"
 #include "designoptionbutton.h"
+#include "designscale.h"
 #include "designtextbox.h"
 #include "twipsgeometry.h"
 #include "widgetcolours.h"
@@ -24,30 +25,30 @@ template <typename T> T valueAt(const std::vector<T>& values, int index) {
     return values.size() == 1 ? values.front() : values.at(size_t(index));
 }
 
-QFont designWindowFont() {
+QFont designWindowFont(const DesignScale& scale) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
+    font.setPointSizeF(scale.points(8.25));
     font.setBold(true);
     return font;
 }
 
-int iconSide(const QRect& geometry) {
-    return qMin(geometry.height() - 12, 48);
+int iconSide(const QRect& geometry, const DesignScale& scale) {
+    return qMin(geometry.height() - scale.pixels(12), scale.pixels(48));
 }
 
-QRect geometryOf(const ControlDesign& row, int index) {
-    return QRect(twipsToPixels(valueAt(row.lefts, index)), twipsToPixels(valueAt(row.tops, index)),
-                 twipsToPixels(valueAt(row.widths, index)),
-                 twipsToPixels(valueAt(row.heights, index)));
+QRect geometryOf(const ControlDesign& row, int index, const DesignScale& scale) {
+    return QRect(scale.x(valueAt(row.lefts, index)), scale.y(valueAt(row.tops, index)),
+                 scale.length(valueAt(row.widths, index)),
+                 scale.length(valueAt(row.heights, index)));
 }
 
-QFont fontOf(const FontSpec& spec, const QFont& windowFont) {
+QFont fontOf(const FontSpec& spec, const QFont& windowFont, const DesignScale& scale) {
     if (!spec.face)
         return windowFont;
     QFont font(QString::fromLatin1(spec.face));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
+    font.setPointSizeF(scale.points(spec.points));
     font.setBold(spec.bold);
     return font;
 }
@@ -71,12 +72,12 @@ QWidget* createLabel(const ControlDesign& row, const QString& text, QWidget* cli
 }
 
 QWidget* createButton(const ControlDesign& row, const QString& text, const QRect& geometry,
-                      QWidget* client) {
+                      const DesignScale& scale, QWidget* client) {
     auto* button = new QPushButton(text, client);
     // The keyboard reaches it with Tab; a click leaves the focus where it was.
     button->setFocusPolicy(Qt::TabFocus);
     if (row.picture != Picture::None) {
-        const int side = iconSide(geometry);
+        const int side = iconSide(geometry, scale);
         button->setIcon(pictureIcon(row.picture, side));
         button->setIconSize(QSize(side, side));
     }
@@ -95,15 +96,16 @@ QWidget* createPicture(const ControlDesign& row, const QRect& geometry, QWidget*
 } // namespace
 
 QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidget* client) {
+    const DesignScale scale = designScaleOf(client);
     const QString text = QString::fromUtf8(valueAt(row.texts, index));
-    const QRect geometry = geometryOf(row, index);
+    const QRect geometry = geometryOf(row, index, scale);
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::Label:
         widget = createLabel(row, text, client);
         break;
     case ControlKind::Button:
-        widget = createButton(row, text, geometry, client);
+        widget = createButton(row, text, geometry, scale, client);
         break;
     case ControlKind::OptionButton: {
         auto* option = new DesignOptionButton(text, client);
@@ -129,22 +131,30 @@ QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidg
     widget->setGeometry(geometry);
     setLeftTwips(widget, valueAt(row.lefts, index));
     setTopTwips(widget, valueAt(row.tops, index));
-    widget->setFont(fontOf(row.font, client->font()));
+    widget->setFont(fontOf(row.font, client->font(), scale));
     // A disabled text box stays enabled so that its text keeps full contrast.
     if ((row.look & Disabled) && row.kind != ControlKind::TextBox)
         widget->setEnabled(false);
     return widget;
 }
 
-QWidget* LayoutBuilder::build(const WindowDesign& design, QMainWindow* window) {
+QWidget* LayoutBuilder::addControl(const ControlDesign& row, QWidget* client) {
+    return createControl(row, 0, client);
+}
+
+QWidget* LayoutBuilder::build(const WindowDesign& design, QMainWindow* window,
+                              const DesignScale& scale) {
     window->setObjectName(QString::fromLatin1(design.name));
     window->setWindowTitle(QString::fromUtf8(design.title));
     if (design.icon != Picture::None)
         window->setWindowIcon(pictureIcon(design.icon));
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    client->setFont(designWindowFont());
+    setDesignScale(client, scale);
+    client->setFixedSize(scale.client.isEmpty() ? QSize(scale.length(design.clientWidth),
+                                                        scale.length(design.clientHeight))
+                                                : scale.client);
+    client->setFont(designWindowFont(scale));
     client->setAutoFillBackground(true);
     setBackColour(client, design.backColour);
     window->setCentralWidget(client);
@@ -170,21 +180,22 @@ void LayoutBuilder::preload(const WindowDesign& design) {
         painter.setFont(font);
         painter.drawText(QPointF(0, 12), kLetters);
     };
-    const QFont windowFont = designWindowFont();
+    const DesignScale scale;
+    const QFont windowFont = designWindowFont(scale);
     draw(windowFont);
     if (design.icon != Picture::None)
         pictureIcon(design.icon);
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     for (const ControlDesign& row : design.controls) {
-        draw(fontOf(row.font, windowFont));
+        draw(fontOf(row.font, windowFont, scale));
         if (row.picture == Picture::None)
             continue;
         for (int i = 0; i < qMax(row.count, 1); ++i) {
-            const QRect geometry = geometryOf(row, i);
+            const QRect geometry = geometryOf(row, i, scale);
             if (row.kind == ControlKind::Picture)
                 picturePixmap(row.picture, geometry.size(), ratio);
             else if (row.kind == ControlKind::Button)
-                pictureIcon(row.picture, iconSide(geometry));
+                pictureIcon(row.picture, iconSide(geometry, scale));
         }
     }
     // The menu bar of the exercise windows writes in the usual font.

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <cstring>
 
 namespace vocario {
@@ -25,6 +26,21 @@ QString resourceOf(Picture picture) {
         break;
     }
     return {};
+}
+
+/// The picture's drawing (SVG), for sizes larger than the build drew.
+QString sourceOf(Picture picture) {
+    QString built = resourceOf(picture);
+    return built.replace(QStringLiteral(":/pictures/"), QStringLiteral(":/pictures/svg/"))
+        .replace(QStringLiteral(".argb32"), QStringLiteral(".svg"));
+}
+
+/// The picture drawn afresh from its SVG at `pixels`: as sharp as the build's
+/// drawing at any size. Null when Qt's SVG image plugin is not there.
+QImage drawnFromSource(Picture picture, QSize pixels) {
+    QImageReader reader(sourceOf(picture));
+    reader.setScaledSize(pixels);
+    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 /// The picture as the build drew it (see tools/render_pictures.cpp): the
@@ -60,9 +76,15 @@ QPixmap drawn(Picture picture, QSize pixels, qreal devicePixelRatio) {
     auto it = drawings.constFind(key);
     if (it == drawings.constEnd()) {
         // The build draws each picture large: scaled down smoothly it stays
-        // sharp, like the drawing it comes from.
-        QImage image =
-            builtPicture(picture).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // sharp, like the drawing it comes from. Larger than that (the large
+        // window sizes) it is drawn from its SVG, loading Qt's SVG plugin
+        // only then.
+        const QImage built = builtPicture(picture);
+        QImage image;
+        if (pixels.width() > built.width() || pixels.height() > built.height())
+            image = drawnFromSource(picture, pixels);
+        if (image.isNull())
+            image = built.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (image.isNull()) {
             image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);

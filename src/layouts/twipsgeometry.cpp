@@ -1,9 +1,10 @@
 #include "twipsgeometry.h"
 
-#include "design.h"
+#include "designscale.h"
 
 #include <QVariant>
 #include <QWidget>
+#include <optional>
 
 namespace vocario {
 namespace {
@@ -11,25 +12,31 @@ namespace {
 constexpr char kTop[] = "vocarioTopTwips";
 constexpr char kLeft[] = "vocarioLeftTwips";
 
-int stored(const QWidget* widget, const char* key, int pixels) {
+std::optional<int> stored(const QWidget* widget, const char* key) {
     const QVariant value = widget->property(key);
-    return value.isValid() ? value.toInt() : pixelsToTwips(pixels);
+    return value.isValid() ? std::optional<int>(value.toInt()) : std::nullopt;
 }
 
 } // namespace
 
 void setTopTwips(QWidget* widget, int twips) {
     widget->setProperty(kTop, twips);
-    widget->move(widget->x(), twipsToPixels(twips));
+    widget->move(widget->x(), designScaleOf(widget).y(twips));
 }
 
-int topTwips(const QWidget* widget) { return stored(widget, kTop, widget->y()); }
+int topTwips(const QWidget* widget) {
+    const std::optional<int> twips = stored(widget, kTop);
+    return twips ? *twips : designScaleOf(widget).topTwips(widget->y());
+}
 
 void setLeftTwips(QWidget* widget, int twips) {
     widget->setProperty(kLeft, twips);
-    widget->move(twipsToPixels(twips), widget->y());
+    widget->move(designScaleOf(widget).x(twips), widget->y());
 }
 
-int leftTwips(const QWidget* widget) { return stored(widget, kLeft, widget->x()); }
+int leftTwips(const QWidget* widget) {
+    const std::optional<int> twips = stored(widget, kLeft);
+    return twips ? *twips : designScaleOf(widget).leftTwips(widget->x());
+}
 
 } // namespace vocario

@@ -1,6 +1,8 @@
 #include "appstate.h"
 
+#include "lettore.h"
 #include "soundoutput.h"
+#include "speechoutput.h"
 
 namespace vocario {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "opzioni.h"
 #include "randomgenerator.h"
 #include "wordlists/wordtables.h"
 
@@ -8,12 +9,14 @@
 
 namespace vocario {
 
+class Lettore;
 class SoundOutput;
+class SpeechOutput;
 
 /// Process-wide state, one copy for the whole run: the counts, the
 /// auto-advance flag, the word tables, the latest draw, the random generator,
-/// the sound output and the program's folder. Start-up creates it and every
-/// window is handed it when it is built.
+/// the sound output, the program's folder and the options of "Opzioni". Start-up creates it and
+/// every window is handed it when it is built.
 struct AppState : WordTables {
     qint16 NumeroEsatti = 0;
     qint16 NumeroErrati = 0;
@@ -28,6 +31,12 @@ struct AppState : WordTables {
     QString cartellaInsegnante;
     /// Where sounds go; created on first use unless a test installs its own.
     std::unique_ptr<SoundOutput> suono;
+    /// The size, voice and letters the windows that follow are built with.
+    Opzioni opzioni;
+    /// The voice that reads aloud; created at its first use unless a test
+    /// installs its own. The reader exists while reading aloud is on.
+    std::unique_ptr<SpeechOutput> voce;
+    std::unique_ptr<Lettore> lettore;
 
     explicit AppState(QString cartella = {});
     ~AppState();

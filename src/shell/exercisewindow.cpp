@@ -36,7 +36,8 @@ QString withBlanks(const char* caption, int blanks) {
 } // namespace
 
 ExerciseWindow::ExerciseWindow(AppState& stato, const ExerciseEntry& entry, FrameTraits traits)
-    : VocarioWindow(entry.design(), stato), entry_(entry), traits_(std::move(traits)) {
+    : VocarioWindow(entry.design(), stato, BarraDeiMenu::Con), entry_(entry),
+      traits_(std::move(traits)) {
     bottoneAvanti_ = control<QPushButton>(QStringLiteral("BottoneAvanti"));
     etichettaEsatti_ = control<QLabel>(QStringLiteral("EtichettaEsatti"));
     etichettaErrati_ = control<QLabel>(QStringLiteral("EtichettaErrati"));

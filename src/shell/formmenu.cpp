@@ -3,6 +3,8 @@
 #include "appstate.h"
 #include "finestracontrolloelenchi.h"
 #include "layouts/contrasto.h"
+#include "bottoneopzioni.h"
+#include "dialogoopzioni.h"
 #include "layouts/designs.h"
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
@@ -32,6 +34,8 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
                 });
     }
 
+    connect(BottoneOpzioni::aggiungi(this), &QPushButton::clicked, this, &FormMenu::apriOpzioni);
+
     CaricaColori();
     for (int index = 0; index < 2; ++index) {
         QWidget* option = member(QStringLiteral("Option1"), index);
@@ -41,6 +45,16 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
     }
     member<QRadioButton>(QStringLiteral("Option1"), stato_.AttendeBottone == -1 ? 1 : 0)
         ->setChecked(true);
+}
+
+void FormMenu::apriOpzioni() {
+    auto* dialogo = new DialogoOpzioni(stato_, this);
+    connect(dialogo, &QDialog::finished, this, [this, prima = stato_.opzioni.dimensione] {
+        // A new size shows at once: the menu is built again at it.
+        if (stato_.opzioni.dimensione != prima)
+            Navigazione::mostraMenu(this);
+    });
+    dialogo->open();
 }
 
 void FormMenu::Option1_Click(int index) {

@@ -4,8 +4,8 @@
 
 namespace vocario {
 
-/// The exercise menu: nine exercise buttons, "Esci", and the choice between
-/// moving on by itself and waiting for "avanti".
+/// The exercise menu: nine exercise buttons, "Esci", the choice between
+/// moving on by itself and waiting for "avanti", and "Opzioni".
 class FormMenu : public VocarioWindow {
     Q_OBJECT
   public:
@@ -13,6 +13,7 @@ class FormMenu : public VocarioWindow {
 
   private:
     void Option1_Click(int index);
+    void apriOpzioni();
 };
 
 } // namespace vocario

@@ -5,6 +5,8 @@
 #include "exercisewindow.h"
 #include "formavvio.h"
 #include "formmenu.h"
+#include "lettore.h"
+#include "opzionisalvate.h"
 #include "preparazione.h"
 
 #include <QApplication>
@@ -64,9 +66,11 @@ void Main() {
     start->show();
 }
 
-int eseguiProgramma(const Catalogo& all) {
+int eseguiProgramma(const Catalogo& all, const ScelteOpzioni& dallaRiga) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     AppState s(Cartelle::datiProgramma());
+    s.opzioni = dallaRiga.applicate(OpzioniSalvate::carica());
+    Lettore::aggiorna(s);
     impostaProgramma(s, all);
     Main();
     const int result = QApplication::exec();

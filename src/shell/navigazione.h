@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exerciseentry.h"
+#include "opzioni.h"
 
 #include <functional>
 
@@ -26,10 +27,11 @@ const Catalogo& esercizi();
 /// Start-up: seeds the random generator and shows the start screen.
 void Main();
 
-/// The whole run of the program once its QApplication exists: the state,
+/// The whole run of the program once its QApplication exists: the state
+/// with the user's stored options, `dallaRiga` put over them for this run,
 /// the look, the exercise windows behind the menu, Main, the event loop, and
 /// the windows still loaded at the end. Returns the program's exit code.
-int eseguiProgramma(const Catalogo& esercizi);
+int eseguiProgramma(const Catalogo& esercizi, const ScelteOpzioni& dallaRiga = {});
 
 /// Shows a newly built menu, then unloads `previous` (when given).
 FormMenu* mostraMenu(QWidget* previous);

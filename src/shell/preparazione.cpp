@@ -1,7 +1,9 @@
 #include "preparazione.h"
 
+#include "appstate.h"
 #include "layouts/designs.h"
 #include "layouts/layoutbuilder.h"
+#include "lettore.h"
 #include "navigazione.h"
 #include "suoni.h"
 
@@ -16,6 +18,8 @@ void completa(AppState& stato) {
         return;
     fatta = true;
     Suoni::preparaUscita(stato);
+    if (stato.opzioni.leggiAdAltaVoce)
+        Lettore::preparaVoce(stato);
     LayoutBuilder::preload(designFormMenu());
     for (const ExerciseEntry& esercizio : Navigazione::esercizi())
         LayoutBuilder::preload(esercizio.design());

@@ -1,5 +1,6 @@
 #include "rigadicomando.h"
 
+#include "opzioniriga.h"
 #include "programma.h"
 
 #include <QCommandLineParser>
@@ -17,15 +18,23 @@ struct Opzione {
     QString valore = {};
 };
 
-// Every option of the program, in the order --help lists them.
+// Every option of the program, in the order --help lists them: the
+// program's own, then those of the pupil's options.
 const std::vector<Opzione>& opzioni() {
-    static const std::vector<Opzione> tutte{
-        {.nomi = {"h", "help"}, .descrizione = "Mostra questo aiuto ed esce."},
-        {.nomi = {"v", "version"}, .descrizione = "Mostra la versione del programma ed esce."},
-        {.nomi = {"verifica"},
-         .descrizione = "Controlla gli elenchi di parole ed esce (0: si possono usare tutti, "
-                        "1: no). Dopo l'opzione si può indicare una CARTELLA di elenchi."},
-    };
+    static const std::vector<Opzione> tutte = [] {
+        std::vector<Opzione> elenco{
+            {.nomi = {"h", "help"}, .descrizione = "Mostra questo aiuto ed esce."},
+            {.nomi = {"v", "version"}, .descrizione = "Mostra la versione del programma ed esce."},
+            {.nomi = {"verifica"},
+             .descrizione = "Controlla gli elenchi di parole ed esce (0: si possono usare tutti, "
+                            "1: no). Dopo l'opzione si può indicare una CARTELLA di elenchi."},
+        };
+        for (const QCommandLineOption& opzione : OpzioniRiga::tutte())
+            elenco.push_back({.nomi = opzione.names(),
+                              .descrizione = opzione.description(),
+                              .valore = opzione.valueName()});
+        return elenco;
+    }();
     return tutte;
 }
 
@@ -97,7 +106,11 @@ Richiesta leggi(const QStringList& argomenti) {
     if (!parser.positionalArguments().isEmpty())
         return {.esito = errore(QStringLiteral("argomento inatteso: ") +
                                 parser.positionalArguments().constFirst())};
-    return {};
+    QStringList avvisi;
+    Richiesta richiesta{.scelte = OpzioniRiga::leggi(parser, &avvisi)};
+    for (const QString& avviso : std::as_const(avvisi))
+        scrivi(stderr, QStringLiteral("vocario: %1\n").arg(avviso));
+    return richiesta;
 }
 
 QString aiuto() {

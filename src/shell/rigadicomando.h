@@ -1,5 +1,7 @@
 #pragma once
 
+#include "opzioni.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -13,7 +15,9 @@ namespace RigaDiComando {
 /// What the command line asks of this run.
 struct Richiesta {
     /// Set when the run ends here (help, version, a mistake): its exit code.
-    std::optional<int> esito;
+    std::optional<int> esito = {};
+    /// The options given for this run (size, reading aloud, letters).
+    ScelteOpzioni scelte = {};
 };
 
 /// Answers --help and --version before the application connects to a

@@ -3,6 +3,7 @@
 #include "accessibilita.h"
 #include "accessiblecontrols.h"
 #include "appstate.h"
+#include "aspettoparole.h"
 #include "colori.h"
 #include "doubleclickguard.h"
 #include "keyboardaccess.h"
@@ -11,12 +12,14 @@
 
 namespace vocario {
 
-VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, QWidget* parent)
-    : QMainWindow(parent), stato_(stato) {
+VocarioWindow::VocarioWindow(const WindowDesign& design, AppState& stato, BarraDeiMenu barra)
+    : stato_(stato), posto_(PostoFinestra::per(this, design, stato.opzioni.dimensione,
+                                               barra == BarraDeiMenu::Con)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Before any control exists: a screen reader may ask for one at once.
     AccessibleControls::install();
-    LayoutBuilder::build(design, this);
+    LayoutBuilder::build(design, this, posto_.scala());
+    AspettoParole::applica(this, stato_.opzioni);
     backColour_ = design.backColour;
     fixSize();
     KeyboardAccess::install(this);
@@ -39,7 +42,7 @@ void VocarioWindow::controlloMancante(const QString& name) const {
 }
 
 void VocarioWindow::fixSize() {
-    setFixedSize(sizeHint());
+    posto_.sistema(this);
 }
 
 void VocarioWindow::setBackColour(quint32 bgr) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "postofinestra.h"
+
 #include <QMainWindow>
 
 namespace vocario {
@@ -13,7 +15,13 @@ struct WindowDesign;
 class VocarioWindow : public QMainWindow {
     Q_OBJECT
   public:
-    VocarioWindow(const WindowDesign& design, AppState& stato, QWidget* parent = nullptr);
+    /// Whether a menu bar will stand above the client area.
+    enum class BarraDeiMenu { Senza, Con };
+
+    /// Builds the window at the size chosen in "Opzioni", its words in the
+    /// look chosen there.
+    VocarioWindow(const WindowDesign& design, AppState& stato,
+                  BarraDeiMenu barra = BarraDeiMenu::Senza);
 
     /// The program's state that this window reads and changes.
     const AppState& statoComune() const { return stato_; }
@@ -43,7 +51,8 @@ class VocarioWindow : public QMainWindow {
   protected:
     AppState& stato_;
 
-    /// Fixes the window to its client area plus its menu bar, if any.
+    /// Fixes the window to its client area plus its menu bar, if any, and
+    /// puts it in its place on the screen.
     void fixSize();
     /// Tab goes through the controls in the order they stand on the screen.
     bool focusNextPrevChild(bool next) override;
@@ -52,6 +61,7 @@ class VocarioWindow : public QMainWindow {
     [[noreturn]] void controlloMancante(const QString& name) const;
 
     quint32 backColour_ = 0;
+    PostoFinestra posto_;
 };
 
 } // namespace vocario

@@ -97,9 +97,11 @@ ProbeClient::~ProbeClient() {
 }
 
 bool ProbeClient::start(const QString& program, const QProcessEnvironment& environment,
-                        QString* error) {
+                        QString* error, const QStringList& arguments) {
     process_.setProcessEnvironment(environment);
-    process_.start(program, {});
+    replies_.clear();
+    log_.clear();
+    process_.start(program, arguments);
     if (!process_.waitForStarted(kAnswerMs)) {
         *error = program + QStringLiteral(": ") + process_.errorString();
         return false;

@@ -58,7 +58,8 @@ class ProbeClient {
   public:
     ~ProbeClient();
 
-    bool start(const QString& program, const QProcessEnvironment& environment, QString* error);
+    bool start(const QString& program, const QProcessEnvironment& environment, QString* error,
+               const QStringList& arguments = {});
     /// Asks the program for a description; invalid when it does not answer.
     ProgramView look();
     /// Waits for the program to end; its exit code, or -1 while it runs on.

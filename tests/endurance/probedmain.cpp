@@ -1,14 +1,21 @@
-// The program as it ships (the same start-up as src/main.cpp), with the
-// probe that lets the play-through test read where things are on screen.
+// The program as it ships (the same start-up as src/main.cpp, its options
+// included), with the probe that lets the play-through test read where
+// things are on screen.
 
 #include "exercises/catalogo.h"
 #include "probeserver.h"
 #include "shell/navigazione.h"
+#include "shell/opzioniriga.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    vocario::OpzioniRiga::registra(parser);
+    parser.process(app);
     vocario::endurance::ProbeServer probe;
-    return vocario::Navigazione::eseguiProgramma(vocario::catalogoEsercizi());
+    return vocario::Navigazione::eseguiProgramma(vocario::catalogoEsercizi(),
+                                                 vocario::OpzioniRiga::leggi(parser));
 }

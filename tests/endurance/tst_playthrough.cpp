@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
@@ -54,10 +55,12 @@ class PlayThrough : public QObject {
     void aDragAndAClickExerciseArePlayedWithTapsAlone();
     void aDoubleClickOnAMenuButtonOrOnSiActsOnce();
     void menuEsciAnsweredNoThenSiEndsTheProgram();
+    void dropsAndClicksLandWhereTheyLookOnAFullScreen();
     void cleanup();
     void cleanupTestCase();
 
   private:
+    QProcessEnvironment environment() const;
     void openExercise(int numero, bool waitForAvanti);
     void switchSoundOff();
     void showInformation();
@@ -74,6 +77,7 @@ class PlayThrough : public QObject {
     void playByTaps(int numero);
 
     XSession x_;
+    QTemporaryDir settings_;
     ProbeClient app_;
     PointerPupil pupil_{x_, app_};
     QElapsedTimer clock_;
@@ -89,10 +93,17 @@ void PlayThrough::initTestCase() {
     QString error;
     QVERIFY2(x_.start(&error), qPrintable(error));
     qInfo("X server on %s", qPrintable(x_.display()));
-    QVERIFY2(app_.start(QStringLiteral(VOCARIO_PROBED_PROGRAM), x_.environment(), &error),
+    QVERIFY2(app_.start(QStringLiteral(VOCARIO_PROBED_PROGRAM), environment(), &error),
              qPrintable(error));
     pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormAvvio"; },
                      QStringLiteral("the start screen"));
+}
+
+QProcessEnvironment PlayThrough::environment() const {
+    // The user's own options stay out of the test, and the test's out of them.
+    QProcessEnvironment env = x_.environment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings_.path());
+    return env;
 }
 
 void PlayThrough::cleanup() {
@@ -517,6 +528,35 @@ void PlayThrough::menuEsciAnsweredNoThenSiEndsTheProgram() {
     STEP();
     x_.click(ProgramView::centreOf(asking.boxButton("Si")));
     QCOMPARE(app_.waitForEnd(kWaitMs), 0);
+}
+
+void PlayThrough::dropsAndClicksLandWhereTheyLookOnAFullScreen() {
+    // The program again, for a classroom board: the design enlarged over
+    // the whole screen. A real drag still lands on its target and a click
+    // on its word.
+    QString error;
+    QVERIFY2(app_.start(QStringLiteral(VOCARIO_PROBED_PROGRAM), environment(), &error,
+                        {QStringLiteral("--dimensione"), QStringLiteral("schermo-intero")}),
+             qPrintable(error));
+    const ProgramView start =
+        pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormAvvio"; },
+                         QStringLiteral("the start screen"));
+    STEP();
+    const QImage screen = x_.screenshot();
+    QCOMPARE(ProgramView::rectOf(start.window()), screen.rect());
+    STEP(pupil_.clickControl(QStringLiteral("BottoneAvvio")));
+    STEP(openExercise(1, true));
+    const ProgramView form1 = pupil_.look();
+    QCOMPARE(ProgramView::rectOf(form1.window()), screen.rect());
+    // Label4(0) is 3495 twips wide: 233 pixels at the design's size.
+    QVERIFY(ProgramView::rectOf(form1.control("Label4(0)")).width() > 300);
+    STEP(giveRightAnswer());
+    STEP(giveWrongAnswer());
+    STEP(leaveExercise(false));
+    STEP(openExercise(4, false));
+    STEP(giveRightAnswer());
+    QCOMPARE(pupil_.look().esatti(), 1);
+    app_.kill();
 }
 
 QTEST_GUILESS_MAIN(PlayThrough)

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QWidget>
 
 #ifndef VOCARIO_SOURCE_DIR
@@ -23,6 +24,10 @@ TestEnvironment::TestEnvironment() {
     state.cartellaInsegnante = teacherFolder();
     QDir(dir_.path()).mkdir(QStringLiteral("testi"));
     sound = installRecordingSound(state);
+    speech = installRecordingSpeech(state);
+    // Whatever a test chooses in "Opzioni" stays out of the user's settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       dir_.path() + QStringLiteral("/impostazioni"));
     Navigazione::impostaTermine([this] { ++endRequests; });
     Navigazione::impostaProgramma(state, catalogoEsercizi());
 }

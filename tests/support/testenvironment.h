@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recordingsound.h"
+#include "recordingspeech.h"
 #include "scriptedrandom.h"
 
 #include "shell/appstate.h"
@@ -14,10 +15,11 @@ class QWidget;
 namespace vocario::testing {
 
 /// A fresh program state for one test, handed to every window opened from
-/// the menu: counts and tables cleared, a temporary program folder with a
-/// `testi` folder, a recording sound output, a recorded (not real) end of
-/// the program, every window of an earlier test gone, and the real exercise
-/// windows of the catalogue behind the menu.
+/// the menu: counts and tables cleared, the default options, a temporary
+/// program folder with a `testi` folder, the user's settings kept in that
+/// folder too, a recording sound output and voice, a recorded (not real)
+/// end of the program, every window of an earlier test gone, and the real
+/// exercise windows of the catalogue behind the menu.
 class TestEnvironment {
   public:
     TestEnvironment();
@@ -43,6 +45,7 @@ class TestEnvironment {
     void writeTeacherList(const QString& fileName, const QString& content);
 
     RecordingSoundOutput* sound = nullptr;
+    RecordingSpeechOutput* speech = nullptr;
     /// How many times the program asked to end.
     int endRequests = 0;
 

@@ -1,6 +1,8 @@
 #include "textfitting.h"
 
+#include "layouts/designscale.h"
 #include "layouts/designtextbox.h"
+#include "layouts/displaytext.h"
 
 #include <algorithm>
 
@@ -62,7 +64,9 @@ QStringList wrapped(const QString& text, const QFontMetrics& metrics, int width)
 
 void mostraNelRiquadro(DesignTextBox* box, const QString& text) {
     QFont font = designFont(box);
-    while (font.pointSizeF() - kStep >= kSmallestPoints && !fitsInBox(box, text, font))
+    const QString shown = shownText(box, text);
+    const double smallest = designScaleOf(box).points(kSmallestPoints);
+    while (font.pointSizeF() - kStep >= smallest && !fitsInBox(box, shown, font))
         font.setPointSizeF(font.pointSizeF() - kStep);
     box->setFont(font);
     box->setContent(text);
@@ -70,21 +74,23 @@ void mostraNelRiquadro(DesignTextBox* box, const QString& text) {
 
 void mostraSulBottone(QPushButton* button, const QString& text) {
     QFont font = designFont(button);
+    const QString shown = shownText(button, text);
+    const double smallest = designScaleOf(button).points(kSmallestPoints);
     const int width = button->width() - 2 * kButtonPadding;
     const int height = button->height() - kButtonPadding;
     QStringList lines;
     for (;;) {
         const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(text) <= width) {
-            lines = {text};
+        if (metrics.horizontalAdvance(shown) <= width) {
+            lines = {shown};
             break;
         }
-        lines = wrapped(text, metrics, width);
+        lines = wrapped(shown, metrics, width);
         const bool fits = lines.size() * metrics.lineSpacing() <= height &&
                           std::all_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
                               return metrics.horizontalAdvance(line) <= width;
                           });
-        if (fits || font.pointSizeF() - kStep < kSmallestPoints)
+        if (fits || font.pointSizeF() - kStep < smallest)
             break;
         font.setPointSizeF(font.pointSizeF() - kStep);
     }

@@ -95,7 +95,8 @@ void DragMatchWindow::ScombiccheraPosti() {
 bool DragMatchWindow::rispostaGiusta(int i, int source) const {
     if (variant_.rightDrop == DragMatchVariant::RightDrop::SameIndex)
         return source == i;
-    return label3_[source]->text() == stato_.Parole1[size_t(recordOfSlot(i))];
+    // The words as the list has them, whatever the labels show.
+    return stato_.Parole1[size_t(recordOfSlot(source))] == stato_.Parole1[size_t(recordOfSlot(i))];
 }
 
 QString DragMatchWindow::testoAbbinato(const QString& target, const QString& dragged) const {

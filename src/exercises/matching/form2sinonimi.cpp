@@ -1,6 +1,7 @@
 #include "form2sinonimi.h"
 
 #include "layouts/designlabel.h"
+#include "layouts/designscale.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
@@ -19,7 +20,7 @@ constexpr double kPuntiAbbinata = 14;
 
 void setPointSize(QWidget* widget, double points) {
     QFont font = widget->font();
-    font.setPointSizeF(points);
+    font.setPointSizeF(designScaleOf(widget).points(points));
     widget->setFont(font);
 }
 

@@ -1,0 +1,186 @@
+#include "lettore.h"
+
+#include "cartelle.h"
+
+#include "appstate.h"
+#include "backgroundspeech.h"
+#include "layouts/designlabel.h"
+#include "layouts/designtextbox.h"
+#include "layouts/pickandplace.h"
+#include "speechmodule.h"
+#include "speechoutput.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRegularExpression>
+
+namespace vocario {
+namespace {
+
+// QT_LOGGING_RULES="vocario.voce.debug=true" shows every text sent to the voice.
+Q_LOGGING_CATEGORY(lcVoce, "vocario.voce", QtInfoMsg)
+
+QString senzaScorciatoie(QString caption) {
+    return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+} // namespace
+
+Lettore::Lettore(AppState& stato) : stato_(stato) {
+    sosta_.setSingleShot(true);
+    sosta_.setInterval(kSosta);
+    connect(&sosta_, &QTimer::timeout, this, &Lettore::sostaFinita);
+    qApp->installEventFilter(this);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            seguiFinestra(window);
+}
+
+Lettore::~Lettore() {
+    qApp->removeEventFilter(this);
+}
+
+void Lettore::aggiorna(AppState& stato) {
+    if (stato.opzioni.leggiAdAltaVoce && !stato.lettore)
+        stato.lettore = std::make_unique<Lettore>(stato);
+    else if (!stato.opzioni.leggiAdAltaVoce)
+        stato.lettore.reset();
+}
+
+void Lettore::preparaVoce(AppState& stato) {
+    if (stato.voce)
+        return;
+    const QString folder = Cartelle::moduloSuoni();
+    stato.voce = std::make_unique<BackgroundSpeech>(
+        [folder](QString* motivo) { return SpeechModule::load(folder, motivo); });
+    // The engine's code lives in the module, whose globals go before the
+    // program's state at exit: the voice goes with the event loop instead.
+    SpeechOutput* voce = stato.voce.get();
+    connect(qApp, &QCoreApplication::aboutToQuit, qApp, [&stato, voce] {
+        if (stato.voce.get() == voce)
+            stato.voce.reset();
+    });
+}
+
+void Lettore::leggi(const QString& testo) {
+    // Words joined by a right answer ("alto / basso") are read as two words.
+    QString detto = testo.simplified();
+    detto.replace(QStringLiteral(" / "), QStringLiteral(", "))
+        .replace(QStringLiteral(" - "), QStringLiteral(", "));
+    if (detto.isEmpty())
+        return;
+    preparaVoce(stato_);
+    qCDebug(lcVoce) << "legge" << detto;
+    stato_.voce->say(detto);
+}
+
+QString Lettore::testoDi(const QWidget* control, QPoint at) {
+    // The inner parts of a control (a text box's viewport) read as the control.
+    for (const QWidget* w = control; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (const auto* box = qobject_cast<const DesignTextBox*>(w))
+            return box->text();
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            return label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            return senzaScorciatoie(button->text());
+        if (const auto* bar = qobject_cast<const QMenuBar*>(w)) {
+            const QAction* action = bar->actionAt(at);
+            return action ? senzaScorciatoie(action->text()) : QString();
+        }
+    }
+    return {};
+}
+
+void Lettore::leggiControllo(const QWidget* control, QPoint at) {
+    leggi(testoDi(control, at));
+}
+
+bool Lettore::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Enter:
+        // Entered from the window inwards: the last one is the innermost.
+        if (watched->isWidgetType()) {
+            sotto_ = static_cast<QWidget*>(watched);
+            dove_ = sotto_->mapFromGlobal(QCursor::pos());
+            sosta_.start();
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == sotto_) {
+            sotto_.clear();
+            sosta_.stop();
+        }
+        break;
+    case QEvent::MouseMove:
+        // A menu bar holds several captions: resting counts on each.
+        if (auto* bar = qobject_cast<QMenuBar*>(watched)) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (sotto_ == bar && bar->actionAt(at) == bar->actionAt(dove_))
+                break;
+            sotto_ = bar;
+            dove_ = at;
+            sosta_.start();
+        }
+        break;
+    case QEvent::FocusIn: {
+        // Only where the pupil moved the keyboard: a focus the program sets
+        // (a window opening, an item dealt) would cut off the item's text.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (watched->isWidgetType() &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+             reason == Qt::ShortcutFocusReason))
+            leggiControllo(static_cast<QWidget*>(watched));
+        break;
+    }
+    case QEvent::Show:
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+            seguiFinestra(static_cast<QWidget*>(watched));
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Lettore::sostaFinita() {
+    if (sotto_)
+        leggiControllo(sotto_, dove_);
+}
+
+void Lettore::seguiFinestra(QWidget* window) {
+    // A word picked to be placed is read, however it was picked.
+    for (PickAndPlace* pick : window->findChildren<PickAndPlace*>()) {
+        if (seguiti_.contains(pick))
+            continue;
+        seguiti_.append(pick);
+        connect(pick, &PickAndPlace::picked, this,
+                [this](DesignLabel* word) { leggiControllo(word); });
+    }
+    // The text boxes show an item's pair or sentence: read each new one once
+    // it is dealt, and the one already dealt when the window appears.
+    for (DesignTextBox* box : window->findChildren<DesignTextBox*>()) {
+        if (seguiti_.contains(box))
+            continue;
+        seguiti_.append(box);
+        connect(box, &QTextEdit::textChanged, this, [this, box] {
+            // One new text notifies more than once: read it once.
+            if (daLeggere_.contains(box))
+                return;
+            daLeggere_.append(box);
+            QTimer::singleShot(0, box, [this, box] {
+                daLeggere_.removeAll(box);
+                leggi(box->text());
+            });
+        });
+        leggi(box->text());
+    }
+    seguiti_.removeAll(nullptr);
+}
+
+} // namespace vocario

@@ -1,0 +1,262 @@
+// "Opzioni": the choices kept between runs (and a broken settings file),
+// the command line, the dialog from the menu, and the readable letters and
+// capitals, which change what the pupil sees and never which answer is right.
+
+#include "dropdelivery.h"
+#include "testenvironment.h"
+
+#include "exercises/choice/form9vocario.h"
+#include "exercises/matching/dragmatchwindow.h"
+#include "layouts/designlabel.h"
+#include "layouts/designscale.h"
+#include "layouts/designtextbox.h"
+#include "layouts/displaytext.h"
+#include "layouts/dragpayload.h"
+#include "shell/aspettoparole.h"
+#include "shell/dialogoopzioni.h"
+#include "shell/formmenu.h"
+#include "shell/navigazione.h"
+#include "shell/opzioniriga.h"
+#include "shell/opzionisalvate.h"
+
+#include <QCheckBox>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+namespace {
+
+const QString kContrariConAccenti = QStringLiteral("città, campagna\n"
+                                                   "più, meno\n"
+                                                   "così, diverso\n"
+                                                   "già, ancora\n"
+                                                   "perché, però\n"
+                                                   "caffè, tè\n"
+                                                   "virtù, vizio\n"
+                                                   "felicità, tristezza\n"
+                                                   "verità, bugia\n");
+
+QString settingsFile() {
+    return QSettings(QStringLiteral("vocario"), QStringLiteral("vocario")).fileName();
+}
+
+void writeSettings(const QByteArray& content) {
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+ScelteOpzioni parse(const QStringList& arguments, QStringList* avvisi = nullptr,
+                    QString* help = nullptr) {
+    QCommandLineParser parser;
+    OpzioniRiga::registra(parser);
+    if (!parser.parse(QStringList{QStringLiteral("vocario")} + arguments))
+        qFatal("%s", qPrintable(parser.errorText()));
+    if (help)
+        *help = parser.helpText();
+    return OpzioniRiga::leggi(parser, avvisi);
+}
+
+template <typename T> T* openedWindow() {
+    const QList<QWidget*> windows = TestEnvironment::visibleWindows();
+    return windows.size() == 1 ? qobject_cast<T*>(windows.first()) : nullptr;
+}
+
+} // namespace
+
+class OptionsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void choicesSurviveARestartAndABrokenFileGivesTheDefaults();
+    void theCommandLineChoosesForOneRunAndItsHelpIsItalian();
+    void theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice();
+    void capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight();
+};
+
+void OptionsTest::choicesSurviveARestartAndABrokenFileGivesTheDefaults() {
+    TestEnvironment env;
+    QCOMPARE(OpzioniSalvate::carica(), Opzioni{}); // nothing stored: the design
+    const Opzioni scelte{.dimensione = Dimensione::SchermoIntero,
+                         .leggiAdAltaVoce = true,
+                         .altaLeggibilita = true,
+                         .maiuscolo = true};
+    QVERIFY(OpzioniSalvate::salva(scelte));
+    QCOMPARE(OpzioniSalvate::carica(), scelte);
+
+    // Edited by hand: what is understood counts, the rest is the default.
+    writeSettings("[opzioni]\ndimensione=Grande\nleggiAdAltaVoce=forse\nmaiuscolo=true\n"
+                  "altaLeggibilita=1\n");
+    QCOMPARE(OpzioniSalvate::carica(), (Opzioni{.dimensione = Dimensione::Grande,
+                                                .leggiAdAltaVoce = false,
+                                                .altaLeggibilita = false,
+                                                .maiuscolo = true}));
+    // Broken beyond reading: the defaults, without a message.
+    writeSettings(QByteArray("\x00\xff[[opzioni\ndimensione=\"schermo\n\x01=\x02", 33));
+    QCOMPARE(OpzioniSalvate::carica(), Opzioni{});
+    writeSettings("[opzioni]\ndimensione=enorme\n");
+    QCOMPARE(OpzioniSalvate::carica().dimensione, Dimensione::Normale);
+}
+
+void OptionsTest::theCommandLineChoosesForOneRunAndItsHelpIsItalian() {
+    TestEnvironment env;
+    const Opzioni salvate{.dimensione = Dimensione::Grande, .leggiAdAltaVoce = true};
+    QVERIFY(OpzioniSalvate::salva(salvate));
+
+    QString help;
+    const ScelteOpzioni scelte =
+        parse({QStringLiteral("--dimensione"), QStringLiteral("schermo-intero"),
+               QStringLiteral("--leggi"), QStringLiteral("--alta-leggibilità"),
+               QStringLiteral("--maiuscolo"), QStringLiteral("--non-leggere")},
+              nullptr, &help);
+    // The later of two opposites counts; what is not given keeps its stored value.
+    QCOMPARE(scelte.applicate(OpzioniSalvate::carica()),
+             (Opzioni{.dimensione = Dimensione::SchermoIntero,
+                      .leggiAdAltaVoce = false,
+                      .altaLeggibilita = true,
+                      .maiuscolo = true}));
+    QCOMPARE(parse({QStringLiteral("--minuscolo"), QStringLiteral("--caratteri-normali")})
+                 .applicate({.altaLeggibilita = true, .maiuscolo = true}),
+             Opzioni{});
+    QCOMPARE(parse({QStringLiteral("--dimensione=schermo intero")}).dimensione,
+             Dimensione::SchermoIntero);
+    QCOMPARE(parse({}).applicate(salvate), salvate);
+    // For that run only: the stored choices stay.
+    QCOMPARE(OpzioniSalvate::carica(), salvate);
+
+    QStringList avvisi;
+    QVERIFY(!parse({QStringLiteral("--dimensione"), QStringLiteral("enorme")}, &avvisi).dimensione);
+    QCOMPARE(avvisi.size(), 1);
+    QVERIFY2(avvisi.first().contains(u"enorme") && avvisi.first().contains(u"schermo-intero"),
+             qPrintable(avvisi.first()));
+
+    for (const char* shown :
+         {"--dimensione <dimensione>", "schermo-intero", "--leggi", "--non-leggere",
+          "--alta-leggibilita", "--caratteri-normali", "--maiuscolo", "--minuscolo",
+          "Legge ad alta voce", "STAMPATO MAIUSCOLO"})
+        QVERIFY2(help.contains(QString::fromUtf8(shown)), shown);
+}
+
+void OptionsTest::theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice() {
+    TestEnvironment env;
+    env.useShippedLists();
+    env.speech->makeUnavailable(QStringLiteral("La sintesi vocale non ha una voce italiana."));
+    FormMenu* menu = Navigazione::mostraMenu(nullptr);
+    auto* bottone = menu->control<QPushButton>(QStringLiteral("BottoneOpzioni"));
+    QCOMPARE(bottone->text(), QStringLiteral("Opzioni"));
+    QCOMPARE(bottone->font(), menu->control(QStringLiteral("Command2"))->font());
+    QCOMPARE(bottone->geometry().bottom() + 1 + 16, menu->centralWidget()->height());
+    bottone->click();
+    DialogoOpzioni* dialogo = menu->findChild<DialogoOpzioni*>();
+    QVERIFY(dialogo && dialogo->isVisible());
+    QCOMPARE(dialogo->windowTitle(), QStringLiteral("Opzioni"));
+
+    // No Italian voice: shown off and greyed, with the reason.
+    auto* leggi = dialogo->findChild<QCheckBox*>(QStringLiteral("LeggiAdAltaVoce"));
+    QVERIFY(!leggi->isEnabled() && !leggi->isChecked());
+    auto* motivo = dialogo->findChild<QLabel*>(QStringLiteral("MotivoVoce"));
+    QVERIFY(motivo->isVisible());
+    QCOMPARE(motivo->text(), QStringLiteral("La sintesi vocale non ha una voce italiana."));
+    // The teacher's row: hidden while empty.
+    QVERIFY(dialogo->rigaInsegnante());
+    QVERIFY(!dialogo->findChild<QGroupBox*>(QStringLiteral("SezioneInsegnante"))->isVisible());
+
+    QVERIFY(AspettoParole::carattereLeggibileInstallato());
+    dialogo->findChild<QCheckBox*>(QStringLiteral("AltaLeggibilita"))->click();
+    dialogo->findChild<QCheckBox*>(QStringLiteral("Maiuscolo"))->click();
+    dialogo->findChild<QRadioButton*>(QStringLiteral("DimensioneGrande"))->click();
+    const Opzioni scelte{
+        .dimensione = Dimensione::Grande, .altaLeggibilita = true, .maiuscolo = true};
+    QCOMPARE(env.state.opzioni, scelte);        // at once
+    QCOMPARE(OpzioniSalvate::carica(), scelte); // and kept
+    dialogo->findChild<QPushButton*>(QStringLiteral("Chiudi"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // A new size shows at once: the menu comes again at it.
+    menu = openedWindow<FormMenu>();
+    QVERIFY(menu);
+    QVERIFY(designScaleOf(menu->centralWidget()).factor > 1.0);
+    QVERIFY(Navigazione::apriEsercizio(1, menu));
+    auto* form1 = openedWindow<DragMatchWindow>();
+    QVERIFY(form1);
+    QVERIFY(designScaleOf(form1->centralWidget()).factor > 1.0);
+    QCOMPARE(form1->member(QStringLiteral("Label3"), 0)->font().family(),
+             QString::fromLatin1(AspettoParole::kCarattereLeggibile));
+}
+
+void OptionsTest::capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight() {
+    TestEnvironment env;
+    env.useShippedLists();
+    env.writeList(QStringLiteral("contrari.txt"), kContrariConAccenti);
+    env.state.opzioni.maiuscolo = true;
+    env.state.opzioni.altaLeggibilita = true;
+    QVERIFY(Navigazione::apriEsercizio(1, nullptr));
+    auto* form1 = openedWindow<DragMatchWindow>();
+    QVERIFY(form1);
+    QStringList shown;
+    for (int k = 0; k < DragMatchWindow::kMaxSlots; ++k) {
+        const qint16 record = form1->recordOfSlot(k);
+        auto* word = form1->member<DesignLabel>(QStringLiteral("Label3"), k);
+        // The label keeps the list's word; it draws it in capitals.
+        QCOMPARE(word->text(), env.state.Parole1[size_t(record)]);
+        shown << shownText(word, word->text());
+        QCOMPARE(word->font().family(), QString::fromLatin1(AspettoParole::kCarattereLeggibile));
+    }
+    QVERIFY2(shown.contains(QStringLiteral("CITTÀ")) && shown.contains(QStringLiteral("PERCHÉ")),
+             qPrintable(shown.join(u' ')));
+    // Only the words change their look.
+    QVERIFY(form1->control(QStringLiteral("Label5"))->font().family() !=
+            QString::fromLatin1(AspettoParole::kCarattereLeggibile));
+    QCOMPARE(shownText(form1->control(QStringLiteral("Label5")), QStringLiteral("Trascina")),
+             QStringLiteral("Trascina"));
+    // What the pupil sees is the word in capitals, drawn as such.
+    auto* word = form1->member<DesignLabel>(QStringLiteral("Label3"), 0);
+    DesignLabel plain;
+    plain.resize(word->size());
+    plain.setFont(word->font());
+    plain.setAlignment(word->alignment());
+    plain.setFrameShape(word->frameShape());
+    plain.setPalette(word->palette());
+    plain.setAutoFillBackground(word->autoFillBackground());
+    plain.setText(word->text().toUpper());
+    QCOMPARE(word->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+    // Right and wrong as without capitals: a word on its partner, then a
+    // word on another's.
+    auto* target0 = form1->member<DesignLabel>(QStringLiteral("Label4"), 0);
+    auto* target1 = form1->member<DesignLabel>(QStringLiteral("Label4"), 1);
+    deliverDropAt(target1, target1->rect().center(),
+                  DragPayload::encode(QStringLiteral("Label3(2)")));
+    QCOMPARE(env.state.NumeroErrati, 1);
+    deliverDropAt(target0, target0->rect().center(),
+                  DragPayload::encode(QStringLiteral("Label3(0)")));
+    QCOMPARE(env.state.NumeroEsatti, 1);
+    QCOMPARE(env.state.NumeroErrati, 1);
+    QVERIFY(target0->text().startsWith(env.state.Parole2[size_t(form1->recordOfSlot(0))]));
+
+    // The meanings on the buttons and the sentence in the box, too.
+    env.state.NumeroEsatti = 0;
+    QVERIFY(Navigazione::apriEsercizio(9, form1));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* form9 = openedWindow<Form9Vocario>();
+    QVERIFY(form9);
+    auto* text1 = form9->control<DesignTextBox>(QStringLiteral("Text1"));
+    QCOMPARE(text1->toPlainText(), text1->text().toUpper());
+    QVERIFY(text1->text() != text1->toPlainText());
+    auto* giusto = form9->member<QPushButton>(QStringLiteral("Bottone"), 0);
+    QCOMPARE(giusto->text(), giusto->text().toUpper());
+    giusto->click();
+    QCOMPARE(env.state.NumeroEsatti, 1);
+}
+
+QTEST_MAIN(OptionsTest)
+#include "tst_options.moc"
