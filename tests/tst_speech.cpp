@@ -209,6 +209,11 @@ void SpeechTest::aVoiceThatCannotStartIsUnavailableWithItsReason() {
 }
 
 void SpeechTest::theRealVoiceOffersItalian() {
+#ifdef VOCARIO_SANITIZE
+    // Under the sanitizers speech-dispatcher, started from the test, never
+    // answers its first client; the plain build checks the voice.
+    QSKIP("the real voice is checked by the plain build (make test)");
+#endif
     // A speech-dispatcher of the test's own (the folder decides its socket),
     // asked for its voices only: without a sound card one that has read a
     // text stops answering.
@@ -223,16 +228,20 @@ void SpeechTest::theRealVoiceOffersItalian() {
     auto voice = std::make_unique<BackgroundSpeech>(
         [programFolder](QString* motivo) { return SpeechModule::load(programFolder, motivo); },
         std::chrono::seconds(40));
-    QTRY_VERIFY_WITH_TIMEOUT(voice->readiness() != SpeechOutput::Readiness::Finding, 45000);
+    QElapsedTimer clock;
+    clock.start();
+    while (voice->readiness() == SpeechOutput::Readiness::Finding && clock.elapsed() < 45000)
+        QTest::qWait(50);
     qputenv("XDG_RUNTIME_DIR", before);
-    QVERIFY2(voice->readiness() == SpeechOutput::Readiness::Ready,
-             qPrintable(voice->unavailableReason()));
+    const SpeechOutput::Readiness readiness = voice->readiness();
+    const QString reason = voice->unavailableReason();
     voice.reset();
     // The dispatcher it started goes with the test.
     QFile pid(runtime.path() + QStringLiteral("/speech-dispatcher/pid/speech-dispatcher.pid"));
     if (pid.open(QIODevice::ReadOnly))
         if (const int id = pid.readAll().trimmed().toInt(); id > 0)
-            ::kill(id, SIGTERM);
+            ::kill(id, SIGKILL); // ours alone, and a stuck one ignores SIGTERM
+    QVERIFY2(readiness == SpeechOutput::Readiness::Ready, qPrintable(reason));
 }
 
 QTEST_MAIN(SpeechTest)
