@@ -1,14 +1,13 @@
 #pragma once
 
 #include "designlabel.h"
+#include "outlineoverlay.h"
 
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
 
 namespace vocario {
-
-class OutlineOverlay;
 
 /// The way to answer a drag exercise without holding a button down: a click,
 /// a tap or Space on a word picks it (marked by a striped outline and
@@ -47,7 +46,7 @@ class PickAndPlace : public QObject {
     QWidget* client_;
     QPointer<DesignLabel> picked_;
     QPalette pickedPalette_;
-    OutlineOverlay* outline_ = nullptr;
+    QPointer<OutlineOverlay> outline_;
     bool keepPicked_ = false;
 };
 

@@ -64,7 +64,8 @@ void KeyboardAccess::install(QMainWindow* window) {
     new KeyboardAccess(window);
 }
 
-KeyboardAccess::KeyboardAccess(QMainWindow* window) : QObject(window), window_(window) {
+KeyboardAccess::KeyboardAccess(QMainWindow* window)
+    : QObject(window), window_(window), client_(window->centralWidget()) {
     window->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &KeyboardAccess::updateRing);
     connect(InputModality::instance(), &InputModality::changed, this, &KeyboardAccess::updateRing);
@@ -190,7 +191,9 @@ bool KeyboardAccess::menuBarKey(QKeyEvent* key) {
 }
 
 void KeyboardAccess::updateRing() {
-    QWidget* client = window_->centralWidget();
+    // Also called while the window is taken down: only the client area, by
+    // its guarded pointer, is asked about.
+    QWidget* client = client_;
     QWidget* focus = QApplication::focusWidget();
     const bool shown = client && focus && focus->parentWidget() == client && keyboardInUse();
     if (!shown) {

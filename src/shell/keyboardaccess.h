@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layouts/outlineoverlay.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -8,8 +10,6 @@ class QMainWindow;
 class QMenuBar;
 
 namespace vocario {
-
-class OutlineOverlay;
 
 /// Everything a window needs to be used from the keyboard alone: Tab through
 /// its controls in reading order, a thick outline around the focused control
@@ -44,8 +44,9 @@ class KeyboardAccess : public QObject {
     void updateRing();
 
     QMainWindow* window_;
+    QPointer<QWidget> client_;
     QPointer<QMenuBar> bar_;
-    OutlineOverlay* ring_ = nullptr;
+    QPointer<OutlineOverlay> ring_;
     bool menuBarReady_ = false;
     bool focusPlaced_ = false;
     /// Alt went down with no other key yet, and whether the menu bar had
