@@ -3,6 +3,7 @@
 
 #include "shell/appstate.h"
 #include "shell/cartelleelenchi.h"
+#include "shell/dialogoopzioni.h"
 #include "shell/finestracontrolloelenchi.h"
 #include "shell/formmenu.h"
 #include "shell/navigazione.h"
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -210,11 +212,18 @@ void ListCheckerTest::reportWindowChecksAgainCopiesAndOpensTheTeachersFolder() {
     env.useShippedLists();
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "fileManagerOpened");
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
-    auto* button = menu->control<QPushButton>(QStringLiteral("BottoneElenchi"));
+    // In "Opzioni", the teacher's part names the folder and checks the lists.
+    menu->control<QPushButton>(QStringLiteral("BottoneOpzioni"))->click();
+    auto* dialogo = menu->findChild<DialogoOpzioni*>();
+    QVERIFY(dialogo && dialogo->isVisible());
+    QVERIFY(dialogo->findChild<QLabel*>(QStringLiteral("CartellaInsegnante"))
+                ->text()
+                .contains(QDir::toNativeSeparators(env.teacherFolder())));
+    auto* button = dialogo->findChild<QPushButton*>(QStringLiteral("BottoneElenchi"));
+    QVERIFY(button && button->isVisible());
     QCOMPARE(button->text(), QStringLiteral("Controlla gli elenchi"));
-    QCOMPARE(button->font(), menu->control<QPushButton>(QStringLiteral("Command2"))->font());
     button->click();
-    auto* finestra = menu->findChild<FinestraControlloElenchi*>();
+    auto* finestra = dialogo->findChild<FinestraControlloElenchi*>();
     QVERIFY(finestra);
     QVERIFY(finestra->isVisible());
     QVERIFY(

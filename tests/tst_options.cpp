@@ -165,9 +165,9 @@ void OptionsTest::theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice() {
     auto* motivo = dialogo->findChild<QLabel*>(QStringLiteral("MotivoVoce"));
     QVERIFY(motivo->isVisible());
     QCOMPARE(motivo->text(), QStringLiteral("La sintesi vocale non ha una voce italiana."));
-    // The teacher's row: hidden while empty.
-    QVERIFY(dialogo->rigaInsegnante());
-    QVERIFY(!dialogo->findChild<QGroupBox*>(QStringLiteral("SezioneInsegnante"))->isVisible());
+    // The teacher's row, with the check of the word lists.
+    QVERIFY(dialogo->findChild<QGroupBox*>(QStringLiteral("SezioneInsegnante"))->isVisible());
+    QVERIFY(dialogo->findChild<QPushButton*>(QStringLiteral("BottoneElenchi"))->isVisible());
 
     QVERIFY(AspettoParole::carattereLeggibileInstallato());
     dialogo->findChild<QCheckBox*>(QStringLiteral("AltaLeggibilita"))->click();

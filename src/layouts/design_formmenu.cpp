@@ -59,11 +59,6 @@ const WindowDesign& designFormMenu() {
              .texts = {"Esci"},
              .lefts = {5040}, .tops = {4440}, .widths = {3975}, .heights = {732},
              .font = arial(18)},
-            // The program's own: the teacher's check of the word lists.
-            {.name = "BottoneElenchi", .kind = ControlKind::Button,
-             .texts = {"Controlla gli elenchi"},
-             .lefts = {2808}, .tops = {5640}, .widths = {4000}, .heights = {732},
-             .font = arial(13.5)},
         }};
     // clang-format on
     return design;

@@ -1,15 +1,19 @@
 #include "formmenu.h"
 
 #include "appstate.h"
+#include "bottoneopzioni.h"
+#include "cartelleelenchi.h"
+#include "dialogoopzioni.h"
 #include "finestracontrolloelenchi.h"
 #include "layouts/contrasto.h"
-#include "bottoneopzioni.h"
-#include "dialogoopzioni.h"
 #include "layouts/designs.h"
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "navigazione.h"
 
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -24,8 +28,6 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
         connect(control<QPushButton>(QLatin1String(bottone)), &QPushButton::clicked, this,
                 [this, numero] { Navigazione::apriEsercizio(numero, this); });
     }
-    connect(control<QPushButton>(QStringLiteral("BottoneElenchi")), &QPushButton::clicked, this,
-            [this] { mostraControlloElenchi(stato_, this); });
     for (int index = 0; index < 2; ++index) {
         connect(member<QRadioButton>(QStringLiteral("Option1"), index), &QRadioButton::toggled,
                 this, [this, index](bool on) {
@@ -49,6 +51,20 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
 
 void FormMenu::apriOpzioni() {
     auto* dialogo = new DialogoOpzioni(stato_, this);
+    // The teacher's part: the check of the word lists, and where their own go.
+    auto* elenchi = new QPushButton(QStringLiteral("Controlla gli elenchi"), dialogo);
+    elenchi->setObjectName(QStringLiteral("BottoneElenchi"));
+    connect(elenchi, &QPushButton::clicked, dialogo,
+            [this, dialogo] { mostraControlloElenchi(stato_, dialogo); });
+    auto* cartella =
+        new QLabel(QStringLiteral("Elenchi dell'insegnante: %1")
+                       .arg(QDir::toNativeSeparators(CartelleElenchi::insegnante(stato_))),
+                   dialogo);
+    cartella->setObjectName(QStringLiteral("CartellaInsegnante"));
+    cartella->setWordWrap(true);
+    cartella->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    dialogo->rigaInsegnante()->addWidget(elenchi);
+    dialogo->rigaInsegnante()->addWidget(cartella, 1);
     connect(dialogo, &QDialog::finished, this, [this, prima = stato_.opzioni.dimensione] {
         // A new size shows at once: the menu is built again at it.
         if (stato_.opzioni.dimensione != prima)
