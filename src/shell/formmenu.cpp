@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace vocario {
 
@@ -63,8 +64,10 @@ void FormMenu::apriOpzioni() {
     cartella->setObjectName(QStringLiteral("CartellaInsegnante"));
     cartella->setWordWrap(true);
     cartella->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    dialogo->rigaInsegnante()->addWidget(elenchi);
-    dialogo->rigaInsegnante()->addWidget(cartella, 1);
+    auto* colonna = new QVBoxLayout;
+    colonna->addWidget(cartella);
+    colonna->addWidget(elenchi, 0, Qt::AlignLeft);
+    dialogo->rigaInsegnante()->addLayout(colonna, 1);
     connect(dialogo, &QDialog::finished, this, [this, prima = stato_.opzioni.dimensione] {
         // A new size shows at once: the menu is built again at it.
         if (stato_.opzioni.dimensione != prima)
