@@ -57,7 +57,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # with GStreamer's plugins. Reading aloud: speech-dispatcher and its espeak-ng
 # voices, Italian among them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "pulseaudio | pipewire-pulse, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, speech-dispatcher, espeak-ng")
+    "pulseaudio | pipewire-pulse, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, libqt6svg6, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng, fonts-sil-andika")
 if(VOCARIO_WEB)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VOCARIO_WEB}")
 endif()
