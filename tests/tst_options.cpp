@@ -18,6 +18,7 @@
 #include "shell/navigazione.h"
 #include "shell/opzioniriga.h"
 #include "shell/opzionisalvate.h"
+#include "shell/rigadicomando.h"
 
 #include <QCheckBox>
 #include <QCommandLineParser>
@@ -61,8 +62,8 @@ ScelteOpzioni parse(const QStringList& arguments, QStringList* avvisi = nullptr,
     OpzioniRiga::registra(parser);
     if (!parser.parse(QStringList{QStringLiteral("vocario")} + arguments))
         qFatal("%s", qPrintable(parser.errorText()));
-    if (help)
-        *help = parser.helpText();
+    if (help) // what `vocario --help` prints
+        *help = RigaDiComando::aiuto();
     return OpzioniRiga::leggi(parser, avvisi);
 }
 

@@ -215,9 +215,15 @@ void StartupTest::commandLineAnswersWithoutAWindowAndRefusesMistakes() {
     QCOMPARE(RigaDiComando::leggi({"vocario"}).esito, std::nullopt);
     QCOMPARE(RigaDiComando::leggi({"vocario", "--nessuna"}).esito, std::optional<int>(2));
     QCOMPARE(RigaDiComando::leggi({"vocario", "parola"}).esito, std::optional<int>(2));
+    // The pupil's options and the check of the lists are the program's own.
+    const RigaDiComando::Richiesta opzioni =
+        RigaDiComando::leggi({"vocario", "--dimensione", "grande", "--maiuscolo"});
+    QCOMPARE(opzioni.esito, std::nullopt);
+    QCOMPARE(opzioni.scelte.dimensione, std::optional<Dimensione>(Dimensione::Grande));
+    QCOMPARE(opzioni.scelte.maiuscolo, std::optional<bool>(true));
     const QString aiuto = RigaDiComando::aiuto();
     QVERIFY(aiuto.startsWith(QStringLiteral("Uso: vocario [opzioni]\n")));
-    for (const char* voce : {"-h, --help", "-v, --version", "Mostra la versione"})
+    for (const char* voce : {"-h, --help", "-v, --version", "Mostra la versione", "--verifica"})
         QVERIFY2(aiuto.contains(QLatin1String(voce)), voce);
 }
 
