@@ -2,7 +2,7 @@
 
 #include "soundoutput.h"
 
-#include <QLibrary>
+#include "moduleentry.h"
 
 namespace vocario::SoundModule {
 namespace {
@@ -15,9 +15,7 @@ class SilentOutput : public SoundOutput {
 } // namespace
 
 std::unique_ptr<SoundOutput> load(const QString& folder, const QStringList& wavPaths) {
-    // The library stays loaded for the rest of the run: its objects do.
-    QLibrary module(folder + u'/' + QLatin1String(kFileName));
-    if (auto create = reinterpret_cast<EntryPoint>(module.resolve(kEntryPoint)))
+    if (auto create = moduleEntry<EntryPoint>(folder, kFileName, kEntryPoint))
         if (SoundOutput* output = create(wavPaths))
             return std::unique_ptr<SoundOutput>(output);
     return std::make_unique<SilentOutput>();

@@ -2,14 +2,12 @@
 
 #include "speechoutput.h"
 
-#include <QLibrary>
+#include "moduleentry.h"
 
 namespace vocario::SpeechModule {
 
 std::unique_ptr<SpeechOutput> load(const QString& folder, QString* motivo) {
-    // The library stays loaded for the rest of the run: its objects do.
-    QLibrary module(folder + u'/' + QLatin1String(kFileName));
-    auto create = reinterpret_cast<EntryPoint>(module.resolve(kEntryPoint));
+    const auto create = moduleEntry<EntryPoint>(folder, kFileName, kEntryPoint);
     if (!create) {
         *motivo = QStringLiteral("Manca la parte del programma che legge ad alta voce (%1).")
                       .arg(QLatin1String(kFileName));
