@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace vocario {
 namespace {
 
@@ -60,6 +62,12 @@ QString testoRapporto(const RapportoElenchi& rapporto, const QList<CartellaElenc
     testo << QString() << QStringLiteral("Elenchi:");
     for (const ElencoLetto& elenco : rapporto.elenchi)
         testo << rigaElenco(elenco, cartelle);
+    // A teacher replaces only some lists: the others are not missing.
+    if (std::any_of(rapporto.elenchi.cbegin(), rapporto.elenchi.cend(),
+                    [](const ElencoLetto& e) { return e.cartella > 0; }))
+        testo << QStringLiteral("Un elenco che non c'è tra gli %1 va bene così: gli esercizi "
+                                "usano quello degli %2.")
+                     .arg(cartelle[0].nome, cartelle[1].nome);
 
     for (Gravita gravita : {Gravita::Errore, Gravita::DaCorreggere, Gravita::Consiglio}) {
         QHash<QString, int> perFile;
