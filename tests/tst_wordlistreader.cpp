@@ -85,6 +85,9 @@ void WordListReaderTest::readsRecordsByTheFileRules_data() {
     QTest::newRow("spreadsheet in Italian: semicolons, every field quoted, CR LF")
         << QByteArray("\"tiepido\";\"bollente\"\r\n\"a, b\";\"c;d\"\r\n;\r\n") << 2
         << L{{"tiepido", "bollente"}, {"a, b", "c;d"}};
+    QTest::newRow("spreadsheet in Italian: a comma between doubled quotes is text")
+        << QByteArray("\"il \"\"re\"\", ma\";\"regina\"\r\n") << 2
+        << L{{"il \"re\", ma", "regina"}};
     QTest::newRow("spreadsheet in Italian: commas unquoted in the text")
         << QByteArray("sfavillante;che brilla, molto\r\nalto;basso\r\n") << 2
         << L{{"sfavillante", "che brilla, molto"}, {"alto", "basso"}};

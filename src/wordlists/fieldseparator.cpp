@@ -27,8 +27,10 @@ QList<LineSeparators> separatorsPerLine(QStringView text, int firstLine) {
         const bool lineEnd =
             c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'));
         if (quoted) {
-            if (c == u'"')
-                quoted = false; // a doubled quote closes and opens again
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                ++i; // a doubled quote is a quote of the text
+            else if (c == u'"')
+                quoted = false;
             line += lineEnd ? 1 : 0;
             continue;
         }
