@@ -131,6 +131,15 @@ void ListCheckerTest::namesEachFaultAtItsLine_data() {
         << "vocario.txt"
         << withLine(generated(5, 2), 1, "frase, parola, giusto e molto più lungo, no, neanche")
         << consiglio << 1 << "si fa indovinare";
+    QTest::newRow("a stray comma at the end of every line, named once")
+        << "contrari.txt" << pairs(12).replace("\n", ",\n") << consiglio << 0
+        << "ogni riga finisce con una virgola in più";
+    QTest::newRow("semicolons, then a line with a comma")
+        << "gradi.txt" << withLine(pairs(10).replace(", ", ";"), 6, "a, b") << errore << 6
+        << "la riga 1 separa le parti con il punto e virgola (;) e la riga 6 con la virgola";
+    QTest::newRow("columns pasted with tabs: one part per line, lines paired")
+        << "contrari.txt" << pairs(20).replace(", ", "\t") << daCorreggere << 0
+        << "separate da tabulazioni";
     QTest::newRow("two records on one line")
         << "aree1.txt" << generated(4, 2).replace("\nw2", ", w2") << consiglio << 1
         << "è letta come 2 voci";

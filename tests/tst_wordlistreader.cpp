@@ -81,6 +81,28 @@ void WordListReaderTest::readsRecordsByTheFileRules_data() {
     QTest::newRow("spreadsheet: separator line names the semicolon")
         << QByteArray("sep=;\nalto;basso, molto\n\"a;b\";c\n") << 2
         << L{{"alto", "basso, molto"}, {"a;b", "c"}};
+    // Italian settings: semicolons, no separator line; commas are then text.
+    QTest::newRow("spreadsheet in Italian: semicolons, every field quoted, CR LF")
+        << QByteArray("\"tiepido\";\"bollente\"\r\n\"a, b\";\"c;d\"\r\n;\r\n") << 2
+        << L{{"tiepido", "bollente"}, {"a, b", "c;d"}};
+    QTest::newRow("spreadsheet in Italian: a comma between doubled quotes is text")
+        << QByteArray("\"il \"\"re\"\", ma\";\"regina\"\r\n") << 2
+        << L{{"il \"re\", ma", "regina"}};
+    QTest::newRow("spreadsheet in Italian: commas unquoted in the text")
+        << QByteArray("sfavillante;che brilla, molto\r\nalto;basso\r\n") << 2
+        << L{{"sfavillante", "che brilla, molto"}, {"alto", "basso"}};
+    QTest::newRow("both on every line: the one as many times on each separates")
+        << QByteArray("Era buio, tardi;buio;notte\nSì, no;sì;forse, mai, ora\n") << 3
+        << L{{"Era buio, tardi", "buio", "notte"}, {"Sì, no", "sì", "forse, mai, ora"}};
+    QTest::newRow("commas, a semicolon in one text: read with commas as always")
+        << QByteArray("alto, basso\nEra tardi; andai, via\n") << 2
+        << L{{"alto", "basso"}, {"Era tardi; andai", "via"}};
+    QTest::newRow("stray separators at line ends: a spreadsheet's empty columns")
+        << QByteArray("alto, basso,\nbello, brutto, ,\ncaldo,freddo,aperto,chiuso,\n") << 2
+        << L{{"alto", "basso"}, {"bello", "brutto"}, {"caldo", "freddo"}, {"aperto", "chiuso"}};
+    QTest::newRow("an empty last part of a whole record is kept")
+        << QByteArray("frutta;mela;pera;\r\nfiori;rosa;;\r\n") << 4
+        << L{{"frutta", "mela", "pera", ""}, {"fiori", "rosa", "", ""}};
     QTest::newRow("a line sep= later in the file is a field")
         << QByteArray("alto, basso\nsep=, x\n") << 2 << L{{"alto", "basso"}, {"sep=", "x"}};
     QTest::newRow("empty file") << QByteArray("") << 2 << L{};
@@ -103,6 +125,18 @@ void WordListReaderTest::refusesBrokenListsNamingTheLine_data() {
     QTest::newRow("odd number of fields stops at the last record")
         << QByteArray("alto, basso\nbello, brutto\ncaldo\n") << 2 << 500
         << QStringLiteral("finisce a metà di una voce alla riga 3");
+    QTest::newRow("one word per line, odd count: says why")
+        << QByteArray("tiepido\r\nbollente\r\nfresco\r\n") << 2 << 500
+        << QStringLiteral("riga 3: ogni riga deve avere 2 parti separate da una virgola. Nessuna "
+                          "riga contiene una virgola o un punto e virgola");
+    QTest::newRow("semicolons and commas mixed: named at the first line that differs")
+        << QByteArray("\"a\";\"b\"\r\n\r\n\"c\";\"d\"\r\ne, f\r\ng;h\r\n") << 2 << 500
+        << QStringLiteral("la riga 1 separa le parti con il punto e virgola (;) e la riga 4 con "
+                          "la virgola (,)");
+    QTest::newRow("semicolons, a part too many: the hint names the semicolon")
+        << QByteArray("a;b;c\nd;e\n") << 2 << 500
+        << QStringLiteral("la riga 1 ha 3 parti: ogni riga deve avere 2 parti separate da un "
+                          "punto e virgola");
     QTest::newRow("four-field record cut short")
         << QByteArray("frutta, mela, pera, arancia\n\nfiori, rosa, viola\n") << 4 << 100
         << QStringLiteral("alla riga 3: ogni riga deve avere 4 parti");
@@ -165,7 +199,7 @@ void WordListReaderTest::decidesTheEncodingLineByLine() {
                                       {QStringLiteral("città"), QStringLiteral("campagna")}};
     QCOMPARE(parse(utf8 + pasted, 2), expected);
     QCOMPARE(parse("\xEF\xBB\xBF" + utf8 + pasted.chopped(1) + "\r\n", 2), expected);
-    const WordListScan scan = scanWordList(utf8 + QByteArray("\r\n") + pasted + pasted);
+    const WordListScan scan = scanWordList(utf8 + QByteArray("\r\n") + pasted + pasted, 2);
     QCOMPARE(scan.windows1252Lines, (QList<int>{4, 5}));
     QCOMPARE(scan.utf8Lines, 2);
 }

@@ -52,9 +52,15 @@ std::optional<int> verificaDaRigaDiComando(int argc, char* argv[]) {
             out << QStringLiteral("Non trovo la cartella %1.\n").arg(data);
             return 1;
         }
+        // Read as the teacher's folder is: a list it lacks is the program's.
         const QString cartella = cartellaDegliElenchi(data);
+        const QString programma = CartelleElenchi::programma(stato);
         cartelle = {{cartella, QDir::toNativeSeparators(cartella + u'/')}};
         nomi = {{QStringLiteral("elenchi indicati"), cartella}};
+        if (QFileInfo(cartella).canonicalFilePath() != QFileInfo(programma).canonicalFilePath()) {
+            cartelle << WordListFolder{programma, QStringLiteral("testi/")};
+            nomi << CartellaElenchi{QStringLiteral("elenchi del programma"), programma};
+        }
     }
     const RapportoElenchi rapporto = verificaElenchi(cartelle);
     out << testoRapporto(rapporto, nomi);

@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace vocario::ControlliVoci {
 namespace {
@@ -161,15 +162,88 @@ QList<Segnalazione> voci(const SchedaElenco& scheda, const QString& mostrato,
     return trovate;
 }
 
+namespace {
+
+// Lines listed by number, the first five.
+QString numeriDiRiga(const QList<int>& righe) {
+    QStringList numeri;
+    for (qsizetype i = 0; i < righe.size() && i < 5; ++i)
+        numeri << QString::number(righe[i]);
+    if (righe.size() > 5)
+        numeri << QStringLiteral("…");
+    return QStringLiteral("%1 %2").arg(righe.size() == 1 ? QStringLiteral("riga")
+                                                         : QStringLiteral("righe"),
+                                       numeri.join(QStringLiteral(", ")));
+}
+
+// One finding for the whole file: the spreadsheet's empty column is on every
+// line as a rule, and naming each line would bury the rest.
+QList<Segnalazione> partiVuoteInFondo(const SchedaElenco& scheda, const QString& mostrato,
+                                      const WordListScan& scansione) {
+    const QList<int>& righe = scansione.trailingEmptyLines;
+    if (righe.isEmpty())
+        return {};
+    const QList<int>& campi = scansione.fieldLines;
+    const bool ogniRiga = righe.size() == QSet<int>(campi.cbegin(), campi.cend()).size();
+    const bool puntoEVirgola = scansione.separator.separator == u';';
+    const QString dove =
+        ogniRiga ? QStringLiteral(": ogni riga finisce")
+                 : QStringLiteral(", %1: %2")
+                       .arg(numeriDiRiga(righe), righe.size() == 1 ? QStringLiteral("finisce")
+                                                                   : QStringLiteral("finiscono"));
+    const QString testo =
+        QStringLiteral("%1%2 con %3 in più, cioè con una parte vuota (una colonna vuota del "
+                       "foglio di calcolo). Il programma non ne tiene conto, ma conviene "
+                       "toglierl%4.")
+            .arg(mostrato, dove,
+                 puntoEVirgola ? QStringLiteral("un punto e virgola")
+                               : QStringLiteral("una virgola"),
+                 puntoEVirgola ? QStringLiteral("o") : QStringLiteral("a"));
+    return {Segnalazione{Gravita::Consiglio, scheda.file, ogniRiga ? 0 : righe.first(), testo}};
+}
+
+// A file with no separator on any line: each line is one part and the lines
+// pair up. Old lists may be written so; one saved from a spreadsheet with tabs
+// pairs the wrong words.
+std::optional<Segnalazione> unaPartePerRiga(const SchedaElenco& scheda, const QString& mostrato,
+                                            const WordListScan& scansione) {
+    const QList<int>& linee = scansione.fieldLines;
+    if (scheda.campiPerVoce() < 2 || linee.size() < 2 ||
+        std::adjacent_find(linee.cbegin(), linee.cend()) != linee.cend())
+        return std::nullopt;
+    const bool tabulazioni = std::any_of(scansione.fields.cbegin(), scansione.fields.cend(),
+                                         [](const QString& f) { return f.contains(u'\t'); });
+    const QString perche =
+        tabulazioni ? QStringLiteral("le parti sono separate da tabulazioni, che il programma "
+                                     "non riconosce, perciò")
+                    : QStringLiteral("nessuna riga contiene una virgola o un punto e virgola:");
+    return Segnalazione{
+        tabulazioni ? Gravita::DaCorreggere : Gravita::Consiglio, scheda.file, 0,
+        QStringLiteral("%1: %2 ogni riga è letta come una parte sola e %3 righe di seguito fanno "
+                       "una voce. Se ogni riga è una voce, separa le parti con una virgola o un "
+                       "punto e virgola.")
+            .arg(mostrato, perche)
+            .arg(scheda.campiPerVoce())};
+}
+
+} // namespace
+
 QList<Segnalazione> righe(const SchedaElenco& scheda, const QString& mostrato,
                           const WordListScan& scansione) {
-    QList<Segnalazione> trovate;
+    // Lines that mix the separators are all read wrong: that one refusal says it.
+    if (scansione.separator.otherLine > 0)
+        return {Segnalazione{Gravita::Errore, scheda.file, scansione.separator.otherLine,
+                             ListMessages::mixedSeparators(mostrato, scansione.separator)}};
+    QList<Segnalazione> trovate = partiVuoteInFondo(scheda, mostrato, scansione);
     const int campi = scheda.campiPerVoce();
+    if (const auto unaParte = unaPartePerRiga(scheda, mostrato, scansione))
+        return trovate << *unaParte;
     for (const ShapeBreak& tratto : findShapeBreaks(scansione.fieldLines, campi)) {
         const int riga = tratto.lines.first().line;
         if (tratto.shifted) {
             trovate << Segnalazione{Gravita::Errore, scheda.file, riga,
-                                    ListMessages::linesOutOfShape(mostrato, tratto.lines, campi)};
+                                    ListMessages::linesOutOfShape(mostrato, tratto.lines, campi,
+                                                                  scansione.separator.separator)};
         } else if (!tratto.cutShort) {
             const QString come = tratto.lines.size() == 1
                                      ? QStringLiteral("è letta come %1 voci")
@@ -189,17 +263,11 @@ QList<Segnalazione> codifica(const SchedaElenco& scheda, const QString& mostrato
     const QList<int>& altre = scansione.windows1252Lines;
     if (altre.isEmpty() || scansione.utf8Lines == 0)
         return {};
-    QStringList numeri;
-    for (qsizetype i = 0; i < altre.size() && i < 5; ++i)
-        numeri << QString::number(altre[i]);
-    if (altre.size() > 5)
-        numeri << QStringLiteral("…");
     const QString testo =
-        QStringLiteral("%1, %2 %3: %4 scritt%5 in un'altra codifica (Windows-1252) rispetto al "
+        QStringLiteral("%1, %2: %3 scritt%4 in un'altra codifica (Windows-1252) rispetto al "
                        "resto del file (UTF-8). Il programma legge bene ogni riga, ma conviene "
                        "salvare tutto il file in UTF-8.")
-            .arg(mostrato, altre.size() == 1 ? QStringLiteral("riga") : QStringLiteral("righe"),
-                 numeri.join(QStringLiteral(", ")),
+            .arg(mostrato, numeriDiRiga(altre),
                  altre.size() == 1 ? QStringLiteral("è") : QStringLiteral("sono"),
                  altre.size() == 1 ? QStringLiteral("a") : QStringLiteral("e"));
     return {Segnalazione{Gravita::Consiglio, scheda.file, altre.first(), testo}};

@@ -43,7 +43,12 @@ qsizetype separatorLineLength(QStringView text, QChar& separator) {
 } // namespace
 
 FieldScanner::FieldScanner(QStringView text) : text_(text) {
-    pos_ = separatorLineLength(text_, separator_);
+    QChar named;
+    pos_ = separatorLineLength(text_, named);
+    if (pos_ > 0)
+        separator_.separator = named;
+    else
+        separator_ = detectFieldSeparator(text_);
 }
 
 bool FieldScanner::atLineEnd() const {
@@ -52,10 +57,10 @@ bool FieldScanner::atLineEnd() const {
 
 // A row of empty cells: nothing but separators and blanks up to the line end.
 bool FieldScanner::atEmptyRow() const {
-    if (pos_ >= text_.size() || text_[pos_] != separator_)
+    if (pos_ >= text_.size() || text_[pos_] != separator_.separator)
         return false;
     qsizetype i = pos_;
-    while (i < text_.size() && (text_[i] == separator_ || isBlank(text_[i])))
+    while (i < text_.size() && (text_[i] == separator_.separator || isBlank(text_[i])))
         ++i;
     return i == text_.size() || isLineEnd(text_[i]);
 }
@@ -90,7 +95,7 @@ void FieldScanner::consumeSeparator() {
     afterComma_ = false;
     if (pos_ >= text_.size())
         return;
-    if (text_[pos_] == separator_) {
+    if (text_[pos_] == separator_.separator) {
         ++pos_;
         afterComma_ = true;
     } else {
@@ -120,7 +125,7 @@ QString FieldScanner::readQuotedField(bool& unclosedQuote) {
         break;
     }
     line_ += lineEndsIn(field);
-    while (pos_ < text_.size() && text_[pos_] != separator_ && !atLineEnd())
+    while (pos_ < text_.size() && text_[pos_] != separator_.separator && !atLineEnd())
         ++pos_;
     consumeSeparator();
     return field;
@@ -131,7 +136,7 @@ QString FieldScanner::readField(bool& unclosedQuote) {
     if (pos_ < text_.size() && text_[pos_] == u'"')
         return readQuotedField(unclosedQuote);
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != separator_ && !atLineEnd())
+    while (pos_ < text_.size() && text_[pos_] != separator_.separator && !atLineEnd())
         ++pos_;
     qsizetype end = pos_;
     while (end > start && isBlank(text_[end - 1]))

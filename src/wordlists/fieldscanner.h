@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fieldseparator.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -10,7 +12,9 @@ namespace vocario {
 /// and line ends, and two double quotes inside it stand for one, as
 /// spreadsheets write them. Blank lines and lines of bare commas (a
 /// spreadsheet's empty rows) are skipped; a first line "sep=;" or "sep=,"
-/// (a spreadsheet's separator line) names the separator and holds no field.
+/// (a spreadsheet's separator line) names the separator and holds no field;
+/// without one, lines that separate with semicolons are read with semicolons
+/// (see detectFieldSeparator).
 /// CR LF, LF and CR all end a line, trailing blanks of an unquoted field are
 /// dropped, text after a closing quote is ignored.
 class FieldScanner {
@@ -24,6 +28,8 @@ class FieldScanner {
     QString readField(bool& unclosedQuote);
     /// Line (from 1) at the scanner's position.
     int line() const { return line_; }
+    /// The separator the scanner reads with, and which lines mix another.
+    const FieldSeparator& separator() const { return separator_; }
 
   private:
     bool atLineEnd() const;
@@ -35,7 +41,7 @@ class FieldScanner {
     QStringView text_;
     qsizetype pos_ = 0;
     int line_ = 1;
-    QChar separator_ = u',';
+    FieldSeparator separator_;
     bool afterComma_ = false;
 };
 

@@ -54,17 +54,40 @@ QString unclosedQuote(const QString& shown, int line) {
         .arg(line);
 }
 
-QString cutShort(const QString& shown, int line, int fieldsPerRecord) {
-    return QStringLiteral("Il file %1 finisce a metà di una voce alla riga %2: %3.")
+QString cutShort(const QString& shown, int line, int fieldsPerRecord, QChar separator,
+                 bool oneFieldPerLine) {
+    // With no separator on any line, each line is one part and the lines pair
+    // up: an odd line out is all the reader sees, so say where that comes from.
+    const QString why =
+        oneFieldPerLine
+            ? QStringLiteral(" Nessuna riga contiene una virgola o un punto e virgola che "
+                             "separi le parti: ogni riga è letta come una parte sola e %1 righe "
+                             "di seguito fanno una voce.")
+                  .arg(fieldsPerRecord)
+            : QString();
+    return QStringLiteral("Il file %1 finisce a metà di una voce alla riga %2: %3.%4")
         .arg(shown)
         .arg(line)
-        .arg(fieldsHint(fieldsPerRecord));
+        .arg(fieldsHint(fieldsPerRecord, separator), why);
 }
 
-QString linesOutOfShape(const QString& shown, const QList<LineFields>& lines, int fieldsPerRecord) {
+QString linesOutOfShape(const QString& shown, const QList<LineFields>& lines, int fieldsPerRecord,
+                        QChar separator) {
     return QStringLiteral("Nel file %1 %2: %3, altrimenti le parole delle righe che seguono "
                           "finiscono nella voce sbagliata.")
-        .arg(shown, describeLines(lines), fieldsHint(fieldsPerRecord));
+        .arg(shown, describeLines(lines), fieldsHint(fieldsPerRecord, separator));
+}
+
+QString mixedSeparators(const QString& shown, const FieldSeparator& separator) {
+    const QChar other = separator.separator == u';' ? u',' : u';';
+    return QStringLiteral("Nel file %1 la riga %2 separa le parti con %3 e la riga %4 con %5: "
+                          "usa in tutto il file lo stesso separatore, sempre la virgola oppure "
+                          "sempre il punto e virgola.")
+        .arg(shown)
+        .arg(separator.firstLine)
+        .arg(separatorName(separator.separator))
+        .arg(separator.otherLine)
+        .arg(separatorName(other));
 }
 
 QString notWholeBlocks(const QString& shown, int records, int block, int firstLeftOver) {
@@ -103,10 +126,15 @@ QString describeLines(const QList<LineFields>& lines) {
     return text;
 }
 
-QString fieldsHint(int fieldsPerRecord) {
+QString fieldsHint(int fieldsPerRecord, QChar separator) {
+    const bool semicolon = separator == u';';
     if (fieldsPerRecord == 2)
-        return QStringLiteral("ogni riga deve avere 2 parti separate da una virgola");
-    return QStringLiteral("ogni riga deve avere %1 parti separate da virgole").arg(fieldsPerRecord);
+        return semicolon ? QStringLiteral("ogni riga deve avere 2 parti separate da un punto e "
+                                          "virgola")
+                         : QStringLiteral("ogni riga deve avere 2 parti separate da una virgola");
+    return QStringLiteral("ogni riga deve avere %1 parti separate da %2")
+        .arg(fieldsPerRecord)
+        .arg(semicolon ? QStringLiteral("punti e virgola") : QStringLiteral("virgole"));
 }
 
 } // namespace vocario::ListMessages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fieldseparator.h"
 #include "recordshape.h"
 
 #include <QList>
@@ -20,16 +21,21 @@ QString tooBig(const QString& shown);
 QString cannotOpen(const QString& shown);
 QString tooManyRecords(const QString& shown, int maxRecords, int line);
 QString unclosedQuote(const QString& shown, int line);
-QString cutShort(const QString& shown, int line, int fieldsPerRecord);
+/// `oneFieldPerLine`: no line has a separator, so lines are read together.
+QString cutShort(const QString& shown, int line, int fieldsPerRecord, QChar separator,
+                 bool oneFieldPerLine);
 /// Lines whose fields mix up the records after them.
-QString linesOutOfShape(const QString& shown, const QList<LineFields>& lines, int fieldsPerRecord);
+QString linesOutOfShape(const QString& shown, const QList<LineFields>& lines, int fieldsPerRecord,
+                        QChar separator = u',');
+/// Some lines separate their parts with commas, others with semicolons.
+QString mixedSeparators(const QString& shown, const FieldSeparator& separator);
 /// `firstLeftOver`: the line of the first record after the last whole block.
 QString notWholeBlocks(const QString& shown, int records, int block, int firstLeftOver);
 
 /// "la riga 3 ha 3 parti e la riga 8 ne ha 1" (at most the first three).
 QString describeLines(const QList<LineFields>& lines);
 /// "ogni riga deve avere 2 parti separate da una virgola"
-QString fieldsHint(int fieldsPerRecord);
+QString fieldsHint(int fieldsPerRecord, QChar separator = u',');
 
 } // namespace ListMessages
 } // namespace vocario

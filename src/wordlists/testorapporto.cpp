@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace vocario {
 namespace {
 
@@ -60,6 +62,19 @@ QString testoRapporto(const RapportoElenchi& rapporto, const QList<CartellaElenc
     testo << QString() << QStringLiteral("Elenchi:");
     for (const ElencoLetto& elenco : rapporto.elenchi)
         testo << rigaElenco(elenco, cartelle);
+    // A teacher replaces only some lists: the others are not missing. A folder
+    // with none of them may be the wrong one.
+    const auto daCartella = [&](int n) {
+        return std::count_if(rapporto.elenchi.cbegin(), rapporto.elenchi.cend(),
+                             [n](const ElencoLetto& e) { return e.cartella == n; });
+    };
+    if (cartelle.size() > 1 && daCartella(1) > 0)
+        testo << (daCartella(0) == 0
+                      ? QStringLiteral("Tra gli %1 non c'è nessuno dei sette elenchi: gli esercizi "
+                                       "usano quelli degli %2.")
+                      : QStringLiteral("Un elenco che non c'è tra gli %1 va bene così: gli "
+                                       "esercizi usano quello degli %2."))
+                     .arg(cartelle[0].nome, cartelle[1].nome);
 
     for (Gravita gravita : {Gravita::Errore, Gravita::DaCorreggere, Gravita::Consiglio}) {
         QHash<QString, int> perFile;

@@ -39,7 +39,7 @@ Lettura leggi(const WordListReader& lettore, const SchedaElenco& scheda,
     QByteArray bytes;
     QString nonLetto;
     if (lettore.load(scheda.file, bytes, nonLetto)) {
-        const WordListScan scansione = scanWordList(bytes);
+        const WordListScan scansione = scanWordList(bytes, scheda.campiPerVoce());
         trovate += ControlliVoci::righe(scheda, lettura.mostrato, scansione);
         trovate += ControlliVoci::codifica(scheda, lettura.mostrato, scansione);
     }

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace vocario {
 namespace {
 
@@ -113,9 +115,10 @@ WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord
 
 WordListResult WordListReader::parse(const QByteArray& bytes, const QString& shownName,
                                      int fieldsPerRecord, int maxRecords) {
-    const WordListScan scan = scanWordList(bytes);
+    const WordListScan scan = scanWordList(bytes, fieldsPerRecord);
     if (scan.notText)
         return failure(ListMessages::notText(shownName));
+    const QChar separator = scan.separator.separator;
     const qsizetype fieldCount = scan.fields.size();
     const qsizetype wholeRecords = fieldCount / fieldsPerRecord;
 
@@ -127,10 +130,15 @@ WordListResult WordListReader::parse(const QByteArray& bytes, const QString& sho
     if (scan.unclosedQuoteLine > 0)
         first.offer(scan.unclosedQuoteLine,
                     ListMessages::unclosedQuote(shownName, scan.unclosedQuoteLine));
+    // Lines that mix the separators are read wrong from the first of them on.
+    if (scan.separator.otherLine > 0)
+        first.offer(scan.separator.otherLine,
+                    ListMessages::mixedSeparators(shownName, scan.separator));
     for (const ShapeBreak& stretch : findShapeBreaks(scan.fieldLines, fieldsPerRecord)) {
         if (stretch.shifted) {
             first.offer(stretch.lines.first().line,
-                        ListMessages::linesOutOfShape(shownName, stretch.lines, fieldsPerRecord));
+                        ListMessages::linesOutOfShape(shownName, stretch.lines, fieldsPerRecord,
+                                                      separator));
             break;
         }
     }
@@ -138,7 +146,12 @@ WordListResult WordListReader::parse(const QByteArray& bytes, const QString& sho
     // short is not a problem of its own.
     if (fieldCount % fieldsPerRecord != 0 && scan.unclosedQuoteLine == 0) {
         const int line = scan.fieldLines[wholeRecords * fieldsPerRecord];
-        first.offer(line, ListMessages::cutShort(shownName, line, fieldsPerRecord));
+        const bool oneFieldPerLine =
+            fieldsPerRecord > 1 &&
+            std::adjacent_find(scan.fieldLines.cbegin(), scan.fieldLines.cend()) ==
+                scan.fieldLines.cend();
+        first.offer(line, ListMessages::cutShort(shownName, line, fieldsPerRecord, separator,
+                                                 oneFieldPerLine));
     }
     if (first.line > 0)
         return failure(first.message);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fieldseparator.h"
 #include "textdecoding.h"
 
 #include <QByteArray>
@@ -18,12 +19,18 @@ struct WordListScan {
     QList<int> fieldLines;
     /// Line of a quote that is never closed; 0 when every quote is closed.
     int unclosedQuoteLine = 0;
+    /// The separator read with, and the first line that mixes in another.
+    FieldSeparator separator;
+    /// Lines that ended with empty parts beyond their last record, dropped.
+    QList<int> trailingEmptyLines;
     /// Which lines were read in which encoding.
     QList<int> windows1252Lines;
     int utf8Lines = 0;
 };
 
-/// Decodes and splits a whole file; an unclosed quote ends the scan.
-WordListScan scanWordList(const QByteArray& bytes);
+/// Decodes and splits a whole file; an unclosed quote ends the scan. Empty
+/// parts at the end of a line beyond a whole number of `fieldsPerRecord`
+/// (`alto, basso,`: an empty column of a spreadsheet) are dropped.
+WordListScan scanWordList(const QByteArray& bytes, int fieldsPerRecord);
 
 } // namespace vocario
