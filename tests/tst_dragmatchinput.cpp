@@ -1,5 +1,5 @@
-#include "exercisecatalogue.h"
 #include "dragmatchtesting.h"
+#include "exercisecatalogue.h"
 #include "messageboxanswerer.h"
 
 #include "layouts/pickandplace.h"
@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDrag>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -212,29 +213,42 @@ void DragMatchInputTest::shortListsAreRefusedOverTheMenu_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("teacher");
     QTest::newRow("five antonyms")
         << 1 << "contrari.txt"
         << "a, b\nc, d\ne, f\ng, h\ni, j\n"
         << "Il file testi/contrari.txt contiene solo 5 coppie: per questo esercizio ne servono "
-           "almeno 9.";
+           "almeno 9."
+        << false;
     QTest::newRow("one antonym") << 1 << "contrari.txt"
                                  << "a, b\n"
                                  << "Il file testi/contrari.txt contiene una sola coppia: per "
-                                    "questo esercizio ne servono almeno 9.";
+                                    "questo esercizio ne servono almeno 9."
+                                 << false;
     QTest::newRow("eight degrees")
         << 5 << "gradi.txt"
         << "tiepido, caldo\ncaldo, bollente\nfresco, freddo\nfreddo, gelido\n"
            "brutto, orribile\nbello, stupendo\npiccolo, minuscolo\ngrande, enorme\n"
         << "Il file testi/gradi.txt contiene solo 8 coppie: per questo esercizio ne servono "
-           "almeno 9.";
+           "almeno 9."
+        << false;
     QTest::newRow("empty degrees") << 5 << "gradi.txt"
                                    << "\n\n"
                                    << "Il file testi/gradi.txt non contiene nessuna coppia di "
-                                      "parole: per questo esercizio ne servono almeno 9.";
+                                      "parole: per questo esercizio ne servono almeno 9."
+                                   << false;
     QTest::newRow("empty idioms") << 8 << "modididire.txt"
                                   << ""
                                   << "Il file testi/modididire.txt non contiene nessuna coppia "
-                                     "di parole: per questo esercizio ne servono almeno 4.";
+                                     "di parole: per questo esercizio ne servono almeno 4."
+                                  << false;
+    // A list of the teacher's is named with her folder, not the program's.
+    QTest::newRow("teacher's empty idioms")
+        << 8 << "modididire.txt"
+        << ""
+        << "Il file {insegnante}modididire.txt non contiene nessuna coppia di parole: per "
+           "questo esercizio ne servono almeno 4."
+        << true;
 }
 
 void DragMatchInputTest::shortListsAreRefusedOverTheMenu() {
@@ -242,8 +256,16 @@ void DragMatchInputTest::shortListsAreRefusedOverTheMenu() {
     QFETCH(QString, file);
     QFETCH(QString, content);
     QFETCH(QString, message);
+    QFETCH(bool, teacher);
     TestEnvironment env;
-    env.writeList(file, content);
+    if (teacher) {
+        env.useShippedLists();
+        env.writeTeacherList(file, content);
+        message.replace(QStringLiteral("{insegnante}"),
+                        QDir::toNativeSeparators(env.teacherFolder() + u'/'));
+    } else {
+        env.writeList(file, content);
+    }
     ScriptedRandomSource* random = env.scriptRandom({pickWhole(1, 18)});
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
     MessageBoxAnswerer answerer;

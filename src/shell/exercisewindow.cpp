@@ -2,6 +2,7 @@
 
 #include "accessibilita.h"
 #include "appstate.h"
+#include "cartelleelenchi.h"
 #include "colori.h"
 #include "doubleclickguard.h"
 #include "keyboardaccess.h"
@@ -211,6 +212,10 @@ void ExerciseWindow::mnuEsci_Click() {
     stato_.NumeroEsatti = 0;
     stato_.NumeroErrati = 0;
     Navigazione::mostraMenu(this);
+}
+
+QString ExerciseWindow::nomeElenco(int k) const {
+    return CartelleElenchi::lettore(stato_).shownNameOf(elenco(k).file);
 }
 
 } // namespace vocario

@@ -78,6 +78,9 @@ class ExerciseWindow : public VocarioWindow {
 
     /// The k-th list the window reads, as its catalogue row names it.
     const ListNeed& elenco(int k = 0) const { return entry_.lists.at(size_t(k)); }
+    /// How messages name the k-th list: with the folder it is really read
+    /// from, the teacher's or the program's.
+    QString nomeElenco(int k = 0) const;
 
   private:
     void buildMenuBar();

@@ -22,7 +22,7 @@ FrameTraits tratti() {
 }
 
 QString elencoVuoto(const QString& fileName) {
-    return QStringLiteral("Il file testi/%1 non contiene nessuna coppia di parole.\n"
+    return QStringLiteral("Il file %1 non contiene nessuna coppia di parole.\n"
                           "Per questo esercizio serve almeno una riga con due parole "
                           "separate da una virgola.")
         .arg(fileName);
@@ -59,14 +59,14 @@ std::optional<QString> Form3SinonimiContrari::leggiElenco() {
     if (!sinonimi.ok)
         return sinonimi.error;
     if (numeroSinonimi < elencoSinonimi.minRecords)
-        return elencoVuoto(elencoSinonimi.file);
+        return elencoVuoto(reader.shownNameOf(elencoSinonimi.file));
     const ListNeed& elencoContrari = elenco(1);
     const WordListResult contrari =
         leggiDueCampi(reader, elencoContrari.file, parole2, parole4, numeroContrari);
     if (!contrari.ok)
         return contrari.error;
     if (numeroContrari < elencoContrari.minRecords)
-        return elencoVuoto(elencoContrari.file);
+        return elencoVuoto(reader.shownNameOf(elencoContrari.file));
 
     s.Parole1 = std::move(parole1);
     s.Parole3 = std::move(parole3);

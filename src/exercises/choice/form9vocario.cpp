@@ -47,11 +47,11 @@ std::optional<QString> Form9Vocario::leggiElenco() {
     if (!result.ok)
         return result.error;
     if (numero < elenco().minRecords)
-        return QStringLiteral("Il file testi/%1 non contiene nessuna voce.\n"
+        return QStringLiteral("Il file %1 non contiene nessuna voce.\n"
                               "Per questo esercizio serve almeno una riga con cinque parti "
                               "separate da virgole: la frase, la parola, il significato giusto "
                               "e due significati sbagliati.")
-            .arg(elenco().file);
+            .arg(nomeElenco());
     numeroVoci_ = numero;
     return std::nullopt;
 }

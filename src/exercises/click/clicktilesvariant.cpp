@@ -27,21 +27,21 @@ TestiTessere dealIntruder(const TabellaAree& table, int count, RandomGenerator& 
             table[groupRow][3]};
 }
 
-QString tooShortForm4(int /*count*/) {
-    return QStringLiteral("Il file testi/%1 non contiene nessuna voce.\n"
+QString tooShortForm4(const QString& file, int /*count*/) {
+    return QStringLiteral("Il file %1 non contiene nessuna voce.\n"
                           "Ogni riga deve avere una parola e le tre parole che essa comprende, "
                           "separate da virgole.")
-        .arg(WordListFile::Aree1);
+        .arg(file);
 }
 
-QString tooShortForm6(int count) {
+QString tooShortForm6(const QString& file, int count) {
     const QString found =
         count == 0 ? QStringLiteral("nessun gruppo") : QStringLiteral("un solo gruppo");
-    return QStringLiteral("Il file testi/%1 contiene %2 di parole, ma per la parola intrusa "
+    return QStringLiteral("Il file %1 contiene %2 di parole, ma per la parola intrusa "
                           "ne servono almeno due.\n"
                           "Ogni riga deve avere tre parole dello stesso gruppo, separate da "
                           "virgole.")
-        .arg(WordListFile::Aree2, found);
+        .arg(file, found);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ struct ClickTilesVariant {
     int fieldsPerRecord;
     int firstColumn;
     /// The refusal shown when the list has fewer records than an item needs.
-    QString (*tooShort)(int count);
+    QString (*tooShort)(const QString& file, int count);
     /// Draws one item from rows 1..count, in the order the window draws.
     TestiTessere (*deal)(const TabellaAree& table, int count, RandomGenerator& random);
 };

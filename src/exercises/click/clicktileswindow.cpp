@@ -41,7 +41,7 @@ std::optional<QString> ClickTilesWindow::leggiElenco() {
     if (!result.ok)
         return result.error;
     if (numeroVoci_ < elenco().minRecords)
-        return variant_.tooShort(numeroVoci_);
+        return variant_.tooShort(nomeElenco(), numeroVoci_);
     return std::nullopt;
 }
 

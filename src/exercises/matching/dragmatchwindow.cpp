@@ -45,7 +45,7 @@ std::optional<QString> DragMatchWindow::leggiElenco() {
 }
 
 QString DragMatchWindow::elencoTroppoCorto(int records) const {
-    const QString file = QStringLiteral("testi/") + elenco().file;
+    const QString file = nomeElenco();
     const int minimo = elenco().minRecords;
     const QString needed = minimo == 1 ? QStringLiteral("serve almeno una coppia")
                                        : QStringLiteral("ne servono almeno %1").arg(minimo);

@@ -63,9 +63,9 @@ std::optional<QString> Form2Sinonimi::leggiElenco() {
         return problem;
     // Seven different records are drawn for every item.
     if (NumeroSinonimi < elenco().minRecords)
-        return QStringLiteral("Il file testi/%1 contiene %2 coppie di sinonimi.\n"
+        return QStringLiteral("Il file %1 contiene %2 coppie di sinonimi.\n"
                               "Per questo esercizio ne servono almeno %3.")
-            .arg(elenco().file)
+            .arg(nomeElenco())
             .arg(NumeroSinonimi)
             .arg(elenco().minRecords);
     return std::nullopt;

@@ -42,9 +42,9 @@ std::optional<QString> Form7Gradi::leggiElenco() {
         return result.error;
     // With no record the deal would show words this list never held.
     if (s.NumeroParole < elenco().minRecords)
-        return QStringLiteral("Il file testi/%1 non contiene nessuna coppia di parole.\n"
+        return QStringLiteral("Il file %1 non contiene nessuna coppia di parole.\n"
                               "Per questo esercizio ne serve almeno una.")
-            .arg(elenco().file);
+            .arg(nomeElenco());
     return std::nullopt;
 }
 
