@@ -1,6 +1,7 @@
 #include "outlineoverlay.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -55,6 +56,18 @@ void OutlineOverlay::place() {
     }
     const int r = reach(look_);
     setGeometry(control_->geometry().adjusted(-r, -r, r, r));
+    // The focus ring leaves the captions near it readable: it goes under the
+    // text of a label drawn straight on the window (the ends of a scale).
+    if (look_ == Look::Focus) {
+        QRegion shown(rect());
+        for (QObject* child : parentWidget()->children()) {
+            auto* caption = qobject_cast<QLabel*>(child);
+            if (caption && caption != control_ && caption->isVisible() &&
+                !caption->autoFillBackground() && caption->geometry().intersects(geometry()))
+                shown -= caption->geometry().translated(-pos());
+        }
+        setMask(shown);
+    }
     raise();
     show();
     update();

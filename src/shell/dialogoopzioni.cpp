@@ -146,6 +146,10 @@ void DialogoOpzioni::guardaLaVoce() {
     if (pronta == SpeechOutput::Readiness::Finding) {
         motivoVoce_->setText(QStringLiteral("Si cerca una voce italiana…"));
         motivoVoce_->show();
+        // Its line stays when the voice is found: nothing below it jumps.
+        QSizePolicy riga = motivoVoce_->sizePolicy();
+        riga.setRetainSizeWhenHidden(true);
+        motivoVoce_->setSizePolicy(riga);
         attesaVoce_->start();
         return;
     }

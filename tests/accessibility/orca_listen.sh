@@ -3,6 +3,7 @@
 # Orca would speak (its debug log's SPEECH OUTPUT lines) for each exercise.
 # Too slow for every build: a check by hand and for the longer benchmark.
 #   orca_listen.sh <program> <folder of this script> [exercise caption...]
+# ORCA_LOG_COPY=file keeps Orca's whole debug log there.
 set -u
 PROGRAM="$1"
 HERE="$2"
@@ -29,23 +30,25 @@ XVFB=$!
 read -r number < "$fifo"
 export DISPLAY=":$number"
 
-export HERE_DIR="$HERE" PROGRAM_PATH="$PROGRAM" ORCA_LOG="$WORK/orca.log"
+export HERE_DIR="$HERE" PROGRAM_PATH="$PROGRAM" WORK_DIR="$WORK"
 dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   sleep 1
   gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled "<true>" >/dev/null
-  orca -u "$2/prefs" --debug-file="$2/orca.log" >/dev/null 2>&1 &
+  orca -d braille -u "$WORK_DIR/prefs" --debug-file="$WORK_DIR/orca.log" >"$WORK_DIR/orca.err" 2>&1 &
   ORCA=$!
   sleep 6
-  QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" >/dev/null 2>&1 &
+  QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$PROGRAM_PATH" >/dev/null 2>&1 &
   APP=$!
-  shift 2
   sleep 2
-  /usr/bin/python3 "$HERE_DIR/orca_pupil.py" "$(basename "$PROGRAM_PATH")" "$ORCA_LOG" "$@"
+  /usr/bin/python3 "$HERE_DIR/orca_pupil.py" "$(basename "$PROGRAM_PATH")" "$WORK_DIR/orca.log" "$@"
   RESULT=$?
+  [ -s "$WORK_DIR/orca.log" ] || cat "$WORK_DIR/orca.err"
+  [ -z "${ORCA_LOG_COPY:-}" ] || cp "$WORK_DIR/orca.log" "$ORCA_LOG_COPY"
   kill $APP 2>/dev/null
+  # Orca ends only once a key wakes its loop.
   kill $ORCA 2>/dev/null; xdotool key shift 2>/dev/null
   sleep 1; kill -9 $ORCA 2>/dev/null
   exit $RESULT
-' "$PROGRAM" "$WORK" "$@"
+' sh "$@"

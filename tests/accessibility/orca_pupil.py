@@ -19,7 +19,7 @@ EXERCISES = sys.argv[3:] or [
     "abbina contrari", "abbina sinonimi", "sinonimi contrari",
     "parola che comprende le altre", "abbina gradi", "parola intrusa", "gradi",
     "parola corretta", "vocario"]
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'")
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'[^'\n]*$", re.MULTILINE)
 failures = []
 
 
@@ -46,9 +46,9 @@ def spoken_since(mark):
     with open(LOG, "rb") as f:
         text = f.read()[mark:].decode("utf-8", "replace")
     lines = [m.group(1) for m in SPOKEN.finditer(text)]
-    if "bad content sent to speak" in text or "Traceback" in text:
+    for problem in re.findall(r".*(?:bad content sent to speak|Traceback|EXCEPTION).*", text):
         failures.append("Orca reports a failure")
-        lines.append("!!! FAILURE IN ORCA'S LOG")
+        lines.append("!!! IN ORCA'S LOG: " + problem.strip())
     return lines
 
 
