@@ -93,6 +93,9 @@ void SpeechTest::restingOnAControlReadsItAfterHalfASecondAndOnlyThen() {
     auto* word = form1->findChild<QLabel*>(QStringLiteral("Label3(2)"));
     auto* passing = form1->findChild<QLabel*>(QStringLiteral("Label4(3)"));
     auto* partner = form1->findChild<QLabel*>(QStringLiteral("Label4(4)"));
+    // The word the window opens with, for the keyboard, is read.
+    QTRY_COMPARE(env.speech->texts(), QStringList{Lettore::testoDi(QApplication::focusWidget())});
+    QVERIFY(qobject_cast<QLabel*>(QApplication::focusWidget()));
     QElapsedTimer clock;
     env.speech->said.clear();
     clock.start();

@@ -97,10 +97,13 @@ class Cronista : public QObject {
             // description, the instruction, by itself; nothing of the answers.
             aperta_ = true;
             annunci_->annunciaPoi(Annunciatore::Parte::Turno, [this] {
-                // A window that opens on its pair or sentence has said it.
-                return qobject_cast<DesignTextBox*>(QApplication::focusWidget())
+                // A window that opens on the box of its pair has said it all.
+                const auto* box = qobject_cast<DesignTextBox*>(QApplication::focusWidget());
+                const QString item = window_->testoTurno();
+                return box && QString(box->text())
+                                       .replace(QStringLiteral(" / "), QStringLiteral(", ")) == item
                            ? QString()
-                           : window_->testoTurno();
+                           : item;
             });
         }
         return QObject::eventFilter(watched, event);

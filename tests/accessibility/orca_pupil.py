@@ -19,7 +19,7 @@ EXERCISES = sys.argv[3:] or [
     "abbina contrari", "abbina sinonimi", "sinonimi contrari",
     "parola che comprende le altre", "abbina gradi", "parola intrusa", "gradi",
     "parola corretta", "vocario"]
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'[^'\n]*$", re.MULTILINE)
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*\{'established")
 failures = []
 
 
