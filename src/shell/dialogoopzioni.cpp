@@ -168,6 +168,19 @@ void DialogoOpzioni::guardaLaVoce() {
 
 void DialogoOpzioni::showEvent(QShowEvent* event) {
     sezioneInsegnante_->setVisible(rigaInsegnante_->count() > 0);
+    // Tab goes down the dialog: the teacher's buttons, added last, come
+    // before "Chiudi"; a text (the folder's name) is no stop.
+    QWidget* previous = maiuscolo_;
+    for (QWidget* control : sezioneInsegnante_->findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(control))
+            control->setFocusPolicy(Qt::NoFocus);
+        if (control->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    if (auto* chiudi = findChild<QPushButton*>(QStringLiteral("Chiudi")))
+        setTabOrder(previous, chiudi);
     QDialog::showEvent(event);
 }
 

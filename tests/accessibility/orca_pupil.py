@@ -139,6 +139,21 @@ def play_choice(frame):
         key("space", 1.5)
 
 
+def leave():
+    """Esc (a picked word is put back first) until "Vuoi tornare al menù?",
+    then Return for "Sì"."""
+    for _ in range(3):
+        key("Escape", 1.0)
+        if name_of(active_frame(2)) == "Vocario":
+            break
+    key("Return", 1.0)
+    for _ in range(20):
+        if name_of(active_frame(2)) == "menù degli esercizi":
+            return
+        pump(0.3)
+    failures.append("the menu did not come back")
+
+
 def main():
     pump(1.0)
     frame = active_frame(20)
@@ -167,9 +182,7 @@ def main():
         pump(2)
         for line in spoken_since(mark):
             print("   " + line)
-        key("Escape", 0.6)
-        key("Escape", 1.0)
-        key("Return", 3)
+        leave()
     if failures:
         print("FAIL: " + "; ".join(failures))
         return 1
