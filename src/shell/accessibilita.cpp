@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 namespace vocario::Accessibilita {
 namespace {
@@ -67,9 +68,15 @@ QString istruzione(const ExerciseWindow* window) {
     return {};
 }
 
+// Words joined by a right answer ("alto / basso") are said as two words.
+QString detto(QString text) {
+    return text.replace(QStringLiteral(" / "), QStringLiteral(", "))
+        .replace(QStringLiteral(" - "), QStringLiteral(", "));
+}
+
 QString nomeAccessibile(QWidget* control) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    return face ? face->text(QAccessible::Name) : QString();
+    return face ? detto(face->text(QAccessible::Name)) : QString();
 }
 
 /// Tells a screen reader what happens in an exercise window: the
@@ -97,13 +104,12 @@ class Cronista : public QObject {
             // description, the instruction, by itself; nothing of the answers.
             aperta_ = true;
             annunci_->annunciaPoi(Annunciatore::Parte::Turno, [this] {
-                // A window that opens on the box of its pair has said it all.
-                const auto* box = qobject_cast<DesignTextBox*>(QApplication::focusWidget());
-                const QString item = window_->testoTurno();
-                return box && QString(box->text())
-                                       .replace(QStringLiteral(" / "), QStringLiteral(", ")) == item
-                           ? QString()
-                           : item;
+                // A window that opens on the box of its pair or sentence has
+                // said that part already.
+                QString item = window_->testoTurno();
+                if (const auto* box = qobject_cast<DesignTextBox*>(QApplication::focusWidget()))
+                    item.remove(detto(box->text()));
+                return item.remove(QRegularExpression(QStringLiteral("^[\\s.,]+"))).trimmed();
             });
         }
         return QObject::eventFilter(watched, event);

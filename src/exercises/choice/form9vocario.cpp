@@ -71,7 +71,10 @@ void Form9Vocario::PreparaTurno() {
 }
 
 QString Form9Vocario::testoTurno() const {
-    return text1_->text() + QStringLiteral(". ") + label3_->text().simplified();
+    const QString frase = text1_->text().trimmed();
+    const bool chiusa = frase.endsWith(u'.') || frase.endsWith(u'!') || frase.endsWith(u'?');
+    return frase + (chiusa ? QStringLiteral(" ") : QStringLiteral(". ")) +
+           label3_->text().simplified();
 }
 
 void Form9Vocario::ScombiccheraPosti() {
