@@ -241,6 +241,9 @@ def main():
     menubar = drag.getChildAtIndex(0)
     if menubar.getRoleName() != "menu bar":
         fail("the menu bar is not read first")
+    items = [menubar.getChildAtIndex(i).name for i in range(menubar.childCount)]
+    if "Informazioni" not in items or any(n != " ".join(n.split()) for n in items):
+        fail("the menu bar's items are named %r" % items)
     check_names(drag, ("parola: ", "bersaglio: "))
     check_reading_order(drag)
     words, places = named(drag, "parola: "), named(drag, "bersaglio: ")
