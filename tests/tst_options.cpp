@@ -20,6 +20,7 @@
 #include "shell/opzionisalvate.h"
 #include "shell/rigadicomando.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
 #include <QFile>
@@ -169,6 +170,17 @@ void OptionsTest::theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice() {
     // The teacher's row, with the check of the word lists.
     QVERIFY(dialogo->findChild<QGroupBox*>(QStringLiteral("SezioneInsegnante"))->isVisible());
     QVERIFY(dialogo->findChild<QPushButton*>(QStringLiteral("BottoneElenchi"))->isVisible());
+    // Tab reaches every choice and "Chiudi", and passes over the folder's name.
+    QVERIFY(QTest::qWaitForWindowActive(dialogo));
+    QStringList stops;
+    for (int k = 0; k < 12; ++k) {
+        QWidget* at = QApplication::focusWidget();
+        stops << (at ? at->objectName() : QString());
+        QTest::keyClick(at ? at : dialogo, Qt::Key_Tab);
+    }
+    QVERIFY2(stops.join(u' ').contains(QStringLiteral("Maiuscolo BottoneElenchi Chiudi")) &&
+                 !stops.contains(QStringLiteral("CartellaInsegnante")),
+             qPrintable(stops.join(u' ')));
 
     QVERIFY(AspettoParole::carattereLeggibileInstallato());
     dialogo->findChild<QCheckBox*>(QStringLiteral("AltaLeggibilita"))->click();
@@ -255,6 +267,9 @@ void OptionsTest::capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight() {
     QVERIFY(text1->text() != text1->toPlainText());
     auto* giusto = form9->member<QPushButton>(QStringLiteral("Bottone"), 0);
     QCOMPARE(giusto->text(), giusto->text().toUpper());
+    // A screen reader and the voice get the list's own text.
+    QCOMPARE(giusto->accessibleName().toUpper(), giusto->text().simplified());
+    QVERIFY(giusto->accessibleName() != giusto->accessibleName().toUpper());
     giusto->click();
     QCOMPARE(env.state.NumeroEsatti, 1);
 }

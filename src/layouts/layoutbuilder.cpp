@@ -135,6 +135,11 @@ QWidget* LayoutBuilder::createControl(const ControlDesign& row, int index, QWidg
     // A disabled text box stays enabled so that its text keeps full contrast.
     if ((row.look & Disabled) && row.kind != ControlKind::TextBox)
         widget->setEnabled(false);
+    // The design's captions hold blanks for their look: a screen reader
+    // says them without.
+    if ((row.kind == ControlKind::Button || row.kind == ControlKind::OptionButton) &&
+        text.simplified() != text)
+        widget->setAccessibleName(text.simplified());
     return widget;
 }
 

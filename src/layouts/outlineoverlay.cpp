@@ -1,8 +1,11 @@
 #include "outlineoverlay.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace vocario {
 namespace {
@@ -55,6 +58,23 @@ void OutlineOverlay::place() {
     }
     const int r = reach(look_);
     setGeometry(control_->geometry().adjusted(-r, -r, r, r));
+    // The focus ring leaves the captions near it readable: it stops short of
+    // the text of a label drawn straight on the window (the ends of a scale).
+    if (look_ == Look::Focus) {
+        QRect ring = geometry();
+        const QRect control = control_->geometry();
+        for (QObject* child : parentWidget()->children()) {
+            auto* caption = qobject_cast<QLabel*>(child);
+            if (!caption || caption == control_ || !caption->isVisible() ||
+                caption->autoFillBackground() || !caption->geometry().intersects(ring))
+                continue;
+            if (caption->y() > control.bottom())
+                ring.setBottom(std::max(control.bottom() + 1, caption->y() - 1));
+            else if (caption->geometry().bottom() < control.top())
+                ring.setTop(std::min(control.top() - 1, caption->geometry().bottom() + 1));
+        }
+        setGeometry(ring);
+    }
     raise();
     show();
     update();
@@ -63,10 +83,11 @@ void OutlineOverlay::place() {
 void OutlineOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect outer = rect();
-    const int r = reach(look_);
-    // The focus ring leaves room for a picked word's stripes inside it.
+    // The focus ring leaves room for a picked word's stripes inside it; it
+    // may be thinner on a side where a caption stands close.
     const int gap = look_ == Look::Focus ? reach(Look::Picked) - 1 : 0;
-    const QRect inner = outer.adjusted(r - gap, r - gap, gap - r, gap - r);
+    const QRect inner =
+        control_ ? control_->geometry().translated(-pos()).adjusted(-gap, -gap, gap, gap) : outer;
     QPainterPath band;
     band.setFillRule(Qt::OddEvenFill);
     band.addRect(outer);

@@ -79,7 +79,9 @@ void PickAndPlace::unmark() {
 bool PickAndPlace::putBack() {
     if (!picked_)
         return false;
+    DesignLabel* word = picked_;
     unmark();
+    emit putAway(word);
     return true;
 }
 

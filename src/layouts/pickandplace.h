@@ -33,6 +33,8 @@ class PickAndPlace : public QObject {
     void picked(DesignLabel* word);
     /// The picked word was put back or placed: nothing is picked now.
     void released(DesignLabel* word);
+    /// The pupil put the picked word back (Esc, or the word pressed again).
+    void putAway(DesignLabel* word);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

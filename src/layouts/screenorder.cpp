@@ -1,5 +1,6 @@
 #include "screenorder.h"
 
+#include "designlabel.h"
 #include "outlineoverlay.h"
 
 #include <QWidget>
@@ -36,20 +37,34 @@ QList<QWidget*> controlsOf(const QWidget* client) {
     return ordered;
 }
 
-QList<QWidget*> focusChainOf(const QWidget* client) {
-    QList<QWidget*> chain;
-    for (QWidget* control : controlsOf(client))
-        if (control->isVisibleTo(client) && control->isEnabled() &&
-            (control->focusPolicy() & Qt::TabFocus))
-            chain.append(control);
-    return chain;
-}
+namespace {
 
-void applyTabOrder(QWidget* client) {
+// The words to pick come before the places they go to: a word is taken
+// first, and then the places follow one another.
+QList<QWidget*> tabOrderOf(const QWidget* client) {
     QList<QWidget*> chain;
     for (QWidget* control : controlsOf(client))
         if (control->focusPolicy() & Qt::TabFocus)
             chain.append(control);
+    std::stable_partition(chain.begin(), chain.end(), [](const QWidget* control) {
+        const auto* label = qobject_cast<const DesignLabel*>(control);
+        return label && label->isDraggable();
+    });
+    return chain;
+}
+
+} // namespace
+
+QList<QWidget*> focusChainOf(const QWidget* client) {
+    QList<QWidget*> chain = tabOrderOf(client);
+    chain.removeIf([client](const QWidget* control) {
+        return !control->isVisibleTo(client) || !control->isEnabled();
+    });
+    return chain;
+}
+
+void applyTabOrder(QWidget* client) {
+    const QList<QWidget*> chain = tabOrderOf(client);
     for (qsizetype k = 1; k < chain.size(); ++k)
         QWidget::setTabOrder(chain[k - 1], chain[k]);
 }

@@ -17,7 +17,8 @@ namespace ScreenOrder {
 QList<QWidget*> controlsOf(const QWidget* client);
 /// Those of them that the keyboard reaches now: shown, enabled, taking Tab.
 QList<QWidget*> focusChainOf(const QWidget* client);
-/// Makes Tab go through the client area in reading order.
+/// Makes Tab go through the client area in reading order, the words to
+/// pick before the places they go to.
 void applyTabOrder(QWidget* client);
 
 } // namespace ScreenOrder

@@ -146,6 +146,10 @@ void DialogoOpzioni::guardaLaVoce() {
     if (pronta == SpeechOutput::Readiness::Finding) {
         motivoVoce_->setText(QStringLiteral("Si cerca una voce italiana…"));
         motivoVoce_->show();
+        // Its line stays when the voice is found: nothing below it jumps.
+        QSizePolicy riga = motivoVoce_->sizePolicy();
+        riga.setRetainSizeWhenHidden(true);
+        motivoVoce_->setSizePolicy(riga);
         attesaVoce_->start();
         return;
     }
@@ -164,6 +168,19 @@ void DialogoOpzioni::guardaLaVoce() {
 
 void DialogoOpzioni::showEvent(QShowEvent* event) {
     sezioneInsegnante_->setVisible(rigaInsegnante_->count() > 0);
+    // Tab goes down the dialog: the teacher's buttons, added last, come
+    // before "Chiudi"; a text (the folder's name) is no stop.
+    QWidget* previous = maiuscolo_;
+    for (QWidget* control : sezioneInsegnante_->findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(control))
+            control->setFocusPolicy(Qt::NoFocus);
+        if (control->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    if (auto* chiudi = findChild<QPushButton*>(QStringLiteral("Chiudi")))
+        setTabOrder(previous, chiudi);
     QDialog::showEvent(event);
 }
 

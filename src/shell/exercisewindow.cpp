@@ -7,7 +7,10 @@
 #include "doubleclickguard.h"
 #include "keyboardaccess.h"
 #include "layouts/contrasto.h"
+#include "layouts/designlabel.h"
+#include "layouts/designtextbox.h"
 #include "layouts/pickandplace.h"
+#include "layouts/screenorder.h"
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "navigazione.h"
@@ -110,7 +113,7 @@ std::optional<QString> ExerciseWindow::passiDiCaricamento() {
     primaDellaLettura();
     if (std::optional<QString> problem = leggiElenco())
         return problem;
-    PreparaTurno();
+    nuovoTurno();
     return std::nullopt;
 }
 
@@ -187,16 +190,50 @@ void ExerciseWindow::PassaAvanti(QWidget* premuto) {
             bottoneAvanti_->setFocus(Qt::OtherFocusReason);
         bloccaRisposte(premuto);
     } else {
-        PreparaTurno();
+        nuovoTurno();
         DoubleClickGuard::contentReplaced();
     }
 }
 
+QString ExerciseWindow::testoTurno() const {
+    QStringList words;
+    bool toPlace = false;
+    for (QWidget* control : ScreenOrder::focusChainOf(centralWidget()))
+        if (auto* label = qobject_cast<DesignLabel*>(control); label && !label->acceptDrops()) {
+            words.append(label->text().simplified());
+            toPlace = toPlace || label->isDraggable();
+        }
+    if (words.isEmpty())
+        return {};
+    return (toPlace ? QStringLiteral("parole da posare: ") : QStringLiteral("parole: ")) +
+           words.join(QStringLiteral(", "));
+}
+
+void ExerciseWindow::nuovoTurno() {
+    emit turnoConcluso();
+    PreparaTurno();
+    emit turnoPreparato();
+}
+
 void ExerciseWindow::BottoneAvanti_Click() {
+    const bool dallaTastiera = bottoneAvanti_->hasFocus();
     bottoneAvanti_->setEnabled(false);
     riapriRisposte();
-    PreparaTurno();
+    nuovoTurno();
     DoubleClickGuard::contentReplaced();
+    if (dallaTastiera)
+        focusSullaPrimaRisposta();
+}
+
+void ExerciseWindow::focusSullaPrimaRisposta() {
+    // The disabled "avanti" would leave the keyboard nowhere: it goes on to
+    // the first answer of the new item (not the item's own text box).
+    KeyboardAccess::beforeFocusMove(this);
+    for (QWidget* control : ScreenOrder::focusChainOf(centralWidget()))
+        if (!qobject_cast<DesignTextBox*>(control)) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void ExerciseWindow::MenuAzzera_Click() {

@@ -58,9 +58,18 @@ class ExerciseWindow : public VocarioWindow {
     /// The text a count label shows after an increment: one blank, the digits.
     static QString testoConteggio(qint16 count);
 
+    /// What a pupil who cannot see the window hears of the item on show:
+    /// here the words to pick or press, in Tab order; the pair or the
+    /// sentence where an exercise shows one.
+    virtual QString testoTurno() const;
+
   signals:
     /// An answer was judged, after its feedback is on show.
     void risposta(bool esatta);
+    /// The item on show is about to make way for the next one.
+    void turnoConcluso();
+    /// A new item is on show.
+    void turnoPreparato();
 
   protected:
     /// Reads the window's word list; a message when it cannot be used.
@@ -84,6 +93,8 @@ class ExerciseWindow : public VocarioWindow {
 
   private:
     void buildMenuBar();
+    void nuovoTurno();
+    void focusSullaPrimaRisposta();
     void coloraTesti(quint32 bgr);
     std::optional<QString> passiDiCaricamento();
     void BottoneAvanti_Click();

@@ -55,7 +55,9 @@ class InputModality : public QObject {
         keyboard_ = keyboard;
         emit changed();
     }
-    bool keyboard_ = false;
+    // Until the mouse is used the keyboard may be: the start screen shows
+    // where Return goes from the first moment.
+    bool keyboard_ = true;
 };
 
 } // namespace
@@ -100,7 +102,7 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
         beforeFocusMove(window_);
         const QList<QWidget*> chain = ScreenOrder::focusChainOf(window_->centralWidget());
         if (!chain.isEmpty())
-            chain.first()->setFocus(Qt::OtherFocusReason);
+            chain.first()->setFocus(Qt::ActiveWindowFocusReason);
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         altAlone_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat();

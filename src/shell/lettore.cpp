@@ -39,7 +39,7 @@ Lettore::Lettore(AppState& stato) : stato_(stato) {
     qApp->installEventFilter(this);
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
-            seguiFinestra(window);
+            seguiFinestra(window, false);
 }
 
 Lettore::~Lettore() {
@@ -85,10 +85,17 @@ QString Lettore::testoDi(const QWidget* control, QPoint at) {
     for (const QWidget* w = control; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
         if (const auto* box = qobject_cast<const DesignTextBox*>(w))
             return box->text();
+        // A place named by its window ("meno intenso") says where it is.
+        if (const auto* label = qobject_cast<const QLabel*>(w);
+            label && label->acceptDrops() && !label->accessibleName().isEmpty())
+            return label->accessibleName() + QStringLiteral(", ") +
+                   (label->text().isEmpty() ? QStringLiteral("vuoto") : label->text());
         if (const auto* label = qobject_cast<const QLabel*>(w))
             return label->text();
+        // A button named by its window: the list's own text, not the capitals.
         if (const auto* button = qobject_cast<const QAbstractButton*>(w))
-            return senzaScorciatoie(button->text());
+            return button->accessibleName().isEmpty() ? senzaScorciatoie(button->text())
+                                                      : button->accessibleName();
         if (const auto* bar = qobject_cast<const QMenuBar*>(w)) {
             const QAction* action = bar->actionAt(at);
             return action ? senzaScorciatoie(action->text()) : QString();
@@ -140,7 +147,12 @@ bool Lettore::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::Show:
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
-            seguiFinestra(static_cast<QWidget*>(watched));
+            seguiFinestra(static_cast<QWidget*>(watched), true);
+        break;
+    case QEvent::WindowActivate:
+        // Once the window has placed its focus.
+        if (auto* window = qobject_cast<QWidget*>(watched); window && aperte_.contains(window))
+            QTimer::singleShot(0, window, [this, window] { leggiApertura(window); });
         break;
     default:
         break;
@@ -153,7 +165,23 @@ void Lettore::sostaFinita() {
         leggiControllo(sotto_, dove_);
 }
 
-void Lettore::seguiFinestra(QWidget* window) {
+void Lettore::leggiApertura(QWidget* window) {
+    if (!aperte_.removeAll(window))
+        return;
+    // The control the window opens with, then the item it shows, in one text:
+    // a second one would take the place of the first.
+    QStringList testi;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() == window)
+        testi.append(testoDi(focus));
+    for (DesignTextBox* box : window->findChildren<DesignTextBox*>())
+        if (box != focus && !box->isAncestorOf(focus))
+            testi.append(box->text());
+    testi.removeAll(QString());
+    leggi(testi.join(QStringLiteral(", ")));
+}
+
+void Lettore::seguiFinestra(QWidget* window, bool appenaAperta) {
     // A word picked to be placed is read, however it was picked.
     for (PickAndPlace* pick : window->findChildren<PickAndPlace*>()) {
         if (seguiti_.contains(pick))
@@ -175,12 +203,18 @@ void Lettore::seguiFinestra(QWidget* window) {
             daLeggere_.append(box);
             QTimer::singleShot(0, box, [this, box] {
                 daLeggere_.removeAll(box);
-                leggi(box->text());
+                if (!aperte_.contains(box->window()))
+                    leggi(box->text());
             });
         });
-        leggi(box->text());
     }
     seguiti_.removeAll(nullptr);
+    if (appenaAperta && !aperte_.contains(window))
+        aperte_.append(window);
+    else if (!appenaAperta)
+        for (DesignTextBox* box : window->findChildren<DesignTextBox*>())
+            leggi(box->text());
+    aperte_.removeAll(nullptr);
 }
 
 } // namespace vocario

@@ -14,8 +14,9 @@ struct AppState;
 
 /// Reads aloud while "Leggi ad alta voce" is on: the word, sentence,
 /// meaning or caption the pointer rests on for half a second, the control
-/// that takes the keyboard focus, and the pair or sentence of an item as it
-/// is dealt (the text boxes of Form3 and Form9). Exists only while the
+/// that takes the keyboard focus (the one a window opens with included), and
+/// the pair or sentence of an item as it is dealt (the text boxes of Form3
+/// and Form9). Exists only while the
 /// option is on; the voice itself is loaded at the first text.
 class Lettore : public QObject {
     Q_OBJECT
@@ -44,7 +45,8 @@ class Lettore : public QObject {
 
   private:
     void sostaFinita();
-    void seguiFinestra(QWidget* window);
+    void seguiFinestra(QWidget* window, bool appenaAperta);
+    void leggiApertura(QWidget* window);
     void leggiControllo(const QWidget* control, QPoint at = {});
 
     AppState& stato_;
@@ -55,6 +57,8 @@ class Lettore : public QObject {
     /// of the words), and the text boxes about to be read.
     QList<QPointer<QObject>> seguiti_;
     QList<QPointer<QWidget>> daLeggere_;
+    /// Windows just shown: their focus and item are read once they are active.
+    QList<QPointer<QWidget>> aperte_;
 };
 
 } // namespace vocario

@@ -1,9 +1,12 @@
 #!/usr/bin/python3
 """Reads the program's windows the way a screen reader does, through the
-AT-SPI bus: presses through the start screen and the menu, then checks one
-drag exercise and one click exercise: Italian names, pressable words, places
-and tiles, the controls in reading order, and the feedback picture announced
-after an answer."""
+AT-SPI bus: presses through the start screen and the menu, then checks a
+drag exercise, a choice exercise, «gradi» and a click exercise: Italian
+names, pressable words, places and tiles, the controls in reading order,
+Tab through the words before the places, and what the window announces (the
+notifications Orca speaks whatever has the focus): the instruction and the
+item at the opening and nothing else, the word picked, the pair placed, the
+answer with the new counts, the next item."""
 
 import subprocess
 import sys
@@ -82,7 +85,7 @@ def on_show(item):
 def press(item):
     action = item.queryAction()
     for i in range(action.nActions):
-        if action.getName(i) == "Press":
+        if action.getName(i) in ("Press", "Toggle"):
             action.doAction(i)
             return
     fail("%r cannot be pressed" % item.name)
@@ -127,13 +130,58 @@ def listen(event):
         pass  # an object of a window already gone
 
 
-def wait_for_announcement(what):
+def announced():
+    return [name for role, name in shown if role == "notification"]
+
+
+def wait_for_announcement(what, start="risposta"):
     end = time.time() + 10
     while time.time() < end:
-        if any(role == "notification" and name.startswith("risposta") for role, name in shown):
-            return
+        for name in announced():
+            if name.startswith(start):
+                return name
         pump(0.1)
-    fail("no answer announced after " + what)
+    fail("no %r announced after %s: %r" % (start, what, announced()))
+    return ""
+
+
+def name_of(item):
+    return item.name if item is not None else ""
+
+
+def open_exercise(caption):
+    menu = frame("menù degli esercizi")
+    shown.clear()
+    press(pyatspi.findDescendant(menu, lambda x: x.name == caption))
+    return frame(caption)
+
+
+def leave():
+    keys("Escape")
+    frame("Vocario")
+    keys("Return")
+
+
+def focused(window):
+    return pyatspi.findDescendant(window, lambda x: x.getState().contains(pyatspi.STATE_FOCUSED))
+
+
+def check_opening(window, item_words, focus=None):
+    """The window's description is the instruction, for keys; the item and
+    nothing else is announced at the opening."""
+    if focus is None:
+        wait_for_announcement("the opening of " + window.name, "")
+    pump(1.0)
+    said = announced()
+    if focus is not None:
+        # The window opens on the text box that shows the item: that is read.
+        if said:
+            fail("%s says %r besides the item it opens on" % (window.name, said))
+        said = [focus.queryText().getText(0, -1)]
+    if len(said) != 1 or "risposta" in said[0] or not all(w in said[0] for w in item_words):
+        fail("%s opens saying %r, not once %r" % (window.name, said, item_words))
+    if "Spazio" not in window.description or "Trascina" in window.description:
+        fail("%s is described as %r, not for keys" % (window.name, window.description))
 
 
 def keys(*names):
@@ -144,48 +192,122 @@ def keys(*names):
         pump(0.4)
 
 
+def pair_in(window):
+    box = pyatspi.findDescendant(window, lambda x: x.name == "coppia di parole")
+    text = box.queryText()
+    return text.getText(0, text.characterCount).strip().split(" / ")
+
+
+def check_choice(mode):
+    """«sinonimi contrari» by keyboard: the pair is said at the opening, and
+    with the answer or after "avanti", which leaves the focus on an answer."""
+    menu = frame("menù degli esercizi")
+    press(pyatspi.findDescendant(menu, lambda x: x.name == mode))
+    window = open_exercise("sinonimi contrari")
+    pump(1.0)
+    if name_of(focused(window)) != "coppia di parole":
+        fail("the pair cannot be heard again: the focus opens on %r" % name_of(focused(window)))
+    check_opening(window, pair_in(window), focused(window))
+    for answer in ("contrari", "sinonimi"):
+        while name_of(focused(window)) != answer:
+            keys("Tab")
+        shown.clear()
+        keys("space")
+        said = wait_for_announcement("an answer")
+        if "Esatti" not in said or "errati" not in said:
+            fail("an answer is announced without the counts: %r" % said)
+        if said.startswith("risposta esatta"):
+            break
+    if name_of(focused(window)) != "avanti":
+        if not said.endswith(", ".join(pair_in(window))):
+            fail("the pair dealt with the answer is not announced: %r" % said)
+    else:
+        shown.clear()
+        keys("space")
+        said = wait_for_announcement("avanti", "")
+        if said.split(", ") != pair_in(window):
+            fail("the next pair is announced as %r" % said)
+        if name_of(focused(window)) not in ("contrari", "sinonimi"):
+            fail("after avanti the focus is on %r" % name_of(focused(window)))
+    leave()
+
+
 def main():
     pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing", "object:property-change:accessible-name", "object:state-changed:checked")
     pump(1.0)
     start = frame("Vocario")
     press(pyatspi.findDescendant(start, lambda x: x.name == "Avvio"))
-    menu = frame("menù degli esercizi")
-    press(pyatspi.findDescendant(menu, lambda x: x.name == "abbina contrari"))
-
-    drag = frame("abbina contrari")
+    drag = open_exercise("abbina contrari")
     menubar = drag.getChildAtIndex(0)
     if menubar.getRoleName() != "menu bar":
         fail("the menu bar is not read first")
+    items = [menubar.getChildAtIndex(i).name for i in range(menubar.childCount)]
+    if "Informazioni" not in items or any(n != " ".join(n.split()) for n in items):
+        fail("the menu bar's items are named %r" % items)
     check_names(drag, ("parola: ", "bersaglio: "))
     check_reading_order(drag)
     words, places = named(drag, "parola: "), named(drag, "bersaglio: ")
     if len(words) != 9 or len(places) != 9:
         fail("Form1 shows %d words and %d places" % (len(words), len(places)))
+    check_opening(drag, [w.name[len("parola: "):] for w in words])
+    # Tab goes through the words first, then the places.
+    order = []
+    for _ in range(len(words) + len(places)):
+        keys("Tab")
+        order.append(name_of(focused(drag)))
+    if [n.startswith("parola: ") for n in order].count(True) != len(words) or \
+            any(n.startswith("bersaglio") for n in order[:len(words) - 1]):
+        fail("Tab does not take the words before the places: %r" % order)
     word = words[0]
+    shown.clear()
     press(word)
     pump(0.5)
     if not word.getState().contains(pyatspi.STATE_CHECKED):
         fail("a pressed word is not marked picked")
-    shown.clear()
-    press(places[-1] if len(places) > 1 else places[0])
-    wait_for_announcement("a drop")
-    counts = [c.name for c in controls(drag) if c.name.startswith(("Esatti", "Errati"))]
-    if "Esatti: 1" not in counts and "Errati: 1" not in counts:
-        fail("no count changed: %r" % counts)
-    print("Form1 reads: " + " | ".join(c.name for c in filter(on_show, controls(drag))))
-    # Esc puts a word still picked (after a wrong place) back, then asks;
-    # Return answers "Sì".
-    if word.getState().contains(pyatspi.STATE_CHECKED):
-        keys("Escape")
+    wait_for_announcement("a pick", "presa: " + word.name[len("parola: "):])
+    # The places in turn until the word stays: every wrong one says that the
+    # word is still held, the right one the pair it made, with the counts.
+    for place in places:
+        shown.clear()
+        press(place)
+        said = wait_for_announcement("a drop")
         if word.getState().contains(pyatspi.STATE_CHECKED):
-            fail("Esc did not put the picked word back")
+            if "ancora presa" not in said or "errati" not in said:
+                fail("a refused word is announced as %r" % said)
+            continue
+        if not said.startswith("risposta esatta") or "Esatti 1" not in said:
+            fail("a placed word is announced as %r" % said)
+        if place.getRoleName() == "push button":
+            fail("a filled place stays a Tab stop: %r" % place.name)
+        break
+    else:
+        fail("the word fits no place")
+    counts = [c.name for c in controls(drag) if c.name.startswith(("Esatti", "Errati"))]
+    if "Esatti: 1" not in counts:
+        fail("no count changed: %r" % counts)
+    if [c.name for c in controls(drag) if c.name in ("Esatti", "Errati")]:
+        fail("the count captions are read besides the counts")
+    print("Form1 reads: " + " | ".join(c.name for c in filter(on_show, controls(drag))))
+    # Esc puts a picked word back, then asks; Return answers "Sì".
+    other = next(w for w in named(drag, "parola: ") if w.getRoleName() == "push button")
+    press(other)
+    pump(0.3)
+    shown.clear()
     keys("Escape")
-    frame("Vocario")
-    keys("Return")
+    if other.getState().contains(pyatspi.STATE_CHECKED):
+        fail("Esc did not put the picked word back")
+    wait_for_announcement("Esc", "rimessa a posto")
+    leave()
 
-    menu = frame("menù degli esercizi")
-    press(pyatspi.findDescendant(menu, lambda x: x.name == "parola intrusa"))
-    tiles_window = frame("parola intrusa")
+    check_choice("attende la pressione del bottone per proseguire")
+    check_choice("prosegue automaticamente negli esercizi")
+    gradi = open_exercise("gradi")
+    names = sorted(c.name for c in controls(gradi) if c.name.endswith("intenso: vuoto"))
+    if names != ["meno intenso: vuoto", "più intenso: vuoto"]:
+        fail("the places of «gradi» are named %r" % names)
+    leave()
+
+    tiles_window = open_exercise("parola intrusa")
     check_names(tiles_window, ())
     check_reading_order(tiles_window)
     tiles = [c for c in controls(tiles_window)

@@ -2,8 +2,8 @@
 // and every drag goes through the X server (xdotool), so Qt's own drag loop
 // runs. The probe inside the program only says where things are.
 
-#include "pointerpupil.h"
 #include "exercisecatalogue.h"
+#include "pointerpupil.h"
 #include "probeclient.h"
 #include "xsession.h"
 
@@ -421,11 +421,15 @@ void PlayThrough::playByKeyboard(int numero) {
         QVERIFY(finished.control("BottoneAvanti").value("enabled").toBool());
         QCOMPARE(finished.focus(), QStringLiteral("BottoneAvanti"));
         pressKey(QStringLiteral("space"));
-        STEP(pupil_.waitUntil(
+        const ProgramView next = pupil_.waitUntil(
             [](const ProgramView& v) {
                 return !v.control("BottoneAvanti").value("enabled").toBool();
             },
-            QStringLiteral("the next item")));
+            QStringLiteral("the next item"));
+        STEP();
+        // The keyboard goes on from the first answer of the new item.
+        QVERIFY2(stringsOf(next.window().value("answerControls")).contains(next.focus()),
+                 qPrintable(QStringLiteral("the focus is on ") + next.focus()));
     }
     QVERIFY(!movesOf(pupil_.look().window().value("right")).isEmpty()); // a new item is on
     pressKey(QStringLiteral("Escape"));
@@ -439,6 +443,10 @@ void PlayThrough::playByKeyboard(int numero) {
 void PlayThrough::aDragAndAClickExerciseArePlayedWithTheKeyboardAlone() {
     STEP(playByKeyboard(1));
     STEP(playByKeyboard(6));
+    // With "avanti" to press: a choice exercise, whose answers lock meanwhile.
+    STEP(tabTo(QStringLiteral("Option1(1)")));
+    pressKey(QStringLiteral("space"));
+    STEP(playByKeyboard(3));
 }
 
 // The same with clicks that never move while the button is down, as a tap.

@@ -34,6 +34,9 @@ Form3SinonimiContrari::Form3SinonimiContrari(AppState& stato, const ExerciseEntr
     : ExerciseWindow(stato, entry, tratti()) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("coppia di parole"));
+    // Reached by Tab, so that the pair can be heard again.
+    text1_->setFocusPolicy(Qt::TabFocus);
+    text1_->setTabChangesFocus(true);
     bottone1_ = control<QPushButton>(QStringLiteral("Bottone1"));
     bottone2_ = control<QPushButton>(QStringLiteral("Bottone2"));
     risposte_ = AnswerButtons({bottone1_, bottone2_});
@@ -88,6 +91,10 @@ void Form3SinonimiContrari::PreparaTurno() {
         const int k = s.random.wholeNumber(s.NumeroParole2);
         TextFitting::mostraNelRiquadro(text1_, s.Parole2[k] + kSeparatore + s.Parole4[k]);
     }
+}
+
+QString Form3SinonimiContrari::testoTurno() const {
+    return text1_->text().replace(kSeparatore, QStringLiteral(", "));
 }
 
 void Form3SinonimiContrari::Bottone1_Click() {

@@ -16,6 +16,8 @@ class Form3SinonimiContrari : public ExerciseWindow {
   public:
     Form3SinonimiContrari(AppState& stato, const ExerciseEntry& entry);
 
+    QString testoTurno() const override;
+
     /// `Estratto` of an item drawn from sinonimi.txt and from contrari.txt.
     static constexpr qint16 kSinonimi = 1;
     static constexpr qint16 kContrari = 2;

@@ -31,6 +31,9 @@ Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
     : ExerciseWindow(stato, entry, tratti()) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("frase"));
+    // Reached by Tab, so that the sentence can be heard again.
+    text1_->setFocusPolicy(Qt::TabFocus);
+    text1_->setTabChangesFocus(true);
     label3_ = control<QLabel>(QStringLiteral("Label3"));
     for (int i = 0; i < kNumeroBottoni; ++i) {
         bottone_[i] = member<QPushButton>(QStringLiteral("Bottone"), i);
@@ -65,6 +68,13 @@ void Form9Vocario::PreparaTurno() {
     label3_->setText(voce[2] + kVuolDire);
     for (int i = 0; i < kNumeroBottoni; ++i)
         TextFitting::mostraSulBottone(bottone_[i], voce[size_t(3 + i)]);
+}
+
+QString Form9Vocario::testoTurno() const {
+    const QString frase = text1_->text().trimmed();
+    const bool chiusa = frase.endsWith(u'.') || frase.endsWith(u'!') || frase.endsWith(u'?');
+    return frase + (chiusa ? QStringLiteral(" ") : QStringLiteral(". ")) +
+           label3_->text().simplified();
 }
 
 void Form9Vocario::ScombiccheraPosti() {

@@ -21,6 +21,8 @@ class Form9Vocario : public ExerciseWindow {
   public:
     Form9Vocario(AppState& stato, const ExerciseEntry& entry);
 
+    QString testoTurno() const override;
+
     /// Rows 1..100 of vocario.txt, fields 1..5 (row 0 and field 0 unused).
     static constexpr int kRigheVocario = 101;
     using Tabella = TextTable<kRigheVocario, 6>;

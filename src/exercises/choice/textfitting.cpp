@@ -96,6 +96,8 @@ void mostraSulBottone(QPushButton* button, const QString& text) {
     }
     button->setFont(font);
     button->setText(lines.join(u'\n'));
+    // Heard as the list has it, not in the capitals or lines it is shown in.
+    button->setAccessibleName(text.simplified());
 }
 
 } // namespace vocario::TextFitting

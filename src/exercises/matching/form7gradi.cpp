@@ -31,6 +31,9 @@ Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
     }
+    // The ends of the scale below them name the two places.
+    label4_[0]->setAccessibleName(QStringLiteral("meno intenso"));
+    label4_[1]->setAccessibleName(QStringLiteral("più intenso"));
     connectMatchDrops(this, kParole, [this](int i, int source) { Label4_DragDrop(i, source); });
 }
 
