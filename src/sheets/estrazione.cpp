@@ -30,6 +30,21 @@ QList<int> mescolati(RandomGenerator& random, int n) {
     return senzaRipetere(random, n, n);
 }
 
+// An order of 0..n-1 that leaves no k in place: no partner is printed
+// beside its word.
+QList<int> senzaVicini(RandomGenerator& random, int n) {
+    const auto fermo = [](const QList<int>& ordine) {
+        for (int k = 0; k < ordine.size(); ++k)
+            if (ordine[k] == k)
+                return true;
+        return false;
+    };
+    QList<int> ordine = mescolati(random, n);
+    while (n > 1 && fermo(ordine))
+        ordine = mescolati(random, n);
+    return ordine;
+}
+
 QString troppoCorto(const QString& shown, int voci, int minimo, const QString& esercizio) {
     const QString ha = voci == 0   ? QStringLiteral("non contiene nessuna voce")
                        : voci == 1 ? QStringLiteral("contiene una sola voce")
@@ -40,7 +55,7 @@ QString troppoCorto(const QString& shown, int voci, int minimo, const QString& e
 }
 
 // The pairs of `records` in groups of at most `gruppo`, as even as they come;
-// each group's second column shuffled.
+// each group's second column shuffled, no partner left in its word's row.
 QList<VoceScheda> gruppi(RandomGenerator& random, const Elenco& elenco, const QList<int>& records,
                          int gruppo) {
     const int quanti = int(records.size());
@@ -49,7 +64,7 @@ QList<VoceScheda> gruppi(RandomGenerator& random, const Elenco& elenco, const QL
     for (int g = 0, inizio = 0; g < numero; ++g) {
         const int fine = inizio + (quanti - inizio) / (numero - g);
         VoceScheda voce;
-        const QList<int> ordine = mescolati(random, fine - inizio);
+        const QList<int> ordine = senzaVicini(random, fine - inizio);
         voce.destra.resize(ordine.size());
         for (int k = 0; k < fine - inizio; ++k) {
             const QStringList& record = elenco[records[inizio + k]];
