@@ -11,9 +11,9 @@ int main(int argc, char* argv[]) {
     // --verifica, --scheda, --help and --version are answered before a display is needed.
     if (const std::optional<int> esito = verificaDaRigaDiComando(argc, argv))
         return *esito;
-    if (const std::optional<int> esito = schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
-        return *esito;
     if (const std::optional<int> esito = RigaDiComando::rispostaImmediata(argc, argv))
+        return *esito;
+    if (const std::optional<int> esito = schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
         return *esito;
     QApplication app(argc, argv);
     const RigaDiComando::Richiesta richiesta = RigaDiComando::leggi(QCoreApplication::arguments());

@@ -24,6 +24,9 @@ constexpr int kVociMassime = 200;
 
 int errore(const QString& cosa, int esito) {
     QTextStream(stderr) << QStringLiteral("vocario: %1\n").arg(cosa);
+    // A wrong command line: where the right one is told.
+    if (esito == 2)
+        QTextStream(stderr) << QStringLiteral("Per l'elenco delle opzioni: vocario --help\n");
     return esito;
 }
 

@@ -5,13 +5,18 @@
 #include "vocischeda.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
 
 namespace vocario {
 
 QString salvaPdf(Scheda& scheda, const QString& file) {
-    QPdfWriter pdf(file);
+    QFile uscita(file);
+    if (!uscita.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QStringLiteral("Non riesco a scrivere il file %1.")
+            .arg(QDir::toNativeSeparators(file));
+    QPdfWriter pdf(&uscita);
     pdf.setCreator(questoProgramma().nome);
     pdf.setTitle(QStringLiteral("Scheda di %1").arg(questoProgramma().nome));
     pdf.setResolution(600);
