@@ -37,8 +37,8 @@ constexpr std::array<EsercizioScheda, 9> kEsercizi{{
      .gruppo = 9},
     {.menuButton = "Command7",
      .forma = Forma::Intrusa,
-     .istruzione = "In ogni riga cancella con una riga la parola intrusa, quella che non "
-                   "c'entra con le altre."},
+     .istruzione = "In ogni riga cancella la parola intrusa, quella che non c'entra con "
+                   "le altre."},
     {.menuButton = "Command8",
      .forma = Forma::Gradi,
      .istruzione = "Scrivi le due parole nelle caselle: a sinistra la meno intensa, a destra "
