@@ -1,4 +1,5 @@
 #include "exercises/catalogo.h"
+#include "sheets/schedadariga.h"
 #include "shell/navigazione.h"
 #include "shell/rigadicomando.h"
 #include "shell/verificadariga.h"
@@ -7,10 +8,12 @@
 
 int main(int argc, char* argv[]) {
     using namespace vocario;
-    // --verifica, --help and --version are answered before a display is needed.
+    // --verifica, --scheda, --help and --version are answered before a display is needed.
     if (const std::optional<int> esito = verificaDaRigaDiComando(argc, argv))
         return *esito;
     if (const std::optional<int> esito = RigaDiComando::rispostaImmediata(argc, argv))
+        return *esito;
+    if (const std::optional<int> esito = schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
         return *esito;
     QApplication app(argc, argv);
     const RigaDiComando::Richiesta richiesta = RigaDiComando::leggi(QCoreApplication::arguments());

@@ -10,6 +10,7 @@
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "navigazione.h"
+#include "sheets/dialogoschede.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -64,9 +65,15 @@ void FormMenu::apriOpzioni() {
     cartella->setObjectName(QStringLiteral("CartellaInsegnante"));
     cartella->setWordWrap(true);
     cartella->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Worksheets on paper from the same lists.
+    auto* schede = new QPushButton(QStringLiteral("Schede da stampare"), dialogo);
+    schede->setObjectName(QStringLiteral("BottoneSchede"));
+    connect(schede, &QPushButton::clicked, dialogo,
+            [this, dialogo] { mostraSchedeDaStampare(stato_, Navigazione::esercizi(), dialogo); });
     auto* colonna = new QVBoxLayout;
     colonna->addWidget(cartella);
     colonna->addWidget(elenchi, 0, Qt::AlignLeft);
+    colonna->addWidget(schede, 0, Qt::AlignLeft);
     dialogo->rigaInsegnante()->addLayout(colonna, 1);
     connect(dialogo, &QDialog::finished, this, [this, prima = stato_.opzioni.dimensione] {
         // A new size shows at once: the menu is built again at it.

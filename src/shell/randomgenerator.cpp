@@ -10,9 +10,9 @@
 namespace vocario {
 namespace {
 
-class ClockSeededSource : public RandomSource {
+class SeededSource : public RandomSource {
   public:
-    explicit ClockSeededSource(unsigned seed) : engine_(seed) {}
+    explicit SeededSource(unsigned seed) : engine_(seed) {}
     float next() override {
         // 24 random bits give every float in [0, 1) on a 2^-24 grid, never 1.
         return float(engine_() >> 8) * (1.0f / 16777216.0f);
@@ -28,11 +28,15 @@ unsigned clockSeed() {
 
 } // namespace
 
-RandomGenerator::RandomGenerator() : source_(std::make_unique<ClockSeededSource>(clockSeed())) {}
+RandomGenerator::RandomGenerator() : source_(std::make_unique<SeededSource>(clockSeed())) {}
 RandomGenerator::~RandomGenerator() = default;
 
 void RandomGenerator::seedFromClock() {
-    source_ = std::make_unique<ClockSeededSource>(clockSeed());
+    source_ = std::make_unique<SeededSource>(clockSeed());
+}
+
+void RandomGenerator::seed(unsigned value) {
+    source_ = std::make_unique<SeededSource>(value);
 }
 
 void RandomGenerator::setSource(std::unique_ptr<RandomSource> source) {

@@ -21,6 +21,8 @@ class RandomGenerator {
     ~RandomGenerator();
 
     void seedFromClock();
+    /// The same seed gives the same values again (a worksheet made twice).
+    void seed(unsigned value);
     void setSource(std::unique_ptr<RandomSource> source);
 
     /// A fresh value r, 0 <= r < 1 (single precision).

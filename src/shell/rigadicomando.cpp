@@ -28,6 +28,21 @@ const std::vector<Opzione>& opzioni() {
             {.nomi = {"verifica"},
              .descrizione = "Controlla gli elenchi di parole ed esce (0: si possono usare tutti, "
                             "1: no). Dopo l'opzione si può indicare una CARTELLA di elenchi."},
+            {.nomi = {"scheda"},
+             .descrizione = "Scrive nel PDF di --pdf una scheda da stampare, con le soluzioni, ed "
+                            "esce. ESERCIZI: i nomi del menu con i trattini al posto degli spazi "
+                            "(abbina-contrari, ..., vocario), separati da virgole, o tutti.",
+             .valore = "ESERCIZI"},
+            {.nomi = {"voci"},
+             .descrizione = "Con --scheda: quante voci per esercizio (senza: quante stanno in "
+                            "una pagina).",
+             .valore = "N"},
+            {.nomi = {"seme"},
+             .descrizione = "Con --scheda: lo stesso seme dà di nuovo la stessa scheda.",
+             .valore = "N"},
+            {.nomi = {"pdf"},
+             .descrizione = "Con --scheda: il file PDF da scrivere.",
+             .valore = "FILE"},
         };
         for (const QCommandLineOption& opzione : OpzioniRiga::tutte())
             elenco.push_back({.nomi = opzione.names(),

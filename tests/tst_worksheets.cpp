@@ -1,0 +1,308 @@
+#include "testenvironment.h"
+
+#include "exercises/catalogo.h"
+#include "sheets/dialogoschede.h"
+#include "sheets/estrazione.h"
+#include "sheets/stampaschede.h"
+#include "shell/cartelleelenchi.h"
+#include "shell/dialogoopzioni.h"
+#include "shell/formmenu.h"
+#include "shell/navigazione.h"
+#include "wordlists/wordlistreader.h"
+
+#include <QCheckBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace vocario;
+using namespace vocario::testing;
+
+// Worksheets on paper: the items drawn from the lists the exercises read,
+// printed to a PDF that is read back as text, and a key that agrees with
+// the lists.
+class WorksheetsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void keyAgreesWithTheLists_data();
+    void keyAgreesWithTheLists();
+    void shortListIsRefusedWithItsFolder();
+    void commandLineWithoutADisplay();
+    void teacherOpensItFromOptions();
+};
+
+namespace {
+
+// The PDF's text, page by page (pdftotext keeps the columns apart).
+QStringList pagine(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        qFatal("pdftotext failed on %s", qPrintable(pdf));
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    if (pages.size() > 1 && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QList<QStringList> records(const AppState& state, const QString& file, int fields) {
+    const WordListResult read = CartelleElenchi::lettore(state).read(file, fields, 500);
+    if (!read.ok)
+        qFatal("%s", qPrintable(read.error));
+    return read.records;
+}
+
+QString simplified(const QString& text) {
+    return text.simplified();
+}
+
+// Every text an item prints for the pupil.
+QStringList printed(const VoceScheda& voce) {
+    return voce.sinistra + voce.destra + voce.scelte +
+           (voce.frase.isEmpty() ? QStringList{} : QStringList{voce.parola});
+}
+
+const QString kTeacherAntonyms = QStringLiteral("più, meno\n"
+                                                "perché, però\n"
+                                                "\"bello, buono\", \"brutto, cattivo\"\n"
+                                                "l'alba, il tramonto\n"
+                                                "città, campagna\n"
+                                                "sì, no\n"
+                                                "caldo, freddo\n"
+                                                "alto, basso\n"
+                                                "già, non ancora\n"
+                                                "virtù, vizio\n");
+
+} // namespace
+
+void WorksheetsTest::keyAgreesWithTheLists_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<bool>("teacherList");
+    QTest::newRow("matching, the teacher's antonyms with accents and quotes") << 0 << true;
+    QTest::newRow("ordering on the intensity scale") << 6 << false;
+    QTest::newRow("choice: synonyms or antonyms") << 2 << false;
+    QTest::newRow("click: the odd word out") << 5 << false;
+}
+
+void WorksheetsTest::keyAgreesWithTheLists() {
+    QFETCH(int, exercise);
+    QFETCH(bool, teacherList);
+    TestEnvironment env;
+    env.useShippedLists();
+    if (teacherList)
+        env.writeTeacherList(QStringLiteral("contrari.txt"), kTeacherAntonyms);
+    env.state.random.seed(26);
+    EsitoScheda made = componiScheda(catalogoEsercizi(), {.esercizi = {exercise}, .voci = 0},
+                                     CartelleElenchi::lettore(env.state), env.state.random);
+    QVERIFY2(made.errore.isEmpty(), qPrintable(made.errore));
+    const QString pdf = env.folder() + QStringLiteral("/scheda.pdf");
+    if (exercise == 6) {
+        // The printer's way, as the print dialog leaves it, into a file.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QCOMPARE(stampa(made.scheda, printer), QString());
+    } else {
+        QCOMPARE(salvaPdf(made.scheda, pdf), QString());
+    }
+    const QList<VoceScheda>& voci = made.scheda.blocchi.front().voci;
+    QVERIFY(!voci.isEmpty());
+
+    // One page of items for the pupil, then the key on a page of its own.
+    const QStringList pages = pagine(pdf);
+    QCOMPARE(pages.size(), 2);
+    const QString sheet = pages[0];
+    const QString key = pages[1];
+    QVERIFY(sheet.contains(QStringLiteral("Nome")) && sheet.contains(QStringLiteral("Classe")) &&
+            sheet.contains(QStringLiteral("Data")) && sheet.contains(QStringLiteral("Vocario")));
+    QVERIFY(key.contains(QStringLiteral("Soluzioni")));
+    QVERIFY(!sheet.contains(QStringLiteral("→")));
+    for (const VoceScheda& voce : voci)
+        for (const QString& text : printed(voce))
+            QVERIFY2(sheet.contains(text), qPrintable(text));
+
+    const QStringList lines = key.split(u'\n');
+    int answered = 0;
+    if (exercise == 0) {
+        // "1. più   (c) •   • a. no": every left word joined to its antonym.
+        QList<QStringList> list = records(env.state, QStringLiteral("contrari.txt"), 2);
+        QVERIFY(list.contains(
+            QStringList{QStringLiteral("bello, buono"), QStringLiteral("brutto, cattivo")}));
+        const QRegularExpression row(
+            QStringLiteral("^\\s*(\\d+)\\.\\s+(.+?)\\s+\\(([a-z])\\)\\s+([a-z])\\.\\s+(.+?)\\s*$"));
+        // Each group numbers its rows from 1 and letters its second column from a.
+        QMap<QString, QString> lettered;
+        QList<QPair<QString, QString>> joined;
+        const auto check = [&] {
+            for (const auto& [word, letter] : joined)
+                if (!list.contains(QStringList{word, lettered.value(letter)}))
+                    return false;
+            answered += int(joined.size());
+            joined.clear();
+            return true;
+        };
+        for (const QString& line : lines)
+            if (const auto m = row.match(line); m.hasMatch()) {
+                if (m.captured(1) == QStringLiteral("1"))
+                    QVERIFY2(check(), qPrintable(key));
+                // No partner printed beside its word.
+                QVERIFY(m.captured(3) != QChar(u'a' + m.captured(1).toInt() - 1));
+                lettered[m.captured(4)] = m.captured(5);
+                joined << QPair(m.captured(2), m.captured(3));
+            }
+        QVERIFY2(check(), qPrintable(key));
+        QCOMPARE(answered, 10);
+    } else if (exercise == 6) {
+        // The words written into the scale: less intense first.
+        const QList<QStringList> list = records(env.state, QStringLiteral("gradi.txt"), 2);
+        const QRegularExpression scale(
+            QStringLiteral("meno intenso\\s+(.+?)\\s+…\\s+(.+?)\\s+più intenso"));
+        for (const QString& line : lines)
+            if (const auto m = scale.match(line); m.hasMatch()) {
+                QVERIFY2(list.contains(QStringList{m.captured(1), m.captured(2)}),
+                         qPrintable(line));
+                ++answered;
+            }
+    } else if (exercise == 2) {
+        const QList<QStringList> synonyms = records(env.state, QStringLiteral("sinonimi.txt"), 2);
+        const QList<QStringList> antonyms = records(env.state, QStringLiteral("contrari.txt"), 2);
+        const QRegularExpression pair(
+            QStringLiteral("^\\s*\\d+\\.\\s+(.+?) / "
+                           "(.+?)\\s+sinonimi\\s+/\\s+contrari\\s+→[\\s\\x{00A0}]+(\\w+)\\s*$"));
+        for (const QString& line : lines)
+            if (const auto m = pair.match(line); m.hasMatch()) {
+                const QStringList words{m.captured(1), m.captured(2)};
+                const bool synonym = m.captured(3) == QStringLiteral("sinonimi");
+                QVERIFY2((synonym ? synonyms : antonyms).contains(words), qPrintable(line));
+                ++answered;
+            }
+    } else {
+        // Three words of one group and the intruder, which is not in it.
+        const QList<QStringList> groups = records(env.state, QStringLiteral("aree2.txt"), 3);
+        const QRegularExpression row(
+            QStringLiteral("^\\s*\\d+\\.\\s+(.+?)\\s+→[\\s\\x{00A0}]+(.+?)\\s*$"));
+        for (const QString& line : lines)
+            if (const auto m = row.match(line); m.hasMatch()) {
+                QStringList words =
+                    m.captured(1).split(QRegularExpression(QStringLiteral("\\s{2,}")));
+                QCOMPARE(words.size(), 4);
+                QVERIFY(words.removeOne(m.captured(2)));
+                std::sort(words.begin(), words.end());
+                const bool aGroup = std::any_of(groups.begin(), groups.end(), [&](QStringList g) {
+                    std::sort(g.begin(), g.end());
+                    return g == words && !g.contains(m.captured(2));
+                });
+                QVERIFY2(aGroup, qPrintable(line));
+                ++answered;
+            }
+    }
+    if (exercise != 0)
+        QCOMPARE(answered, voci.size());
+    QVERIFY(answered >= 4);
+}
+
+void WorksheetsTest::shortListIsRefusedWithItsFolder() {
+    TestEnvironment env;
+    env.useShippedLists();
+    env.writeTeacherList(QStringLiteral("gradi.txt"), QStringLiteral("tiepido, bollente\n"
+                                                                     "fresco, gelido\n"
+                                                                     "stanco, sfinito\n"));
+    // "gradi" deals from one record; "abbina gradi" needs nine.
+    EsitoScheda made = componiScheda(catalogoEsercizi(), {.esercizi = {6, 4}, .voci = 3},
+                                     CartelleElenchi::lettore(env.state), env.state.random);
+    QVERIFY(made.scheda.blocchi.isEmpty());
+    QVERIFY2(made.errore.contains(
+                 QDir::toNativeSeparators(env.teacherFolder() + QStringLiteral("/gradi.txt"))),
+             qPrintable(made.errore));
+    QVERIFY2(made.errore.contains(QStringLiteral("contiene solo 3 voci")) &&
+                 made.errore.contains(QStringLiteral("«abbina gradi» ne servono almeno 9")),
+             qPrintable(made.errore));
+}
+
+void WorksheetsTest::commandLineWithoutADisplay() {
+    QTemporaryDir home;
+    const auto run = [&](const QStringList& arguments, QString* errors = nullptr) {
+        QProcess vocario;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/dati"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           home.path() + QStringLiteral("/conf"));
+        vocario.setProcessEnvironment(environment);
+        vocario.start(QStringLiteral(VOCARIO_PROGRAM), arguments);
+        if (!vocario.waitForFinished(60000))
+            qFatal("vocario did not end");
+        if (errors)
+            *errors = QString::fromUtf8(vocario.readAllStandardError());
+        return vocario.exitCode();
+    };
+    const QString first = home.filePath(QStringLiteral("uno.pdf"));
+    const QString second = home.filePath(QStringLiteral("due.pdf"));
+    const QStringList all{QStringLiteral("--scheda"), QStringLiteral("tutti"),
+                          QStringLiteral("--seme"), QStringLiteral("7"), QStringLiteral("--pdf")};
+    QCOMPARE(run(all + QStringList{first}), 0);
+    QCOMPARE(run(all + QStringList{second}), 0);
+    // The same seed, the same sheet; each exercise fills one page, the key follows.
+    const QStringList pages = pagine(first);
+    QCOMPARE(pages, pagine(second));
+    QCOMPARE(pages.size(), 18);
+    for (int p = 0; p < 9; ++p)
+        QVERIFY(pages[p].contains(QStringLiteral("Nome")) &&
+                pages[p + 9].contains(QStringLiteral("Soluzioni")));
+    QCOMPARE(run({QStringLiteral("--scheda"), QStringLiteral("vocario,gradi"),
+                  QStringLiteral("--seme"), QStringLiteral("8"), QStringLiteral("--voci"),
+                  QStringLiteral("2"), QStringLiteral("--pdf"), first}),
+             0);
+    QVERIFY(pagine(first).size() == 2 && pagine(first)[0].contains(QStringLiteral("vuol dire")));
+
+    QString errors;
+    QCOMPARE(run({QStringLiteral("--scheda"), QStringLiteral("abbina-colori"),
+                  QStringLiteral("--pdf"), first},
+                 &errors),
+             1);
+    QVERIFY2(errors.contains(QStringLiteral("non conosco l'esercizio «abbina-colori»")) &&
+                 errors.contains(QStringLiteral("parola-che-comprende-le-altre")),
+             qPrintable(errors));
+    QDir().mkpath(home.path() + QStringLiteral("/dati/vocario/testi"));
+    QFile short_(home.path() + QStringLiteral("/dati/vocario/testi/aree2.txt"));
+    QVERIFY(short_.open(QIODevice::WriteOnly));
+    short_.write("mela, pera, ciliegia\n");
+    short_.close();
+    QCOMPARE(run({QStringLiteral("--scheda"), QStringLiteral("parola-intrusa"),
+                  QStringLiteral("--pdf"), first},
+                 &errors),
+             1);
+    QVERIFY2(errors.contains(QStringLiteral("contiene una sola voce")), qPrintable(errors));
+    QCOMPARE(run({QStringLiteral("--scheda"), QStringLiteral("gradi")}, &errors), 2);
+    QVERIFY2(errors.contains(QStringLiteral("manca --pdf")), qPrintable(errors));
+}
+
+void WorksheetsTest::teacherOpensItFromOptions() {
+    TestEnvironment env;
+    env.useShippedLists();
+    FormMenu* menu = Navigazione::mostraMenu(nullptr);
+    menu->findChild<QPushButton*>(QStringLiteral("BottoneOpzioni"))->click();
+    auto* options = menu->findChild<DialogoOpzioni*>();
+    QVERIFY(options);
+    auto* button = options->findChild<QPushButton*>(QStringLiteral("BottoneSchede"));
+    QVERIFY(button && button->isVisibleTo(options));
+    button->click();
+    auto* dialog = options->findChild<DialogoSchede*>();
+    QVERIFY(dialog);
+    const QList<QCheckBox*> exercises =
+        dialog->findChild<QWidget*>(QStringLiteral("Esercizi"))->findChildren<QCheckBox*>();
+    QCOMPARE(exercises.size(), 9);
+    QCOMPARE(exercises.front()->text(), QStringLiteral("abbina contrari"));
+    QCOMPARE(exercises.back()->text(), QStringLiteral("vocario"));
+    auto* save = dialog->findChild<QPushButton*>(QStringLiteral("SalvaPdf"));
+    QVERIFY(save->isEnabled());
+    exercises.front()->setChecked(false);
+    QVERIFY(!save->isEnabled());
+}
+
+QTEST_MAIN(WorksheetsTest)
+#include "tst_worksheets.moc"
