@@ -5,8 +5,8 @@ namespace vocario {
 struct AppState;
 
 /// What the program would otherwise load on first use, loaded once while
-/// the pupil looks at the start screen: the sounds, and the fonts and
-/// pictures of the menu and of the exercise windows.
+/// the pupil looks at the start screen: Qt's own texts in Italian, the
+/// sounds, and the fonts and pictures of the menu and of the exercise windows.
 namespace Preparazione {
 
 /// Loads it all, the first time only. The start screen calls it a moment
