@@ -8,6 +8,7 @@
 #include "shell/formmenu.h"
 #include "shell/messaggi.h"
 #include "shell/navigazione.h"
+#include "shell/preparazione.h"
 #include "shell/programma.h"
 #include "shell/rigadicomando.h"
 #include "shell/suoni.h"
@@ -53,6 +54,10 @@ void StartupTest::startScreenWaitsForAvantiAndTakesAPaletteColour() {
     QCOMPARE(start->control<QPushButton>(QStringLiteral("BottoneAvvio"))->text(),
              QStringLiteral("Avvio"));
     QVERIFY(!start->control<QPushButton>(QStringLiteral("BottoneAvvio"))->icon().isNull());
+    // Qt's own texts in Italian (context menus), loaded after the start screen.
+    Preparazione::traduzioniDiQt();
+    QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"),
+             QStringLiteral("Seleziona tutto"));
 }
 
 void StartupTest::avvioReplacesTheStartScreenWithTheMenu() {

@@ -10,8 +10,9 @@ namespace {
 
 constexpr qreal kSmallestPointSize = 6.0;
 
-// The lines of a text at one size: the top of an accented capital above
-// each baseline, the lowest descender of the text below the last one.
+// The lines of a text at one size, from the top of its tallest letter to
+// the bottom of its lowest, a line of accented capitals over descenders
+// apart.
 struct Righe {
     QTextLayout layout;
     int count = 0;
@@ -22,10 +23,11 @@ struct Righe {
 void layOut(Righe& righe, const QFont& font, const QString& text, qreal width,
             Qt::Alignment alignment) {
     const QFontMetricsF metrics(font);
-    const qreal above = -metrics.tightBoundingRect(QStringLiteral("ÀÈÉÌÒÙ")).top();
-    const qreal below = std::max<qreal>(0, metrics.tightBoundingRect(text).bottom());
-    // A tenth more than a line of accented capitals over descenders.
-    const qreal step = 1.1 * (above + metrics.tightBoundingRect(QStringLiteral("gjpqy")).bottom());
+    const QRectF ink = metrics.tightBoundingRect(text);
+    const qreal above = std::max<qreal>(0, -ink.top());
+    const qreal below = std::max<qreal>(0, ink.bottom());
+    const qreal step = 1.1 * (metrics.tightBoundingRect(QStringLiteral("gjpqy")).bottom() -
+                              metrics.tightBoundingRect(QStringLiteral("ÀÈÉÌÒÙ")).top());
     QString shown = text;
     shown.replace(u'\n', QChar::LineSeparator);
     righe.layout.setText(shown);

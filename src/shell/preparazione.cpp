@@ -13,12 +13,9 @@
 #include <QTranslator>
 
 namespace vocario::Preparazione {
-namespace {
 
-// Qt's own texts ("Copia", "Seleziona tutto" in the context menus) in
-// Italian, whatever the desktop's language; in English where Debian's
-// qt6-translations-l10n is missing. Not before the start screen: it is
-// needed only once a window with text to copy is open.
+// Not before the start screen: it is needed only once a window with text
+// to copy is open.
 void traduzioniDiQt() {
     auto* traduzioni = new QTranslator(QCoreApplication::instance());
     if (traduzioni->load(QStringLiteral("qtbase_it"),
@@ -27,8 +24,6 @@ void traduzioniDiQt() {
     else
         delete traduzioni;
 }
-
-} // namespace
 
 void completa(AppState& stato) {
     static bool fatta = false;

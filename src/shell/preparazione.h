@@ -13,6 +13,10 @@ namespace Preparazione {
 /// after it is painted; opening an exercise calls it too, in case that
 /// moment has not come yet.
 void completa(AppState& stato);
+/// Qt's own texts ("Copia", "Seleziona tutto" in the context menus) in
+/// Italian, whatever the desktop's language; in English where Debian's
+/// qt6-translations-l10n is missing. Part of `completa`.
+void traduzioniDiQt();
 
 } // namespace Preparazione
 } // namespace vocario
