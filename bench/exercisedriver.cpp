@@ -8,9 +8,11 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleHints>
 #include <memory>
 
 namespace bench {
@@ -76,12 +78,21 @@ QList<Answer> vocario(ExerciseWindow* window) {
             clickOn(true, [button] { return button(0); })};
 }
 
+// The time stamps of the presses, in milliseconds: each a double-click
+// interval after the one before, as a pupil's are. With no time stamp every
+// press would look like the second click of a double click, which the
+// program keeps off what the first one made appear ("avanti" pressed again
+// on the next item, a menu button pressed again on the next opening).
+ulong pupilClock = 0;
+
 } // namespace
 
 void press(QWidget* widget) {
+    pupilClock += ulong(QGuiApplication::styleHints()->mouseDoubleClickInterval()) + 1;
     const QPointF at = QRectF(widget->rect()).center();
     QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
+    event.setTimestamp(pupilClock);
     QCoreApplication::sendEvent(widget, &event);
 }
 
@@ -89,6 +100,7 @@ void release(QWidget* widget) {
     const QPointF at = QRectF(widget->rect()).center();
     QMouseEvent event(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
                       Qt::NoButton, Qt::NoModifier);
+    event.setTimestamp(pupilClock + 1);
     QCoreApplication::sendEvent(widget, &event);
 }
 

@@ -14,7 +14,8 @@ smoke=false
 [ "${2:-}" = "--smoke" ] && smoke=true
 
 if $smoke; then
-  pairs=${BENCH_PAIRS:-2} warmups=0 runs=${BENCH_RUNS:-2} items=${BENCH_ITEMS:-1}
+  # Two items, so that "avanti" is pressed twice in one window, as in the full run.
+  pairs=${BENCH_PAIRS:-2} warmups=0 runs=${BENCH_RUNS:-2} items=${BENCH_ITEMS:-2}
   settle=${BENCH_SETTLE_MS:-0} out="$build/bench-smoke.csv"
 else
   pairs=${BENCH_PAIRS:-20} warmups=2 runs=${BENCH_RUNS:-30} items=${BENCH_ITEMS:-2}

@@ -47,7 +47,7 @@ struct Options {
     std::string programB;
     std::string nameA = "A";
     std::string nameB = "B";
-    std::string title = "Form1";
+    std::string title = "Vocario";
     std::string runsFile;
     int pairs = 20;
     int warmups = 1;

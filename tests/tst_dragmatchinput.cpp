@@ -294,7 +294,7 @@ void DragMatchInputTest::form1OpensFromTheMenuInItsDesignState() {
     auto* w = qobject_cast<DragMatchWindow*>(windows.first());
     QVERIFY(w);
     QCOMPARE(w->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(w->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Vocario – abbina contrari"));
     QCOMPARE(w->centralWidget()->size(), QSize(687, 513));
     QCOMPARE(w->backColour(), Colori::GialloPallido);
 
@@ -314,7 +314,7 @@ void DragMatchInputTest::form1OpensFromTheMenuInItsDesignState() {
     QCOMPARE(w->control(QStringLiteral("ComandoIconaSi"))->geometry(), QRect(512, 20, 65, 57));
     auto* instruction = w->control<QLabel>(QStringLiteral("Label5"));
     QCOMPARE(instruction->text(), QStringLiteral("Trascina la parola nella prima colonna sulla sua "
-                                                 "contraria che trovi nella seconda seconda"));
+                                                 "contraria che trovi nella seconda colonna"));
     QCOMPARE(instruction->geometry(), QRect(21, 7, 484, 15));
     for (int k = 0; k < 9; ++k) {
         QCOMPARE(label3(w, k)->font().family(), QStringLiteral("Arial"));

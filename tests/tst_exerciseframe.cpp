@@ -114,7 +114,7 @@ void ExerciseFrameTest::loadShowsOrHidesAvantiAndZeroesTheCountLabels() {
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral("0"));
     QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral("0"));
     QCOMPARE(window->backColour(), quint32(0x80C0FF));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Vocario – abbina contrari"));
     QCOMPARE(window->centralWidget()->size(), QSize(687, 513));
     // Both pictures share one rectangle.
     QCOMPARE(window->control(QStringLiteral("ComandoIconaSi"))->geometry(),
@@ -290,6 +290,8 @@ void ExerciseFrameTest::esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu() {
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("No"));
     action(window, "mnuEsci")->trigger();
+    QVERIFY(answerer.texts().isEmpty()); // the action returned before the box opened
+    QVERIFY(answerer.waitUntilAnswered());
     QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Vuoi tornare al menù?")});
     QVERIFY(window->isVisible());
     QCOMPARE(env.state.NumeroEsatti, qint16(1));
@@ -297,6 +299,7 @@ void ExerciseFrameTest::esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu() {
 
     answerer.answerNext(QStringLiteral("Sì"));
     action(window, "mnuEsci")->trigger();
+    QVERIFY(answerer.waitUntilAnswered());
     QCOMPARE(env.state.NumeroEsatti, qint16(0));
     QCOMPARE(env.state.NumeroErrati, qint16(0));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -333,6 +336,7 @@ void ExerciseFrameTest::activationStepsRunOncePerOpening() {
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
     action(window, "MenuInformazioni")->trigger();
+    QVERIFY(answerer.waitUntilAnswered());
     QCOMPARE(answerer.texts().size(), 1);
     window->hide();
     window->show();
@@ -344,12 +348,15 @@ void ExerciseFrameTest::everyMenuButtonOpensItsExerciseWindow() {
     env.useShippedLists();
     for (int numero = 1; numero <= exerciseCount(); ++numero) {
         FormMenu* menu = Navigazione::mostraMenu(nullptr);
-        QTest::mouseClick(menu->control<QPushButton>(exerciseMenuButton(numero)), Qt::LeftButton);
+        auto* button = menu->control<QPushButton>(exerciseMenuButton(numero));
+        const QString caption = button->text();
+        QTest::mouseClick(button, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const QList<QWidget*> windows = TestEnvironment::visibleWindows();
         QCOMPARE(windows.size(), 1);
         QCOMPARE(windows.first()->objectName(), exerciseWindowName(numero));
-        QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Form2"));
+        // Titled as the menu names it: a taskbar tells the exercises apart.
+        QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Vocario – ") + caption);
         TestEnvironment::closeAllWindows();
     }
 }
@@ -503,7 +510,7 @@ void ExerciseFrameTest::screenReadersFindItalianNamesInReadingOrder() {
     QVERIFY(window);
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
     QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("abbina contrari"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Vocario – abbina contrari"));
     QCOMPARE(frame->child(0)->role(), QAccessible::MenuBar); // it stands above the rest
     QAccessibleInterface* client = QAccessible::queryAccessibleInterface(window->centralWidget());
     QCOMPARE(frame->child(1)->object(), window->centralWidget());
@@ -528,7 +535,7 @@ void ExerciseFrameTest::screenReadersFindItalianNamesInReadingOrder() {
         previous = child;
     }
     QCOMPARE(names[0], QStringLiteral("Trascina la parola nella prima colonna sulla sua "
-                                      "contraria che trovi nella seconda seconda"));
+                                      "contraria che trovi nella seconda colonna"));
     QVERIFY(names[1].startsWith(QStringLiteral("parola: ")));
     QVERIFY(names[2].startsWith(QStringLiteral("bersaglio: ")));
     QVERIFY(names.contains(QStringLiteral("Esatti: 0")));

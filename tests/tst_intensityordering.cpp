@@ -10,6 +10,7 @@
 #include "shell/exercisewindow.h"
 #include "shell/navigazione.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -49,8 +50,8 @@ class IntensityOrderingTest : public QObject {
   private slots:
     void dealShowsOneRecordOnTheDrawnSides_data();
     void dealShowsOneRecordOnTheDrawnSides();
-    void countGrowsOncePerItemAndShowsTheItemsBefore_data();
-    void countGrowsOncePerItemAndShowsTheItemsBefore();
+    void countGrowsOncePerItemAndShowsItAtOnce_data();
+    void countGrowsOncePerItemAndShowsItAtOnce();
     void theIndexDecidesWhereverTheWordStands();
     void wrongDropsKeepTheBackgroundBlackUntilTheNextItem();
     void soundOffSilencesWithoutDrawing();
@@ -99,13 +100,13 @@ void IntensityOrderingTest::dealShowsOneRecordOnTheDrawnSides() {
              QStringLiteral("meno intenso") + QString(37, u' ') + QStringLiteral("più intenso"));
 }
 
-void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore_data() {
+void IntensityOrderingTest::countGrowsOncePerItemAndShowsItAtOnce_data() {
     QTest::addColumn<int>("attende");
     QTest::newRow("waits for avanti") << -1;
     QTest::newRow("moves on by itself") << 0;
 }
 
-void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
+void IntensityOrderingTest::countGrowsOncePerItemAndShowsItAtOnce() {
     QFETCH(int, attende);
     TestEnvironment env;
     env.state.AttendeBottone = qint16(attende);
@@ -131,7 +132,10 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
         random->append(secondo);
     drop(window, 0, 0);
     QCOMPARE(env.state.NumeroEsatti, qint16(1));
-    QCOMPARE(esatti(window), QStringLiteral(" 0"));
+    QCOMPARE(esatti(window), QStringLiteral(" 1"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window->etichettaEsatti())->text(QAccessible::Name),
+        QStringLiteral("Esatti: 1"));
     if (attende != 0) {
         QVERIFY(avanti->isEnabled());
         QCOMPARE(label4(window, 0)->text(), QStringLiteral("tiepido"));
@@ -150,7 +154,7 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     QCOMPARE(label4(window, 1)->text(), QString());
     QVERIFY(label3(window, 0)->isEnabled());
     QVERIFY(label3(window, 1)->isEnabled());
-    QCOMPARE(esatti(window), QStringLiteral(" 0"));
+    QCOMPARE(esatti(window), QStringLiteral(" 1"));
 
     random->append({pickWhole(1, 4), pickWhole(3, 4)});
     random->append(turno(5, 1, 1));
@@ -158,7 +162,7 @@ void IntensityOrderingTest::countGrowsOncePerItemAndShowsTheItemsBefore() {
     QCOMPARE(esatti(window), QStringLiteral(" 1"));
     drop(window, 1, 1);
     QCOMPARE(env.state.NumeroEsatti, qint16(2));
-    QCOMPARE(esatti(window), QStringLiteral(" 1"));
+    QCOMPARE(esatti(window), QStringLiteral(" 2"));
     if (attende != 0) {
         QCOMPARE(random->remaining(), 3);
         QTest::mouseClick(avanti, Qt::LeftButton);

@@ -47,6 +47,41 @@ const QString kContrariConAccenti = QStringLiteral("città, campagna\n"
                                                    "felicità, tristezza\n"
                                                    "verità, bugia\n");
 
+// Where a label's letters are drawn: its dark pixels inside its border.
+QRect ink(DesignLabel* label) {
+    const QImage image = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect found;
+    const QRect inside = label->contentsRect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                found |= QRect(x, y, 1, 1);
+    return found;
+}
+
+// Readable letters at least as large as the design's where they fit, clear
+// of the border, at one size in every member of an array.
+void checkReadableLetters(VocarioWindow* window, const QString& array, int members) {
+    QFont design = window->member<DesignLabel>(array, 0)->font();
+    design.setFamily(QStringLiteral("Arial"));
+    std::optional<qreal> size;
+    for (int k = 0; k < members; ++k) {
+        auto* label = window->member<DesignLabel>(array, k);
+        const QRect letters = ink(label);
+        if (letters.isEmpty())
+            continue;
+        QVERIFY2(label->contentsRect().adjusted(2, 2, -2, -2).contains(letters),
+                 qPrintable(label->objectName() + u' ' + label->text()));
+        QCOMPARE(label->drawnFont().pointSizeF(), size.value_or(label->drawnFont().pointSizeF()));
+        size = label->drawnFont().pointSizeF();
+        if (!label->text().contains(u' '))
+            QVERIFY2(QFontMetricsF(label->drawnFont()).capHeight() >=
+                         QFontMetricsF(design).capHeight(),
+                     qPrintable(label->text()));
+    }
+    QVERIFY(size);
+}
+
 QString settingsFile() {
     return QSettings(QStringLiteral("vocario"), QStringLiteral("vocario")).fileName();
 }
@@ -57,7 +92,7 @@ void writeSettings(const QByteArray& content) {
     file.write(content);
 }
 
-ScelteOpzioni parse(const QStringList& arguments, QStringList* avvisi = nullptr,
+ScelteOpzioni parse(const QStringList& arguments, QStringList* errori = nullptr,
                     QString* help = nullptr) {
     QCommandLineParser parser;
     OpzioniRiga::registra(parser);
@@ -65,7 +100,7 @@ ScelteOpzioni parse(const QStringList& arguments, QStringList* avvisi = nullptr,
         qFatal("%s", qPrintable(parser.errorText()));
     if (help) // what `vocario --help` prints
         *help = RigaDiComando::aiuto();
-    return OpzioniRiga::leggi(parser, avvisi);
+    return OpzioniRiga::leggi(parser, errori);
 }
 
 template <typename T> T* openedWindow() {
@@ -134,11 +169,11 @@ void OptionsTest::theCommandLineChoosesForOneRunAndItsHelpIsItalian() {
     // For that run only: the stored choices stay.
     QCOMPARE(OpzioniSalvate::carica(), salvate);
 
-    QStringList avvisi;
-    QVERIFY(!parse({QStringLiteral("--dimensione"), QStringLiteral("enorme")}, &avvisi).dimensione);
-    QCOMPARE(avvisi.size(), 1);
-    QVERIFY2(avvisi.first().contains(u"enorme") && avvisi.first().contains(u"schermo-intero"),
-             qPrintable(avvisi.first()));
+    QStringList errori;
+    QVERIFY(!parse({QStringLiteral("--dimensione"), QStringLiteral("enorme")}, &errori).dimensione);
+    QCOMPARE(errori.size(), 1);
+    QVERIFY2(errori.first().contains(u"enorme") && errori.first().contains(u"schermo-intero"),
+             qPrintable(errori.first()));
 
     for (const char* shown :
          {"--dimensione <dimensione>", "schermo-intero", "--leggi", "--non-leggere",
@@ -159,7 +194,7 @@ void OptionsTest::theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice() {
     bottone->click();
     DialogoOpzioni* dialogo = menu->findChild<DialogoOpzioni*>();
     QVERIFY(dialogo && dialogo->isVisible());
-    QCOMPARE(dialogo->windowTitle(), QStringLiteral("Opzioni"));
+    QCOMPARE(dialogo->windowTitle(), QStringLiteral("Vocario – Opzioni"));
 
     // No Italian voice: shown off and greyed, with the reason.
     auto* leggi = dialogo->findChild<QCheckBox*>(QStringLiteral("LeggiAdAltaVoce"));
@@ -240,8 +275,11 @@ void OptionsTest::capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight() {
     plain.setPalette(word->palette());
     plain.setAutoFillBackground(word->autoFillBackground());
     plain.setText(word->text().toUpper());
+    plain.setTallFace(true);
     QCOMPARE(word->grab().toImage().convertToFormat(QImage::Format_RGB32),
              plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    checkReadableLetters(form1, QStringLiteral("Label3"), DragMatchWindow::kMaxSlots);
+    checkReadableLetters(form1, QStringLiteral("Label4"), DragMatchWindow::kMaxSlots);
 
     // Right and wrong as without capitals: a word on its partner, then a
     // word on another's.
@@ -256,9 +294,17 @@ void OptionsTest::capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight() {
     QCOMPARE(env.state.NumeroErrati, 1);
     QVERIFY(target0->text().startsWith(env.state.Parole2[size_t(form1->recordOfSlot(0))]));
 
+    // The long idioms of "parola corretta" too.
+    QVERIFY(Navigazione::apriEsercizio(8, form1));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* form8 = openedWindow<DragMatchWindow>();
+    QVERIFY(form8);
+    checkReadableLetters(form8, QStringLiteral("Label3"), 4);
+    checkReadableLetters(form8, QStringLiteral("Label4"), 4);
+
     // The meanings on the buttons and the sentence in the box, too.
     env.state.NumeroEsatti = 0;
-    QVERIFY(Navigazione::apriEsercizio(9, form1));
+    QVERIFY(Navigazione::apriEsercizio(9, form8));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto* form9 = openedWindow<Form9Vocario>();
     QVERIFY(form9);

@@ -8,6 +8,7 @@
 #include "shell/formmenu.h"
 #include "shell/messaggi.h"
 #include "shell/navigazione.h"
+#include "shell/preparazione.h"
 #include "shell/programma.h"
 #include "shell/rigadicomando.h"
 #include "shell/suoni.h"
@@ -42,16 +43,21 @@ void StartupTest::startScreenWaitsForAvantiAndTakesAPaletteColour() {
     env.scriptRandom({pickWhole(12, 18)});
     auto* start = new FormAvvio(env.state);
     QCOMPARE(start->objectName(), QStringLiteral("FormAvvio"));
-    QCOMPARE(start->windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(start->windowTitle(), QStringLiteral("Vocario"));
     QCOMPARE(env.state.AttendeBottone, qint16(-1));
     QCOMPARE(start->backColour(), quint32(0xFFFF00));
-    QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 0)->text(),
-             QStringLiteral("Tralvoci"));
-    QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 1)->text(),
-             QStringLiteral("Scrivellini"));
+    QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 0)->text(), QStringLiteral("Vocario"));
+    // The author line only where the build names one.
+    QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 1)->text(), questoProgramma().autore);
+    QCOMPARE(start->member<QLabel>(QStringLiteral("Label2"), 1)->isVisibleTo(start),
+             !questoProgramma().autore.isEmpty());
     QCOMPARE(start->control<QPushButton>(QStringLiteral("BottoneAvvio"))->text(),
              QStringLiteral("Avvio"));
     QVERIFY(!start->control<QPushButton>(QStringLiteral("BottoneAvvio"))->icon().isNull());
+    // Qt's own texts in Italian (context menus), loaded after the start screen.
+    Preparazione::traduzioniDiQt();
+    QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"),
+             QStringLiteral("Seleziona tutto"));
 }
 
 void StartupTest::avvioReplacesTheStartScreenWithTheMenu() {
@@ -65,7 +71,7 @@ void StartupTest::avvioReplacesTheStartScreenWithTheMenu() {
     QCOMPARE(windows.size(), 1);
     auto* menu = qobject_cast<FormMenu*>(windows.first());
     QVERIFY(menu);
-    QCOMPARE(menu->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(menu->windowTitle(), QStringLiteral("Vocario – menù"));
     QCOMPARE(menu->backColour(), quint32(0x80FF80));
     for (int command = 1; command <= 10; ++command)
         QVERIFY(menu->control<QPushButton>(QStringLiteral("Command%1").arg(command)));
@@ -205,12 +211,22 @@ void StartupTest::informationBoxNamesTheAuthorOnlyWhenTheBuildDoes() {
 }
 
 void StartupTest::commandLineAnswersWithoutAWindowAndRefusesMistakes() {
-    // Before the application has taken its own options: "-reverse" is Qt's,
-    // not -r -e -v (version) ...
-    char program[] = "vocario";
-    char reverse[] = "-reverse";
-    char* argv[] = {program, reverse, nullptr};
-    QCOMPARE(RigaDiComando::rispostaImmediata(2, argv), std::nullopt);
+    // Before the application has taken its own options, with no display:
+    // Qt's own pass ("-reverse" is not -r -e -v, version), the program's
+    // mistakes are refused at once.
+    const auto primaDiQt = [](QList<QByteArray> argomenti) {
+        argomenti.prepend("vocario");
+        std::vector<char*> argv;
+        for (QByteArray& argomento : argomenti)
+            argv.push_back(argomento.data());
+        return RigaDiComando::rispostaImmediata(int(argv.size()), argv.data());
+    };
+    QCOMPARE(primaDiQt({"-reverse"}), std::nullopt);
+    QCOMPARE(primaDiQt({"--platform", "offscreen", "-style", "fusion", "--dimensione", "grande"}),
+             std::nullopt);
+    for (const QList<QByteArray>& sbagliata :
+         {QList<QByteArray>{"--bogus"}, {"--dimensione", "enorme"}, {"--leggi", "--dimensione"}})
+        QCOMPARE(primaDiQt(sbagliata), std::optional<int>(2));
 
     QCOMPARE(RigaDiComando::leggi({"vocario"}).esito, std::nullopt);
     QCOMPARE(RigaDiComando::leggi({"vocario", "--nessuna"}).esito, std::optional<int>(2));

@@ -328,8 +328,10 @@ void SynonymMatchingTest::activationDealsOncePerOpening() {
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
     window->findChild<QAction*>(QStringLiteral("MenuInformazioni"))->trigger();
+    QVERIFY(answerer.waitUntilAnswered());
     answerer.answerNext(QStringLiteral("No"));
     window->findChild<QAction*>(QStringLiteral("mnuEsci"))->trigger();
+    QVERIFY(answerer.waitUntilAnswered());
     QCOMPARE(answerer.texts().size(), 2);
     QApplication::processEvents();
     window->activateWindow();

@@ -3,6 +3,7 @@
 // the scale): everything scaled together, places still read in twips of
 // the design, every window whole on the screen.
 
+#include "messageboxanswerer.h"
 #include "testenvironment.h"
 
 #include "exercises/catalogo.h"
@@ -14,6 +15,7 @@
 #include "shell/aspettoparole.h"
 #include "shell/formavvio.h"
 #include "shell/formmenu.h"
+#include "shell/messaggi.h"
 #include "shell/navigazione.h"
 
 #include <QLabel>
@@ -172,6 +174,11 @@ void WindowSizesTest::everyWindowIsScaledWholeAndOnTheScreen() {
         const double usual = QApplication::font("QMenuBar").pointSizeF();
         QCOMPARE(bar->font().pointSizeF(), f == 1.0 ? usual : usual * f);
     }
+    // So do the words of a message box over it.
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(QStringLiteral("OK"));
+    Messaggi::informa(window, QStringLiteral("Vuoi tornare al menù?"));
+    QCOMPARE(answerer.pointSizes().value(0), QApplication::font("QMessageBox").pointSizeF() * f);
 }
 
 void WindowSizesTest::picturesLargerThanTheBuiltOnesAreDrawnFromTheirDrawings() {

@@ -19,7 +19,7 @@ const WindowDesign& designForm1() {
         {
             {.name = "Label5", .kind = ControlKind::Label,
              .texts = {"Trascina la parola nella prima colonna sulla sua contraria che trovi "
-                       "nella seconda seconda"},
+                       "nella seconda colonna"},
              .lefts = {315}, .tops = {105}, .widths = {7260}, .heights = {225},
              .look = Transparent},
             // The targets keep their own tops: the last stands 60 twips below

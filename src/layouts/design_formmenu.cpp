@@ -7,7 +7,7 @@ const WindowDesign& designFormMenu() {
     // One control a row block, as in the designer.
     // clang-format off
     static const WindowDesign design{
-        .name = "FormMenu", .title = "Form2",
+        .name = "FormMenu", .title = "Vocario – menù",
         .clientLeft = 1200, .clientTop = 1515, .clientWidth = 10230, .clientHeight = 7890,
         .backColour = 0xC000C0,
         .controls = {

@@ -1,8 +1,10 @@
 #include "designlabel.h"
 
+#include "controlnames.h"
 #include "designscale.h"
 #include "displaytext.h"
 #include "dragpayload.h"
+#include "tallfacetext.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -30,10 +32,60 @@ void DesignLabel::setDropTarget(bool target) {
 namespace {
 
 constexpr qreal kSmallestPointSize = 6.0;
+// Between a tall face's letters and the label's edges, in pixels of the design.
+constexpr int kTallFaceMargin = 3;
+
+QString arrayName(const QString& name) {
+    const qsizetype open = name.indexOf(u'(');
+    return open > 0 ? name.left(open) : QString();
+}
 
 } // namespace
 
+void DesignLabel::setTallFace(bool tall) {
+    tallFace_ = tall;
+    fit_.reset();
+    update();
+}
+
+QRect DesignLabel::textArea() const {
+    return contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+}
+
+int DesignLabel::tallMargin() const {
+    return designScaleOf(this).pixels(kTallFaceMargin);
+}
+
+QFont DesignLabel::arrayFont(const QFont& own, int flags) {
+    QFont smallest = own;
+    const QString array = arrayName(objectName());
+    if (!array.isEmpty() && parentWidget()) {
+        for (DesignLabel* sibling :
+             parentWidget()->findChildren<DesignLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling == this || !sibling->tallFace_ || sibling->text().isEmpty() ||
+                !memberIndex(sibling->objectName(), array))
+                continue;
+            const QFont& theirs = sibling->fittedFont(shownText(sibling, sibling->text()),
+                                                      sibling->textArea(), flags);
+            if (theirs.pointSizeF() < smallest.pointSizeF())
+                smallest = theirs;
+        }
+        // A member whose text changed may have set a new size for them all.
+        if (smallest.pointSizeF() != arrayPoints_) {
+            arrayPoints_ = smallest.pointSizeF();
+            for (DesignLabel* sibling :
+                 parentWidget()->findChildren<DesignLabel*>(Qt::FindDirectChildrenOnly))
+                if (sibling != this && sibling->arrayPoints_ != arrayPoints_ &&
+                    memberIndex(sibling->objectName(), array))
+                    sibling->update();
+        }
+    }
+    return smallest;
+}
+
 QFont DesignLabel::fittingFont(const QString& text, const QRect& area, int flags) const {
+    if (tallFace_)
+        return TallFaceText::fitting(font(), text, area, tallMargin());
     QFont fitted = font();
     // Most words fit on one line at the designed size: that is quicker to
     // see than where a wrapped text would break.
@@ -63,10 +115,19 @@ void DesignLabel::paintEvent(QPaintEvent* event) {
     if (text().isEmpty())
         return;
     QPainter painter(this);
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QRect area = textArea();
     const int flags = int(alignment()) | Qt::TextWordWrap;
     const QString shown = shownText(this, text());
-    painter.setFont(fittedFont(shown, area, flags));
+    if (tallFace_) {
+        drawn_ = arrayFont(fittedFont(shown, area, flags), flags);
+        TallFaceText::draw(
+            painter, drawn_,
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()),
+            shown, area, tallMargin(), alignment());
+        return;
+    }
+    drawn_ = fittedFont(shown, area, flags);
+    painter.setFont(drawn_);
     style()->drawItemText(&painter, area, flags, palette(), isEnabled(), shown, foregroundRole());
 }
 

@@ -18,6 +18,12 @@ class DesignLabel : public QLabel {
     void setDraggable(bool draggable);
     bool isDraggable() const { return draggable_; }
     void setDropTarget(bool target);
+    /// A face that keeps room above its capitals for stacked accents (see
+    /// TallFaceText): the text is fitted by the room its letters take, with
+    /// a margin, at one size with the other members of the label's array.
+    void setTallFace(bool tall);
+    /// The font the text was drawn in at the last paint.
+    const QFont& drawnFont() const { return drawn_; }
     /// What a click does, for the keyboard (Space, Return) and for assistive
     /// technology.
     void click() { emit clicked(); }
@@ -46,6 +52,10 @@ class DesignLabel : public QLabel {
     void startDrag();
     QFont fittingFont(const QString& text, const QRect& area, int flags) const;
     const QFont& fittedFont(const QString& text, const QRect& area, int flags);
+    QRect textArea() const;
+    int tallMargin() const;
+    /// The smallest fitted size among the members of this label's array.
+    QFont arrayFont(const QFont& own, int flags);
 
     /// The last fitted font and what it was fitted to: a repaint with the
     /// same text, font and room (every repaint but the first, mostly) takes
@@ -59,6 +69,9 @@ class DesignLabel : public QLabel {
     };
     std::optional<Fit> fit_;
 
+    QFont drawn_;
+    bool tallFace_ = false;
+    qreal arrayPoints_ = 0; ///< the size arrayFont gave at the last paint
     bool draggable_ = false;
     bool pressed_ = false;
     bool ignoreRelease_ = false;

@@ -49,7 +49,7 @@ WindowDesign exerciseWindowDesign(const char* name, const FramePlaces& p,
         controls.push_back(std::move(row));
     return {
         .name = name,
-        .title = "Form2",
+        .title = "Vocario", // the frame adds the exercise's caption
         .clientLeft = 1110,
         .clientTop = 1800,
         .clientWidth = 10305,

@@ -1,6 +1,7 @@
 #include "aspettoparole.h"
 
 #include "layouts/controlnames.h"
+#include "layouts/designlabel.h"
 #include "layouts/displaytext.h"
 
 #include <QFontDatabase>
@@ -42,6 +43,8 @@ void applica(QWidget* window, const Opzioni& opzioni) {
             QFont font = control->font();
             font.setFamily(QString::fromLatin1(kCarattereLeggibile));
             control->setFont(font);
+            if (auto* label = qobject_cast<DesignLabel*>(control))
+                label->setTallFace(true);
         }
         setShowsCapitals(control, opzioni.maiuscolo);
     }

@@ -39,7 +39,7 @@ QLabel* motivo(const char* name) {
 
 DialogoOpzioni::DialogoOpzioni(AppState& stato, QWidget* menu) : QDialog(menu), stato_(stato) {
     setObjectName(QStringLiteral("DialogoOpzioni"));
-    setWindowTitle(QStringLiteral("Opzioni"));
+    setWindowTitle(QStringLiteral("Vocario – Opzioni"));
     setAttribute(Qt::WA_DeleteOnClose);
     // As large as the menu it comes from.
     if (auto* window = qobject_cast<QMainWindow*>(menu); window && window->centralWidget()) {

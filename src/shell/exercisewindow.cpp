@@ -50,6 +50,8 @@ ExerciseWindow::ExerciseWindow(AppState& stato, const ExerciseEntry& entry, Fram
     // Before the first answer the laughing face greets the pupil.
     comandoIconaSi_->raise();
     connect(bottoneAvanti_, &QPushButton::clicked, this, &ExerciseWindow::BottoneAvanti_Click);
+    // What a taskbar and a window switcher show: the exercise, as the menu names it.
+    setWindowTitle(QStringLiteral("Vocario – ") + Accessibilita::didascaliaMenu(entry.menuButton));
     buildMenuBar();
     fixSize();
     // Esc leaves the menu bar, puts a picked word back, or asks what "Esci" asks.
@@ -85,13 +87,28 @@ void ExerciseWindow::buildMenuBar() {
         mnuSuonoSi_->setChecked(true);
     }
 
+    // The two boxes open after the action has returned: an assistive
+    // technology that presses the item gets its reply at once, not when the
+    // box is closed. A second press while a box is open asks nothing more.
     QAction* info = bar->addAction(withBlanks("Informazioni", traits_.informazioniBlanks));
     info->setObjectName(QStringLiteral("MenuInformazioni"));
-    connect(info, &QAction::triggered, this, [this] { Messaggi::MostraInformazioni(this); });
+    connect(
+        info, &QAction::triggered, this,
+        [this] {
+            if (!QApplication::activeModalWidget())
+                Messaggi::MostraInformazioni(this);
+        },
+        Qt::QueuedConnection);
 
     QAction* esci = bar->addAction(QStringLiteral("Esci"));
     esci->setObjectName(QStringLiteral("mnuEsci"));
-    connect(esci, &QAction::triggered, this, &ExerciseWindow::mnuEsci_Click);
+    connect(
+        esci, &QAction::triggered, this,
+        [this] {
+            if (!QApplication::activeModalWidget())
+                mnuEsci_Click();
+        },
+        Qt::QueuedConnection);
 }
 
 QString ExerciseWindow::testoConteggio(qint16 count) {
@@ -154,15 +171,11 @@ void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
     comandoIconaSi_->show();
     comandoIconaNo_->hide();
     if (contaRisposta)
-        aggiungiEsatto();
+        stato_.NumeroEsatti = raised(stato_.NumeroEsatti);
     etichettaEsatti_->setText(testoConteggio(stato_.NumeroEsatti));
     if (suonoAttivo())
         Suoni::SuonoEsatto(stato_);
     emit risposta(true);
-}
-
-void ExerciseWindow::aggiungiEsatto() {
-    stato_.NumeroEsatti = raised(stato_.NumeroEsatti);
 }
 
 void ExerciseWindow::RispostaErrata() {

@@ -31,7 +31,7 @@ class ExerciseWindow : public VocarioWindow {
     bool apri(QWidget* refusalParent);
 
     /// Right-answer feedback: picture, count (unless `contaRisposta` is false,
-    /// as in Form7, where finished items are counted), count label, sound.
+    /// as in Form7 before an item is finished), count label, sound.
     void RispostaEsatta(bool contaRisposta = true);
     /// Wrong-answer feedback: picture, count, count label, black background,
     /// sound, and the window's white texts.
@@ -41,8 +41,6 @@ class ExerciseWindow : public VocarioWindow {
     /// The end of an item: wait for "avanti" with the answers locked, or deal
     /// the next item at once. `premuto` is the control that gave the answer.
     void PassaAvanti(QWidget* premuto = nullptr);
-    /// Raises the right-answer count by one without showing it.
-    void aggiungiEsatto();
 
     void CaricaColori() override;
 

@@ -21,7 +21,7 @@ namespace vocario {
 FinestraControlloElenchi::FinestraControlloElenchi(const AppState& stato, QWidget* parent)
     : QDialog(parent), stato_(stato) {
     setObjectName(QStringLiteral("FinestraControlloElenchi"));
-    setWindowTitle(QStringLiteral("Controlla gli elenchi"));
+    setWindowTitle(QStringLiteral("Vocario – Controlla gli elenchi"));
     auto* spiegazione = new QLabel(
         QStringLiteral("Gli elenchi di parole che gli esercizi leggono, controllati come li "
                        "leggono gli esercizi. Un elenco messo nella cartella dell'insegnante "

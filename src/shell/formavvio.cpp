@@ -6,8 +6,10 @@
 #include "layouts/widgetcolours.h"
 #include "navigazione.h"
 #include "preparazione.h"
+#include "programma.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
@@ -27,6 +29,10 @@ FormAvvio::FormAvvio(AppState& stato) : VocarioWindow(designFormAvvio(), stato) 
     // The two titles lie on the window's colour: white where black is hard to read.
     for (const char* title : {"Label2(0)", "Label2(1)"})
         setForeColour(control(QLatin1String(title)), Contrasto::testoSuBgr(backColour()));
+    // An author line only where the build names one, as in the information box.
+    auto* autore = control<QLabel>(QStringLiteral("Label2(1)"));
+    autore->setText(questoProgramma().autore);
+    autore->setVisible(!autore->text().isEmpty());
     connect(control<QPushButton>(QStringLiteral("BottoneAvvio")), &QPushButton::clicked, this,
             &FormAvvio::BottoneAvvio_Click);
     centralWidget()->installEventFilter(this);

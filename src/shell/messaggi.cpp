@@ -1,19 +1,37 @@
 #include "messaggi.h"
 
+#include "layouts/designscale.h"
 #include "navigazione.h"
 #include "programma.h"
 
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace vocario::Messaggi {
 namespace {
 
+// A box's words grow with the window it stands over (or the window under
+// the dialog it stands over), as the window's own do.
+void comeLaFinestra(QMessageBox* box, QWidget* parent) {
+    for (QWidget* w = parent; w; w = w->parentWidget())
+        if (auto* window = qobject_cast<QMainWindow*>(w); window && window->centralWidget()) {
+            const DesignScale scale = designScaleOf(window->centralWidget());
+            QFont font = box->font();
+            if (scale.factor == 1.0 || font.pointSizeF() <= 0)
+                return;
+            font.setPointSizeF(scale.points(font.pointSizeF()));
+            box->setFont(font);
+            return;
+        }
+}
+
 QMessageBox* newBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     auto* box =
         new QMessageBox(icon, QStringLiteral("Vocario"), text, QMessageBox::NoButton, parent);
     box->setObjectName(QStringLiteral("Vocario"));
     box->setAttribute(Qt::WA_DeleteOnClose, false);
+    comeLaFinestra(box, parent);
     return box;
 }
 

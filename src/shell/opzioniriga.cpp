@@ -6,6 +6,7 @@ namespace vocario::OpzioniRiga {
 namespace {
 
 const QString kDimensione = QStringLiteral("dimensione");
+const QString kDimensioni = QStringLiteral("normale, grande o schermo-intero");
 
 // Each switch and the choice it makes.
 struct Interruttore {
@@ -50,9 +51,9 @@ const std::vector<Interruttore>& interruttori() {
 QList<QCommandLineOption> tutte() {
     QList<QCommandLineOption> opzioni{QCommandLineOption(
         kDimensione,
-        QStringLiteral("Dimensione delle finestre: normale, grande o schermo-intero. Le scelte "
-                       "della riga di comando valgono per questa volta; quelle salvate in "
-                       "Opzioni restano."),
+        QStringLiteral("Dimensione delle finestre: %1. Le scelte della riga di comando valgono "
+                       "per questa volta; quelle salvate in Opzioni restano.")
+            .arg(kDimensioni),
         QStringLiteral("dimensione"))};
     for (const Interruttore& i : interruttori())
         opzioni << QCommandLineOption(i.nomi, QString::fromUtf8(i.descrizione));
@@ -64,7 +65,7 @@ void registra(QCommandLineParser& parser) {
         parser.addOption(opzione);
 }
 
-ScelteOpzioni leggi(const QCommandLineParser& parser, QStringList* avvisi) {
+ScelteOpzioni leggi(const QCommandLineParser& parser, QStringList* errori) {
     ScelteOpzioni scelte;
     // In the order they were written, so that the later of two opposites wins.
     for (const QString& nome : parser.optionNames()) {
@@ -75,12 +76,15 @@ ScelteOpzioni leggi(const QCommandLineParser& parser, QStringList* avvisi) {
     if (parser.isSet(kDimensione)) {
         const QString valore = parser.values(kDimensione).constLast();
         scelte.dimensione = dimensioneDalNome(valore);
-        if (!scelte.dimensione && avvisi)
-            avvisi->append(QStringLiteral("Dimensione \"%1\" sconosciuta: si usa quella salvata. "
-                                          "Si può scegliere normale, grande o schermo-intero.")
-                               .arg(valore));
+        if (!scelte.dimensione && errori)
+            errori->append(QStringLiteral("dimensione \"%1\" sconosciuta: si può scegliere %2.")
+                               .arg(valore, kDimensioni));
     }
     return scelte;
+}
+
+QString valoriAmmessi(const QString& nome) {
+    return nome == kDimensione ? kDimensioni : QString();
 }
 
 } // namespace vocario::OpzioniRiga

@@ -21,8 +21,11 @@ QList<QCommandLineOption> tutte();
 /// Adds them to `parser`.
 void registra(QCommandLineParser& parser);
 /// The choices given; of two opposites the later one counts. A size that
-/// is not one of the three is left out and explained in `avvisi`.
-ScelteOpzioni leggi(const QCommandLineParser& parser, QStringList* avvisi = nullptr);
+/// is not one of the three is left out and explained in `errori`.
+ScelteOpzioni leggi(const QCommandLineParser& parser, QStringList* errori = nullptr);
+/// The values an option takes, in words ("normale, grande o
+/// schermo-intero"); empty when any value will do.
+QString valoriAmmessi(const QString& nome);
 
 } // namespace OpzioniRiga
 } // namespace vocario

@@ -8,15 +8,29 @@
 #include "suoni.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStyle>
+#include <QTranslator>
 
 namespace vocario::Preparazione {
+
+// Not before the start screen: it is needed only once a window with text
+// to copy is open.
+void traduzioniDiQt() {
+    auto* traduzioni = new QTranslator(QCoreApplication::instance());
+    if (traduzioni->load(QStringLiteral("qtbase_it"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduzioni);
+    else
+        delete traduzioni;
+}
 
 void completa(AppState& stato) {
     static bool fatta = false;
     if (fatta)
         return;
     fatta = true;
+    traduzioniDiQt();
     Suoni::preparaUscita(stato);
     if (stato.opzioni.leggiAdAltaVoce)
         Lettore::preparaVoce(stato);

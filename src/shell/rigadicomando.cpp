@@ -53,6 +53,37 @@ const std::vector<Opzione>& opzioni() {
     return tutte;
 }
 
+// Qt's own options, which QApplication takes off the command line, written
+// with one dash or two. Before it has, they must not read as mistakes.
+struct OpzioneDiQt {
+    const char* nome;
+    bool conValore;
+};
+
+constexpr OpzioneDiQt kOpzioniDiQt[] = {
+    {.nome = "platform", .conValore = true},
+    {.nome = "platformpluginpath", .conValore = true},
+    {.nome = "platformtheme", .conValore = true},
+    {.nome = "plugin", .conValore = true},
+    {.nome = "qwindowgeometry", .conValore = true},
+    {.nome = "qwindowicon", .conValore = true},
+    {.nome = "qwindowtitle", .conValore = true},
+    {.nome = "geometry", .conValore = true},
+    {.nome = "title", .conValore = true},
+    {.nome = "icon", .conValore = true},
+    {.nome = "display", .conValore = true},
+    {.nome = "session", .conValore = true},
+    {.nome = "style", .conValore = true},
+    {.nome = "stylesheet", .conValore = true},
+    {.nome = "name", .conValore = true},
+    {.nome = "visual", .conValore = true},
+    {.nome = "reverse", .conValore = false},
+    {.nome = "widgetcount", .conValore = false},
+    {.nome = "nograb", .conValore = false},
+    {.nome = "dograb", .conValore = false},
+    {.nome = "sync", .conValore = false},
+};
+
 QString scritto(const QString& nome) {
     return (nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nome;
 }
@@ -73,6 +104,33 @@ int errore(const QString& cosa) {
     scrivi(stderr,
            QStringLiteral("vocario: %1\nPer l'elenco delle opzioni: vocario --help\n").arg(cosa));
     return 2;
+}
+
+// What is wrong with a command line that QCommandLineParser refused without
+// an unknown option: most often a value left out at the end.
+QString rigaNonValida(const QStringList& argomenti) {
+    for (const Opzione& opzione : opzioni())
+        for (const QString& nome : opzione.nomi)
+            if (!opzione.valore.isEmpty() && argomenti.size() > 1 &&
+                QStringList{u'-' + nome, QStringLiteral("--") + nome}.contains(argomenti.last())) {
+                const QString valori = OpzioniRiga::valoriAmmessi(nome);
+                return QStringLiteral("manca il valore di %1: %2.")
+                    .arg(scritto(nome), valori.isEmpty()
+                                            ? u'<' + opzione.valore + u'>'
+                                            : QStringLiteral("si può scegliere ") + valori);
+            }
+    return QStringLiteral("riga di comando non valida.");
+}
+
+// A value the program cannot use ("--dimensione enorme").
+std::optional<int> valoriSbagliati(const QCommandLineParser& parser, ScelteOpzioni* scelte) {
+    QStringList errori;
+    const ScelteOpzioni lette = OpzioniRiga::leggi(parser, &errori);
+    if (!errori.isEmpty())
+        return errore(errori.constFirst());
+    if (scelte)
+        *scelte = lette;
+    return std::nullopt;
 }
 
 std::optional<int> rispondi(const QCommandLineParser& parser) {
@@ -98,12 +156,28 @@ QStringList argomentiDi(int argc, char* argv[]) {
 } // namespace
 
 std::optional<int> rispostaImmediata(int argc, char* argv[]) {
+    const QStringList argomenti = argomentiDi(argc, argv);
     QCommandLineParser parser;
     prepara(parser);
-    // Qt's own options are still there and unknown here: only --help and
-    // --version count at this point.
-    parser.parse(argomentiDi(argc, argv));
-    return rispondi(parser);
+    for (const OpzioneDiQt& qt : kOpzioniDiQt)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(qt.nome), QString(),
+                                            qt.conValore ? QStringLiteral("valore") : QString()));
+    const bool letta = parser.parse(argomenti);
+    if (const std::optional<int> esito = rispondi(parser))
+        return esito;
+    // A mistake in the program's own options is told now, display or not.
+    // A word with one dash may still be one of Qt's that this table lacks,
+    // and a stray word the value of one: leggi judges them once Qt has
+    // taken its own.
+    for (const QString& nome : parser.unknownOptionNames()) {
+        const QString conDueTrattini = QStringLiteral("--") + nome;
+        for (const QString& argomento : argomenti)
+            if (argomento == conDueTrattini || argomento.startsWith(conDueTrattini + u'='))
+                return errore(QStringLiteral("opzione sconosciuta: ") + conDueTrattini);
+    }
+    if (!letta && parser.unknownOptionNames().isEmpty())
+        return errore(rigaNonValida(argomenti));
+    return valoriSbagliati(parser, nullptr);
 }
 
 Richiesta leggi(const QStringList& argomenti) {
@@ -112,7 +186,7 @@ Richiesta leggi(const QStringList& argomenti) {
     if (!parser.parse(argomenti)) {
         const QStringList sconosciute = parser.unknownOptionNames();
         if (sconosciute.isEmpty())
-            return {.esito = errore(QStringLiteral("riga di comando non valida."))};
+            return {.esito = errore(rigaNonValida(argomenti))};
         return {.esito = errore(QStringLiteral("opzione sconosciuta: ") +
                                 scritto(sconosciute.constFirst()))};
     }
@@ -121,10 +195,8 @@ Richiesta leggi(const QStringList& argomenti) {
     if (!parser.positionalArguments().isEmpty())
         return {.esito = errore(QStringLiteral("argomento inatteso: ") +
                                 parser.positionalArguments().constFirst())};
-    QStringList avvisi;
-    Richiesta richiesta{.scelte = OpzioniRiga::leggi(parser, &avvisi)};
-    for (const QString& avviso : std::as_const(avvisi))
-        scrivi(stderr, QStringLiteral("vocario: %1\n").arg(avviso));
+    Richiesta richiesta;
+    richiesta.esito = valoriSbagliati(parser, &richiesta.scelte);
     return richiesta;
 }
 

@@ -20,8 +20,9 @@ struct Richiesta {
     ScelteOpzioni scelte = {};
 };
 
-/// Answers --help and --version before the application connects to a
-/// display, so that they work without one; nothing otherwise.
+/// Answers --help and --version, and refuses a mistake in the program's own
+/// options, before the application connects to a display, so that they work
+/// without one; nothing otherwise.
 std::optional<int> rispostaImmediata(int argc, char* argv[]);
 
 /// Reads the arguments the application leaves once it has taken its own

@@ -362,6 +362,8 @@ void RandomSession::useMenuItem(ExerciseWindow* window, const QString& item,
     if (!answer.isEmpty())
         answerer_->answerNext(answer);
     window->findChild<QAction*>(item)->trigger();
+    if (!answer.isEmpty() && !answerer_->waitUntilAnswered())
+        qFatal("The box of %s was never answered", qPrintable(item));
     note(item, answer);
 }
 

@@ -69,28 +69,23 @@ void SessionModel::heard(bool right) {
 
 void SessionModel::rightAnswer(const QString& placedWord) {
     picture_ = Picture::Si;
-    if (countsItems(window_)) {
-        labelEsatti_ = shown(esatti_); // the items finished before this one
-    } else {
-        esatti_ = raised(esatti_);
-        labelEsatti_ = shown(esatti_);
-    }
-    heard(true);
-    if (restoresOnRight(window_))
-        black_ = false;
     bool itemDone = true;
     if (pairs_ > 0) {
         placed_.insert(placedWord);
         itemDone = ++rightInItem_ == pairs_;
     }
+    if (!countsItems(window_) || itemDone)
+        esatti_ = raised(esatti_);
+    labelEsatti_ = shown(esatti_);
+    heard(true);
+    if (restoresOnRight(window_))
+        black_ = false;
     if (!itemDone)
         return;
     if (avantiShown_)
         finished_ = true;
     else
         newItem();
-    if (countsItems(window_))
-        esatti_ = raised(esatti_);
 }
 
 void SessionModel::wrongAnswer() {

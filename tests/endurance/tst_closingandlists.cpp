@@ -1,8 +1,8 @@
 // The end of the program by the title-bar close control, in every state of
 // every window, and word lists a teacher edits while the program runs.
 
-#include "exercisedriving.h"
 #include "exercisecatalogue.h"
+#include "exercisedriving.h"
 #include "harmlessnoise.h"
 #include "messageboxanswerer.h"
 #include "windowsnapshot.h"
@@ -123,7 +123,8 @@ void ClosingAndLists::closingTheOnlyWindowEndsTheProgram_data() {
     for (int numero = 1; numero <= testing::exerciseCount(); ++numero)
         for (const char* state : {"item open", "after a wrong answer", "waiting for avanti",
                                   "moving on by itself", "sound off", "counts reset"})
-            QTest::newRow(qPrintable(testing::exerciseWindowName(numero) + u' ' + QLatin1String(state)))
+            QTest::newRow(
+                qPrintable(testing::exerciseWindowName(numero) + u' ' + QLatin1String(state)))
                 << numero << QString::fromLatin1(state);
 }
 
@@ -186,6 +187,7 @@ QWidget* ClosingAndLists::openFromMenu(int numero) {
 void ClosingAndLists::leaveToMenu(ExerciseWindow* window) {
     answerer_.answerNext(QStringLiteral("Sì"));
     window->findChild<QAction*>(QStringLiteral("mnuEsci"))->trigger();
+    QVERIFY(answerer_.waitUntilAnswered());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

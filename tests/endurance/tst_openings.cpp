@@ -4,8 +4,8 @@
 //   VOCARIO_OPENINGS=n        openings of each exercise (1000 when unset)
 //   VOCARIO_OPENINGS_ONLY=k   only Formk
 
-#include "harmlessnoise.h"
 #include "exercisecatalogue.h"
+#include "harmlessnoise.h"
 #include "messageboxanswerer.h"
 #include "objectcensus.h"
 #include "simulatedmouse.h"
@@ -61,6 +61,8 @@ bool Openings::openAndLeave(int numero) {
     testing::MessageBoxAnswerer answerer; // keeps the texts of the boxes it answered
     answerer.answerNext(QStringLiteral("Sì"));
     exercise->findChild<QAction*>(QStringLiteral("mnuEsci"))->trigger();
+    if (!answerer.waitUntilAnswered())
+        return false;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return exercise.isNull() && QApplication::topLevelWidgets().size() >= 1;
 }

@@ -271,6 +271,9 @@ void PlayThrough::finishItemAndSeeTheNextOne() {
         QStringLiteral("the next item"));
     STEP();
     QCOMPARE(next.esatti(), start.esatti() + (itemsCounted ? 1 : needed));
+    // The pupil sees the count with the item just finished in it.
+    QCOMPARE(next.control("EtichettaEsatti").value("text").toString().trimmed().toInt(),
+             next.esatti());
     QVERIFY(!next.control("BottoneAvanti").value("visible").toBool());
     const qint64 colour = next.window().value("back").toInteger();
     QVERIFY2(colour != 0, "the next item came on black");

@@ -30,14 +30,26 @@ ls "$prefix/$datadir/metainfo/"*.metainfo.xml > /dev/null || fail "no metainfo i
 [ "$(ls "$prefix/$datadir/vocario/testi" | wc -l)" -eq 7 ] || fail "not the seven word lists"
 [ "$(ls "$prefix/$datadir/vocario/suoni" | wc -l)" -eq 5 ] || fail "not the five sounds"
 
+# Debian wants every library linked against the C library.
+for module in "$prefix/$moduledir"/*.so; do
+  readelf -d "$module" | grep -q 'NEEDED.*\[libc\.so' || fail "$module is not linked against libc"
+done
+
 mkdir "$work/elsewhere" "$work/home"
 cd "$work/elsewhere"
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/$bindir/vocario" --version) ||
-  fail "--version without a display"
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/$bindir/vocario" "$@"; }
+out=$(nodisplay --version) || fail "--version without a display"
 [ "$out" = "Vocario $version" ] || fail "--version says '$out'"
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/$bindir/vocario" --help > "$work/help" ||
-  fail "--help without a display"
+nodisplay --help > "$work/help" || fail "--help without a display"
 grep -q '^Uso: vocario' "$work/help" || fail "--help is not the Italian help"
+# A mistake is told in Italian, exit 2, with no display as with one.
+for mistake in "--bogus|opzione sconosciuta: --bogus" \
+  "--dimensione|manca il valore di --dimensione: si può scegliere normale, grande o schermo-intero"; do
+  status=0
+  nodisplay "${mistake%%|*}" 2> "$work/mistake" || status=$?
+  [ "$status" -eq 2 ] && grep -qF -- "${mistake#*|}" "$work/mistake" ||
+    fail "'vocario ${mistake%%|*}' without a display: exit $status, $(cat "$work/mistake")"
+done
 
 before=$(cd "$prefix" && find . -printf '%p %s %T@\n' | sort)
 status=0

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -27,6 +28,7 @@ void MessageBoxAnswerer::tryAnswer() {
     const QString wanted = queued_.takeFirst();
     texts_.append(box->text());
     titles_.append(box->windowTitle());
+    pointSizes_.append(box->font().pointSizeF());
     QAbstractButton* chosen = nullptr;
     for (QAbstractButton* button : box->buttons())
         if (button->text() == wanted)
@@ -37,6 +39,16 @@ void MessageBoxAnswerer::tryAnswer() {
         qWarning("No button \"%s\" on the message box", qPrintable(wanted));
     if (!queued_.isEmpty())
         QTimer::singleShot(0, [this] { tryAnswer(); });
+}
+
+bool MessageBoxAnswerer::waitUntilAnswered() {
+    const QDeadlineTimer deadline(5000);
+    while (!queued_.isEmpty() || QApplication::activeModalWidget()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
 }
 
 } // namespace vocario::testing

@@ -16,7 +16,13 @@ class MessageBoxAnswerer {
     QStringList texts() const { return texts_; }
     /// Titles of the boxes answered so far.
     QStringList titles() const { return titles_; }
+    /// The point size of their words.
+    QList<double> pointSizes() const { return pointSizes_; }
     int pending() const { return int(queued_.size()); }
+    /// Runs the event loop until every queued answer is given and no box is
+    /// open: the menu bar's items open theirs after the action returns.
+    /// False after five seconds.
+    bool waitUntilAnswered();
 
   private:
     void tryAnswer();
@@ -24,6 +30,7 @@ class MessageBoxAnswerer {
     QStringList queued_;
     QStringList texts_;
     QStringList titles_;
+    QList<double> pointSizes_;
     int attempts_ = 0;
 };
 

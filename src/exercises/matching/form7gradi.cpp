@@ -78,16 +78,15 @@ void Form7Gradi::Label4_DragDrop(int i, int source) {
 
 void Form7Gradi::parolaAlSuoPosto(int i) {
     DesignLabel* trascinata = label3_[i];
-    // Shows the items finished so far: this item counts only once complete.
-    RispostaEsatta(false);
-    ++CoppieFatte;
+    // An item counts once, when its second word is in place; the count shown
+    // is the one after this drop.
+    const bool completo = ++CoppieFatte == kParole;
+    RispostaEsatta(completo);
     label4_[i]->setText(trascinata->text());
     trascinata->setText(QString());
     trascinata->setEnabled(false);
-    if (CoppieFatte == kParole) {
+    if (completo)
         PassaAvanti(trascinata);
-        aggiungiEsatto();
-    }
 }
 
 } // namespace vocario
