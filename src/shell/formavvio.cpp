@@ -6,6 +6,7 @@
 #include "layouts/widgetcolours.h"
 #include "navigazione.h"
 #include "preparazione.h"
+#include "registrazione.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -45,6 +46,9 @@ bool FormAvvio::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormAvvio::BottoneAvvio_Click() {
+    if (RegistroClasse* registro = Navigazione::registro();
+        registro && registro->chiGioca(stato_, this))
+        return;
     Navigazione::mostraMenu(this);
 }
 

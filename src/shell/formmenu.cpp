@@ -10,6 +10,7 @@
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "navigazione.h"
+#include "registrazione.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -67,6 +68,8 @@ void FormMenu::apriOpzioni() {
     auto* colonna = new QVBoxLayout;
     colonna->addWidget(cartella);
     colonna->addWidget(elenchi, 0, Qt::AlignLeft);
+    if (RegistroClasse* registro = Navigazione::registro())
+        registro->aggiungiAlleOpzioni(stato_, dialogo, colonna);
     dialogo->rigaInsegnante()->addLayout(colonna, 1);
     connect(dialogo, &QDialog::finished, this, [this, prima = stato_.opzioni.dimensione] {
         // A new size shows at once: the menu is built again at it.

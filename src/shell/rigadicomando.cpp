@@ -28,6 +28,17 @@ const std::vector<Opzione>& opzioni() {
             {.nomi = {"verifica"},
              .descrizione = "Controlla gli elenchi di parole ed esce (0: si possono usare tutti, "
                             "1: no). Dopo l'opzione si può indicare una CARTELLA di elenchi."},
+            {.nomi = {"alunno"},
+             .descrizione = "Gioca l'alunno NOME del registro di classe (\"classe/nome\" se il "
+                            "nome è in più classi), senza chiedere \"Chi gioca?\".",
+             .valore = "nome"},
+            {.nomi = {"importa-classi"},
+             .descrizione = "Aggiunge al registro le classi e gli alunni del FILE (una riga per "
+                            "alunno: classe, nome) ed esce.",
+             .valore = "file"},
+            {.nomi = {"azzera-password"},
+             .descrizione = "Toglie la password dell'insegnante del registro (la prossima "
+                            "apertura ne chiede una nuova) ed esce; i dati restano."},
         };
         for (const QCommandLineOption& opzione : OpzioniRiga::tutte())
             elenco.push_back({.nomi = opzione.names(),
@@ -91,6 +102,14 @@ std::optional<int> rispostaImmediata(int argc, char* argv[]) {
     return rispondi(parser);
 }
 
+CompitiRegistro compitiRegistro(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    prepara(parser);
+    parser.parse(argomentiDi(argc, argv));
+    return {.importaClassi = parser.value(QStringLiteral("importa-classi")),
+            .azzeraPassword = parser.isSet(QStringLiteral("azzera-password"))};
+}
+
 Richiesta leggi(const QStringList& argomenti) {
     QCommandLineParser parser;
     prepara(parser);
@@ -107,7 +126,8 @@ Richiesta leggi(const QStringList& argomenti) {
         return {.esito = errore(QStringLiteral("argomento inatteso: ") +
                                 parser.positionalArguments().constFirst())};
     QStringList avvisi;
-    Richiesta richiesta{.scelte = OpzioniRiga::leggi(parser, &avvisi)};
+    Richiesta richiesta{.scelte = OpzioniRiga::leggi(parser, &avvisi),
+                        .alunno = parser.value(QStringLiteral("alunno"))};
     for (const QString& avviso : std::as_const(avvisi))
         scrivi(stderr, QStringLiteral("vocario: %1\n").arg(avviso));
     return richiesta;

@@ -68,6 +68,7 @@ void SessionModel::heard(bool right) {
 }
 
 void SessionModel::rightAnswer(const QString& placedWord) {
+    ++rightAnswers_;
     picture_ = Picture::Si;
     if (countsItems(window_)) {
         labelEsatti_ = shown(esatti_); // the items finished before this one
@@ -94,6 +95,7 @@ void SessionModel::rightAnswer(const QString& placedWord) {
 }
 
 void SessionModel::wrongAnswer() {
+    ++wrongAnswers_;
     picture_ = Picture::No;
     errati_ = raised(errati_);
     labelErrati_ = shown(errati_);
