@@ -47,16 +47,21 @@ void riempi(Registro& registro, int risposte) {
     QSqlDatabase db = registro.db();
     db.transaction();
     QSqlQuery query(db);
-    query.prepare("INSERT INTO risposte (id, quando, alunno, sessione, esercizio, voce, elenco, "
-                  "dato, esatta, secondi) VALUES (?, ?, ?, ?, ?, ?, 'programma', ?, ?, ?)");
+    query.prepare("INSERT INTO voci (esercizio, testo, elenco) VALUES (?, ?, 'programma')");
+    for (const QString& esercizio : esercizi)
+        for (int voce = 0; voce < 200; ++voce) {
+            query.addBindValue(esercizio);
+            query.addBindValue(QStringLiteral("parola%1 / contrario%1").arg(voce));
+            query.exec();
+        }
+    query.prepare("INSERT INTO risposte (id, quando, alunno, sessione, voce, dato, esatta, "
+                  "secondi) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     for (int i = 0; i < risposte; ++i) {
-        const int voce = int(caso.bounded(200));
         query.addBindValue(Operazione::nuovoId());
         query.addBindValue(inizio + qint64(i) * (40LL * 7 * 86400000 / risposte));
         query.addBindValue(alunni[int(caso.bounded(30))]);
         query.addBindValue(QByteArray(16, char(i / 50)));
-        query.addBindValue(esercizi[int(caso.bounded(9))]);
-        query.addBindValue(QStringLiteral("parola%1 / contrario%1").arg(voce));
+        query.addBindValue(1 + int(caso.bounded(9 * 200)));
         query.addBindValue(QStringLiteral("parola%1").arg(caso.bounded(200)));
         query.addBindValue(caso.bounded(4) != 0);
         query.addBindValue(double(caso.bounded(200)) / 10);
@@ -74,6 +79,10 @@ int main(int argc, char* argv[]) {
     const int quante = argomento(args, "--answers", 200000);
     const int registrate = argomento(args, "--recorded", 20000);
     QTemporaryDir cartella;
+    // --keep: the folder stays, to look into the file with sqlite3.
+    cartella.setAutoRemove(!args.contains("--keep"));
+    if (args.contains("--keep"))
+        std::fprintf(stderr, "register files in %s\n", qPrintable(cartella.path()));
 
     // One answer as the window records it.
     {

@@ -56,8 +56,9 @@ struct Riga {
 QList<Riga> risposte(const Registro& registro) {
     QList<Riga> righe;
     QSqlQuery q(registro.db());
-    q.exec("SELECT r.esercizio, r.voce, r.elenco, r.dato, r.esatta, a.nome FROM risposte r "
-           "JOIN alunni a ON a.id = r.alunno ORDER BY r.quando, r.rowid");
+    q.exec(
+        "SELECT r.esercizio, r.voce, r.elenco, r.dato, r.esatta, a.nome FROM risposte_con_voci r "
+        "JOIN alunni a ON a.id = r.alunno ORDER BY r.quando, r.rowid");
     while (q.next())
         righe.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                       q.value(3).toString(), q.value(4).toBool(), q.value(5).toString()});
@@ -148,8 +149,8 @@ void RegisterTest::versionOneIsBroughtUpToDateAndANewerFileIsRefused() {
         QSqlQuery q(db);
         QVERIFY(q.exec("INSERT INTO classi (id, nome) VALUES (1, '5ª B')"));
         QVERIFY(q.exec("INSERT INTO alunni (id, classe, nome) VALUES (1, 1, 'Gio')"));
-        QVERIFY(q.exec("INSERT INTO risposte VALUES (x'01', 5, 1, NULL, 'gradi', "
-                       "'caldo / bollente', 'programma', 'caldo → 2', 0, 3.5)"));
+        QVERIFY(q.exec("INSERT INTO voci VALUES (1, 'gradi', 'caldo / bollente', 'programma')"));
+        QVERIFY(q.exec("INSERT INTO risposte VALUES (x'01', 5, 1, NULL, 1, 'caldo → 2', 0, 3.5)"));
         QCOMPARE(SchemaRegistro::versione(db), 1);
     }
     QSqlDatabase::removeDatabase("v1");
@@ -162,7 +163,7 @@ void RegisterTest::versionOneIsBroughtUpToDateAndANewerFileIsRefused() {
         QCOMPARE(risposte(registro)[0].voce, QStringLiteral("caldo / bollente"));
         QCOMPARE(conta(registro, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
                                  "name LIKE 'risposte_per_%'"),
-                 3);
+                 2);
         QVERIFY(registro.impostaImpostazione("prova", "1"));
         QSqlQuery(db).exec("PRAGMA user_version = 99");
     }
@@ -218,7 +219,7 @@ void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
     registro = std::make_unique<Registro>(cartella);
     QVERIFY(registro->scrittore().svuota(5s));
     QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 300);
-    QCOMPARE(conta(*registro, "SELECT count(DISTINCT voce) FROM risposte"), 300);
+    QCOMPARE(conta(*registro, "SELECT count(DISTINCT voce) FROM risposte_con_voci"), 300);
     // The journal read twice doubles nothing.
     registro.reset();
     registro = std::make_unique<Registro>(cartella);
@@ -343,7 +344,7 @@ void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
     };
     QMap<QPair<QString, QString>, Conto> conti;
     QSqlQuery q(registro.db());
-    QVERIFY(q.exec("SELECT esercizio, voce, alunno, esatta FROM risposte"));
+    QVERIFY(q.exec("SELECT esercizio, voce, alunno, esatta FROM risposte_con_voci"));
     while (q.next()) {
         Conto& c = conti[{q.value(0).toString(), q.value(1).toString()}];
         ++c.prove;

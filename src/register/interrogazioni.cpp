@@ -32,14 +32,18 @@ QSqlQuery esegui(const QSqlDatabase& db, const QString& sql, qint64 classe, qint
 } // namespace
 
 QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint64 alunno) {
-    QSqlQuery query = esegui(
-        db,
-        QStringLiteral("SELECT r.voce, r.esercizio, count(*), count(*) - sum(r.esatta), "
-                       "count(DISTINCT CASE WHEN r.esatta = 0 THEN r.alunno END), max(r.quando) "
-                       "FROM risposte r WHERE %1 GROUP BY r.esercizio, r.voce "
-                       "HAVING sum(r.esatta) < count(*) ORDER BY 4 DESC, 5 DESC, 3 DESC, 1")
-            .arg(filtro(alunno)),
-        classe, alunno);
+    // One pass over the index by item, which holds everything the table needs.
+    QSqlQuery query =
+        esegui(db,
+               QStringLiteral("SELECT v.testo, v.esercizio, p.prove, p.errate, p.alunni, p.ultima "
+                              "FROM (SELECT r.voce, count(*) AS prove, count(*) - sum(r.esatta) AS "
+                              "errate, count(DISTINCT CASE WHEN r.esatta = 0 THEN r.alunno END) AS "
+                              "alunni, max(r.quando) AS ultima FROM risposte r "
+                              "INDEXED BY risposte_per_voce WHERE %1 GROUP BY r.voce "
+                              "HAVING errate > 0) p JOIN voci v ON v.id = p.voce "
+                              "ORDER BY p.errate DESC, p.alunni DESC, p.prove DESC, v.testo")
+                   .arg(filtro(alunno)),
+               classe, alunno);
     QList<VoceSbagliata> elenco;
     while (query.next())
         elenco.append({.voce = query.value(0).toString(),
@@ -52,17 +56,17 @@ QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint
 }
 
 QList<AlunnoEsercizio> alunniPerEsercizio(const QSqlDatabase& db, qint64 classe) {
-    // SQLite takes `esatta` from the row of min(quando): the item's first answer.
+    // An item's first answer is the one of least `quando`: quando * 2 + 1 -
+    // esatta keeps its verdict in the lowest bit, so one min() finds both.
     QSqlQuery query = esegui(
         db,
-        QStringLiteral("SELECT p.alunno, a.nome, p.esercizio, count(*), sum(p.esatta), "
-                       "max(p.ultima) FROM (SELECT r.alunno, r.esercizio, r.voce, "
-                       "min(r.quando) AS prima, r.esatta, "
-                       "(SELECT max(quando) FROM risposte s WHERE s.alunno = r.alunno AND "
-                       "s.esercizio = r.esercizio) AS ultima "
-                       "FROM risposte r WHERE %1 GROUP BY r.alunno, r.esercizio, r.voce) p "
-                       "JOIN alunni a ON a.id = p.alunno "
-                       "GROUP BY p.alunno, p.esercizio ORDER BY a.nome COLLATE NOCASE, p.esercizio")
+        QStringLiteral("SELECT p.alunno, a.nome, v.esercizio, count(*), sum(p.prima % 2 = 0), "
+                       "max(p.ultima) FROM (SELECT r.alunno, r.voce, "
+                       "min(r.quando * 2 + 1 - r.esatta) AS prima, max(r.quando) AS ultima "
+                       "FROM risposte r INDEXED BY risposte_per_alunno WHERE %1 "
+                       "GROUP BY r.alunno, r.voce) p JOIN voci v ON v.id = p.voce "
+                       "JOIN alunni a ON a.id = p.alunno GROUP BY p.alunno, v.esercizio "
+                       "ORDER BY a.nome COLLATE NOCASE, v.esercizio")
             .arg(filtro(0)),
         classe, 0);
     QList<AlunnoEsercizio> elenco;
@@ -99,13 +103,14 @@ QList<Settimana> progressi(const QSqlDatabase& db, qint64 alunno) {
 QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64 alunno) {
     QList<QStringList> righe{{"Data e ora", "Classe", "Alunno", "Esercizio", "Voce", "Elenco",
                               "Risposta data", "Esatta", "Secondi"}};
-    QSqlQuery query = esegui(
-        db,
-        QStringLiteral("SELECT r.quando, c.nome, a.nome, r.esercizio, r.voce, r.elenco, r.dato, "
-                       "r.esatta, r.secondi FROM risposte r JOIN alunni a ON a.id = r.alunno "
-                       "JOIN classi c ON c.id = a.classe WHERE %1 ORDER BY r.quando")
-            .arg(filtro(alunno)),
-        classe, alunno);
+    QSqlQuery query =
+        esegui(db,
+               QStringLiteral(
+                   "SELECT r.quando, c.nome, a.nome, r.esercizio, r.voce, r.elenco, r.dato, "
+                   "r.esatta, r.secondi FROM risposte_con_voci r JOIN alunni a ON a.id = r.alunno "
+                   "JOIN classi c ON c.id = a.classe WHERE %1 ORDER BY r.quando")
+                   .arg(filtro(alunno)),
+               classe, alunno);
     while (query.next())
         righe.append(
             {daMillisecondi(query.value(0)).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),

@@ -14,8 +14,9 @@ namespace {
 const char* istruzione(Operazione::Tipo tipo) {
     switch (tipo) {
     case Operazione::Tipo::Risposta:
-        return "INSERT OR IGNORE INTO risposte (id, quando, alunno, sessione, esercizio, voce, "
-               "elenco, dato, esatta, secondi) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+        return "INSERT OR IGNORE INTO risposte (id, quando, alunno, sessione, voce, dato, "
+               "esatta, secondi) VALUES (?, ?, ?, ?, (SELECT id FROM voci WHERE esercizio = ? "
+               "AND testo = ? AND elenco = ?), ?, ?, ?)";
     case Operazione::Tipo::InizioSessione:
         return "INSERT OR IGNORE INTO sessioni (id, inizio, alunno) VALUES (?, ?, ?)";
     case Operazione::Tipo::FineSessione:
@@ -37,6 +38,17 @@ QByteArray Operazione::nuovoId() {
 
 bool Operazione::scrivi(QSqlDatabase& db, QString* errore) const {
     QSqlQuery query(db);
+    if (tipo == Tipo::Risposta) {
+        query.prepare(QStringLiteral(
+            "INSERT OR IGNORE INTO voci (esercizio, testo, elenco) VALUES (?, ?, ?)"));
+        for (const QString& valore : {esercizio, voce, elenco})
+            query.addBindValue(valore);
+        if (!query.exec()) {
+            if (errore)
+                *errore = query.lastError().text();
+            return false;
+        }
+    }
     query.prepare(QLatin1String(istruzione(tipo)));
     switch (tipo) {
     case Tipo::Risposta:

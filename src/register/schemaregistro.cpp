@@ -26,22 +26,29 @@ const std::vector<QStringList>& passi() {
             "CREATE TABLE aperture (id BLOB PRIMARY KEY,"
             " sessione BLOB NOT NULL REFERENCES sessioni(id) ON DELETE CASCADE,"
             " esercizio TEXT NOT NULL, inizio INTEGER NOT NULL, fine INTEGER)",
-            // quando: milliseconds since 1970 (UTC); elenco: 'programma' or 'insegnante'.
+            // Each item once, as its texts: an answer names it by number,
+            // which keeps a school year of answers small.
+            // elenco: 'programma' or 'insegnante'.
+            "CREATE TABLE voci (id INTEGER PRIMARY KEY, esercizio TEXT NOT NULL,"
+            " testo TEXT NOT NULL, elenco TEXT NOT NULL, UNIQUE (esercizio, testo, elenco))",
+            // quando: milliseconds since 1970 (UTC).
             "CREATE TABLE risposte (id BLOB PRIMARY KEY, quando INTEGER NOT NULL,"
             " alunno INTEGER NOT NULL REFERENCES alunni(id) ON DELETE CASCADE,"
-            " sessione BLOB, esercizio TEXT NOT NULL, voce TEXT NOT NULL,"
-            " elenco TEXT NOT NULL, dato TEXT NOT NULL, esatta INTEGER NOT NULL,"
-            " secondi REAL NOT NULL)",
+            " sessione BLOB, voce INTEGER NOT NULL REFERENCES voci(id), dato TEXT NOT NULL,"
+            " esatta INTEGER NOT NULL, secondi REAL NOT NULL)",
         },
-        // 2: the teacher's settings (the password's hash, notices), and the
-        // indexes the teacher's view reads by: the class's words, a pupil's
-        // answers in time, the answers of a time span.
+        // 2: the teacher's settings (the password's hash, notices); the
+        // indexes the teacher's view reads by (the class's items, a pupil's
+        // items in time), both covering their queries; the answers with
+        // their items' texts, for the view and for a look with sqlite3.
         {
             "CREATE TABLE impostazioni (chiave TEXT PRIMARY KEY, valore TEXT NOT NULL)",
-            "CREATE INDEX risposte_per_voce ON risposte (esercizio, voce, alunno, esatta, quando)",
-            "CREATE INDEX risposte_per_alunno ON risposte (alunno, esercizio, quando, esatta)",
-            "CREATE INDEX risposte_per_data ON risposte (quando)",
+            "CREATE INDEX risposte_per_voce ON risposte (voce, alunno, esatta, quando)",
+            "CREATE INDEX risposte_per_alunno ON risposte (alunno, voce, quando, esatta)",
             "CREATE INDEX alunni_per_classe ON alunni (classe)",
+            "CREATE VIEW risposte_con_voci AS SELECT r.id, r.quando, r.alunno, r.sessione,"
+            " v.esercizio, v.testo AS voce, v.elenco, r.dato, r.esatta, r.secondi"
+            " FROM risposte r JOIN voci v ON v.id = r.voce",
         },
     };
     return tutti;

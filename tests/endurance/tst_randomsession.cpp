@@ -59,7 +59,7 @@ void RandomSessionTest::everyRuleHoldsAfterEveryRandomAction() {
     env.state.registrazione.reset();
     QVERIFY(registro.scrittore().svuota(std::chrono::seconds(30)));
     QSqlQuery rows(registro.db());
-    QVERIFY(rows.exec("SELECT esercizio, voce, dato, esatta FROM risposte"));
+    QVERIFY(rows.exec("SELECT esercizio, voce, dato, esatta FROM risposte_con_voci"));
     int right = 0;
     int wrong = 0;
     QSet<QString> names;
