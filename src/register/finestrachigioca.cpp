@@ -20,6 +20,7 @@ QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
     font.setBold(true);
     bottone->setFont(font);
     bottone->setMinimumHeight(kAltezzaBottone);
+    bottone->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     bottone->setAccessibleName(testo);
     bottone->setFocusPolicy(Qt::StrongFocus);
     // Return and Enter press it, as Space does.
@@ -36,8 +37,11 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
     setObjectName(QStringLiteral("ChiGioca"));
     setWindowTitle(QStringLiteral("Chi gioca?"));
     setAccessibleName(QStringLiteral("Chi gioca?"));
-    setStyleSheet(QStringLiteral("FinestraChiGioca { background: #FFF4C8; }"));
-    setAttribute(Qt::WA_StyledBackground);
+    // The start screen's pale colour, so that the question follows it softly.
+    QPalette colori = palette();
+    colori.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC8));
+    setPalette(colori);
+    setAutoFillBackground(true);
 
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(32, 24, 32, 24);
@@ -74,8 +78,9 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
     ospite->setAccessibleDescription(QStringLiteral("Gioca senza che le risposte siano "
                                                     "registrate"));
     connect(ospite, &QPushButton::clicked, this, [this] { emit scelto(std::nullopt); });
-    colonna->addWidget(ospite, 0, Qt::AlignHCenter);
+    ospite->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ospite->setMinimumWidth(240);
+    colonna->addWidget(ospite, 0, Qt::AlignHCenter);
 
     int indice = 0;
     for (int i = 0; i < classi_.size(); ++i)
@@ -91,6 +96,8 @@ void FinestraChiGioca::mostraClasse(int indice) {
     qDeleteAll(alunni_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly));
     griglia_ = new QGridLayout(alunni_);
     griglia_->setSpacing(12);
+    for (int colonna = 0; colonna < kColonne; ++colonna)
+        griglia_->setColumnStretch(colonna, 1);
     const QList<Alunno>& alunni = classi_.value(indice).alunni;
     for (int k = 0; k < alunni.size(); ++k) {
         QPushButton* bottone = bottoneGrande(alunni[k].nome, 20, alunni_);

@@ -54,7 +54,16 @@ QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* d
     vista->setSelectionBehavior(QAbstractItemView::SelectRows);
     vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vista->setTabKeyNavigation(false);
-    vista->horizontalHeader()->setStretchLastSection(true);
+    // The item's column takes the room left; the others fit their contents,
+    // measured on the first rows only, so that a year's table opens at once.
+    vista->horizontalHeader()->setResizeContentsPrecision(200);
+    QHeaderView* intestazione = vista->horizontalHeader();
+    intestazione->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QObject::connect(intestazione, &QHeaderView::sectionCountChanged, intestazione,
+                     [intestazione](int, int quante) {
+                         if (quante > 0)
+                             intestazione->setSectionResizeMode(0, QHeaderView::Stretch);
+                     });
     vista->verticalHeader()->hide();
     modello->setSortRole(Qt::UserRole + 1);
     return vista;

@@ -62,7 +62,7 @@ void Form9Vocario::PreparaTurno() {
     ScombiccheraPosti();
     const auto& voce = TabellaVocario[size_t(riga)];
     TextFitting::mostraNelRiquadro(text1_, voce[1]);
-    voce_ = voce[1] + QStringLiteral(" / ") + voce[3];
+    voce_ = voce[2] + QStringLiteral(" / ") + voce[3];
     label3_->setText(voce[2] + kVuolDire);
     for (int i = 0; i < kNumeroBottoni; ++i)
         TextFitting::mostraSulBottone(bottone_[i], voce[size_t(3 + i)]);
