@@ -30,7 +30,7 @@ package: build
 BENCH_BUILD ?= build-bench
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
-	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target vocario bench_floor bench_inprocess xstartwatch \
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target vocario bench_floor bench_inprocess bench_register xstartwatch \
 	  > $(BENCH_BUILD)/bench-build.log || { cat $(BENCH_BUILD)/bench-build.log; false; }
 	@./bench/run-bench.sh $(BENCH_BUILD)
 

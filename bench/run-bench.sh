@@ -17,11 +17,14 @@ if $smoke; then
   # Two items, so that "avanti" is pressed twice in one window, as in the full run.
   pairs=${BENCH_PAIRS:-2} warmups=0 runs=${BENCH_RUNS:-2} items=${BENCH_ITEMS:-2}
   settle=${BENCH_SETTLE_MS:-0} out="$build/bench-smoke.csv"
+  answers=${BENCH_REGISTER_ANSWERS:-5000}
 else
   pairs=${BENCH_PAIRS:-20} warmups=2 runs=${BENCH_RUNS:-30} items=${BENCH_ITEMS:-2}
   settle=${BENCH_SETTLE_MS:-500} out="$build/bench.csv"
+  answers=${BENCH_REGISTER_ANSWERS:-200000}
 fi
-for tool in "$build/vocario" "$build/bench/floor" "$build/bench_inprocess" "$build/bench/xstartwatch"; do
+for tool in "$build/vocario" "$build/bench/floor" "$build/bench_inprocess" "$build/bench/xstartwatch" \
+  "$build/bench_register"; do
   [ -x "$tool" ] || { echo "run-bench: $tool is missing; build first" >&2; exit 1; }
 done
 
@@ -66,17 +69,21 @@ echo "Start-up: $pairs pairs (vocario, floor), Xvfb $DISPLAY" >&2
 echo "In-process: $runs openings of each exercise, $items items each" >&2
 "$build/bench_inprocess" --runs "$runs" --items "$items" > "$work/inprocess.csv" 2> "$work/inprocess.log" ||
   { cat "$work/inprocess.log" >&2; exit 1; }
+echo "Register: one answer recorded, the teacher's view on $answers answers" >&2
+"$build/bench_register" --answers "$answers" > "$work/register.csv" 2> "$work/register.log" ||
+  { cat "$work/register.log" >&2; exit 1; }
 
 {
   echo "$machine"
   echo "measure,subject,median,q1,q3,min,max,n,unit,target"
-  cat "$work/startup.csv" "$work/inprocess.csv"
+  cat "$work/startup.csv" "$work/inprocess.csv" "$work/register.csv"
 } > "$out"
 
 # Every measure must be there, or the benchmark has rotted.
 rows() { grep -c "^$1," "$out" || true; }
 if [ "$(rows startup)" -ne 3 ] || [ "$(rows open)" -ne 9 ] || [ "$(rows 'answer right')" -ne 9 ] \
-   || [ "$(rows 'answer wrong')" -ne 9 ] || [ "$(rows 'next item')" -ne 9 ]; then
+   || [ "$(rows 'answer wrong')" -ne 9 ] || [ "$(rows 'next item')" -ne 9 ] \
+   || [ "$(rows 'register [a-z]*')" -ne 3 ]; then
   echo "run-bench: some measures are missing from $out" >&2
   cat "$out" >&2
   exit 1

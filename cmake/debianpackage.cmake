@@ -52,6 +52,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${maintainer}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The class register's file is read through Qt SQL's SQLite driver, a plugin
+# that the shared-library scan does not see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Sound: Qt Multimedia plays through a PulseAudio server (PipeWire's will do),
 # with GStreamer's plugins. Reading aloud: speech-dispatcher and its espeak-ng

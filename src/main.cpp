@@ -1,4 +1,5 @@
 #include "exercises/catalogo.h"
+#include "register/registroprogramma.h"
 #include "sheets/schedadariga.h"
 #include "shell/navigazione.h"
 #include "shell/rigadicomando.h"
@@ -15,11 +16,15 @@ int main(int argc, char* argv[]) {
         return *esito;
     if (const std::optional<int> esito = schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
         return *esito;
+    if (const std::optional<int> esito =
+            compitiDelRegistro(RigaDiComando::compitiRegistro(argc, argv), argc, argv))
+        return *esito;
     QApplication app(argc, argv);
     const RigaDiComando::Richiesta richiesta = RigaDiComando::leggi(QCoreApplication::arguments());
     if (richiesta.esito)
         return *richiesta.esito;
     QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
     QGuiApplication::setDesktopFileName(QStringLiteral("vocario"));
-    return Navigazione::eseguiProgramma(catalogoEsercizi(), richiesta.scelte);
+    RegistroProgramma registro(richiesta.alunno);
+    return Navigazione::eseguiProgramma(catalogoEsercizi(), richiesta.scelte, &registro);
 }

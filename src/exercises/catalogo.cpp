@@ -35,40 +35,49 @@ ExerciseWindow* creaGemello(AppState& stato, const ExerciseEntry& entry) {
 
 const Catalogo& catalogoEsercizi() {
     static const Catalogo catalogo = {
-        {.menuButton = "Command2", // abbina contrari
+        {.nome = "abbina-contrari",
+         .menuButton = "Command2", // abbina contrari
          .design = designForm1,
          .lists = {{.file = WordListFile::Contrari, .minRecords = kRigheForm1.count}},
          .create = creaGemello<DragMatchWindow, DragMatchVariant::form1>},
-        {.menuButton = "Command3", // abbina sinonimi
+        {.nome = "abbina-sinonimi",
+         .menuButton = "Command3", // abbina sinonimi
          .design = designForm2,
          .lists = {{.file = WordListFile::Sinonimi, .minRecords = kRigheForm2.count}},
          .create = crea<Form2Sinonimi>},
-        {.menuButton = "Command4", // sinonimi contrari
+        {.nome = "sinonimi-contrari",
+         .menuButton = "Command4", // sinonimi contrari
          .design = designForm3,
          .lists = {{.file = WordListFile::Sinonimi, .minRecords = 1},
                    {.file = WordListFile::Contrari, .minRecords = 1}},
          .create = crea<Form3SinonimiContrari>},
-        {.menuButton = "Command5", // parola che comprende le altre
+        {.nome = "parola-che-comprende",
+         .menuButton = "Command5", // parola che comprende le altre
          .design = designForm4,
          .lists = {{.file = WordListFile::Aree1, .minRecords = 1}},
          .create = creaGemello<ClickTilesWindow, varianteForm4>},
-        {.menuButton = "Command6", // abbina gradi
+        {.nome = "abbina-gradi",
+         .menuButton = "Command6", // abbina gradi
          .design = designForm5,
          .lists = {{.file = WordListFile::Gradi, .minRecords = kRigheForm5.count}},
          .create = creaGemello<DragMatchWindow, DragMatchVariant::form5>},
-        {.menuButton = "Command7", // parola intrusa: the intruder comes from another group
+        {.nome = "parola-intrusa",
+         .menuButton = "Command7", // parola intrusa: the intruder comes from another group
          .design = designForm6,
          .lists = {{.file = WordListFile::Aree2, .minRecords = 2}},
          .create = creaGemello<ClickTilesWindow, varianteForm6>},
-        {.menuButton = "Command8", // gradi
+        {.nome = "gradi",
+         .menuButton = "Command8", // gradi
          .design = designForm7,
          .lists = {{.file = WordListFile::Gradi, .minRecords = 1}},
          .create = crea<Form7Gradi>},
-        {.menuButton = "Command9", // parola corretta
+        {.nome = "modi-di-dire",
+         .menuButton = "Command9", // parola corretta
          .design = designForm8,
          .lists = {{.file = WordListFile::ModiDiDire, .minRecords = kRigheForm8.count}},
          .create = creaGemello<DragMatchWindow, DragMatchVariant::form8>},
-        {.menuButton = "Command10", // vocario
+        {.nome = "vocario",
+         .menuButton = "Command10", // vocario
          .design = designForm9,
          .lists = {{.file = WordListFile::Vocario, .minRecords = 1}},
          .create = crea<Form9Vocario>},

@@ -1,6 +1,7 @@
 #include "appstate.h"
 
 #include "lettore.h"
+#include "registrazione.h"
 #include "soundoutput.h"
 #include "speechoutput.h"
 

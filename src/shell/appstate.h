@@ -10,6 +10,7 @@
 namespace vocario {
 
 class Lettore;
+class Registrazione;
 class SoundOutput;
 class SpeechOutput;
 
@@ -37,6 +38,10 @@ struct AppState : WordTables {
     /// installs its own. The reader exists while reading aloud is on.
     std::unique_ptr<SpeechOutput> voce;
     std::unique_ptr<Lettore> lettore;
+    /// The class register's folder; empty for the platform's data folder.
+    QString cartellaRegistro;
+    /// The named pupil's recorder; none for a guest or with no class set up.
+    std::unique_ptr<Registrazione> registrazione;
 
     explicit AppState(QString cartella = {});
     ~AppState();

@@ -19,6 +19,8 @@ struct ListNeed {
 /// One exercise of the menu: everything the program needs to know about it
 /// in one row of the catalogue.
 struct ExerciseEntry {
+    /// The exercise's stable name, kept in the class register.
+    const char* nome;
     /// The menu button that opens it ("Command2".."Command10").
     const char* menuButton;
     const WindowDesign& (*design)();

@@ -14,10 +14,12 @@
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "navigazione.h"
+#include "registrazione.h"
 #include "suoni.h"
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -63,6 +65,11 @@ ExerciseWindow::ExerciseWindow(AppState& stato, const ExerciseEntry& entry, Fram
         mnuEsci_Click();
     });
     Accessibilita::preparaEsercizio(this);
+}
+
+ExerciseWindow::~ExerciseWindow() {
+    if (aperto_ && stato_.registrazione)
+        stato_.registrazione->esercizioLasciato();
 }
 
 void ExerciseWindow::buildMenuBar() {
@@ -131,6 +138,7 @@ std::optional<QString> ExerciseWindow::passiDiCaricamento() {
     if (std::optional<QString> problem = leggiElenco())
         return problem;
     nuovoTurno();
+    daUltimaRisposta_.start();
     return std::nullopt;
 }
 
@@ -143,6 +151,12 @@ bool ExerciseWindow::apri(QWidget* refusalParent) {
         hide();
         Messaggi::avvisa(refusalParent, *refusal_);
         return false;
+    }
+    if (stato_.registrazione) {
+        aperto_ = true;
+        elencoInsegnante_ =
+            QFileInfo::exists(CartelleElenchi::insegnante(stato_) + u'/' + elenco().file);
+        stato_.registrazione->esercizioAperto(QLatin1String(entry_.nome));
     }
     return true;
 }
@@ -175,6 +189,7 @@ void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
     etichettaEsatti_->setText(testoConteggio(stato_.NumeroEsatti));
     if (suonoAttivo())
         Suoni::SuonoEsatto(stato_);
+    registra(true);
     emit risposta(true);
 }
 
@@ -187,7 +202,27 @@ void ExerciseWindow::RispostaErrata() {
     if (suonoAttivo())
         Suoni::SuonoErrato(stato_);
     coloraTesti(Colori::Bianco);
+    registra(false);
     emit risposta(false);
+}
+
+void ExerciseWindow::annota(const QString& voce, const QString& dato) {
+    if (!stato_.registrazione)
+        return;
+    voce_ = voce;
+    dato_ = dato;
+}
+
+void ExerciseWindow::registra(bool esatta) {
+    if (!stato_.registrazione)
+        return;
+    stato_.registrazione->risposta({.esercizio = QLatin1String(entry_.nome),
+                                    .voce = std::exchange(voce_, {}),
+                                    .elencoInsegnante = elencoInsegnante_,
+                                    .dato = std::exchange(dato_, {}),
+                                    .esatta = esatta,
+                                    .secondi = daUltimaRisposta_.elapsed() / 1000.0});
+    daUltimaRisposta_.start();
 }
 
 void ExerciseWindow::RipristinaSfondo() {
@@ -204,6 +239,7 @@ void ExerciseWindow::PassaAvanti(QWidget* premuto) {
         bloccaRisposte(premuto);
     } else {
         nuovoTurno();
+        daUltimaRisposta_.start();
         DoubleClickGuard::contentReplaced();
     }
 }
@@ -233,6 +269,7 @@ void ExerciseWindow::BottoneAvanti_Click() {
     bottoneAvanti_->setEnabled(false);
     riapriRisposte();
     nuovoTurno();
+    daUltimaRisposta_.start();
     DoubleClickGuard::contentReplaced();
     if (dallaTastiera)
         focusSullaPrimaRisposta();

@@ -4,6 +4,7 @@
 #include "frametraits.h"
 #include "vocariowindow.h"
 
+#include <QElapsedTimer>
 #include <optional>
 
 class QAction;
@@ -21,6 +22,7 @@ class ExerciseWindow : public VocarioWindow {
   public:
     /// Builds the window of catalogue row `entry` over the program's state.
     ExerciseWindow(AppState& stato, const ExerciseEntry& entry, FrameTraits traits);
+    ~ExerciseWindow() override;
 
     /// The catalogue row this window was built from.
     const ExerciseEntry& esercizio() const { return entry_; }
@@ -41,6 +43,9 @@ class ExerciseWindow : public VocarioWindow {
     /// The end of an item: wait for "avanti" with the answers locked, or deal
     /// the next item at once. `premuto` is the control that gave the answer.
     void PassaAvanti(QWidget* premuto = nullptr);
+    /// The item and what the pupil gave, for the register, told just before
+    /// RispostaEsatta or RispostaErrata; costs nothing when no pupil is named.
+    void annota(const QString& voce, const QString& dato);
 
     void CaricaColori() override;
 
@@ -109,6 +114,13 @@ class ExerciseWindow : public VocarioWindow {
     QAction* mnuSuonoSi_ = nullptr;
     bool activated_ = false;
     std::optional<QString> refusal_;
+    // For the register: the item told by annota() and the time since the deal.
+    QString voce_;
+    QString dato_;
+    QElapsedTimer daUltimaRisposta_;
+    bool elencoInsegnante_ = false;
+    bool aperto_ = false;
+    void registra(bool esatta);
 };
 
 } // namespace vocario

@@ -7,6 +7,7 @@
 #include "navigazione.h"
 #include "preparazione.h"
 #include "programma.h"
+#include "registrazione.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -51,6 +52,9 @@ bool FormAvvio::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormAvvio::BottoneAvvio_Click() {
+    if (RegistroClasse* registro = Navigazione::registro();
+        registro && registro->chiGioca(stato_, this))
+        return;
     Navigazione::mostraMenu(this);
 }
 

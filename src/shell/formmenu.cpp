@@ -10,6 +10,7 @@
 #include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "navigazione.h"
+#include "registrazione.h"
 #include "sheets/dialogoschede.h"
 
 #include <QDir>
@@ -74,6 +75,8 @@ void FormMenu::apriOpzioni() {
     colonna->addWidget(cartella);
     colonna->addWidget(elenchi, 0, Qt::AlignLeft);
     colonna->addWidget(schede, 0, Qt::AlignLeft);
+    if (RegistroClasse* registro = Navigazione::registro())
+        registro->aggiungiAlleOpzioni(stato_, dialogo, colonna);
     dialogo->rigaInsegnante()->addLayout(colonna, 1);
     connect(dialogo, &QDialog::finished, this, [this, prima = stato_.opzioni.dimensione] {
         // A new size shows at once: the menu is built again at it.

@@ -8,6 +8,7 @@
 #include "lettore.h"
 #include "opzionisalvate.h"
 #include "preparazione.h"
+#include "registrazione.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -20,6 +21,11 @@ struct Contesto {
     AppState* stato = nullptr;
     const Catalogo* esercizi = nullptr;
 };
+
+RegistroClasse*& registroInstallato() {
+    static RegistroClasse* registro = nullptr;
+    return registro;
+}
 
 Contesto& programma() {
     static Contesto corrente;
@@ -60,18 +66,27 @@ const Catalogo& esercizi() {
     return programma().esercizi ? *programma().esercizi : none;
 }
 
+void impostaRegistro(RegistroClasse* registro) {
+    registroInstallato() = registro;
+}
+
+RegistroClasse* registro() {
+    return registroInstallato();
+}
+
 void Main() {
     stato().random.seedFromClock();
     auto* start = new FormAvvio(stato());
     start->show();
 }
 
-int eseguiProgramma(const Catalogo& all, const ScelteOpzioni& dallaRiga) {
+int eseguiProgramma(const Catalogo& all, const ScelteOpzioni& dallaRiga, RegistroClasse* registro) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     AppState s(Cartelle::datiProgramma());
     s.opzioni = dallaRiga.applicate(OpzioniSalvate::carica());
     Lettore::aggiorna(s);
     impostaProgramma(s, all);
+    impostaRegistro(registro);
     Main();
     const int result = QApplication::exec();
     // Windows still loaded when the program ends go with it (the desktop
@@ -84,6 +99,9 @@ int eseguiProgramma(const Catalogo& all, const ScelteOpzioni& dallaRiga) {
         if (window && !window->parentWidget())
             delete window.data();
     programma() = {};
+    // The pupil's session ends with the run, while the register is still there.
+    s.registrazione.reset();
+    impostaRegistro(nullptr);
     return result;
 }
 

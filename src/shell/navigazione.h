@@ -11,6 +11,7 @@ namespace vocario {
 
 struct AppState;
 class FormMenu;
+class RegistroClasse;
 
 /// The one-window-at-a-time sequence of the program: each step shows the
 /// new window first and unloads the old one last.
@@ -24,6 +25,10 @@ void impostaProgramma(AppState& stato, const Catalogo& esercizi);
 /// The exercises behind the menu buttons.
 const Catalogo& esercizi();
 
+/// The class register behind "Avvio" and "Opzioni"; none by default.
+void impostaRegistro(RegistroClasse* registro);
+RegistroClasse* registro();
+
 /// Start-up: seeds the random generator and shows the start screen.
 void Main();
 
@@ -31,7 +36,8 @@ void Main();
 /// with the user's stored options, `dallaRiga` put over them for this run,
 /// the look, the exercise windows behind the menu, Main, the event loop, and
 /// the windows still loaded at the end. Returns the program's exit code.
-int eseguiProgramma(const Catalogo& esercizi, const ScelteOpzioni& dallaRiga = {});
+int eseguiProgramma(const Catalogo& esercizi, const ScelteOpzioni& dallaRiga = {},
+                    RegistroClasse* registro = nullptr);
 
 /// Shows a newly built menu, then unloads `previous` (when given).
 FormMenu* mostraMenu(QWidget* previous);

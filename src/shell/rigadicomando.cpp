@@ -43,6 +43,17 @@ const std::vector<Opzione>& opzioni() {
             {.nomi = {"pdf"},
              .descrizione = "Con --scheda: il file PDF da scrivere.",
              .valore = "FILE"},
+            {.nomi = {"alunno"},
+             .descrizione = "Gioca l'alunno NOME del registro di classe (\"classe/nome\" se il "
+                            "nome è in più classi), senza chiedere \"Chi gioca?\".",
+             .valore = "NOME"},
+            {.nomi = {"importa-classi"},
+             .descrizione = "Aggiunge al registro le classi e gli alunni del FILE (una riga per "
+                            "alunno: classe, nome) ed esce.",
+             .valore = "FILE"},
+            {.nomi = {"azzera-password"},
+             .descrizione = "Toglie la password dell'insegnante del registro (la prossima "
+                            "apertura ne chiede una nuova) ed esce; i dati restano."},
         };
         for (const QCommandLineOption& opzione : OpzioniRiga::tutte())
             elenco.push_back({.nomi = opzione.names(),
@@ -180,6 +191,14 @@ std::optional<int> rispostaImmediata(int argc, char* argv[]) {
     return valoriSbagliati(parser, nullptr);
 }
 
+CompitiRegistro compitiRegistro(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    prepara(parser);
+    parser.parse(argomentiDi(argc, argv));
+    return {.importaClassi = parser.value(QStringLiteral("importa-classi")),
+            .azzeraPassword = parser.isSet(QStringLiteral("azzera-password"))};
+}
+
 Richiesta leggi(const QStringList& argomenti) {
     QCommandLineParser parser;
     prepara(parser);
@@ -197,6 +216,7 @@ Richiesta leggi(const QStringList& argomenti) {
                                 parser.positionalArguments().constFirst())};
     Richiesta richiesta;
     richiesta.esito = valoriSbagliati(parser, &richiesta.scelte);
+    richiesta.alunno = parser.value(QStringLiteral("alunno"));
     return richiesta;
 }
 

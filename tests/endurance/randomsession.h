@@ -36,6 +36,7 @@ class RandomSession {
 
     /// How many times each kind of action was done.
     const QMap<QString, int>& tally() const { return tally_; }
+    const SessionModel& model() const { return model_; }
 
   private:
     void act();

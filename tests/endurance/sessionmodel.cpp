@@ -68,6 +68,7 @@ void SessionModel::heard(bool right) {
 }
 
 void SessionModel::rightAnswer(const QString& placedWord) {
+    ++rightAnswers_;
     picture_ = Picture::Si;
     bool itemDone = true;
     if (pairs_ > 0) {
@@ -89,6 +90,7 @@ void SessionModel::rightAnswer(const QString& placedWord) {
 }
 
 void SessionModel::wrongAnswer() {
+    ++wrongAnswers_;
     picture_ = Picture::No;
     errati_ = raised(errati_);
     labelErrati_ = shown(errati_);

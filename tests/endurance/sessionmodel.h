@@ -40,6 +40,9 @@ class SessionModel {
     int itemsDealt() const { return itemsDealt_; }
     bool waitsForAvanti() const { return window_ != u"FormMenu" && avantiShown_; }
     int endRequests() const { return endRequests_; }
+    /// Every right and wrong answer of the session, whatever was reset.
+    int rightAnswers() const { return rightAnswers_; }
+    int wrongAnswers() const { return wrongAnswers_; }
 
     /// Empty when the program shows what this model says; otherwise what differs.
     QString check(const AppState& state, int soundsPlayed, const QString& lastSound) const;
@@ -52,6 +55,8 @@ class SessionModel {
     QString window_ = QStringLiteral("FormMenu");
     bool waitForAvanti_ = true;
     int endRequests_ = 0;
+    int rightAnswers_ = 0;
+    int wrongAnswers_ = 0;
     qint16 esatti_ = 0;
     qint16 errati_ = 0;
     QString labelEsatti_ = QStringLiteral("0");

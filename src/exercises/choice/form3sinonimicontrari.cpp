@@ -87,9 +87,11 @@ void Form3SinonimiContrari::PreparaTurno() {
     if (s.Estratto == kSinonimi) {
         const int k = s.random.wholeNumber(s.NumeroParole);
         TextFitting::mostraNelRiquadro(text1_, s.Parole1[k] + kSeparatore + s.Parole3[k]);
+        voce_ = s.Parole1[k] + QStringLiteral(" / ") + s.Parole3[k];
     } else {
         const int k = s.random.wholeNumber(s.NumeroParole2);
         TextFitting::mostraNelRiquadro(text1_, s.Parole2[k] + kSeparatore + s.Parole4[k]);
+        voce_ = s.Parole2[k] + QStringLiteral(" / ") + s.Parole4[k];
     }
 }
 
@@ -106,6 +108,7 @@ void Form3SinonimiContrari::Bottone2_Click() {
 }
 
 void Form3SinonimiContrari::rispondi(qint16 tipoScelto, QPushButton* premuto) {
+    annota(voce_, premuto->text());
     if (stato_.Estratto != tipoScelto) {
         RispostaErrata();
         return;

@@ -37,6 +37,8 @@ class Form3SinonimiContrari : public ExerciseWindow {
     QPushButton* bottone1_ = nullptr;
     QPushButton* bottone2_ = nullptr;
     AnswerButtons risposte_;
+    /// The pair dealt, as the register keeps it.
+    QString voce_;
 };
 
 } // namespace vocario

@@ -65,6 +65,7 @@ void Form9Vocario::PreparaTurno() {
     ScombiccheraPosti();
     const auto& voce = TabellaVocario[size_t(riga)];
     TextFitting::mostraNelRiquadro(text1_, voce[1]);
+    voce_ = voce[2] + QStringLiteral(" / ") + voce[3];
     label3_->setText(voce[2] + kVuolDire);
     for (int i = 0; i < kNumeroBottoni; ++i)
         TextFitting::mostraSulBottone(bottone_[i], voce[size_t(3 + i)]);
@@ -82,6 +83,7 @@ void Form9Vocario::ScombiccheraPosti() {
 }
 
 void Form9Vocario::Bottone_Click(int index) {
+    annota(voce_, bottone_[index]->text());
     if (index != 0) {
         RispostaErrata();
         return;

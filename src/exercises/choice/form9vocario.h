@@ -51,6 +51,8 @@ class Form9Vocario : public ExerciseWindow {
     QLabel* label3_ = nullptr;
     std::array<QPushButton*, kNumeroBottoni> bottone_{};
     AnswerButtons risposte_;
+    /// The word and its right meaning, as the register keeps them.
+    QString voce_;
 };
 
 } // namespace vocario

@@ -50,6 +50,8 @@ void ClickTilesWindow::PreparaTurno() {
     const TestiTessere testi = variant_.deal(tabella_, numeroVoci_, stato_.random);
     for (int k = 0; k < kTiles; ++k)
         label3_[size_t(k)]->setText(testi[size_t(k)]);
+    // The right word first, as the register keeps the item.
+    voce_ = QStringList(testi.begin(), testi.end()).join(QStringLiteral(" / "));
     ScombiccheraPosti();
 }
 
@@ -59,6 +61,7 @@ void ClickTilesWindow::ScombiccheraPosti() {
 }
 
 void ClickTilesWindow::Label3_Click(int index) {
+    annota(voce_, label3_[index]->text());
     // Label3(0) always holds the right word, wherever it stands.
     if (index == 0) {
         RispostaEsatta();

@@ -40,6 +40,8 @@ class ClickTilesWindow : public ExerciseWindow {
     /// Records of the table.
     qint16 numeroVoci_ = 0;
     std::array<DesignLabel*, kTiles> label3_{};
+    /// The tiles dealt, the right one first, as the register keeps them.
+    QString voce_;
 };
 
 } // namespace vocario

@@ -106,6 +106,10 @@ QString DragMatchWindow::testoAbbinato(const QString& target, const QString& dra
 }
 
 void DragMatchWindow::Label4_DragDrop(int i, int source) {
+    // The item as its list has it, whatever the labels show.
+    const auto record = size_t(recordOfSlot(i));
+    annota(stato_.Parole1[record] + QStringLiteral(" / ") + stato_.Parole2[record],
+           label3_[source]->text());
     if (!rispostaGiusta(i, source)) {
         RispostaErrata();
         return;

@@ -96,6 +96,8 @@ void Form2Sinonimi::ScombiccheraPosti() {
 }
 
 void Form2Sinonimi::Label4_DragDrop(int i, int source) {
+    const auto& riga = TabellaSinonimi[ParoleScelte[i]];
+    annota(riga[1] + QStringLiteral(" / ") + riga[2], label3_[source]->text());
     if (source == i)
         abbinamentoGiusto(i);
     else

@@ -70,6 +70,10 @@ void Form7Gradi::PreparaTurno() {
 }
 
 void Form7Gradi::Label4_DragDrop(int i, int source) {
+    // The item is the pair of words in their order; given, the word and the place it went to.
+    annota(stato_.Parole1[size_t(stato_.Estratto)] + QStringLiteral(" / ") +
+               stato_.Parole2[size_t(stato_.Estratto)],
+           QStringLiteral("%1 → %2").arg(label3_[source]->text()).arg(i + 1));
     if (source == i)
         parolaAlSuoPosto(i);
     else

@@ -1,0 +1,128 @@
+// The class register's costs: one answer recorded, as the window pays it,
+// and the teacher's view opened on a school year of a class (200000 answers
+// by default), with the size of that file.
+//   bench_register [--answers N] [--recorded N]
+
+#include "benchstats.h"
+#include "register/fileregistro.h"
+#include "register/registro.h"
+#include "register/vistaregistro.h"
+#include "shell/registrazione.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace vocario;
+
+namespace {
+
+int argomento(const QStringList& args, const QString& nome, int predefinito) {
+    const qsizetype i = args.indexOf(nome);
+    return i >= 0 && i + 1 < args.size() ? args[i + 1].toInt() : predefinito;
+}
+
+// 30 pupils over 40 weeks, nine exercises of 200 items each, one answer in
+// four wrong, as the writer would have written them.
+void riempi(Registro& registro, int risposte) {
+    const qint64 classe = registro.aggiungiClasse("3ª A");
+    QList<qint64> alunni;
+    for (int k = 0; k < 30; ++k)
+        alunni << registro.aggiungiAlunno(classe, QStringLiteral("Alunno %1").arg(k + 1));
+    const QStringList esercizi{"abbina-contrari",
+                               "abbina-sinonimi",
+                               "sinonimi-contrari",
+                               "parola-che-comprende",
+                               "abbina-gradi",
+                               "parola-intrusa",
+                               "gradi",
+                               "modi-di-dire",
+                               "vocario"};
+    QRandomGenerator caso(42);
+    const qint64 inizio = QDateTime::currentMSecsSinceEpoch() - 40LL * 7 * 86400000;
+    QSqlDatabase db = registro.db();
+    db.transaction();
+    QSqlQuery query(db);
+    query.prepare("INSERT INTO voci (esercizio, testo, elenco) VALUES (?, ?, 'programma')");
+    for (const QString& esercizio : esercizi)
+        for (int voce = 0; voce < 200; ++voce) {
+            query.addBindValue(esercizio);
+            query.addBindValue(QStringLiteral("parola%1 / contrario%1").arg(voce));
+            query.exec();
+        }
+    query.prepare("INSERT INTO risposte (id, quando, alunno, sessione, voce, dato, esatta, "
+                  "secondi) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    for (int i = 0; i < risposte; ++i) {
+        query.addBindValue(Operazione::nuovoId());
+        query.addBindValue(inizio + qint64(i) * (40LL * 7 * 86400000 / risposte));
+        query.addBindValue(alunni[int(caso.bounded(30))]);
+        query.addBindValue(QByteArray(16, char(i / 50)));
+        query.addBindValue(1 + int(caso.bounded(9 * 200)));
+        query.addBindValue(QStringLiteral("parola%1").arg(caso.bounded(200)));
+        query.addBindValue(caso.bounded(4) != 0);
+        query.addBindValue(double(caso.bounded(200)) / 10);
+        query.exec();
+    }
+    db.commit();
+    QSqlQuery(db).exec("PRAGMA wal_checkpoint(TRUNCATE)");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const int quante = argomento(args, "--answers", 200000);
+    const int registrate = argomento(args, "--recorded", 20000);
+    QTemporaryDir cartella;
+    // --keep: the folder stays, to look into the file with sqlite3.
+    cartella.setAutoRemove(!args.contains("--keep"));
+    if (args.contains("--keep"))
+        std::fprintf(stderr, "register files in %s\n", qPrintable(cartella.path()));
+
+    // One answer as the window records it.
+    {
+        Registro registro(cartella.path() + "/registrazione");
+        const Alunno alunno{.id = registro.aggiungiAlunno(registro.aggiungiClasse("1ª"), "Ada")};
+        std::unique_ptr<Registrazione> registrazione = registro.registrazionePer(alunno);
+        std::vector<double> costi;
+        QElapsedTimer orologio;
+        for (int i = 0; i < registrate; ++i) {
+            const RispostaData r{.esercizio = "abbina-contrari",
+                                 .voce = QStringLiteral("alto / basso %1").arg(i % 300),
+                                 .dato = QStringLiteral("basso"),
+                                 .esatta = i % 3 != 0,
+                                 .secondi = 2.5};
+            orologio.start();
+            registrazione->risposta(r);
+            costi.push_back(double(orologio.nsecsElapsed()) / 1000.0);
+        }
+        bench::printRow("register answer", "cost to the window", costi, "us", "<= 1000");
+        registrazione.reset();
+        registro.scrittore().svuota(std::chrono::seconds(60));
+    }
+
+    // The teacher's view on a class's year.
+    Registro registro(cartella.path() + "/anno");
+    riempi(registro, quante);
+    std::vector<double> aperture;
+    for (int volta = 0; volta < 5; ++volta) {
+        QElapsedTimer orologio;
+        orologio.start();
+        auto* vista = new VistaRegistro(registro, nullptr);
+        vista->show();
+        QApplication::processEvents();
+        aperture.push_back(double(orologio.nsecsElapsed()) / 1e6);
+        delete vista;
+    }
+    bench::printRow("register view", QStringLiteral("open on %1 answers").arg(quante).toStdString(),
+                    aperture, "ms", "<= 1000");
+    const double megabyte = double(QFileInfo(registro.percorsoFile()).size()) / 1e6;
+    bench::printRow("register file", QStringLiteral("%1 answers").arg(quante).toStdString(),
+                    {megabyte}, "MB", "<= 50");
+    return 0;
+}

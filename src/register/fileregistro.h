@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+namespace vocario::FileRegistro {
+
+/// The register's file in `cartella`.
+QString percorso(const QString& cartella);
+
+/// A connection to the register, ready for use or with the reason it is not.
+struct Apertura {
+    QSqlDatabase db = {};
+    /// Why the register cannot be used, in Italian; empty when it can.
+    std::optional<QString> errore = {};
+    /// Where a damaged file was moved to before a new one was started.
+    QString messoDaParte = {};
+};
+
+/// How far an opening may go to make the register usable.
+enum class Modo {
+    /// Creates the folder and the file, brings the schema up to date, and
+    /// moves a damaged file aside: the teacher's side, on the window's thread.
+    Completo,
+    /// Uses the file as it is: the writer, which must never start a file of
+    /// its own in a folder that has gone.
+    SoloEsistente,
+};
+
+/// Opens the register of `cartella` on the connection named `connessione`
+/// (one per thread), with its write-ahead log and its foreign keys on.
+Apertura apri(const QString& cartella, const QString& connessione, Modo modo = Modo::Completo);
+
+/// Closes and forgets the connection named `connessione`.
+void chiudi(const QString& connessione);
+
+} // namespace vocario::FileRegistro

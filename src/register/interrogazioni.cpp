@@ -1,0 +1,128 @@
+#include "interrogazioni.h"
+
+#include <QLocale>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace vocario::Interrogazioni {
+namespace {
+
+QDateTime daMillisecondi(const QVariant& valore) {
+    return QDateTime::fromMSecsSinceEpoch(valore.toLongLong());
+}
+
+// Whose answers: one pupil, or the pupils of a class.
+QString filtro(qint64 alunno) {
+    return alunno ? QStringLiteral("r.alunno = :alunno")
+                  : QStringLiteral("r.alunno IN (SELECT id FROM alunni WHERE classe = :classe)");
+}
+
+QSqlQuery esegui(const QSqlDatabase& db, const QString& sql, qint64 classe, qint64 alunno) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    if (alunno)
+        query.bindValue(QStringLiteral(":alunno"), alunno);
+    else
+        query.bindValue(QStringLiteral(":classe"), classe);
+    query.exec();
+    return query;
+}
+
+} // namespace
+
+QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint64 alunno) {
+    // One pass over the index by item, which holds everything the table needs.
+    QSqlQuery query =
+        esegui(db,
+               QStringLiteral("SELECT v.testo, v.esercizio, p.prove, p.errate, p.alunni, p.ultima "
+                              "FROM (SELECT r.voce, count(*) AS prove, count(*) - sum(r.esatta) AS "
+                              "errate, count(DISTINCT CASE WHEN r.esatta = 0 THEN r.alunno END) AS "
+                              "alunni, max(r.quando) AS ultima FROM risposte r "
+                              "INDEXED BY risposte_per_voce WHERE %1 GROUP BY r.voce "
+                              "HAVING errate > 0) p JOIN voci v ON v.id = p.voce "
+                              "ORDER BY p.errate DESC, p.alunni DESC, p.prove DESC, v.testo")
+                   .arg(filtro(alunno)),
+               classe, alunno);
+    QList<VoceSbagliata> elenco;
+    while (query.next())
+        elenco.append({.voce = query.value(0).toString(),
+                       .esercizio = query.value(1).toString(),
+                       .prove = query.value(2).toInt(),
+                       .errate = query.value(3).toInt(),
+                       .alunni = query.value(4).toInt(),
+                       .ultima = daMillisecondi(query.value(5))});
+    return elenco;
+}
+
+QList<AlunnoEsercizio> alunniPerEsercizio(const QSqlDatabase& db, qint64 classe) {
+    // An item's first answer is the one of least `quando`: quando * 2 + 1 -
+    // esatta keeps its verdict in the lowest bit, so one min() finds both.
+    QSqlQuery query = esegui(
+        db,
+        QStringLiteral("SELECT p.alunno, a.nome, v.esercizio, count(*), sum(p.prima % 2 = 0), "
+                       "max(p.ultima) FROM (SELECT r.alunno, r.voce, "
+                       "min(r.quando * 2 + 1 - r.esatta) AS prima, max(r.quando) AS ultima "
+                       "FROM risposte r INDEXED BY risposte_per_alunno WHERE %1 "
+                       "GROUP BY r.alunno, r.voce) p JOIN voci v ON v.id = p.voce "
+                       "JOIN alunni a ON a.id = p.alunno GROUP BY p.alunno, v.esercizio "
+                       "ORDER BY a.nome COLLATE NOCASE, v.esercizio")
+            .arg(filtro(0)),
+        classe, 0);
+    QList<AlunnoEsercizio> elenco;
+    while (query.next())
+        elenco.append({.alunno = query.value(0).toLongLong(),
+                       .nome = query.value(1).toString(),
+                       .esercizio = query.value(2).toString(),
+                       .voci = query.value(3).toInt(),
+                       .esatteAlPrimo = query.value(4).toInt(),
+                       .ultima = daMillisecondi(query.value(5))});
+    return elenco;
+}
+
+QList<Settimana> progressi(const QSqlDatabase& db, qint64 alunno) {
+    // Days counted from 1970-01-01 in local time; Mondays are day 4 modulo 7.
+    const qint64 scarto = QDateTime::currentDateTime().offsetFromUtc() * 1000LL;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT (((quando + :scarto) / 86400000) + 3) / 7 AS settimana, "
+                                 "count(*), sum(esatta) FROM risposte WHERE alunno = :alunno "
+                                 "GROUP BY settimana ORDER BY settimana"));
+    query.bindValue(QStringLiteral(":scarto"), scarto);
+    query.bindValue(QStringLiteral(":alunno"), alunno);
+    query.exec();
+    QList<Settimana> elenco;
+    const QDate primoLunedi(1969, 12, 29);
+    while (query.next())
+        elenco.append({.lunedi = primoLunedi.addDays(query.value(0).toLongLong() * 7),
+                       .risposte = query.value(1).toInt(),
+                       .esatte = query.value(2).toInt()});
+    return elenco;
+}
+
+QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64 alunno) {
+    QList<QStringList> righe{{"Data e ora", "Classe", "Alunno", "Esercizio", "Voce", "Elenco",
+                              "Risposta data", "Esatta", "Secondi"}};
+    QSqlQuery query =
+        esegui(db,
+               QStringLiteral(
+                   "SELECT r.quando, c.nome, a.nome, r.esercizio, r.voce, r.elenco, r.dato, "
+                   "r.esatta, r.secondi FROM risposte_con_voci r JOIN alunni a ON a.id = r.alunno "
+                   "JOIN classi c ON c.id = a.classe WHERE %1 ORDER BY r.quando")
+                   .arg(filtro(alunno)),
+               classe, alunno);
+    while (query.next())
+        righe.append(
+            {daMillisecondi(query.value(0)).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
+             query.value(1).toString(), query.value(2).toString(), query.value(3).toString(),
+             query.value(4).toString(),
+             query.value(5).toString() == QLatin1String("insegnante")
+                 ? QStringLiteral("dell'insegnante")
+                 : QStringLiteral("del programma"),
+             query.value(6).toString(),
+             query.value(7).toBool() ? QStringLiteral("sì") : QStringLiteral("no"),
+             QLocale(QLocale::Italian).toString(query.value(8).toDouble(), 'f', 1)});
+    return righe;
+}
+
+} // namespace vocario::Interrogazioni

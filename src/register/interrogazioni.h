@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace vocario::Interrogazioni {
+
+/// An item the class (or one pupil) has answered, with how it went.
+struct VoceSbagliata {
+    QString voce = {};
+    QString esercizio = {};
+    int prove = 0;
+    int errate = 0;
+    /// Pupils who missed it at least once.
+    int alunni = 0;
+    QDateTime ultima = {};
+};
+
+/// The items with at least one wrong answer, most missed first, of the
+/// class `classe`, or of the pupil `alunno` when given.
+QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint64 alunno = 0);
+
+/// One pupil in one exercise.
+struct AlunnoEsercizio {
+    qint64 alunno = 0;
+    QString nome = {};
+    QString esercizio = {};
+    /// Different items tried.
+    int voci = 0;
+    /// Items whose first answer was right.
+    int esatteAlPrimo = 0;
+    QDateTime ultima = {};
+};
+
+/// Every pupil of the class in every exercise they played, by name.
+QList<AlunnoEsercizio> alunniPerEsercizio(const QSqlDatabase& db, qint64 classe);
+
+/// A pupil's week: from its Monday, answers and right ones.
+struct Settimana {
+    QDate lunedi = {};
+    int risposte = 0;
+    int esatte = 0;
+};
+QList<Settimana> progressi(const QSqlDatabase& db, qint64 alunno);
+
+/// Every answer of the class (or of the pupil), oldest first, as the
+/// export writes them: headers first.
+QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64 alunno = 0);
+
+} // namespace vocario::Interrogazioni

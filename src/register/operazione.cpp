@@ -1,0 +1,127 @@
+#include "operazione.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace vocario {
+namespace {
+
+// INSERT OR IGNORE: a row written before (a retry, the journal read again)
+// stays as it is and is not doubled.
+const char* istruzione(Operazione::Tipo tipo) {
+    switch (tipo) {
+    case Operazione::Tipo::Risposta:
+        return "INSERT OR IGNORE INTO risposte (id, quando, alunno, sessione, voce, dato, "
+               "esatta, secondi) VALUES (?, ?, ?, ?, (SELECT id FROM voci WHERE esercizio = ? "
+               "AND testo = ? AND elenco = ?), ?, ?, ?)";
+    case Operazione::Tipo::InizioSessione:
+        return "INSERT OR IGNORE INTO sessioni (id, inizio, alunno) VALUES (?, ?, ?)";
+    case Operazione::Tipo::FineSessione:
+        return "UPDATE sessioni SET fine = ? WHERE id = ?";
+    case Operazione::Tipo::Apertura:
+        return "INSERT OR IGNORE INTO aperture (id, inizio, sessione, esercizio) "
+               "VALUES (?, ?, ?, ?)";
+    case Operazione::Tipo::Chiusura:
+        return "UPDATE aperture SET fine = ? WHERE id = ?";
+    }
+    return "";
+}
+
+} // namespace
+
+QByteArray Operazione::nuovoId() {
+    return QUuid::createUuid().toRfc4122();
+}
+
+bool Operazione::scrivi(QSqlDatabase& db, QString* errore) const {
+    QSqlQuery query(db);
+    if (tipo == Tipo::Risposta) {
+        query.prepare(QStringLiteral(
+            "INSERT OR IGNORE INTO voci (esercizio, testo, elenco) VALUES (?, ?, ?)"));
+        for (const QString& valore : {esercizio, voce, elenco})
+            query.addBindValue(valore);
+        if (!query.exec()) {
+            if (errore)
+                *errore = query.lastError().text();
+            return false;
+        }
+    }
+    query.prepare(QLatin1String(istruzione(tipo)));
+    switch (tipo) {
+    case Tipo::Risposta:
+        for (const QVariant& valore :
+             {QVariant(id), QVariant(quando), QVariant(alunno), QVariant(sessione),
+              QVariant(esercizio), QVariant(voce), QVariant(elenco), QVariant(dato),
+              QVariant(int(esatta)), QVariant(secondi)})
+            query.addBindValue(valore);
+        break;
+    case Tipo::InizioSessione:
+        query.addBindValue(id);
+        query.addBindValue(quando);
+        query.addBindValue(alunno);
+        break;
+    case Tipo::Apertura:
+        query.addBindValue(id);
+        query.addBindValue(quando);
+        query.addBindValue(sessione);
+        query.addBindValue(esercizio);
+        break;
+    case Tipo::FineSessione:
+    case Tipo::Chiusura:
+        query.addBindValue(quando);
+        query.addBindValue(id);
+        break;
+    }
+    if (query.exec())
+        return true;
+    // A pupil deleted meanwhile: their answers go with them, not into the file.
+    if (query.lastError().databaseText().contains(QLatin1String("FOREIGN KEY")))
+        return true;
+    if (errore)
+        *errore = query.lastError().text();
+    return false;
+}
+
+QByteArray Operazione::inGiornale() const {
+    const QJsonObject riga{
+        {"tipo", int(tipo)},
+        {"id", QString::fromLatin1(id.toBase64())},
+        {"quando", QString::number(quando)},
+        {"alunno", QString::number(alunno)},
+        {"sessione", QString::fromLatin1(sessione.toBase64())},
+        {"esercizio", esercizio},
+        {"voce", voce},
+        {"elenco", elenco},
+        {"dato", dato},
+        {"esatta", esatta},
+        {"secondi", secondi},
+    };
+    return QJsonDocument(riga).toJson(QJsonDocument::Compact) + '\n';
+}
+
+std::optional<Operazione> Operazione::dalGiornale(const QByteArray& riga) {
+    const QJsonObject o = QJsonDocument::fromJson(riga).object();
+    if (o.isEmpty() || o.value("id").toString().isEmpty())
+        return std::nullopt;
+    const int tipo = o.value("tipo").toInt(-1);
+    if (tipo < 0 || tipo > int(Tipo::Chiusura))
+        return std::nullopt;
+    return Operazione{
+        .tipo = Tipo(tipo),
+        .id = QByteArray::fromBase64(o.value("id").toString().toLatin1()),
+        .quando = o.value("quando").toString().toLongLong(),
+        .alunno = o.value("alunno").toString().toLongLong(),
+        .sessione = QByteArray::fromBase64(o.value("sessione").toString().toLatin1()),
+        .esercizio = o.value("esercizio").toString(),
+        .voce = o.value("voce").toString(),
+        .elenco = o.value("elenco").toString(),
+        .dato = o.value("dato").toString(),
+        .esatta = o.value("esatta").toBool(),
+        .secondi = o.value("secondi").toDouble(),
+    };
+}
+
+} // namespace vocario

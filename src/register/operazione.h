@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+namespace vocario {
+
+/// One thing to write into the register: an answer, or the start or end of a
+/// session or of an exercise opened. Made on the window's thread, written on
+/// the writer's; its id, made on the PC, makes writing it twice harmless.
+struct Operazione {
+    enum class Tipo { Risposta, InizioSessione, FineSessione, Apertura, Chiusura };
+    Tipo tipo = Tipo::Risposta;
+    /// A UUID's 16 bytes: the answer's, the session's or the opening's own.
+    QByteArray id = {};
+    /// Milliseconds since 1970, UTC.
+    qint64 quando = 0;
+    qint64 alunno = 0;
+    /// The session (of an answer or an opening).
+    QByteArray sessione = {};
+    QString esercizio = {};
+    QString voce = {};
+    QString elenco = {};
+    QString dato = {};
+    bool esatta = false;
+    double secondi = 0;
+
+    /// A new id.
+    static QByteArray nuovoId();
+
+    /// Writes the operation; false with the error in `db.lastError()`-like
+    /// text in `errore` when it could not.
+    bool scrivi(QSqlDatabase& db, QString* errore) const;
+
+    /// One line of the journal of answers waiting, and back.
+    QByteArray inGiornale() const;
+    static std::optional<Operazione> dalGiornale(const QByteArray& riga);
+};
+
+} // namespace vocario

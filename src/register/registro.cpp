@@ -1,0 +1,257 @@
+#include "registro.h"
+
+#include "fileregistro.h"
+#include "shell/appstate.h"
+#include "shell/registrazione.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <atomic>
+
+namespace vocario {
+namespace {
+
+const QString kAvviso = QStringLiteral("avviso");
+
+QString connessioneNuova() {
+    static std::atomic<int> contatore{0};
+    return QStringLiteral("registro-%1").arg(++contatore);
+}
+
+qint64 adesso() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+// The named pupil's play, told by the windows, queued for the writer.
+class RegistrazioneAlunno final : public Registrazione {
+  public:
+    RegistrazioneAlunno(ScrittoreRegistro& scrittore, qint64 alunno)
+        : scrittore_(scrittore), alunno_(alunno), sessione_(Operazione::nuovoId()) {
+        scrittore_.accoda({.tipo = Operazione::Tipo::InizioSessione,
+                           .id = sessione_,
+                           .quando = adesso(),
+                           .alunno = alunno_});
+    }
+    ~RegistrazioneAlunno() override {
+        esercizioLasciato();
+        scrittore_.accoda(
+            {.tipo = Operazione::Tipo::FineSessione, .id = sessione_, .quando = adesso()});
+    }
+
+    void esercizioAperto(const QString& esercizio) override {
+        esercizioLasciato();
+        apertura_ = Operazione::nuovoId();
+        scrittore_.accoda({.tipo = Operazione::Tipo::Apertura,
+                           .id = apertura_,
+                           .quando = adesso(),
+                           .sessione = sessione_,
+                           .esercizio = esercizio});
+    }
+
+    void esercizioLasciato() override {
+        if (apertura_.isEmpty())
+            return;
+        scrittore_.accoda({.tipo = Operazione::Tipo::Chiusura,
+                           .id = std::exchange(apertura_, {}),
+                           .quando = adesso()});
+    }
+
+    void risposta(const RispostaData& r) override {
+        scrittore_.accoda({.tipo = Operazione::Tipo::Risposta,
+                           .id = Operazione::nuovoId(),
+                           .quando = adesso(),
+                           .alunno = alunno_,
+                           .sessione = sessione_,
+                           .esercizio = r.esercizio,
+                           .voce = r.voce,
+                           .elenco = r.elencoInsegnante ? QStringLiteral("insegnante")
+                                                        : QStringLiteral("programma"),
+                           .dato = r.dato,
+                           .esatta = r.esatta,
+                           .secondi = r.secondi});
+    }
+
+  private:
+    ScrittoreRegistro& scrittore_;
+    const qint64 alunno_;
+    const QByteArray sessione_;
+    QByteArray apertura_;
+};
+
+} // namespace
+
+QString Registro::cartella(const AppState& stato) {
+    if (!stato.cartellaRegistro.isEmpty())
+        return stato.cartellaRegistro;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+bool Registro::esiste(const AppState& stato) {
+    return QFileInfo::exists(FileRegistro::percorso(cartella(stato)));
+}
+
+Registro::Registro(QString cartella)
+    : cartella_(std::move(cartella)), connessione_(connessioneNuova()) {
+    const FileRegistro::Apertura apertura = FileRegistro::apri(cartella_, connessione_);
+    errore_ = apertura.errore;
+    if (!apertura.messoDaParte.isEmpty() && !errore_)
+        impostaImpostazione(
+            kAvviso, QStringLiteral("Il file del registro era danneggiato: è stato messo da "
+                                    "parte come %1 e ne è stato cominciato uno nuovo. Le classi "
+                                    "vanno preparate di nuovo.")
+                         .arg(apertura.messoDaParte));
+    scrittore_ =
+        std::make_unique<ScrittoreRegistro>(cartella_, percorsoFile() + QStringLiteral("-attesa"));
+    if (!errore_)
+        leggiGiornali();
+}
+
+Registro::~Registro() {
+    scrittore_.reset();
+    FileRegistro::chiudi(connessione_);
+}
+
+QSqlDatabase Registro::db() const {
+    return QSqlDatabase::database(connessione_, false);
+}
+
+QString Registro::percorsoFile() const {
+    return FileRegistro::percorso(cartella_);
+}
+
+// Answers an earlier run could not write: queued again; ids already in the
+// file are not written twice.
+void Registro::leggiGiornali() {
+    for (const QString& percorso :
+         ScrittoreRegistro::giornaliPossibili(percorsoFile() + QStringLiteral("-attesa"))) {
+        QFile file(percorso);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        while (!file.atEnd())
+            if (std::optional<Operazione> op = Operazione::dalGiornale(file.readLine()))
+                scrittore_->accoda(std::move(*op));
+    }
+}
+
+QString Registro::avviso() const {
+    return impostazione(kAvviso);
+}
+
+void Registro::avvisoLetto() {
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("DELETE FROM impostazioni WHERE chiave = ?"));
+    query.addBindValue(kAvviso);
+    query.exec();
+}
+
+QList<Classe> Registro::classi() const {
+    QList<Classe> elenco;
+    QSqlQuery query(db());
+    query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN alunni "
+                              "a ON a.classe = c.id ORDER BY c.nome, a.nome COLLATE NOCASE"));
+    while (query.next()) {
+        if (elenco.isEmpty() || elenco.constLast().id != query.value(0).toLongLong())
+            elenco.append({.id = query.value(0).toLongLong(), .nome = query.value(1).toString()});
+        if (!query.value(2).isNull())
+            elenco.last().alunni.append({.id = query.value(2).toLongLong(),
+                                         .nome = query.value(3).toString(),
+                                         .classe = query.value(1).toString()});
+    }
+    return elenco;
+}
+
+bool Registro::ciSonoClassi() const {
+    QSqlQuery query(db());
+    return query.exec(QStringLiteral("SELECT 1 FROM classi LIMIT 1")) && query.next();
+}
+
+std::optional<Alunno> Registro::trovaAlunno(const QString& nome) const {
+    const QString classe = nome.contains(u'/') ? nome.section(u'/', 0, 0).trimmed() : QString();
+    const QString soloNome = nome.section(u'/', -1).trimmed();
+    for (const Classe& c : classi()) {
+        if (!classe.isEmpty() && c.nome.compare(classe, Qt::CaseInsensitive) != 0)
+            continue;
+        for (const Alunno& a : c.alunni)
+            if (a.nome.compare(soloNome, Qt::CaseInsensitive) == 0)
+                return a;
+    }
+    return std::nullopt;
+}
+
+qint64 Registro::aggiungiClasse(const QString& nome) {
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("INSERT OR IGNORE INTO classi (nome) VALUES (?)"));
+    query.addBindValue(nome.trimmed());
+    query.exec();
+    query.prepare(QStringLiteral("SELECT id FROM classi WHERE nome = ?"));
+    query.addBindValue(nome.trimmed());
+    return query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+}
+
+qint64 Registro::aggiungiAlunno(qint64 classe, const QString& nome) {
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("INSERT OR IGNORE INTO alunni (classe, nome) VALUES (?, ?)"));
+    query.addBindValue(classe);
+    query.addBindValue(nome.trimmed());
+    query.exec();
+    query.prepare(QStringLiteral("SELECT id FROM alunni WHERE classe = ? AND nome = ?"));
+    query.addBindValue(classe);
+    query.addBindValue(nome.trimmed());
+    return query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+}
+
+bool Registro::eliminaAlunno(qint64 alunno) {
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("DELETE FROM alunni WHERE id = ?"));
+    query.addBindValue(alunno);
+    return query.exec();
+}
+
+bool Registro::eliminaClasse(qint64 classe) {
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("DELETE FROM classi WHERE id = ?"));
+    query.addBindValue(classe);
+    return query.exec();
+}
+
+int Registro::eliminaPrimaDi(const QDate& giorno) {
+    const qint64 limite = giorno.startOfDay().toMSecsSinceEpoch();
+    QSqlDatabase base = db();
+    base.transaction();
+    QSqlQuery query(base);
+    query.prepare(QStringLiteral("DELETE FROM risposte WHERE quando < ?"));
+    query.addBindValue(limite);
+    query.exec();
+    const int tolte = query.numRowsAffected();
+    query.prepare(QStringLiteral("DELETE FROM sessioni WHERE inizio < ?"));
+    query.addBindValue(limite);
+    query.exec();
+    base.commit();
+    return tolte;
+}
+
+std::unique_ptr<Registrazione> Registro::registrazionePer(const Alunno& alunno) {
+    return std::make_unique<RegistrazioneAlunno>(*scrittore_, alunno.id);
+}
+
+QString Registro::impostazione(const QString& chiave) const {
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("SELECT valore FROM impostazioni WHERE chiave = ?"));
+    query.addBindValue(chiave);
+    return query.exec() && query.next() ? query.value(0).toString() : QString();
+}
+
+bool Registro::impostaImpostazione(const QString& chiave, const QString& valore) {
+    QSqlQuery query(db());
+    query.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO impostazioni (chiave, valore) VALUES (?, ?)"));
+    query.addBindValue(chiave);
+    query.addBindValue(valore);
+    return query.exec();
+}
+
+} // namespace vocario

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "scrittoreregistro.h"
+
+#include <QDate>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace vocario {
+
+struct AppState;
+class Registrazione;
+
+/// A pupil as the register knows them: a first name or nickname in a class.
+struct Alunno {
+    qint64 id = 0;
+    QString nome = {};
+    QString classe = {};
+};
+
+struct Classe {
+    qint64 id = 0;
+    QString nome = {};
+    QList<Alunno> alunni = {};
+};
+
+/// The class register of this PC: one SQLite file in the user's data folder.
+/// The teacher's side (classes, pupils, the view) reads and writes on the
+/// window's thread; the pupils' answers go through the writer, off it.
+class Registro {
+  public:
+    /// The register's folder: the state's, or the platform's data folder.
+    static QString cartella(const AppState& stato);
+    /// True when the register's file exists; reads nothing, loads nothing.
+    static bool esiste(const AppState& stato);
+
+    /// Opens the register of `cartella`, creating it when needed.
+    explicit Registro(QString cartella);
+    ~Registro();
+    Registro(const Registro&) = delete;
+    Registro& operator=(const Registro&) = delete;
+
+    /// Why the register cannot be used, in Italian; empty when it can.
+    const std::optional<QString>& errore() const { return errore_; }
+    /// What the teacher must be told once (a damaged file set aside).
+    QString avviso() const;
+    void avvisoLetto();
+
+    QSqlDatabase db() const;
+    QString percorsoFile() const;
+
+    QList<Classe> classi() const;
+    bool ciSonoClassi() const;
+    /// The pupil `nome` ("nome" or "classe/nome"), if the register has one.
+    std::optional<Alunno> trovaAlunno(const QString& nome) const;
+    /// Adds the class (or finds it); its id, 0 when it could not.
+    qint64 aggiungiClasse(const QString& nome);
+    qint64 aggiungiAlunno(qint64 classe, const QString& nome);
+    /// The pupil and every answer and session of theirs.
+    bool eliminaAlunno(qint64 alunno);
+    bool eliminaClasse(qint64 classe);
+    /// Every answer and session before `giorno`; how many answers went.
+    int eliminaPrimaDi(const QDate& giorno);
+
+    /// A recorder of the pupil's answers, through the writer.
+    std::unique_ptr<Registrazione> registrazionePer(const Alunno& alunno);
+    ScrittoreRegistro& scrittore() { return *scrittore_; }
+
+    /// A setting of the teacher's (the password's hash); empty when unset.
+    QString impostazione(const QString& chiave) const;
+    bool impostaImpostazione(const QString& chiave, const QString& valore);
+
+  private:
+    void leggiGiornali();
+
+    QString cartella_;
+    QString connessione_;
+    std::optional<QString> errore_;
+    std::unique_ptr<ScrittoreRegistro> scrittore_;
+};
+
+} // namespace vocario

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "shell/registrazione.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace vocario {
+
+class Registro;
+namespace RigaDiComando {
+struct CompitiRegistro;
+}
+
+/// The class register as the program meets it: "Chi gioca?" after "Avvio"
+/// and "Registro" in the teacher's part of "Opzioni". Nothing is opened,
+/// and Qt SQL is not loaded, until a register file exists.
+class RegistroProgramma final : public RegistroClasse {
+  public:
+    /// `alunno`: the pupil named on the command line, or empty.
+    explicit RegistroProgramma(QString alunno = {});
+    ~RegistroProgramma() override;
+
+    bool chiGioca(AppState& stato, QWidget* avvio) override;
+    void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
+
+    /// The register of the state's folder, opened (and created) at the first call.
+    Registro& registro(const AppState& stato);
+
+  private:
+    QString alunno_;
+    std::unique_ptr<Registro> registro_;
+};
+
+/// --importa-classi FILE and --azzera-password: done without a display;
+/// the exit status, or nothing when neither is asked for.
+std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
+                                      char* argv[]);
+
+} // namespace vocario

@@ -1,0 +1,205 @@
+#include "schedaclassi.h"
+
+#include "esportazione.h"
+#include "importaclassi.h"
+#include "interrogazioni.h"
+#include "registro.h"
+
+#include <QCalendarWidget>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vocario {
+namespace {
+
+constexpr int kId = Qt::UserRole;
+constexpr int kEAlunno = Qt::UserRole + 1;
+
+QString cartellaDocumenti() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+bool conferma(QWidget* parent, const QString& domanda) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Registro"), domanda,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
+    : QWidget(parent), registro_(registro) {
+    setObjectName(QStringLiteral("SchedaClassi"));
+    auto* riga = new QHBoxLayout(this);
+    albero_ = new QTreeWidget(this);
+    albero_->setObjectName(QStringLiteral("ClassiEAlunni"));
+    albero_->setAccessibleName(QStringLiteral("Classi e alunni"));
+    albero_->setHeaderLabel(QStringLiteral("Classi e alunni"));
+    riga->addWidget(albero_, 1);
+    auto* colonna = new QVBoxLayout;
+    const std::pair<const char*, void (SchedaClassi::*)()> azioni[] = {
+        {"Aggiungi alunni…", &SchedaClassi::aggiungi},
+        {"Importa da un file…", &SchedaClassi::importa},
+        {"Esporta i dati dell'alunno…", &SchedaClassi::esportaAlunno},
+        {"Elimina…", &SchedaClassi::elimina},
+        {"Elimina le risposte prima di una data…", &SchedaClassi::eliminaPrimaDi},
+    };
+    for (const auto& [testo, azione] : azioni) {
+        auto* bottone = new QPushButton(QString::fromUtf8(testo), this);
+        connect(bottone, &QPushButton::clicked, this, azione);
+        colonna->addWidget(bottone);
+    }
+    colonna->addStretch(1);
+    auto* nota = new QLabel(QStringLiteral("Solo nomi o soprannomi, niente cognomi. I dati "
+                                           "restano su questo computer."),
+                            this);
+    nota->setWordWrap(true);
+    colonna->addWidget(nota);
+    riga->addLayout(colonna);
+    aggiorna();
+}
+
+void SchedaClassi::aggiorna() {
+    albero_->clear();
+    for (const Classe& c : registro_.classi()) {
+        auto* classe = new QTreeWidgetItem(albero_, {c.nome});
+        classe->setData(0, kId, c.id);
+        for (const Alunno& a : c.alunni) {
+            auto* alunno = new QTreeWidgetItem(classe, {a.nome});
+            alunno->setData(0, kId, a.id);
+            alunno->setData(0, kEAlunno, true);
+        }
+        classe->setExpanded(true);
+    }
+}
+
+void SchedaClassi::aggiungiAlunni(const QString& classe, const QString& nomi) {
+    const qint64 id = registro_.aggiungiClasse(classe);
+    for (const QString& nome : nomi.split(u'\n', Qt::SkipEmptyParts))
+        if (!nome.trimmed().isEmpty())
+            registro_.aggiungiAlunno(id, nome);
+    aggiorna();
+    emit cambiate();
+}
+
+void SchedaClassi::aggiungi() {
+    QDialog finestra(this);
+    finestra.setWindowTitle(QStringLiteral("Aggiungi alunni"));
+    auto* colonna = new QVBoxLayout(&finestra);
+    auto* classe = new QLineEdit(&finestra);
+    if (QTreeWidgetItem* scelto = albero_->currentItem())
+        classe->setText(scelto->parent() ? scelto->parent()->text(0) : scelto->text(0));
+    auto* etichettaClasse = new QLabel(QStringLiteral("&Classe (per esempio 3ª A):"), &finestra);
+    etichettaClasse->setBuddy(classe);
+    auto* nomi = new QPlainTextEdit(&finestra);
+    auto* etichettaNomi =
+        new QLabel(QStringLiteral("&Nomi o soprannomi, uno per riga (niente cognomi):"), &finestra);
+    etichettaNomi->setBuddy(nomi);
+    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    connect(bottoni, &QDialogButtonBox::accepted, &finestra, &QDialog::accept);
+    connect(bottoni, &QDialogButtonBox::rejected, &finestra, &QDialog::reject);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{etichettaClasse, classe, etichettaNomi, nomi, bottoni})
+        colonna->addWidget(w);
+    if (finestra.exec() == QDialog::Accepted && !classe->text().trimmed().isEmpty())
+        aggiungiAlunni(classe->text(), nomi->toPlainText());
+}
+
+void SchedaClassi::importa() {
+    const QString file =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Importa le classi"), cartellaDocumenti(),
+                                     QStringLiteral("Elenchi (*.txt *.csv);;Tutti i file (*)"));
+    if (file.isEmpty())
+        return;
+    const EsitoImportazione esito = importaClassi(registro_, file);
+    QMessageBox::information(this, QStringLiteral("Registro"), esito.messaggio);
+    aggiorna();
+    emit cambiate();
+}
+
+bool SchedaClassi::eliminaScelto() {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (!scelto)
+        return false;
+    const qint64 id = scelto->data(0, kId).toLongLong();
+    const bool fatto = scelto->data(0, kEAlunno).toBool() ? registro_.eliminaAlunno(id)
+                                                          : registro_.eliminaClasse(id);
+    aggiorna();
+    emit cambiate();
+    return fatto;
+}
+
+void SchedaClassi::elimina() {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (!scelto)
+        return;
+    const QString domanda =
+        scelto->data(0, kEAlunno).toBool()
+            ? QStringLiteral("Eliminare %1 e tutte le sue risposte?").arg(scelto->text(0))
+            : QStringLiteral("Eliminare la classe %1, i suoi alunni e tutte le loro risposte?")
+                  .arg(scelto->text(0));
+    if (conferma(this, domanda))
+        eliminaScelto();
+}
+
+void SchedaClassi::esportaAlunno() {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (!scelto || !scelto->data(0, kEAlunno).toBool()) {
+        QMessageBox::information(this, QStringLiteral("Registro"),
+                                 QStringLiteral("Scegliere prima un alunno."));
+        return;
+    }
+    const QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Dati di %1").arg(scelto->text(0)),
+        cartellaDocumenti() + QStringLiteral("/%1.csv").arg(scelto->text(0)));
+    if (!file.isEmpty() &&
+        !Esportazione::scriviCsv(file, Interrogazioni::tutteLeRisposte(
+                                           registro_.db(), 0, scelto->data(0, kId).toLongLong())))
+        QMessageBox::warning(this, QStringLiteral("Registro"),
+                             QStringLiteral("Il file %1 non si può scrivere.").arg(file));
+}
+
+void SchedaClassi::eliminaPrimaDi() {
+    QDialog finestra(this);
+    finestra.setWindowTitle(QStringLiteral("Elimina le risposte prima di una data"));
+    auto* colonna = new QVBoxLayout(&finestra);
+    colonna->addWidget(new QLabel(QStringLiteral("Le risposte e le sessioni prima del giorno "
+                                                 "scelto (per esempio alla fine dell'anno "
+                                                 "scolastico) vengono eliminate; classi e alunni "
+                                                 "restano."),
+                                  &finestra));
+    auto* calendario = new QCalendarWidget(&finestra);
+    colonna->addWidget(calendario);
+    auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    connect(bottoni, &QDialogButtonBox::accepted, &finestra, &QDialog::accept);
+    connect(bottoni, &QDialogButtonBox::rejected, &finestra, &QDialog::reject);
+    colonna->addWidget(bottoni);
+    if (finestra.exec() != QDialog::Accepted)
+        return;
+    const QDate giorno = calendario->selectedDate();
+    if (!conferma(this, QStringLiteral("Eliminare tutte le risposte prima del %1?")
+                            .arg(giorno.toString(QStringLiteral("dd/MM/yyyy")))))
+        return;
+    const int tolte = registro_.eliminaPrimaDi(giorno);
+    QMessageBox::information(this, QStringLiteral("Registro"),
+                             QStringLiteral("Risposte eliminate: %1.").arg(tolte));
+    emit cambiate();
+}
+
+} // namespace vocario

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vocario {
+
+class Registro;
+
+/// "Classi e alunni" in the teacher's view: classes and pupils set up by
+/// hand or imported from a file, and the school's part of the privacy: a
+/// pupil's data exported or deleted, everything before a date deleted.
+class SchedaClassi : public QWidget {
+    Q_OBJECT
+  public:
+    SchedaClassi(Registro& registro, QWidget* parent);
+    QTreeWidget* albero() const { return albero_; }
+
+    /// The steps behind the buttons, without their dialogs.
+    void aggiungiAlunni(const QString& classe, const QString& nomi);
+    bool eliminaScelto();
+
+  signals:
+    void cambiate();
+
+  private:
+    void aggiorna();
+    void aggiungi();
+    void importa();
+    void elimina();
+    void esportaAlunno();
+    void eliminaPrimaDi();
+
+    Registro& registro_;
+    QTreeWidget* albero_ = nullptr;
+};
+
+} // namespace vocario

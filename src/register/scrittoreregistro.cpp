@@ -1,0 +1,171 @@
+#include "scrittoreregistro.h"
+
+#include "fileregistro.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QSqlError>
+#include <atomic>
+
+namespace vocario {
+namespace {
+
+// Operations written in one transaction: one commit for many answers.
+constexpr size_t kLotto = 500;
+
+QString connessioneNuova() {
+    static std::atomic<int> contatore{0};
+    return QStringLiteral("registro-scrittore-%1").arg(++contatore);
+}
+
+// When the register's folder cannot be written, the journal goes to the
+// system's temporary folder, named after the register it belongs to.
+QString giornaleDiRiserva(const QString& giornale) {
+    const QByteArray impronta =
+        QCryptographicHash::hash(giornale.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return QDir::tempPath() +
+           QStringLiteral("/vocario-registro-%1.attesa").arg(QString::fromLatin1(impronta));
+}
+
+} // namespace
+
+ScrittoreRegistro::ScrittoreRegistro(QString cartella, QString giornale)
+    : cartella_(std::move(cartella)), giornale_(std::move(giornale)),
+      connessione_(connessioneNuova()), thread_([this] { lavora(); }) {}
+
+ScrittoreRegistro::~ScrittoreRegistro() {
+    {
+        std::lock_guard lock(mutex_);
+        fermo_ = true;
+    }
+    sveglia_.notify_all();
+    thread_.join();
+}
+
+QStringList ScrittoreRegistro::giornaliPossibili(const QString& giornale) {
+    return {giornale, giornaleDiRiserva(giornale)};
+}
+
+void ScrittoreRegistro::accoda(Operazione operazione) {
+    {
+        std::lock_guard lock(mutex_);
+        coda_.push_back(std::move(operazione));
+    }
+    sveglia_.notify_one();
+}
+
+ScrittoreRegistro::Stato ScrittoreRegistro::stato() const {
+    std::lock_guard lock(mutex_);
+    return {.inAttesa = coda_.size(), .motivo = motivo_};
+}
+
+bool ScrittoreRegistro::svuota(std::chrono::milliseconds limite) {
+    std::unique_lock lock(mutex_);
+    subito_ = true;
+    sveglia_.notify_one();
+    return svuotato_.wait_for(lock, limite, [this] { return coda_.empty(); });
+}
+
+void ScrittoreRegistro::impostaAttesaDopoErrore(std::chrono::milliseconds attesa) {
+    std::lock_guard lock(mutex_);
+    attesaDopoErrore_ = attesa;
+}
+
+void ScrittoreRegistro::lavora() {
+    std::unique_lock lock(mutex_);
+    bool errore = false;
+    for (;;) {
+        if (errore)
+            sveglia_.wait_for(lock, attesaDopoErrore_, [this] { return fermo_ || subito_; });
+        else
+            sveglia_.wait(lock, [this] { return fermo_ || subito_ || !coda_.empty(); });
+        subito_ = false;
+        if (coda_.empty()) {
+            svuotato_.notify_all();
+            if (fermo_)
+                break;
+            continue;
+        }
+        const size_t quanti = std::min(coda_.size(), kLotto);
+        const std::vector<Operazione> lotto(coda_.begin(), coda_.begin() + qsizetype(quanti));
+        lock.unlock();
+        QString motivo;
+        const bool scritto = scriviLotto(lotto, &motivo);
+        lock.lock();
+        if (scritto) {
+            coda_.erase(coda_.begin(), coda_.begin() + qsizetype(quanti));
+            motivo_.clear();
+            errore = false;
+            if (coda_.empty()) {
+                togliGiornale();
+                svuotato_.notify_all();
+            } else {
+                subito_ = true; // the rest at once
+            }
+        } else {
+            motivo_ = motivo;
+            errore = true;
+            salvaGiornale();
+            if (fermo_)
+                break;
+        }
+    }
+}
+
+bool ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto, QString* errore) {
+    // Opened for each batch and closed after: a file made read-only or
+    // replaced meanwhile is seen at the next write, and the log is folded
+    // back into the file whenever the program rests.
+    bool scritto = false;
+    {
+        FileRegistro::Apertura apertura =
+            FileRegistro::apri(cartella_, connessione_, FileRegistro::Modo::SoloEsistente);
+        QSqlDatabase& db = apertura.db;
+        if (apertura.errore) {
+            *errore = *apertura.errore;
+        } else if (!db.transaction()) {
+            *errore = db.lastError().text();
+        } else {
+            scritto = true;
+            for (const Operazione& operazione : lotto)
+                if (!operazione.scrivi(db, errore)) {
+                    scritto = false;
+                    break;
+                }
+            if (scritto && !db.commit()) {
+                *errore = db.lastError().text();
+                scritto = false;
+            }
+            if (!scritto)
+                db.rollback();
+        }
+    }
+    FileRegistro::chiudi(connessione_);
+    return scritto;
+}
+
+// Called with the lock held: the queue as it is, one line per operation.
+void ScrittoreRegistro::salvaGiornale() {
+    QByteArray testo;
+    for (const Operazione& operazione : coda_)
+        testo += operazione.inGiornale();
+    for (const QString& percorso : giornaliPossibili(giornale_)) {
+        QSaveFile file(percorso);
+        if (file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size() && file.commit()) {
+            giornaleScritto_ = true;
+            return;
+        }
+    }
+}
+
+void ScrittoreRegistro::togliGiornale() {
+    if (!giornaleScritto_)
+        return;
+    for (const QString& percorso : giornaliPossibili(giornale_))
+        QFile::remove(percorso);
+    giornaleScritto_ = false;
+}
+
+} // namespace vocario

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "operazione.h"
+
+#include <QString>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace vocario {
+
+/// Writes the register off the window's thread, on a connection of its own.
+/// accoda() only puts the operation in a queue. A write that fails (the file
+/// locked by another program, a folder that cannot be written, a full disk)
+/// keeps the operations in memory and in a small journal, and is tried
+/// again a little later; nothing is lost, and a retry never doubles a row.
+class ScrittoreRegistro {
+  public:
+    /// Writes into the register of `cartella`; the journal of answers
+    /// waiting is `giornale` (another folder serves when that one cannot be
+    /// written).
+    ScrittoreRegistro(QString cartella, QString giornale);
+    /// Tries a last write; what still waits stays in the journal, read at
+    /// the next start.
+    ~ScrittoreRegistro();
+    ScrittoreRegistro(const ScrittoreRegistro&) = delete;
+    ScrittoreRegistro& operator=(const ScrittoreRegistro&) = delete;
+
+    void accoda(Operazione operazione);
+
+    /// What waits to be written, and why it could not be (empty when the
+    /// last write worked).
+    struct Stato {
+        size_t inAttesa = 0;
+        QString motivo;
+    };
+    Stato stato() const;
+
+    /// Asks for a write now and waits up to `limite` for the queue to be
+    /// empty; true when it is.
+    bool svuota(std::chrono::milliseconds limite);
+
+    /// The pause before a failed write is tried again.
+    void impostaAttesaDopoErrore(std::chrono::milliseconds attesa);
+
+    /// The journals that may hold answers of an earlier run.
+    static QStringList giornaliPossibili(const QString& giornale);
+
+  private:
+    void lavora();
+    bool scriviLotto(const std::vector<Operazione>& lotto, QString* errore);
+    void salvaGiornale();
+    void togliGiornale();
+
+    const QString cartella_;
+    const QString giornale_;
+    const QString connessione_;
+    mutable std::mutex mutex_;
+    std::condition_variable sveglia_;
+    std::condition_variable svuotato_;
+    std::deque<Operazione> coda_;
+    QString motivo_;
+    bool fermo_ = false;
+    bool subito_ = false;
+    bool giornaleScritto_ = false;
+    std::chrono::milliseconds attesaDopoErrore_{2000};
+    std::thread thread_;
+};
+
+} // namespace vocario

@@ -1,0 +1,330 @@
+#include "vistaregistro.h"
+
+#include "accessoinsegnante.h"
+#include "esportazione.h"
+#include "graficoprogressi.h"
+#include "interrogazioni.h"
+#include "registro.h"
+#include "schedaclassi.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace vocario {
+namespace {
+
+const QString kFormatoData = QStringLiteral("dd/MM/yyyy HH:mm");
+
+QStandardItem* numero(int n) {
+    auto* item = new QStandardItem;
+    item->setData(n, Qt::DisplayRole);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QStandardItem* testo(const QString& t) {
+    return new QStandardItem(t);
+}
+
+// Sorted as a date, shown as Italians write it.
+QStandardItem* momento(const QDateTime& quando) {
+    auto* item = new QStandardItem(quando.toString(kFormatoData));
+    item->setData(quando.toMSecsSinceEpoch(), Qt::UserRole);
+    return item;
+}
+
+QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* dentro) {
+    auto* vista = new QTableView(dentro);
+    vista->setObjectName(nome);
+    vista->setAccessibleName(nome);
+    vista->setModel(modello);
+    vista->setSortingEnabled(true);
+    vista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vista->setTabKeyNavigation(false);
+    // The item's column takes the room left; the others fit their contents,
+    // measured on the first rows only, so that a year's table opens at once.
+    vista->horizontalHeader()->setResizeContentsPrecision(200);
+    QHeaderView* intestazione = vista->horizontalHeader();
+    intestazione->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QObject::connect(intestazione, &QHeaderView::sectionCountChanged, intestazione,
+                     [intestazione](int, int quante) {
+                         if (quante > 0)
+                             intestazione->setSectionResizeMode(0, QHeaderView::Stretch);
+                     });
+    vista->verticalHeader()->hide();
+    modello->setSortRole(Qt::UserRole + 1);
+    return vista;
+}
+
+// Every cell sorts by its number or date when it has one, else by its text.
+void ordinabile(QStandardItemModel* modello) {
+    for (int r = 0; r < modello->rowCount(); ++r)
+        for (int c = 0; c < modello->columnCount(); ++c) {
+            QStandardItem* item = modello->item(r, c);
+            const QVariant chiave = item->data(Qt::UserRole).isValid()
+                                        ? item->data(Qt::UserRole)
+                                        : item->data(Qt::DisplayRole);
+            item->setData(chiave, Qt::UserRole + 1);
+        }
+}
+
+QList<QStringList> righeDi(const QStandardItemModel* modello) {
+    QList<QStringList> righe;
+    QStringList intestazioni;
+    for (int c = 0; c < modello->columnCount(); ++c)
+        intestazioni << modello->horizontalHeaderItem(c)->text();
+    righe << intestazioni;
+    for (int r = 0; r < modello->rowCount(); ++r) {
+        QStringList riga;
+        for (int c = 0; c < modello->columnCount(); ++c)
+            riga << modello->item(r, c)->data(Qt::DisplayRole).toString();
+        righe << riga;
+    }
+    return righe;
+}
+
+void riempiParole(QStandardItemModel* modello, const QList<Interrogazioni::VoceSbagliata>& voci) {
+    modello->clear();
+    modello->setHorizontalHeaderLabels({"Voce", "Esercizio", "Prove", "Sbagliate",
+                                        "Alunni che l'hanno sbagliata", "Ultima volta"});
+    for (const auto& v : voci)
+        modello->appendRow({testo(v.voce), testo(v.esercizio), numero(v.prove), numero(v.errate),
+                            numero(v.alunni), momento(v.ultima)});
+    ordinabile(modello);
+}
+
+} // namespace
+
+void apriVistaRegistro(Registro& registro, QWidget* parent) {
+    if (!AccessoInsegnante::chiedi(registro, parent))
+        return;
+    auto* vista = new VistaRegistro(registro, parent);
+    vista->setAttribute(Qt::WA_DeleteOnClose);
+    vista->open();
+}
+
+VistaRegistro::VistaRegistro(Registro& registro, QWidget* parent)
+    : QDialog(parent), registro_(registro) {
+    setObjectName(QStringLiteral("VistaRegistro"));
+    setWindowTitle(QStringLiteral("Registro"));
+    costruisci();
+    aggiornaClassi();
+}
+
+void VistaRegistro::costruisci() {
+    auto* colonna = new QVBoxLayout(this);
+    auto* riga = new QHBoxLayout;
+    classi_ = new QComboBox(this);
+    classi_->setObjectName(QStringLiteral("SceltaClasse"));
+    auto* etichetta = new QLabel(QStringLiteral("&Classe:"), this);
+    etichetta->setBuddy(classi_);
+    riga->addWidget(etichetta);
+    riga->addWidget(classi_, 1);
+    colonna->addLayout(riga);
+    connect(classi_, &QComboBox::currentIndexChanged, this, [this] { aggiorna(); });
+
+    schede_ = new QTabWidget(this);
+    parole_ = new QStandardItemModel(this);
+    alunni_ = new QStandardItemModel(this);
+    schede_->addTab(tabella(parole_, QStringLiteral("Parole più sbagliate"), schede_),
+                    QStringLiteral("Parole più sbagliate"));
+    QTableView* vistaAlunni = tabella(alunni_, QStringLiteral("Alunni ed esercizi"), schede_);
+    vistaAlunni->setToolTip(QStringLiteral("Una riga apre le parole sbagliate dell'alunno."));
+    connect(vistaAlunni, &QTableView::activated, this, [this](const QModelIndex& indice) {
+        const QStandardItem* nome = alunni_->item(indice.row(), 0);
+        apriParoleDellAlunno(nome->data(Qt::UserRole + 2).toLongLong(), nome->text());
+    });
+    schede_->addTab(vistaAlunni, QStringLiteral("Alunni ed esercizi"));
+    schede_->addTab(schedaProgressi(), QStringLiteral("Progressi"));
+    auto* classi = new SchedaClassi(registro_, schede_);
+    connect(classi, &SchedaClassi::cambiate, this, &VistaRegistro::aggiornaClassi);
+    schede_->addTab(classi, QStringLiteral("Classi e alunni"));
+    colonna->addWidget(schede_, 1);
+
+    stato_ = new QLabel(this);
+    stato_->setObjectName(QStringLiteral("StatoRegistro"));
+    stato_->setWordWrap(true);
+    colonna->addWidget(stato_);
+
+    auto* bottoni = new QHBoxLayout;
+    auto* csv = new QPushButton(QStringLiteral("Esporta la tabella (CSV)…"), this);
+    connect(csv, &QPushButton::clicked, this, [this] {
+        const bool parole = schede_->currentIndex() != 1;
+        salvaCome(QStringLiteral("Esporta la tabella"),
+                  parole ? QStringLiteral("parole-sbagliate.csv")
+                         : QStringLiteral("alunni-ed-esercizi.csv"),
+                  [this, parole](const QString& file) {
+                      return esportaCsv(file, parole ? righeParole() : righeAlunni());
+                  });
+    });
+    auto* tutte = new QPushButton(QStringLiteral("Esporta tutte le risposte (CSV)…"), this);
+    connect(tutte, &QPushButton::clicked, this, [this] {
+        salvaCome(QStringLiteral("Esporta tutte le risposte"), QStringLiteral("risposte.csv"),
+                  [this](const QString& file) { return esportaRisposte(file); });
+    });
+    auto* pdf = new QPushButton(QStringLiteral("Riassunto (PDF)…"), this);
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        salvaCome(QStringLiteral("Riassunto della classe"), QStringLiteral("riassunto.pdf"),
+                  [this](const QString& file) { return esportaPdf(file); });
+    });
+    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
+    for (QPushButton* b : {csv, tutte, pdf})
+        bottoni->addWidget(b);
+    bottoni->addStretch(1);
+    bottoni->addWidget(chiudi);
+    colonna->addLayout(bottoni);
+    resize(900, 600);
+}
+
+QWidget* VistaRegistro::schedaProgressi() {
+    auto* scheda = new QWidget;
+    auto* colonna = new QVBoxLayout(scheda);
+    alunnoProgressi_ = new QComboBox(scheda);
+    alunnoProgressi_->setObjectName(QStringLiteral("AlunnoProgressi"));
+    alunnoProgressi_->setAccessibleName(QStringLiteral("Alunno"));
+    colonna->addWidget(alunnoProgressi_);
+    auto* divisore = new QSplitter(scheda);
+    grafico_ = new GraficoProgressi(divisore);
+    settimane_ = new QStandardItemModel(this);
+    divisore->addWidget(grafico_);
+    divisore->addWidget(tabella(settimane_, QStringLiteral("Settimane"), divisore));
+    colonna->addWidget(divisore, 1);
+    connect(alunnoProgressi_, &QComboBox::currentIndexChanged, this,
+            &VistaRegistro::mostraProgressi);
+    return scheda;
+}
+
+qint64 VistaRegistro::classe() const {
+    return classi_->currentData().toLongLong();
+}
+
+void VistaRegistro::scegliClasse(int indice) {
+    classi_->setCurrentIndex(indice);
+}
+
+void VistaRegistro::aggiornaClassi() {
+    const QString prima = classi_->currentText();
+    const QSignalBlocker blocco(classi_);
+    classi_->clear();
+    for (const Classe& c : registro_.classi())
+        classi_->addItem(c.nome, c.id);
+    classi_->setCurrentIndex(std::max(0, classi_->findText(prima)));
+    aggiorna();
+}
+
+void VistaRegistro::aggiorna() {
+    riempiParole(parole_, Interrogazioni::paroleSbagliate(registro_.db(), classe()));
+    alunni_->clear();
+    alunni_->setHorizontalHeaderLabels(
+        {"Alunno", "Esercizio", "Voci provate", "Esatte al primo tentativo", "Ultima volta"});
+    for (const auto& r : Interrogazioni::alunniPerEsercizio(registro_.db(), classe())) {
+        QStandardItem* nome = testo(r.nome);
+        nome->setData(r.alunno, Qt::UserRole + 2);
+        alunni_->appendRow(
+            {nome, testo(r.esercizio), numero(r.voci), numero(r.esatteAlPrimo), momento(r.ultima)});
+    }
+    ordinabile(alunni_);
+    const QSignalBlocker blocco(alunnoProgressi_);
+    alunnoProgressi_->clear();
+    for (const Classe& c : registro_.classi())
+        if (c.id == classe())
+            for (const Alunno& a : c.alunni)
+                alunnoProgressi_->addItem(a.nome, a.id);
+    mostraProgressi(alunnoProgressi_->currentIndex());
+
+    QStringList righe;
+    if (const QString avviso = registro_.avviso(); !avviso.isEmpty())
+        righe << avviso;
+    const ScrittoreRegistro::Stato attesa = registro_.scrittore().stato();
+    if (attesa.inAttesa > 0)
+        righe << QStringLiteral("Risposte in attesa di essere scritte: %1 (%2). Vengono scritte "
+                                "appena il file del registro torna scrivibile.")
+                     .arg(attesa.inAttesa)
+                     .arg(attesa.motivo.isEmpty() ? QStringLiteral("in corso") : attesa.motivo);
+    righe << QStringLiteral("File del registro: %1").arg(registro_.percorsoFile());
+    stato_->setText(righe.join(u'\n'));
+}
+
+void VistaRegistro::mostraProgressi(int riga) {
+    const auto settimane =
+        riga < 0 ? QList<Interrogazioni::Settimana>{}
+                 : Interrogazioni::progressi(registro_.db(),
+                                             alunnoProgressi_->itemData(riga).toLongLong());
+    grafico_->mostra(settimane);
+    settimane_->clear();
+    settimane_->setHorizontalHeaderLabels({"Settimana dal", "Risposte", "Esatte", "% esatte"});
+    for (const auto& s : settimane) {
+        auto* giorno = new QStandardItem(s.lunedi.toString(QStringLiteral("dd/MM/yyyy")));
+        giorno->setData(s.lunedi.toJulianDay(), Qt::UserRole);
+        settimane_->appendRow({giorno, numero(s.risposte), numero(s.esatte),
+                               numero(s.risposte ? s.esatte * 100 / s.risposte : 0)});
+    }
+    ordinabile(settimane_);
+}
+
+void VistaRegistro::apriParoleDellAlunno(qint64 alunno, const QString& nome) {
+    QDialog finestra(this);
+    finestra.setWindowTitle(QStringLiteral("Parole sbagliate da %1").arg(nome));
+    finestra.setObjectName(QStringLiteral("ParoleDellAlunno"));
+    auto* colonna = new QVBoxLayout(&finestra);
+    auto* modello = new QStandardItemModel(&finestra);
+    riempiParole(modello, Interrogazioni::paroleSbagliate(registro_.db(), 0, alunno));
+    colonna->addWidget(tabella(modello, finestra.windowTitle(), &finestra));
+    auto* chiudi = new QDialogButtonBox(QDialogButtonBox::Close, &finestra);
+    chiudi->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
+    connect(chiudi, &QDialogButtonBox::rejected, &finestra, &QDialog::reject);
+    colonna->addWidget(chiudi);
+    finestra.resize(700, 400);
+    finestra.exec();
+}
+
+QList<QStringList> VistaRegistro::righeParole() const {
+    return righeDi(parole_);
+}
+
+QList<QStringList> VistaRegistro::righeAlunni() const {
+    return righeDi(alunni_);
+}
+
+bool VistaRegistro::esportaCsv(const QString& file, const QList<QStringList>& righe) {
+    return Esportazione::scriviCsv(file, righe);
+}
+
+bool VistaRegistro::esportaRisposte(const QString& file, qint64 alunno) {
+    return Esportazione::scriviCsv(
+        file, Interrogazioni::tutteLeRisposte(registro_.db(), classe(), alunno));
+}
+
+bool VistaRegistro::esportaPdf(const QString& file) {
+    return Esportazione::scriviPdf(
+        file, QStringLiteral("Registro della classe %1").arg(classi_->currentText()),
+        {{QStringLiteral("Parole più sbagliate"), righeParole()},
+         {QStringLiteral("Alunni ed esercizi"), righeAlunni()}});
+}
+
+void VistaRegistro::salvaCome(const QString& titolo, const QString& nome,
+                              const std::function<bool(const QString&)>& scrivi) {
+    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString file = QFileDialog::getSaveFileName(this, titolo, cartella + u'/' + nome);
+    if (file.isEmpty())
+        return;
+    if (!scrivi(file))
+        QMessageBox::warning(this, QStringLiteral("Registro"),
+                             QStringLiteral("Il file %1 non si può scrivere.").arg(file));
+}
+
+} // namespace vocario

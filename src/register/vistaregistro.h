@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QStandardItemModel;
+class QTableView;
+class QTabWidget;
+class QTreeWidget;
+
+namespace vocario {
+
+class GraficoProgressi;
+class Registro;
+
+/// Asks for the teacher's password (chosen at the first opening), then shows
+/// the view of the register over `parent`.
+void apriVistaRegistro(Registro& registro, QWidget* parent);
+
+/// "Registro", the teacher's view: the class's most missed words first,
+/// pupils by exercise, a pupil's weeks, the classes and pupils, the exports
+/// and the removal of data.
+class VistaRegistro : public QDialog {
+    Q_OBJECT
+  public:
+    VistaRegistro(Registro& registro, QWidget* parent);
+
+    /// The tables, headers first, as the exports write them.
+    QList<QStringList> righeParole() const;
+    QList<QStringList> righeAlunni() const;
+    bool esportaCsv(const QString& file, const QList<QStringList>& righe);
+    bool esportaRisposte(const QString& file, qint64 alunno = 0);
+    bool esportaPdf(const QString& file);
+    /// Shows the class `indice` of the class list.
+    void scegliClasse(int indice);
+    QTabWidget* schede() const { return schede_; }
+
+  private:
+    void costruisci();
+    QWidget* schedaProgressi();
+    QWidget* schedaClassi();
+    void aggiorna();
+    void aggiornaClassi();
+    void mostraProgressi(int riga);
+    void apriParoleDellAlunno(qint64 alunno, const QString& nome);
+    void salvaCome(const QString& titolo, const QString& nome,
+                   const std::function<bool(const QString&)>& scrivi);
+    qint64 classe() const;
+    qint64 alunnoScelto() const;
+
+    Registro& registro_;
+    QComboBox* classi_ = nullptr;
+    QTabWidget* schede_ = nullptr;
+    QStandardItemModel* parole_ = nullptr;
+    QStandardItemModel* alunni_ = nullptr;
+    QStandardItemModel* settimane_ = nullptr;
+    QComboBox* alunnoProgressi_ = nullptr;
+    GraficoProgressi* grafico_ = nullptr;
+    QTreeWidget* albero_ = nullptr;
+    QLabel* stato_ = nullptr;
+};
+
+} // namespace vocario

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+class QBoxLayout;
+class QDialog;
+class QWidget;
+
+namespace vocario {
+
+struct AppState;
+
+/// One answer as an exercise window judged it.
+struct RispostaData {
+    /// The exercise's stable name (its catalogue row's `nome`).
+    QString esercizio;
+    /// The item as its texts, e.g. "alto / basso".
+    QString voce;
+    /// True when the list came from the teacher's folder.
+    bool elencoInsegnante = false;
+    /// What the pupil gave: the word dropped or clicked, the button pressed.
+    QString dato;
+    bool esatta = false;
+    /// From the item's deal, or the answer before, to this one.
+    double secondi = 0;
+};
+
+/// What the exercise windows tell of a named pupil's play. Only present
+/// while a pupil of a class plays; a guest, or a program with no class,
+/// has none and records nothing.
+class Registrazione {
+  public:
+    virtual ~Registrazione() = default;
+    virtual void esercizioAperto(const QString& esercizio) = 0;
+    virtual void esercizioLasciato() = 0;
+    /// Costs the window far less than a millisecond: it never waits for the disk.
+    virtual void risposta(const RispostaData& risposta) = 0;
+};
+
+/// The class register as the start screen and "Opzioni" meet it; the
+/// start-up installs it (see Navigazione::impostaRegistro).
+class RegistroClasse {
+  public:
+    virtual ~RegistroClasse() = default;
+    /// After "Avvio": when a class is set up, shows "Chi gioca?" in place of
+    /// `avvio`, puts the chosen pupil's Registrazione into the state and goes
+    /// on to the menu, and returns true. False when there is nothing to ask:
+    /// no class (nothing is read then but whether the file exists), or the
+    /// pupil named on the command line.
+    virtual bool chiGioca(AppState& stato, QWidget* avvio) = 0;
+    /// Puts the teacher's "Registro" into the teacher's part of "Opzioni".
+    virtual void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) = 0;
+};
+
+} // namespace vocario

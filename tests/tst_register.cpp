@@ -1,0 +1,430 @@
+#include "dragmatchtesting.h"
+#include "messageboxanswerer.h"
+
+#include "randomsession.h"
+#include "register/esportazione.h"
+#include "register/fileregistro.h"
+#include "register/importaclassi.h"
+#include "register/interrogazioni.h"
+#include "register/passwordinsegnante.h"
+#include "register/registro.h"
+#include "register/registroprogramma.h"
+#include "register/schemaregistro.h"
+#include "register/vistaregistro.h"
+#include "shell/appstate.h"
+#include "shell/formavvio.h"
+#include "shell/navigazione.h"
+#include "shell/registrazione.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPasswordDigestor>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSqlQuery>
+#include <QTest>
+#include <chrono>
+
+using namespace vocario;
+using namespace vocario::testing;
+using namespace std::chrono_literals;
+
+// The class register: what a named pupil's play leaves in the file, what a
+// guest's leaves (nothing), the file's versions, and the faults a school PC
+// meets (a locked file, a folder that cannot be written, a damaged file).
+class RegisterTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void namedPupilsPlayIsRecordedAnswerByAnswerAndAGuestsIsNot();
+    void versionOneIsBroughtUpToDateAndANewerFileIsRefused();
+    void lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing();
+    void damagedFileIsSetAsideAndTheTeacherTold();
+    void chiGiocaAfterAvvioOnceAClassIsImported();
+    void mostMissedTableCsvAndDeletionOnRandomSessions();
+    void teachersPasswordIsASaltedPbkdf2Hash();
+};
+
+namespace {
+
+struct Riga {
+    QString esercizio, voce, elenco, dato;
+    bool esatta;
+    QString alunno;
+};
+
+QList<Riga> risposte(const Registro& registro) {
+    QList<Riga> righe;
+    QSqlQuery q(registro.db());
+    q.exec(
+        "SELECT r.esercizio, r.voce, r.elenco, r.dato, r.esatta, a.nome FROM risposte_con_voci r "
+        "JOIN alunni a ON a.id = r.alunno ORDER BY r.quando, r.rowid");
+    while (q.next())
+        righe.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                      q.value(3).toString(), q.value(4).toBool(), q.value(5).toString()});
+    return righe;
+}
+
+int conta(const Registro& registro, const char* sql) {
+    QSqlQuery q(registro.db());
+    return q.exec(QLatin1String(sql)) && q.next() ? q.value(0).toInt() : -1;
+}
+
+Operazione risposta(qint64 alunno, int k) {
+    return {.tipo = Operazione::Tipo::Risposta,
+            .id = Operazione::nuovoId(),
+            .quando = 1'700'000'000'000 + k,
+            .alunno = alunno,
+            .esercizio = "abbina-contrari",
+            .voce = QStringLiteral("voce %1").arg(k),
+            .elenco = "programma",
+            .dato = "x",
+            .esatta = k % 2 == 0};
+}
+
+} // namespace
+
+void RegisterTest::namedPupilsPlayIsRecordedAnswerByAnswerAndAGuestsIsNot() {
+    TestEnvironment env;
+    env.state.cartellaRegistro = env.folder() + "/registro";
+    Registro registro(env.state.cartellaRegistro);
+    QVERIFY(!registro.errore());
+    const qint64 classe = registro.aggiungiClasse("3ª A");
+    const Alunno lucia{.id = registro.aggiungiAlunno(classe, "Lucìa"), .nome = "Lucìa"};
+    QVERIFY(lucia.id > 0);
+    env.state.registrazione = registro.registrazionePer(lucia);
+
+    // Record k of the list is dealt into slot k-1: slot 0 is "alto / basso".
+    DragMatchWindow* w = openForm1InOrder(env);
+    QVERIFY(w);
+    w->findChild<QAction*>("mnuSuonoNo")->trigger(); // no sound, no draw for it
+    QVERIFY(drop(w, 1, 0));                          // another word dropped on "basso": wrong
+    // The colour after black, the menu's colour, and the next deal's first draws.
+    env.scriptRandom({pickWhole(1, 18), pickWhole(2, 18), pickWhole(3, 18), pickWhole(4, 18)});
+    QVERIFY(drop(w, 0, 0));
+    QVERIFY(drop(w, 2, 2));
+    MessageBoxAnswerer answerer;
+    answerer.answerNext("Sì");
+    w->findChild<QAction*>("mnuEsci")->trigger();
+    env.state.registrazione.reset(); // the pupil's session ends
+    QVERIFY(registro.scrittore().svuota(5s));
+
+    const QList<Riga> righe = risposte(registro);
+    QCOMPARE(righe.size(), 3);
+    QCOMPARE(righe[0].esercizio, QStringLiteral("abbina-contrari"));
+    QCOMPARE(righe[0].voce, QStringLiteral("alto / basso"));
+    QCOMPARE(righe[0].dato, QStringLiteral("aperto"));
+    QVERIFY(!righe[0].esatta);
+    QCOMPARE(righe[1].voce, QStringLiteral("alto / basso"));
+    QCOMPARE(righe[1].dato, QStringLiteral("alto"));
+    QVERIFY(righe[1].esatta);
+    QCOMPARE(righe[2].voce, QStringLiteral("bello / brutto"));
+    QCOMPARE(righe[2].elenco, QStringLiteral("programma"));
+    QCOMPARE(righe[2].alunno, QStringLiteral("Lucìa"));
+    QCOMPARE(conta(registro, "SELECT count(*) FROM sessioni WHERE fine IS NOT NULL"), 1);
+    QCOMPARE(conta(registro, "SELECT count(*) FROM aperture WHERE esercizio = 'abbina-contrari' "
+                             "AND fine >= inizio"),
+             1);
+
+    // A guest: the same play leaves nothing.
+    TestEnvironment::closeAllWindows();
+    w = openForm1InOrder(env);
+    QVERIFY(w);
+    w->findChild<QAction*>("mnuSuonoNo")->trigger();
+    QVERIFY(drop(w, 1, 0));
+    env.scriptRandom({pickWhole(1, 18)});
+    QVERIFY(drop(w, 0, 0));
+    QVERIFY(registro.scrittore().svuota(5s));
+    QCOMPARE(conta(registro, "SELECT count(*) FROM risposte"), 3);
+    QCOMPARE(conta(registro, "SELECT count(*) FROM aperture"), 1);
+}
+
+void RegisterTest::versionOneIsBroughtUpToDateAndANewerFileIsRefused() {
+    QTemporaryDir dir;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
+        db.setDatabaseName(FileRegistro::percorso(dir.path()));
+        QVERIFY(db.open());
+        QVERIFY(!SchemaRegistro::aggiorna(db, 1));
+        QSqlQuery q(db);
+        QVERIFY(q.exec("INSERT INTO classi (id, nome) VALUES (1, '5ª B')"));
+        QVERIFY(q.exec("INSERT INTO alunni (id, classe, nome) VALUES (1, 1, 'Gio')"));
+        QVERIFY(q.exec("INSERT INTO voci VALUES (1, 'gradi', 'caldo / bollente', 'programma')"));
+        QVERIFY(q.exec("INSERT INTO risposte VALUES (x'01', 5, 1, NULL, 1, 'caldo → 2', 0, 3.5)"));
+        QCOMPARE(SchemaRegistro::versione(db), 1);
+    }
+    QSqlDatabase::removeDatabase("v1");
+    {
+        Registro registro(dir.path());
+        QVERIFY(!registro.errore());
+        QSqlDatabase db = registro.db();
+        QCOMPARE(SchemaRegistro::versione(db), SchemaRegistro::versioneAttuale());
+        QCOMPARE(risposte(registro).size(), 1);
+        QCOMPARE(risposte(registro)[0].voce, QStringLiteral("caldo / bollente"));
+        QCOMPARE(conta(registro, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
+                                 "name LIKE 'risposte_per_%'"),
+                 2);
+        QVERIFY(registro.impostaImpostazione("prova", "1"));
+        QSqlQuery(db).exec("PRAGMA user_version = 99");
+    }
+    Registro nuovo(dir.path());
+    QVERIFY(nuovo.errore());
+    QVERIFY2(nuovo.errore()->contains("versione più recente di Vocario"),
+             qPrintable(*nuovo.errore()));
+    QVERIFY(QFile::exists(FileRegistro::percorso(dir.path())));
+}
+
+void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
+    QTemporaryDir dir;
+    const QString cartella = dir.path() + "/registro";
+    auto registro = std::make_unique<Registro>(cartella);
+    const qint64 alunno = registro->aggiungiAlunno(registro->aggiungiClasse("4ª C"), "Ada");
+    registro->scrittore().impostaAttesaDopoErrore(50ms);
+
+    // Another program holds the file: the answers wait, the window does not.
+    QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro");
+    altro.setDatabaseName(registro->percorsoFile());
+    QVERIFY(altro.open());
+    QVERIFY(QSqlQuery(altro).exec("BEGIN EXCLUSIVE"));
+    QElapsedTimer orologio;
+    orologio.start();
+    for (int k = 0; k < 200; ++k)
+        registro->scrittore().accoda(risposta(alunno, k));
+    QVERIFY(orologio.elapsed() < 20);
+    QVERIFY(!registro->scrittore().svuota(600ms));
+    ScrittoreRegistro::Stato stato = registro->scrittore().stato();
+    QCOMPARE(stato.inAttesa, size_t(200));
+    QVERIFY2(stato.motivo.contains("locked"), qPrintable(stato.motivo));
+    QVERIFY(QFile::exists(registro->percorsoFile() + "-attesa"));
+    QVERIFY(QSqlQuery(altro).exec("COMMIT"));
+    altro.close();
+    QVERIFY(registro->scrittore().svuota(5s));
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 200);
+    QVERIFY(!QFile::exists(registro->percorsoFile() + "-attesa"));
+
+    // The folder goes (a file stands in its place: even root cannot write
+    // there), and the program ends before it comes back: the answers wait in
+    // the journal and reach the file at the next start, once each.
+    QVERIFY(QDir().rename(cartella, cartella + "-via"));
+    QFile ostacolo(cartella);
+    QVERIFY(ostacolo.open(QIODevice::WriteOnly));
+    ostacolo.close();
+    for (int k = 200; k < 300; ++k)
+        registro->scrittore().accoda(risposta(alunno, k));
+    QVERIFY(!registro->scrittore().svuota(300ms));
+    QCOMPARE(registro->scrittore().stato().inAttesa, size_t(100));
+    registro.reset();
+    QVERIFY(QFile::remove(cartella));
+    QVERIFY(QDir().rename(cartella + "-via", cartella));
+    registro = std::make_unique<Registro>(cartella);
+    QVERIFY(registro->scrittore().svuota(5s));
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 300);
+    QCOMPARE(conta(*registro, "SELECT count(DISTINCT voce) FROM risposte_con_voci"), 300);
+    // The journal read twice doubles nothing.
+    registro.reset();
+    registro = std::make_unique<Registro>(cartella);
+    QVERIFY(registro->scrittore().svuota(5s));
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 300);
+}
+
+void RegisterTest::damagedFileIsSetAsideAndTheTeacherTold() {
+    QTemporaryDir dir;
+    QFile file(FileRegistro::percorso(dir.path()));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray rovinato(8192, '\x5a');
+    file.write(rovinato);
+    file.close();
+
+    Registro registro(dir.path());
+    QVERIFY(!registro.errore());
+    QVERIFY2(registro.avviso().contains("danneggiato"), qPrintable(registro.avviso()));
+    QVERIFY(!registro.ciSonoClassi());
+    const QStringList messi = QDir(dir.path()).entryList({"registro-danneggiato-*.sqlite"});
+    QCOMPARE(messi.size(), 1);
+    QFile vecchio(dir.path() + u'/' + messi[0]);
+    QVERIFY(vecchio.open(QIODevice::ReadOnly));
+    QCOMPARE(vecchio.readAll(), rovinato);
+    registro.avvisoLetto();
+    QVERIFY(registro.avviso().isEmpty());
+}
+
+void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
+    TestEnvironment env;
+    env.useShippedLists();
+    env.state.cartellaRegistro = env.folder() + "/registro";
+    auto registroDi = [&env](const QString& alunno) {
+        auto hook = std::make_unique<RegistroProgramma>(alunno);
+        Navigazione::impostaRegistro(hook.get());
+        return hook;
+    };
+    auto avvio = [&env] {
+        auto* start = new FormAvvio(env.state);
+        start->show();
+        start->findChild<QPushButton*>("BottoneAvvio")->click();
+        QApplication::processEvents();
+        return TestEnvironment::visibleWindows().value(0);
+    };
+    // No class: "Avvio" leads to the menu, and no file is made or read.
+    auto hook = registroDi({});
+    const auto senzaRegistro = qScopeGuard([&env] {
+        env.state.registrazione.reset();
+        Navigazione::impostaRegistro(nullptr);
+    });
+    QCOMPARE(avvio()->objectName(), QStringLiteral("FormMenu"));
+    QVERIFY(!QFile::exists(env.state.cartellaRegistro));
+    QVERIFY(!env.state.registrazione);
+
+    // A class list as a spreadsheet saves it: Latin-1, a quoted comma.
+    const QString elenco = env.folder() + "/classi.csv";
+    QFile file(elenco);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("3ª A, Luca\n3ª A, \"Mattia, detto Matti\"\n4ª B, Noè\n3ª A, Luca\n")
+                   .toLatin1());
+    file.close();
+    EsitoImportazione esito = importaClassi(hook->registro(env.state), elenco);
+    QVERIFY2(esito.ok, qPrintable(esito.messaggio));
+    QCOMPARE(esito.classiNuove, 2);
+    QCOMPARE(esito.alunniNuovi, 3);
+    QCOMPARE(esito.giaPresenti, 1);
+    QVERIFY(!importaClassi(hook->registro(env.state), env.folder() + "/nessuno.csv").ok);
+
+    TestEnvironment::closeAllWindows();
+    QWidget* chi = avvio();
+    QCOMPARE(chi->objectName(), QStringLiteral("ChiGioca"));
+    QCOMPARE(chi->windowTitle(), QStringLiteral("Chi gioca?"));
+    QVERIFY(chi->findChild<QPushButton*>("Classe(1)"));
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->accessibleName(), QStringLiteral("Luca"));
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(1)")->text(),
+             QStringLiteral("Mattia, detto Matti"));
+    chi->findChild<QPushButton*>("Classe(1)")->click();
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), QStringLiteral("Noè"));
+    QVERIFY(!chi->findChild<QPushButton*>("Alunno(1)"));
+    QTest::keyClick(chi->findChild<QPushButton*>("Alunno(0)"), Qt::Key_Return);
+    QApplication::processEvents();
+    QCOMPARE(TestEnvironment::visibleWindows().value(0)->objectName(), QStringLiteral("FormMenu"));
+    QVERIFY(env.state.registrazione);
+
+    // The last class chosen comes first next time; "Ospite" records nothing.
+    TestEnvironment::closeAllWindows();
+    chi = avvio();
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), QStringLiteral("Noè"));
+    chi->findChild<QPushButton*>("Ospite")->click();
+    QVERIFY(!env.state.registrazione);
+
+    // `vocario --alunno`: no question.
+    TestEnvironment::closeAllWindows();
+    hook.reset();
+    hook = registroDi("3ª a/mattia, detto matti");
+    QCOMPARE(avvio()->objectName(), QStringLiteral("FormMenu"));
+    QVERIFY(env.state.registrazione);
+}
+
+void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
+    QTemporaryDir dir;
+    Registro registro(dir.path() + "/registro");
+    const qint64 classe = registro.aggiungiClasse("2ª C");
+    const Alunno anna{.id = registro.aggiungiAlunno(classe, "Anna"), .nome = "Anna"};
+    const Alunno bruno{.id = registro.aggiungiAlunno(classe, "Bruno"), .nome = "Bruno"};
+    for (const auto& [alunno, seme] : {std::pair{anna, 11u}, std::pair{bruno, 12u}}) {
+        TestEnvironment env;
+        env.useShippedLists();
+        env.state.registrazione = registro.registrazionePer(alunno);
+        endurance::RandomSession session(env, seme);
+        const QString problema = session.run(1500);
+        QVERIFY2(problema.isEmpty(), qPrintable(problema));
+        TestEnvironment::closeAllWindows();
+        env.state.registrazione.reset();
+    }
+    QVERIFY(registro.scrittore().svuota(10s));
+
+    // The table worked out again from the raw answers.
+    struct Conto {
+        int prove = 0, errate = 0;
+        QSet<qint64> alunni;
+    };
+    QMap<QPair<QString, QString>, Conto> conti;
+    QSqlQuery q(registro.db());
+    QVERIFY(q.exec("SELECT esercizio, voce, alunno, esatta FROM risposte_con_voci"));
+    while (q.next()) {
+        Conto& c = conti[{q.value(0).toString(), q.value(1).toString()}];
+        ++c.prove;
+        if (!q.value(3).toBool()) {
+            ++c.errate;
+            c.alunni.insert(q.value(2).toLongLong());
+        }
+    }
+    VistaRegistro vista(registro, nullptr);
+    const QList<QStringList> tabella = vista.righeParole();
+    QCOMPARE(tabella.first(), QStringList({"Voce", "Esercizio", "Prove", "Sbagliate",
+                                           "Alunni che l'hanno sbagliata", "Ultima volta"}));
+    int attese = 0;
+    for (const Conto& c : std::as_const(conti))
+        attese += c.errate > 0;
+    QVERIFY(attese > 10);
+    QCOMPARE(tabella.size() - 1, attese);
+    int prima = INT_MAX;
+    bool dueAlunni = false;
+    for (const QStringList& riga : tabella.mid(1)) {
+        const Conto c = conti.value({riga[1], riga[0]});
+        QCOMPARE(riga[2].toInt(), c.prove);
+        QCOMPARE(riga[3].toInt(), c.errate);
+        QCOMPARE(riga[4].toInt(), int(c.alunni.size()));
+        QVERIFY(riga[3].toInt() <= prima); // most missed first
+        prima = riga[3].toInt();
+        dueAlunni |= c.alunni.size() == 2;
+    }
+    QVERIFY(dueAlunni);
+    const QList<QStringList> alunni = vista.righeAlunni();
+    QVERIFY(alunni.size() > 2);
+    QCOMPARE(alunni[1][0], QStringLiteral("Anna"));
+
+    // The CSV: a byte-order mark, ';', CR LF, quotes where needed, UTF-8.
+    const QString csv = dir.path() + "/parole.csv";
+    QVERIFY(vista.esportaCsv(csv, tabella));
+    QFile letto(csv);
+    QVERIFY(letto.open(QIODevice::ReadOnly));
+    const QByteArray byte = letto.readAll();
+    QVERIFY(byte.startsWith("\xEF\xBB\xBFVoce;Esercizio;Prove;Sbagliate;Alunni che l'hanno "
+                            "sbagliata;Ultima volta\r\n"));
+    QCOMPARE(byte.count("\r\n"), tabella.size());
+    QCOMPARE(Esportazione::csv({{"a;b", "c\"d", "è"}}),
+             QByteArray("\xEF\xBB\xBF\"a;b\";\"c\"\"d\";\xC3\xA8\r\n"));
+    const QString tutte = dir.path() + "/risposte.csv";
+    QVERIFY(vista.esportaRisposte(tutte));
+    QVERIFY(vista.esportaPdf(dir.path() + "/riassunto.pdf"));
+    QVERIFY(QFileInfo(dir.path() + "/riassunto.pdf").size() > 1000);
+
+    // A pupil deleted leaves no row behind; the other's stay.
+    const int diBruno = conta(registro, "SELECT count(*) FROM risposte WHERE alunno = 2");
+    QVERIFY(diBruno > 0);
+    QVERIFY(registro.eliminaAlunno(anna.id));
+    QCOMPARE(conta(registro, "SELECT count(*) FROM risposte WHERE alunno = 1"), 0);
+    QCOMPARE(conta(registro, "SELECT count(*) FROM sessioni WHERE alunno = 1"), 0);
+    QCOMPARE(conta(registro, "SELECT count(*) FROM risposte"), diBruno);
+    QVERIFY(registro.eliminaPrimaDi(QDate::currentDate().addDays(1)) == diBruno);
+    QCOMPARE(conta(registro, "SELECT count(*) FROM risposte"), 0);
+}
+
+void RegisterTest::teachersPasswordIsASaltedPbkdf2Hash() {
+    const QByteArray sale = "0123456789abcdef";
+    QCOMPARE(
+        PasswordInsegnante::pbkdf2("maestra", sale, 1000, 32),
+        QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, "maestra", sale, 1000, 32));
+    QCOMPARE(PasswordInsegnante::pbkdf2("è", sale, 3, 50),
+             QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, "è", sale, 3, 50));
+    QTemporaryDir dir;
+    Registro registro(dir.path());
+    QVERIFY(!PasswordInsegnante::impostata(registro));
+    QVERIFY(PasswordInsegnante::imposta(registro, "lavagna"));
+    const QString prima = registro.impostazione("password");
+    QVERIFY(!prima.contains("lavagna"));
+    QVERIFY(PasswordInsegnante::corretta(registro, "lavagna"));
+    QVERIFY(!PasswordInsegnante::corretta(registro, "lavagnA"));
+    QVERIFY(PasswordInsegnante::imposta(registro, "lavagna"));
+    QVERIFY(registro.impostazione("password") != prima); // a new salt each time
+    QVERIFY(PasswordInsegnante::azzera(registro));
+    QVERIFY(!PasswordInsegnante::impostata(registro));
+}
+
+QTEST_MAIN(RegisterTest)
+#include "tst_register.moc"
