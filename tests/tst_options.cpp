@@ -205,7 +205,8 @@ void OptionsTest::theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice() {
     // The teacher's row, with the check of the word lists.
     QVERIFY(dialogo->findChild<QGroupBox*>(QStringLiteral("SezioneInsegnante"))->isVisible());
     QVERIFY(dialogo->findChild<QPushButton*>(QStringLiteral("BottoneElenchi"))->isVisible());
-    // Tab reaches every choice and "Chiudi", and passes over the folder's name.
+    // Tab reaches every choice, the teacher's buttons and "Chiudi", and passes over the folder's
+    // name.
     QVERIFY(QTest::qWaitForWindowActive(dialogo));
     QStringList stops;
     for (int k = 0; k < 12; ++k) {
@@ -213,7 +214,8 @@ void OptionsTest::theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice() {
         stops << (at ? at->objectName() : QString());
         QTest::keyClick(at ? at : dialogo, Qt::Key_Tab);
     }
-    QVERIFY2(stops.join(u' ').contains(QStringLiteral("Maiuscolo BottoneElenchi Chiudi")) &&
+    QVERIFY2(stops.join(u' ').contains(
+                 QStringLiteral("Maiuscolo BottoneElenchi BottoneSchede Chiudi")) &&
                  !stops.contains(QStringLiteral("CartellaInsegnante")),
              qPrintable(stops.join(u' ')));
 
