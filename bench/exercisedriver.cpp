@@ -1,9 +1,9 @@
 #include "exercisedriver.h"
 
+#include "core/appstate.h"
 #include "exercises/choice/form3sinonimicontrari.h"
+#include "frame/exercisewindow.h"
 #include "layouts/dragpayload.h"
-#include "shell/appstate.h"
-#include "shell/exercisewindow.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>

@@ -9,12 +9,12 @@
 #include "exercisedriver.h"
 #include "paintclock.h"
 
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "core/appstate.h"
 #include "exercises/catalogo.h"
+#include "frame/exercisewindow.h"
 #include "layouts/design.h"
-#include "shell/appstate.h"
-#include "shell/exercisewindow.h"
-#include "shell/formmenu.h"
-#include "shell/navigazione.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -208,9 +208,9 @@ int main(int argc, char* argv[]) {
 
     for (int numero = 1; numero <= exercises; ++numero) {
         const Samples& s = samples[size_t(numero)];
-        const std::string form = std::string(vocario::catalogoEsercizi()[size_t(numero - 1)].design().name) + " (" +
-                                 std::to_string(bench::BenchLists::recordsFor(numero)) +
-                                 " records)";
+        const std::string form =
+            std::string(vocario::catalogoEsercizi()[size_t(numero - 1)].design().name) + " (" +
+            std::to_string(bench::BenchLists::recordsFor(numero)) + " records)";
         bench::printRow("open first", form, s.openFirst, "ms", "<= 10");
         bench::printRow("open", form, s.open, "ms", "<= 10");
         bench::printRow("answer right", form, s.right, "ms", "<= 2");

@@ -4,10 +4,10 @@
 //   bench_register [--answers N] [--recorded N]
 
 #include "benchstats.h"
+#include "core/registrazione.h"
 #include "register/fileregistro.h"
 #include "register/registro.h"
 #include "register/vistaregistro.h"
-#include "shell/registrazione.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

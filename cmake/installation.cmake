@@ -7,7 +7,7 @@
 #   share/applications, share/icons/hicolor, share/metainfo, share/doc/vocario
 # The program looks beside itself first (the build folder, make run), then
 # here, by paths relative to bin/ so that the installed tree may be moved
-# (src/shell/cartelle.cpp). Nothing is written under the prefix at run time.
+# (src/core/cartelle.cpp). Nothing is written under the prefix at run time.
 
 include(GNUInstallDirs)
 # Named after the package, as Debian wants (GNUInstallDirs would say "Vocario").
@@ -25,7 +25,7 @@ file(RELATIVE_PATH VOCARIO_DATA_FROM_BIN
 file(RELATIVE_PATH VOCARIO_MODULES_FROM_BIN
     ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${VOCARIO_MODULEDIR})
 
-configure_file(src/shell/datiprogramma.h.in ${CMAKE_BINARY_DIR}/generated/datiprogramma.h @ONLY)
+configure_file(src/core/datiprogramma.h.in ${CMAKE_BINARY_DIR}/generated/datiprogramma.h @ONLY)
 target_include_directories(vocario_core PRIVATE ${CMAKE_BINARY_DIR}/generated)
 
 # They ship no library of their own to look for: no run path.

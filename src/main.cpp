@@ -1,9 +1,9 @@
+#include "app/navigazione.h"
+#include "app/rigadicomando.h"
 #include "exercises/catalogo.h"
 #include "register/registroprogramma.h"
 #include "sheets/schedadariga.h"
-#include "shell/navigazione.h"
-#include "shell/rigadicomando.h"
-#include "shell/verificadariga.h"
+#include "teacher/verificadariga.h"
 
 #include <QApplication>
 

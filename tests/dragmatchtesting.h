@@ -6,10 +6,10 @@
 #include "dropdelivery.h"
 #include "testenvironment.h"
 
+#include "app/navigazione.h"
 #include "exercises/matching/dragmatchwindow.h"
 #include "layouts/designlabel.h"
 #include "layouts/dragpayload.h"
-#include "shell/navigazione.h"
 
 #include <QMimeData>
 #include <QtTest>

@@ -1,14 +1,14 @@
 #include "testenvironment.h"
 
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "core/appstate.h"
 #include "exercises/click/clicktileswindow.h"
+#include "frame/colori.h"
 #include "layouts/designlabel.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "messageboxanswerer.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/formmenu.h"
-#include "shell/navigazione.h"
 
 #include <QPushButton>
 #include <QtTest>

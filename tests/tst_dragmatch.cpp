@@ -1,9 +1,9 @@
 #include "dragmatchtesting.h"
 
+#include "core/appstate.h"
+#include "frame/colori.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
 
 #include <QAction>
 #include <QPushButton>

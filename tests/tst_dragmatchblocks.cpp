@@ -1,10 +1,10 @@
 #include "dragmatchtesting.h"
 
+#include "core/appstate.h"
+#include "frame/colori.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "messageboxanswerer.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -2,12 +2,12 @@
 #include "exercisecatalogue.h"
 #include "messageboxanswerer.h"
 
-#include "layouts/pickandplace.h"
+#include "access/pickandplace.h"
+#include "app/formmenu.h"
+#include "core/appstate.h"
+#include "frame/colori.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/formmenu.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,21 +4,21 @@
 
 #include "testenvironment.h"
 
-#include "layouts/design_form1.h"
-#include "layouts/design_form2.h"
-#include "layouts/design_form3.h"
-#include "layouts/design_form4.h"
-#include "layouts/design_form5.h"
-#include "layouts/design_form6.h"
-#include "layouts/design_form7.h"
-#include "layouts/design_form8.h"
-#include "layouts/design_form9.h"
+#include "designs/design_form1.h"
+#include "designs/design_form2.h"
+#include "designs/design_form3.h"
+#include "designs/design_form4.h"
+#include "designs/design_form5.h"
+#include "designs/design_form6.h"
+#include "designs/design_form7.h"
+#include "designs/design_form8.h"
+#include "designs/design_form9.h"
+#include "designs/designs.h"
+#include "frame/colori.h"
 #include "layouts/designlabel.h"
-#include "layouts/designs.h"
 #include "layouts/layoutbuilder.h"
 #include "layouts/pictures.h"
 #include "layouts/widgetcolours.h"
-#include "shell/colori.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -2,19 +2,19 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "core/appstate.h"
+#include "designs/design_form1.h"
+#include "designs/designs.h"
 #include "exercises/matching/dragmatchwindow.h"
+#include "frame/colori.h"
+#include "frame/exercisewindow.h"
 #include "layouts/bgrcolour.h"
 #include "layouts/contrasto.h"
 #include "layouts/controlnames.h"
-#include "layouts/design_form1.h"
 #include "layouts/designlabel.h"
-#include "layouts/designs.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/exercisewindow.h"
-#include "shell/formmenu.h"
-#include "shell/navigazione.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -2,13 +2,13 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
+#include "app/navigazione.h"
+#include "core/appstate.h"
+#include "frame/colori.h"
+#include "frame/exercisewindow.h"
 #include "layouts/designlabel.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/exercisewindow.h"
-#include "shell/navigazione.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
-#include "shell/appstate.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/dialogoopzioni.h"
-#include "shell/finestracontrolloelenchi.h"
-#include "shell/formmenu.h"
-#include "shell/navigazione.h"
+#include "app/dialogoopzioni.h"
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
+#include "teacher/finestracontrolloelenchi.h"
 #include "wordlists/schedeelenchi.h"
 #include "wordlists/verificaelenchi.h"
 

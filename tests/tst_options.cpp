@@ -5,6 +5,10 @@
 #include "dropdelivery.h"
 #include "testenvironment.h"
 
+#include "app/dialogoopzioni.h"
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "app/rigadicomando.h"
 #include "exercises/choice/form9vocario.h"
 #include "exercises/matching/dragmatchwindow.h"
 #include "layouts/designlabel.h"
@@ -12,13 +16,9 @@
 #include "layouts/designtextbox.h"
 #include "layouts/displaytext.h"
 #include "layouts/dragpayload.h"
-#include "shell/aspettoparole.h"
-#include "shell/dialogoopzioni.h"
-#include "shell/formmenu.h"
-#include "shell/navigazione.h"
-#include "shell/opzioniriga.h"
-#include "shell/opzionisalvate.h"
-#include "shell/rigadicomando.h"
+#include "options/aspettoparole.h"
+#include "options/opzioniriga.h"
+#include "options/opzionisalvate.h"
 
 #include <QApplication>
 #include <QCheckBox>

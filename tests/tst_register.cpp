@@ -1,6 +1,10 @@
 #include "dragmatchtesting.h"
 #include "messageboxanswerer.h"
 
+#include "app/formavvio.h"
+#include "app/navigazione.h"
+#include "core/appstate.h"
+#include "core/registrazione.h"
 #include "randomsession.h"
 #include "register/esportazione.h"
 #include "register/fileregistro.h"
@@ -11,10 +15,6 @@
 #include "register/registroprogramma.h"
 #include "register/schemaregistro.h"
 #include "register/vistaregistro.h"
-#include "shell/appstate.h"
-#include "shell/formavvio.h"
-#include "shell/navigazione.h"
-#include "shell/registrazione.h"
 
 #include <QAction>
 #include <QDir>

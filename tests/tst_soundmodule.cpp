@@ -3,10 +3,10 @@
 
 #include "testenvironment.h"
 
-#include "shell/appstate.h"
-#include "shell/soundmodule.h"
-#include "shell/soundoutput.h"
-#include "shell/suoni.h"
+#include "core/appstate.h"
+#include "core/soundoutput.h"
+#include "sound/soundmodule.h"
+#include "sound/suoni.h"
 
 #include <QCoreApplication>
 #include <QLibrary>

@@ -5,13 +5,13 @@
 
 #include "testenvironment.h"
 
+#include "app/formmenu.h"
+#include "app/navigazione.h"
 #include "exercises/choice/form3sinonimicontrari.h"
 #include "layouts/designtextbox.h"
-#include "shell/backgroundspeech.h"
-#include "shell/formmenu.h"
-#include "shell/lettore.h"
-#include "shell/navigazione.h"
-#include "shell/speechmodule.h"
+#include "speech/backgroundspeech.h"
+#include "speech/lettore.h"
+#include "speech/speechmodule.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,17 +1,17 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
+#include "app/formavvio.h"
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "app/preparazione.h"
+#include "app/rigadicomando.h"
+#include "core/appstate.h"
+#include "core/programma.h"
+#include "frame/colori.h"
+#include "frame/messaggi.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/formavvio.h"
-#include "shell/formmenu.h"
-#include "shell/messaggi.h"
-#include "shell/navigazione.h"
-#include "shell/preparazione.h"
-#include "shell/programma.h"
-#include "shell/rigadicomando.h"
-#include "shell/suoni.h"
+#include "sound/suoni.h"
 
 #include <QLabel>
 #include <QPushButton>

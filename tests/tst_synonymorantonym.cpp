@@ -1,12 +1,12 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
+#include "app/navigazione.h"
+#include "core/appstate.h"
 #include "exercises/choice/form3sinonimicontrari.h"
+#include "frame/colori.h"
 #include "layouts/designtextbox.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/navigazione.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -6,17 +6,17 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
+#include "app/formavvio.h"
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "designs/designs.h"
 #include "exercises/catalogo.h"
+#include "frame/messaggi.h"
 #include "layouts/designlabel.h"
-#include "layouts/designs.h"
 #include "layouts/designscale.h"
 #include "layouts/pictures.h"
 #include "layouts/twipsgeometry.h"
-#include "shell/aspettoparole.h"
-#include "shell/formavvio.h"
-#include "shell/formmenu.h"
-#include "shell/messaggi.h"
-#include "shell/navigazione.h"
+#include "options/aspettoparole.h"
 
 #include <QLabel>
 #include <QMenuBar>

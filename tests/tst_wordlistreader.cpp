@@ -1,6 +1,6 @@
 #include "testenvironment.h"
 
-#include "shell/appstate.h"
+#include "core/appstate.h"
 #include "wordlists/wordlistfiles.h"
 #include "wordlists/wordlistscan.h"
 

@@ -1,13 +1,13 @@
 #include "messageboxanswerer.h"
 #include "testenvironment.h"
 
+#include "app/navigazione.h"
+#include "core/appstate.h"
 #include "exercises/choice/form9vocario.h"
+#include "frame/colori.h"
 #include "layouts/designtextbox.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/navigazione.h"
 
 #include <QLabel>
 #include <QPushButton>

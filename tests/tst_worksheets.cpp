@@ -1,13 +1,13 @@
 #include "testenvironment.h"
 
+#include "app/dialogoopzioni.h"
+#include "app/formmenu.h"
+#include "app/navigazione.h"
+#include "core/cartelleelenchi.h"
 #include "exercises/catalogo.h"
 #include "sheets/dialogoschede.h"
 #include "sheets/estrazione.h"
 #include "sheets/stampaschede.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/dialogoopzioni.h"
-#include "shell/formmenu.h"
-#include "shell/navigazione.h"
 #include "wordlists/wordlistreader.h"
 
 #include <QCheckBox>
@@ -49,7 +49,7 @@ QStringList pagine(const QString& pdf) {
 }
 
 QList<QStringList> records(const AppState& state, const QString& file, int fields) {
-    const WordListResult read = CartelleElenchi::lettore(state).read(file, fields, 500);
+    const WordListResult read = CartelleElenchi::lettoreElenchi(state).read(file, fields, 500);
     if (!read.ok)
         qFatal("%s", qPrintable(read.error));
     return read.records;
@@ -96,7 +96,7 @@ void WorksheetsTest::keyAgreesWithTheLists() {
         env.writeTeacherList(QStringLiteral("contrari.txt"), kTeacherAntonyms);
     env.state.random.seed(26);
     EsitoScheda made = componiScheda(catalogoEsercizi(), {.esercizi = {exercise}, .voci = 0},
-                                     CartelleElenchi::lettore(env.state), env.state.random);
+                                     CartelleElenchi::lettoreElenchi(env.state), env.state.random);
     QVERIFY2(made.errore.isEmpty(), qPrintable(made.errore));
     const QString pdf = env.folder() + QStringLiteral("/scheda.pdf");
     if (exercise == 6) {
@@ -212,7 +212,7 @@ void WorksheetsTest::shortListIsRefusedWithItsFolder() {
                                                                      "stanco, sfinito\n"));
     // "gradi" deals from one record; "abbina gradi" needs nine.
     EsitoScheda made = componiScheda(catalogoEsercizi(), {.esercizi = {6, 4}, .voci = 3},
-                                     CartelleElenchi::lettore(env.state), env.state.random);
+                                     CartelleElenchi::lettoreElenchi(env.state), env.state.random);
     QVERIFY(made.scheda.blocchi.isEmpty());
     QVERIFY2(made.errore.contains(
                  QDir::toNativeSeparators(env.teacherFolder() + QStringLiteral("/gradi.txt"))),

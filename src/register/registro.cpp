@@ -1,8 +1,8 @@
 #include "registro.h"
 
+#include "core/appstate.h"
+#include "core/registrazione.h"
 #include "fileregistro.h"
-#include "shell/appstate.h"
-#include "shell/registrazione.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,14 +1,14 @@
 #include "registroprogramma.h"
 
+#include "app/navigazione.h"
+#include "app/rigadicomando.h"
+#include "core/appstate.h"
 #include "finestrachigioca.h"
+#include "frame/messaggi.h"
 #include "importaclassi.h"
 #include "passwordinsegnante.h"
 #include "registro.h"
-#include "shell/appstate.h"
-#include "shell/messaggi.h"
-#include "shell/navigazione.h"
-#include "shell/rigadicomando.h"
-#include "shell/verificadariga.h"
+#include "teacher/verificadariga.h"
 #include "vistaregistro.h"
 
 #include <QBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/registrazione.h"
+#include "core/registrazione.h"
 
 #include <QString>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "dialogoschede.h"
 
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
 #include "esercizischeda.h"
 #include "estrazione.h"
-#include "shell/appstate.h"
-#include "shell/aspettoparole.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/messaggi.h"
+#include "frame/messaggi.h"
+#include "options/aspettoparole.h"
 #include "stampaschede.h"
 
 #include <QCheckBox>
@@ -114,7 +114,7 @@ std::optional<EsitoScheda> DialogoSchede::componi() {
         if (esercizi_[i]->isChecked())
             richiesta.esercizi << i;
     EsitoScheda esito =
-        componiScheda(catalogo_, richiesta, CartelleElenchi::lettore(stato_), stato_.random);
+        componiScheda(catalogo_, richiesta, CartelleElenchi::lettoreElenchi(stato_), stato_.random);
     if (!esito.errore.isEmpty()) {
         Messaggi::avvisa(this, esito.errore);
         return std::nullopt;

@@ -1,7 +1,7 @@
 #include "esercizischeda.h"
 
-#include "shell/accessibilita.h"
-#include "shell/exerciseentry.h"
+#include "frame/accessibilita.h"
+#include "frame/exerciseentry.h"
 #include "wordlists/wordtables.h"
 
 #include <array>

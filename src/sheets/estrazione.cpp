@@ -1,7 +1,7 @@
 #include "estrazione.h"
 
+#include "core/randomgenerator.h"
 #include "esercizischeda.h"
-#include "shell/randomgenerator.h"
 #include "wordlists/schedeelenchi.h"
 #include "wordlists/wordlistreader.h"
 

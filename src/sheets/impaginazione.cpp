@@ -1,8 +1,8 @@
 #include "impaginazione.h"
 
+#include "core/programma.h"
 #include "disegnovoci.h"
 #include "esercizischeda.h"
-#include "shell/programma.h"
 #include "tela.h"
 #include "vocischeda.h"
 

@@ -1,14 +1,14 @@
 #include "schedadariga.h"
 
+#include "core/appstate.h"
+#include "core/cartelle.h"
+#include "core/cartelleelenchi.h"
 #include "esercizischeda.h"
 #include "estrazione.h"
-#include "shell/appstate.h"
-#include "shell/cartelle.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/opzioniriga.h"
-#include "shell/opzionisalvate.h"
-#include "shell/verificadariga.h"
+#include "options/opzioniriga.h"
+#include "options/opzionisalvate.h"
 #include "stampaschede.h"
+#include "teacher/verificadariga.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -125,7 +125,7 @@ std::optional<int> schedaDaRigaDiComando(int argc, char* argv[], const Catalogo&
     richiesta.maiuscolo = opzioni.maiuscolo;
 
     EsitoScheda esito =
-        componiScheda(catalogo, richiesta, CartelleElenchi::lettore(stato), stato.random);
+        componiScheda(catalogo, richiesta, CartelleElenchi::lettoreElenchi(stato), stato.random);
     if (!esito.errore.isEmpty())
         return errore(esito.errore, 1);
     const QString scritto = salvaPdf(esito.scheda, parser.value(pdf));

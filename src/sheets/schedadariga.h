@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/exerciseentry.h"
+#include "frame/exerciseentry.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "stampaschede.h"
 
+#include "core/programma.h"
 #include "impaginazione.h"
-#include "shell/programma.h"
 #include "vocischeda.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "tela.h"
 
-#include "shell/aspettoparole.h"
+#include "options/aspettoparole.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "schedeelenchi.h"
-#include "verificaelenchi.h"
+#include "segnalazione.h"
+#include "wordlistreader.h"
 #include "wordlistscan.h"
 
 namespace vocario {

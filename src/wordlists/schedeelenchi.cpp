@@ -1,6 +1,6 @@
 #include "schedeelenchi.h"
 
-#include "wordlistfiles.h"
+#include "nomielenchi.h"
 
 namespace vocario {
 namespace {

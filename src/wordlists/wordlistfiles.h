@@ -1,20 +1,10 @@
 #pragma once
 
+#include "nomielenchi.h"
 #include "wordlistreader.h"
 #include "wordtables.h"
 
 namespace vocario {
-
-/// The seven word-list files of the `testi` folder.
-namespace WordListFile {
-inline const QString Contrari = QStringLiteral("contrari.txt");
-inline const QString Sinonimi = QStringLiteral("sinonimi.txt");
-inline const QString Gradi = QStringLiteral("gradi.txt");
-inline const QString ModiDiDire = QStringLiteral("modididire.txt");
-inline const QString Aree1 = QStringLiteral("aree1.txt");
-inline const QString Aree2 = QStringLiteral("aree2.txt");
-inline const QString Vocario = QStringLiteral("vocario.txt");
-} // namespace WordListFile
 
 /// Two-field reader: field 1 of record n into first[n], field 2 into
 /// second[n], the number of records into count. On failure nothing changes.

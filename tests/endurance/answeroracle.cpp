@@ -1,9 +1,9 @@
 #include "answeroracle.h"
 
+#include "core/appstate.h"
 #include "exercises/matching/dragmatchwindow.h"
+#include "frame/exercisewindow.h"
 #include "layouts/controlnames.h"
-#include "shell/appstate.h"
-#include "shell/exercisewindow.h"
 
 #include <QLabel>
 

@@ -6,9 +6,9 @@
 #include "simulatedmouse.h"
 #include "testenvironment.h"
 
-#include "shell/appstate.h"
-#include "shell/exercisewindow.h"
-#include "shell/navigazione.h"
+#include "app/navigazione.h"
+#include "core/appstate.h"
+#include "frame/exercisewindow.h"
 
 #include <QPushButton>
 

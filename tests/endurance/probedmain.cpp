@@ -2,10 +2,10 @@
 // included), with the probe that lets the play-through test read where
 // things are on screen.
 
+#include "app/navigazione.h"
 #include "exercises/catalogo.h"
+#include "options/opzioniriga.h"
 #include "probeserver.h"
-#include "shell/navigazione.h"
-#include "shell/opzioniriga.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

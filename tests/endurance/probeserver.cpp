@@ -1,11 +1,11 @@
 #include "probeserver.h"
 
+#include "access/pickandplace.h"
 #include "answeroracle.h"
+#include "core/appstate.h"
+#include "frame/exercisewindow.h"
 #include "layouts/designtextbox.h"
-#include "layouts/pickandplace.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/exercisewindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

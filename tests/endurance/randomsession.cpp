@@ -2,10 +2,10 @@
 #include "exercisecatalogue.h"
 
 #include "answeroracle.h"
+#include "app/formavvio.h"
+#include "core/appstate.h"
+#include "frame/exercisewindow.h"
 #include "messageboxanswerer.h"
-#include "shell/appstate.h"
-#include "shell/exercisewindow.h"
-#include "shell/formavvio.h"
 #include "testenvironment.h"
 
 #include <QAbstractButton>

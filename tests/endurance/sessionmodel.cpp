@@ -1,9 +1,9 @@
 #include "sessionmodel.h"
 
 #include "answeroracle.h"
-#include "shell/appstate.h"
-#include "shell/colori.h"
-#include "shell/exercisewindow.h"
+#include "core/appstate.h"
+#include "frame/colori.h"
+#include "frame/exercisewindow.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -7,9 +7,9 @@
 #include "messageboxanswerer.h"
 #include "windowsnapshot.h"
 
+#include "app/formavvio.h"
+#include "app/formmenu.h"
 #include "layouts/designtextbox.h"
-#include "shell/formavvio.h"
-#include "shell/formmenu.h"
 
 #include <QAction>
 #include <QApplication>

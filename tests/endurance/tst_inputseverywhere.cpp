@@ -3,16 +3,16 @@
 // answers are locked. None of them may count, change or break anything that
 // the rules of the window do not say.
 
-#include "exercisedriving.h"
 #include "exercisecatalogue.h"
+#include "exercisedriving.h"
 #include "harmlessnoise.h"
 #include "windowsnapshot.h"
 
+#include "access/pickandplace.h"
+#include "app/formavvio.h"
+#include "app/formmenu.h"
 #include "layouts/designlabel.h"
-#include "layouts/pickandplace.h"
 #include "messageboxanswerer.h"
-#include "shell/formavvio.h"
-#include "shell/formmenu.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -11,8 +11,8 @@
 #include "simulatedmouse.h"
 #include "testenvironment.h"
 
-#include "shell/exercisewindow.h"
-#include "shell/formavvio.h"
+#include "app/formavvio.h"
+#include "frame/exercisewindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,11 +3,11 @@
 //   VOCARIO_SESSION_SEED=n     replays the session of seed n
 //   VOCARIO_SESSION_ACTIONS=n  its length (20000 when unset)
 
+#include "core/registrazione.h"
 #include "exercises/catalogo.h"
 #include "harmlessnoise.h"
 #include "randomsession.h"
 #include "register/registro.h"
-#include "shell/registrazione.h"
 #include "testenvironment.h"
 
 #include <QElapsedTimer>

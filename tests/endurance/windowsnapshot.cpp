@@ -1,9 +1,9 @@
 #include "windowsnapshot.h"
 
+#include "core/appstate.h"
+#include "frame/vocariowindow.h"
 #include "layouts/designtextbox.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/vocariowindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

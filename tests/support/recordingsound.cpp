@@ -1,6 +1,6 @@
 #include "recordingsound.h"
 
-#include "shell/appstate.h"
+#include "core/appstate.h"
 
 #include <QFileInfo>
 

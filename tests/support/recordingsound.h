@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/soundoutput.h"
+#include "core/soundoutput.h"
 
 #include <QStringList>
 

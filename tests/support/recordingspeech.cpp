@@ -1,6 +1,6 @@
 #include "recordingspeech.h"
 
-#include "shell/appstate.h"
+#include "core/appstate.h"
 
 namespace vocario::testing {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/speechoutput.h"
+#include "core/speechoutput.h"
 
 #include <QElapsedTimer>
 #include <QList>

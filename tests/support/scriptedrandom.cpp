@@ -1,6 +1,6 @@
 #include "scriptedrandom.h"
 
-#include "shell/appstate.h"
+#include "core/appstate.h"
 
 #include <QtGlobal>
 

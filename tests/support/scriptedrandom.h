@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/randomgenerator.h"
+#include "core/randomgenerator.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #include "testenvironment.h"
 
+#include "app/navigazione.h"
+#include "core/appstate.h"
 #include "exercises/catalogo.h"
-#include "shell/appstate.h"
-#include "shell/navigazione.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "recordingspeech.h"
 #include "scriptedrandom.h"
 
-#include "shell/appstate.h"
+#include "core/appstate.h"
 
 #include <QString>
 #include <QTemporaryDir>

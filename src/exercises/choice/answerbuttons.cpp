@@ -1,8 +1,8 @@
 #include "answerbuttons.h"
 
+#include "frame/colori.h"
 #include "layouts/contrasto.h"
 #include "layouts/widgetcolours.h"
-#include "shell/colori.h"
 
 #include <QPushButton>
 

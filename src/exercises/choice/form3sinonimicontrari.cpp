@@ -1,9 +1,9 @@
 #include "form3sinonimicontrari.h"
 
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
+#include "frame/colori.h"
 #include "layouts/designtextbox.h"
-#include "shell/appstate.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/colori.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
 
@@ -54,7 +54,7 @@ std::optional<QString> Form3SinonimiContrari::leggiElenco() {
     WordColumn parole4 = s.Parole4;
     qint16 numeroSinonimi = 0;
     qint16 numeroContrari = 0;
-    const WordListReader reader = CartelleElenchi::lettore(s);
+    const WordListReader reader = CartelleElenchi::lettoreElenchi(s);
 
     const ListNeed& elencoSinonimi = elenco(0);
     const WordListResult sinonimi =

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "answerbuttons.h"
-#include "shell/exercisewindow.h"
+#include "frame/exercisewindow.h"
 
 class QPushButton;
 

@@ -1,10 +1,10 @@
 #include "form9vocario.h"
 
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
+#include "exercises/scombiccheraposti.h"
+#include "frame/colori.h"
 #include "layouts/designtextbox.h"
-#include "shell/appstate.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/colori.h"
-#include "shell/scombiccheraposti.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
 
@@ -43,7 +43,7 @@ Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
 }
 
 std::optional<QString> Form9Vocario::leggiElenco() {
-    const WordListReader reader = CartelleElenchi::lettore(stato_);
+    const WordListReader reader = CartelleElenchi::lettoreElenchi(stato_);
     qint16 numero = 0;
     const WordListResult result =
         leggiTabella(reader, elenco().file, kCampiPerVoce, 1, TabellaVocario, numero);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "answerbuttons.h"
-#include "layouts/design_form9.h"
-#include "shell/exercisewindow.h"
+#include "designs/design_form9.h"
+#include "frame/exercisewindow.h"
 #include "wordlists/wordtables.h"
 
 #include <array>

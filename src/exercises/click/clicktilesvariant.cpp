@@ -1,9 +1,9 @@
 #include "clicktilesvariant.h"
 
-#include "layouts/design_form4.h"
-#include "layouts/design_form6.h"
+#include "designs/design_form4.h"
+#include "designs/design_form6.h"
 
-#include "shell/randomgenerator.h"
+#include "core/randomgenerator.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {

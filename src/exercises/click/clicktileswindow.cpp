@@ -1,13 +1,13 @@
 #include "clicktileswindow.h"
 
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
+#include "exercises/scombiccheraposti.h"
+#include "frame/colori.h"
 #include "layouts/contrasto.h"
 #include "layouts/designlabel.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
-#include "shell/appstate.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/colori.h"
-#include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -35,7 +35,7 @@ ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
 }
 
 std::optional<QString> ClickTilesWindow::leggiElenco() {
-    const WordListReader reader = CartelleElenchi::lettore(stato_);
+    const WordListReader reader = CartelleElenchi::lettoreElenchi(stato_);
     const WordListResult result = leggiTabella(reader, elenco().file, variant_.fieldsPerRecord,
                                                variant_.firstColumn, tabella_, numeroVoci_);
     if (!result.ok)

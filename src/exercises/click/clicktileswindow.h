@@ -1,8 +1,8 @@
 #pragma once
 
 #include "clicktilesvariant.h"
+#include "frame/exercisewindow.h"
 #include "layouts/exercisedesign.h"
-#include "shell/exercisewindow.h"
 
 namespace vocario {
 

@@ -1,8 +1,8 @@
 #include "dragmatchvariant.h"
 
-#include "layouts/design_form1.h"
-#include "layouts/design_form5.h"
-#include "layouts/design_form8.h"
+#include "designs/design_form1.h"
+#include "designs/design_form5.h"
+#include "designs/design_form8.h"
 
 namespace vocario {
 namespace {

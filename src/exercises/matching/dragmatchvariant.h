@@ -1,7 +1,7 @@
 #pragma once
 
+#include "frame/frametraits.h"
 #include "layouts/design.h"
-#include "shell/frametraits.h"
 
 namespace vocario {
 

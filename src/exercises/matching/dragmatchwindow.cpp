@@ -1,12 +1,12 @@
 #include "dragmatchwindow.h"
 
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
+#include "exercises/scombiccheraposti.h"
+#include "frame/colori.h"
 #include "layouts/designlabel.h"
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
-#include "shell/appstate.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/colori.h"
-#include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -32,7 +32,7 @@ qint16 DragMatchWindow::recordOfSlot(int k) const {
 }
 
 std::optional<QString> DragMatchWindow::leggiElenco() {
-    const WordListReader reader = CartelleElenchi::lettore(stato_);
+    const WordListReader reader = CartelleElenchi::lettoreElenchi(stato_);
     const WordListResult result =
         leggiDueCampi(reader, elenco().file, stato_.Parole1, stato_.Parole2, stato_.NumeroParole);
     if (!result.ok)

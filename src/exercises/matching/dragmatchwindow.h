@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dragmatchvariant.h"
+#include "frame/exercisewindow.h"
 #include "layouts/exercisedesign.h"
-#include "shell/exercisewindow.h"
 
 #include <QList>
 #include <array>

@@ -1,14 +1,14 @@
 #include "form2sinonimi.h"
 
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
+#include "exercises/scombiccheraposti.h"
+#include "frame/colori.h"
 #include "layouts/designlabel.h"
 #include "layouts/designscale.h"
 #include "layouts/twipsgeometry.h"
 #include "layouts/widgetcolours.h"
 #include "matchdrops.h"
-#include "shell/appstate.h"
-#include "shell/cartelleelenchi.h"
-#include "shell/colori.h"
-#include "shell/scombiccheraposti.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -51,8 +51,9 @@ void Form2Sinonimi::primaDellaLettura() {
 }
 
 std::optional<QString> Form2Sinonimi::LeggiParole() {
-    const WordListResult result = leggiTabella(CartelleElenchi::lettore(stato_), elenco().file, 2,
-                                               1, TabellaSinonimi, NumeroSinonimi);
+    const WordListResult result =
+        leggiTabella(CartelleElenchi::lettoreElenchi(stato_), elenco().file, 2, 1, TabellaSinonimi,
+                     NumeroSinonimi);
     if (!result.ok)
         return result.error;
     return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "layouts/design_form2.h"
-#include "shell/exercisewindow.h"
+#include "designs/design_form2.h"
+#include "frame/exercisewindow.h"
 #include "wordlists/wordtables.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #include "form7gradi.h"
 
+#include "core/appstate.h"
+#include "core/cartelleelenchi.h"
 #include "layouts/designlabel.h"
 #include "layouts/twipsgeometry.h"
 #include "matchdrops.h"
-#include "shell/appstate.h"
-#include "shell/cartelleelenchi.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -39,7 +39,7 @@ Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
 
 std::optional<QString> Form7Gradi::leggiElenco() {
     AppState& s = stato_;
-    const WordListResult result = leggiDueCampi(CartelleElenchi::lettore(s), elenco().file,
+    const WordListResult result = leggiDueCampi(CartelleElenchi::lettoreElenchi(s), elenco().file,
                                                 s.Parole1, s.Parole2, s.NumeroParole);
     if (!result.ok)
         return result.error;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "layouts/design_form7.h"
-#include "shell/exercisewindow.h"
+#include "designs/design_form7.h"
+#include "frame/exercisewindow.h"
 
 #include <array>
 

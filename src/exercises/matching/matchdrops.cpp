@@ -1,9 +1,9 @@
 #include "matchdrops.h"
 
+#include "access/pickandplace.h"
+#include "frame/exercisewindow.h"
 #include "layouts/controlnames.h"
 #include "layouts/designlabel.h"
-#include "layouts/pickandplace.h"
-#include "shell/exercisewindow.h"
 
 #include <QPointer>
 #include <memory>

@@ -1,0 +1,34 @@
+#include "bottoneopzioni.h"
+
+#include "frame/vocariowindow.h"
+#include "layouts/layoutbuilder.h"
+
+#include <QPushButton>
+
+namespace vocario::BottoneOpzioni {
+namespace {
+
+// Twips, as the menu's design has its buttons: the size and face of
+// Command2..Command10, halfway between the two columns (600 and 5040 wide
+// 4000), as far from the bottom as the first row is from the top.
+const ControlDesign& riga() {
+    static const ControlDesign design{.name = "BottoneOpzioni",
+                                      .kind = ControlKind::Button,
+                                      .count = 0,
+                                      .texts = {"Opzioni"},
+                                      .lefts = {2820},
+                                      .tops = {6918},
+                                      .widths = {4000},
+                                      .heights = {732},
+                                      .font = arial(13.5),
+                                      .look = Plain};
+    return design;
+}
+
+} // namespace
+
+QPushButton* aggiungi(VocarioWindow* menu) {
+    return static_cast<QPushButton*>(LayoutBuilder::addControl(riga(), menu->centralWidget()));
+}
+
+} // namespace vocario::BottoneOpzioni

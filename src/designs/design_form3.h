@@ -1,0 +1,10 @@
+#pragma once
+
+#include "layouts/design.h"
+
+namespace vocario {
+
+/// Form3, synonym or antonym ("sinonimi contrari").
+const WindowDesign& designForm3();
+
+} // namespace vocario

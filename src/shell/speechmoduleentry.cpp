@@ -1,9 +1,0 @@
-// The entry point of the speech module (see speechmodule.h).
-
-#include "texttospeechoutput.h"
-
-#include <QtGlobal>
-
-extern "C" Q_DECL_EXPORT vocario::SpeechOutput* vocario_creaVoce(QString* motivo) {
-    return vocario::TextToSpeechOutput::create(motivo).release();
-}
