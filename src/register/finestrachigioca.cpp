@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vocario {
 namespace {
 
@@ -42,6 +44,10 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
     colori.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC8));
     setPalette(colori);
     setAutoFillBackground(true);
+    // A thick frame on the button the keyboard is on: a pupil at the keys
+    // must see whose name Space or Return would press.
+    setStyleSheet(QStringLiteral("QPushButton:focus { border: 4px solid black; "
+                                 "border-radius: 6px; background: white; padding: 4px 12px; }"));
 
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(32, 24, 32, 24);
@@ -96,16 +102,23 @@ void FinestraChiGioca::mostraClasse(int indice) {
     qDeleteAll(alunni_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly));
     griglia_ = new QGridLayout(alunni_);
     griglia_->setSpacing(12);
-    for (int colonna = 0; colonna < kColonne; ++colonna)
-        griglia_->setColumnStretch(colonna, 1);
     const QList<Alunno>& alunni = classi_.value(indice).alunni;
+    for (int colonna = 0; colonna < std::min(kColonne, int(alunni.size())); ++colonna)
+        griglia_->setColumnStretch(colonna, 1);
+    QList<QPushButton*> bottoni;
+    int larghezza = 0;
     for (int k = 0; k < alunni.size(); ++k) {
         QPushButton* bottone = bottoneGrande(alunni[k].nome, 20, alunni_);
         bottone->setObjectName(QStringLiteral("Alunno(%1)").arg(k));
         connect(bottone, &QPushButton::clicked, this,
                 [this, alunno = alunni[k]] { emit scelto(alunno); });
         griglia_->addWidget(bottone, k / kColonne, k % kColonne);
+        larghezza = std::max(larghezza, bottone->sizeHint().width() + 24);
+        bottoni << bottone;
     }
+    // Every name on a button of one width, the longest with room to spare.
+    for (QPushButton* bottone : std::as_const(bottoni))
+        bottone->setMinimumWidth(larghezza);
     if (!alunni.isEmpty())
         alunni_->findChild<QPushButton*>(QStringLiteral("Alunno(0)"))->setFocus();
 }

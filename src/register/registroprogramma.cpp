@@ -67,6 +67,8 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                          Navigazione::mostraMenu(finestra);
                      });
     finestra->show();
+    // The keys go to the question at once, as they went to the start screen.
+    finestra->activateWindow();
     avvio->close();
     return true;
 }
