@@ -2,6 +2,7 @@
 #include "register/registro.h"
 #include "register/serverregistro.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSqlError>
@@ -184,8 +185,18 @@ class RegisterServerTest : public QObject {
     }
 
     void answersGivenWhileTheServerIsAwayArriveOnceWhenItIsBack() {
+        // The technician's system-wide file names the server; --registro
+        // would name another for one run.
         QTemporaryDir cartella;
-        Registro registro(cartella.path(), server_.indirizzo("vocario_pc"));
+        QVERIFY(QDir(cartella.path()).mkpath("xdg/vocario"));
+        QFile conf(cartella.filePath("xdg/vocario/vocario.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[registro]\nserver=" + server_.indirizzo("vocario_pc").toUtf8() + "\n");
+        conf.close();
+        qputenv("XDG_CONFIG_DIRS", cartella.filePath("xdg").toUtf8());
+        QCOMPARE(ServerRegistro::impostato({}), server_.indirizzo("vocario_pc"));
+        QCOMPARE(ServerRegistro::impostato("postgresql://x@y/z"), "postgresql://x@y/z");
+        Registro registro(cartella.path(), ServerRegistro::impostato({}));
         QVERIFY(!registro.errore());
         MittenteRegistro* mittente = registro.mittente();
         QVERIFY(mittente);
