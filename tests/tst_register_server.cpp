@@ -251,6 +251,50 @@ class RegisterServerTest : public QObject {
         QVERIFY(file.exec("SELECT count(*) FROM in_uscita") && file.next());
         QCOMPARE(file.value(0).toInt(), 0);
     }
+
+    // A lab: 25 PCs, each with its own file, writer and sender, answering at
+    // once while the server goes away and comes back.
+    void twentyFivePcsThroughARestartLoseAndDoubleNothing() {
+        QTemporaryDir cartella;
+        const QString indirizzo = server_.indirizzo("vocario_pc");
+        const qsizetype prima = Connessione(server_.indirizzo("vocario"), "prima")
+                                    .colonna("SELECT id FROM risposte")
+                                    .size();
+        std::vector<std::unique_ptr<Registro>> pc;
+        for (int i = 0; i < 25; ++i) {
+            pc.push_back(
+                std::make_unique<Registro>(cartella.filePath(QString::number(i)), indirizzo));
+            pc.back()->mittente()->impostaAttese(50ms, 300ms);
+        }
+        const QList<Classe> classi = pc[0]->classiDelServer();
+        QVERIFY(!classi.isEmpty());
+        QStringList date;
+        auto giro = [&](int k) {
+            for (int i = 0; i < 25; ++i) {
+                Operazione op = risposta(classi[0].alunni[i % 2].id, k * 100 + i);
+                date << testo(op.id);
+                pc[size_t(i)]->scrittore().accoda(std::move(op));
+            }
+        };
+        for (int k = 0; k < 20; ++k) {
+            giro(k);
+            if (k == 8)
+                QVERIFY(server_.ferma());
+            if (k == 14)
+                QVERIFY(server_.avvia());
+            QTest::qWait(20);
+        }
+        for (auto& r : pc) {
+            QVERIFY(r->scrittore().svuota(5s));
+            QVERIFY(r->mittente()->svuota(20s));
+        }
+        Connessione o(server_.indirizzo("vocario"), "o3");
+        const QStringList tutte = o.colonna("SELECT id FROM risposte");
+        QCOMPARE(tutte.size(), prima + date.size());
+        const QSet<QString> arrivate(tutte.begin(), tutte.end());
+        for (const QString& id : date)
+            QVERIFY2(arrivate.contains(id), qPrintable(id));
+    }
 };
 
 QTEST_MAIN(RegisterServerTest)
