@@ -59,9 +59,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Sound: Qt Multimedia plays through a PulseAudio server (PipeWire's will do),
 # with GStreamer's plugins. Reading aloud: speech-dispatcher and its espeak-ng
 # voices, Italian among them. Qt's own texts (context menus) in Italian:
-# qt6-translations-l10n.
+# qt6-translations-l10n. The register on a school's PostgreSQL server: Qt
+# SQL's PostgreSQL driver (libqt6sql6-psql).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "pulseaudio | pipewire-pulse, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, libqt6svg6, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng, fonts-sil-andika, qt6-translations-l10n")
+    "pulseaudio | pipewire-pulse, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, libqt6svg6, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng, fonts-sil-andika, qt6-translations-l10n, libqt6sql6-psql")
 if(VOCARIO_WEB)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VOCARIO_WEB}")
 endif()

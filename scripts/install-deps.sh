@@ -11,7 +11,9 @@
 # poppler-utils reads the worksheets' PDF back as text and pictures (tests/tst_worksheets).
 # Qt's own texts (context menus) in Italian: qt6-translations-l10n.
 # The class register: Qt SQL's SQLite driver (libqt6sql6-sqlite), and sqlite3
-# to look into the register's file.
+# to look into the register's file; on a school's server, Qt SQL's PostgreSQL
+# driver (libqt6sql6-psql), and the server itself (postgresql), which the
+# register's tests start in a temporary folder of their own.
 set -eu
 PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core \
@@ -19,7 +21,7 @@ PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   at-spi2-core dbus-x11 python3-pyatspi \
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \
   speech-dispatcher-espeak-ng espeak-ng fonts-sil-andika poppler-utils qt6-translations-l10n \
-  libqt6sql6-sqlite sqlite3"
+  libqt6sql6-sqlite sqlite3 libqt6sql6-psql postgresql"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then

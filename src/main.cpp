@@ -25,6 +25,6 @@ int main(int argc, char* argv[]) {
         return *richiesta.esito;
     QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
     QGuiApplication::setDesktopFileName(QStringLiteral("vocario"));
-    RegistroProgramma registro(richiesta.alunno);
+    RegistroProgramma registro(richiesta.alunno, richiesta.registro);
     return Navigazione::eseguiProgramma(catalogoEsercizi(), richiesta.scelte, &registro);
 }

@@ -54,6 +54,14 @@ const std::vector<Opzione>& opzioni() {
             {.nomi = {"azzera-password"},
              .descrizione = "Toglie la password dell'insegnante del registro (la prossima "
                             "apertura ne chiede una nuova) ed esce; i dati restano."},
+            {.nomi = {"registro"},
+             .descrizione = "Per questa volta il registro di classe è sul server della scuola "
+                            "INDIRIZZO (postgresql://utente@host:porta/database).",
+             .valore = "INDIRIZZO"},
+            {.nomi = {"registro-prepara"},
+             .descrizione = "Prepara il server della scuola INDIRIZZO per il registro (lo schema "
+                            "e i ruoli vocario_pc e vocario_insegnante) ed esce.",
+             .valore = "INDIRIZZO"},
         };
         for (const QCommandLineOption& opzione : OpzioniRiga::tutte())
             elenco.push_back({.nomi = opzione.names(),
@@ -196,7 +204,9 @@ CompitiRegistro compitiRegistro(int argc, char* argv[]) {
     prepara(parser);
     parser.parse(argomentiDi(argc, argv));
     return {.importaClassi = parser.value(QStringLiteral("importa-classi")),
-            .azzeraPassword = parser.isSet(QStringLiteral("azzera-password"))};
+            .azzeraPassword = parser.isSet(QStringLiteral("azzera-password")),
+            .prepara = parser.value(QStringLiteral("registro-prepara")),
+            .registro = parser.value(QStringLiteral("registro"))};
 }
 
 Richiesta leggi(const QStringList& argomenti) {
@@ -217,6 +227,7 @@ Richiesta leggi(const QStringList& argomenti) {
     Richiesta richiesta;
     richiesta.esito = valoriSbagliati(parser, &richiesta.scelte);
     richiesta.alunno = parser.value(QStringLiteral("alunno"));
+    richiesta.registro = parser.value(QStringLiteral("registro"));
     return richiesta;
 }
 

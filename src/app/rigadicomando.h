@@ -20,6 +20,8 @@ struct Richiesta {
     ScelteOpzioni scelte = {};
     /// The pupil who plays (--alunno), empty when "Chi gioca?" asks.
     QString alunno = {};
+    /// The school's server for this run (--registro), empty for the settings'.
+    QString registro = {};
 };
 
 /// The class register's tasks that end the run, done without a display.
@@ -28,6 +30,10 @@ struct CompitiRegistro {
     QString importaClassi;
     /// --azzera-password
     bool azzeraPassword = false;
+    /// --registro-prepara ADDRESS
+    QString prepara = {};
+    /// --registro ADDRESS, checked before the display is needed
+    QString registro = {};
 };
 
 /// Answers --help and --version, and refuses a mistake in the program's own

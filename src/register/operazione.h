@@ -34,6 +34,8 @@ struct Operazione {
     /// Writes the operation; false with the error in `db.lastError()`-like
     /// text in `errore` when it could not.
     bool scrivi(QSqlDatabase& db, QString* errore) const;
+    /// The same on the school's PostgreSQL server (operazioneserver.cpp).
+    bool scriviSulServer(QSqlDatabase& db, QString* errore) const;
 
     /// One line of the journal of answers waiting, and back.
     QByteArray inGiornale() const;

@@ -3,10 +3,15 @@
 #include "core/appstate.h"
 #include "core/registrazione.h"
 #include "fileregistro.h"
+#include "mittenteregistro.h"
+#include "serverregistro.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -16,6 +21,32 @@ namespace vocario {
 namespace {
 
 const QString kAvviso = QStringLiteral("avviso");
+const QString kClassiServer = QStringLiteral("classi-server");
+
+QByteArray inJson(const QList<Classe>& classi) {
+    QJsonArray elenco;
+    for (const Classe& c : classi)
+        for (const Alunno& a : c.alunni)
+            elenco.append(QJsonObject{{"id", QString::number(a.id)},
+                                      {"nome", a.nome},
+                                      {"classe", c.nome},
+                                      {"idClasse", QString::number(c.id)}});
+    return QJsonDocument(elenco).toJson(QJsonDocument::Compact);
+}
+
+QList<Classe> daJson(const QByteArray& testo) {
+    QList<Classe> classi;
+    for (const QJsonValue& v : QJsonDocument::fromJson(testo).array()) {
+        const QJsonObject o = v.toObject();
+        const qint64 idClasse = o.value("idClasse").toString().toLongLong();
+        if (classi.isEmpty() || classi.constLast().id != idClasse)
+            classi.append({.id = idClasse, .nome = o.value("classe").toString()});
+        classi.last().alunni.append({.id = o.value("id").toString().toLongLong(),
+                                     .nome = o.value("nome").toString(),
+                                     .classe = o.value("classe").toString()});
+    }
+    return classi;
+}
 
 QString connessioneNuova() {
     static std::atomic<int> contatore{0};
@@ -94,8 +125,8 @@ bool Registro::esiste(const AppState& stato) {
     return QFileInfo::exists(FileRegistro::percorso(cartella(stato)));
 }
 
-Registro::Registro(QString cartella)
-    : cartella_(std::move(cartella)), connessione_(connessioneNuova()) {
+Registro::Registro(QString cartella, QString server)
+    : cartella_(std::move(cartella)), connessione_(connessioneNuova()), server_(std::move(server)) {
     const FileRegistro::Apertura apertura = FileRegistro::apri(cartella_, connessione_);
     errore_ = apertura.errore;
     if (!apertura.messoDaParte.isEmpty() && !errore_)
@@ -106,12 +137,18 @@ Registro::Registro(QString cartella)
                          .arg(apertura.messoDaParte));
     scrittore_ =
         std::make_unique<ScrittoreRegistro>(cartella_, percorsoFile() + QStringLiteral("-attesa"));
+    if (const std::optional<ServerRegistro::Indirizzo> indirizzo = ServerRegistro::leggi(server_);
+        indirizzo && !errore_) {
+        mittente_ = std::make_unique<MittenteRegistro>(cartella_, *indirizzo);
+        scrittore_->mandaAlServer([m = mittente_.get()] { m->sveglia(); });
+    }
     if (!errore_)
         leggiGiornali();
 }
 
 Registro::~Registro() {
     scrittore_.reset();
+    mittente_.reset();
     FileRegistro::chiudi(connessione_);
 }
 
@@ -170,9 +207,13 @@ bool Registro::ciSonoClassi() const {
 }
 
 std::optional<Alunno> Registro::trovaAlunno(const QString& nome) const {
+    return trovaIn(classi(), nome);
+}
+
+std::optional<Alunno> Registro::trovaIn(const QList<Classe>& classi, const QString& nome) {
     const QString classe = nome.contains(u'/') ? nome.section(u'/', 0, 0).trimmed() : QString();
     const QString soloNome = nome.section(u'/', -1).trimmed();
-    for (const Classe& c : classi()) {
+    for (const Classe& c : classi) {
         if (!classe.isEmpty() && c.nome.compare(classe, Qt::CaseInsensitive) != 0)
             continue;
         for (const Alunno& a : c.alunni)
@@ -232,6 +273,24 @@ int Registro::eliminaPrimaDi(const QDate& giorno) {
     query.exec();
     base.commit();
     return tolte;
+}
+
+QList<Classe> Registro::classiDelServer() {
+    const std::optional<ServerRegistro::Indirizzo> indirizzo = ServerRegistro::leggi(server_);
+    if (!indirizzo)
+        return {};
+    const QString connessione = connessione_ + QStringLiteral("-server");
+    std::optional<QList<Classe>> letti;
+    {
+        QSqlDatabase db = ServerRegistro::apri(*indirizzo, connessione, nullptr);
+        if (db.isOpen())
+            letti = ServerRegistro::classi(db);
+    }
+    QSqlDatabase::removeDatabase(connessione);
+    if (!letti)
+        return daJson(impostazione(kClassiServer).toUtf8());
+    impostaImpostazione(kClassiServer, QString::fromUtf8(inJson(*letti)));
+    return *letti;
 }
 
 std::unique_ptr<Registrazione> Registro::registrazionePer(const Alunno& alunno) {

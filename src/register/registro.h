@@ -12,6 +12,7 @@
 namespace vocario {
 
 struct AppState;
+class MittenteRegistro;
 class Registrazione;
 
 /// A pupil as the register knows them: a first name or nickname in a class.
@@ -37,8 +38,10 @@ class Registro {
     /// True when the register's file exists; reads nothing, loads nothing.
     static bool esiste(const AppState& stato);
 
-    /// Opens the register of `cartella`, creating it when needed.
-    explicit Registro(QString cartella);
+    /// Opens the register of `cartella`, creating it when needed. With a
+    /// school's server (`postgresql://…`), the answers go through the file
+    /// to the server, and the classes are the server's.
+    explicit Registro(QString cartella, QString server = {});
     ~Registro();
     Registro(const Registro&) = delete;
     Registro& operator=(const Registro&) = delete;
@@ -56,6 +59,13 @@ class Registro {
     bool ciSonoClassi() const;
     /// The pupil `nome` ("nome" or "classe/nome"), if the register has one.
     std::optional<Alunno> trovaAlunno(const QString& nome) const;
+    static std::optional<Alunno> trovaIn(const QList<Classe>& classi, const QString& nome);
+
+    /// The school's server, when one is set; null otherwise.
+    MittenteRegistro* mittente() { return mittente_.get(); }
+    /// The server's classes and pupils; when it cannot be reached, those it
+    /// gave last time (kept in the file).
+    QList<Classe> classiDelServer();
     /// Adds the class (or finds it); its id, 0 when it could not.
     qint64 aggiungiClasse(const QString& nome);
     qint64 aggiungiAlunno(qint64 classe, const QString& nome);
@@ -79,6 +89,8 @@ class Registro {
     QString cartella_;
     QString connessione_;
     std::optional<QString> errore_;
+    QString server_;
+    std::unique_ptr<MittenteRegistro> mittente_;
     std::unique_ptr<ScrittoreRegistro> scrittore_;
 };
 

@@ -8,6 +8,7 @@
 #include "importaclassi.h"
 #include "passwordinsegnante.h"
 #include "registro.h"
+#include "serverregistro.h"
 #include "teacher/verificadariga.h"
 #include "vistaregistro.h"
 
@@ -27,27 +28,52 @@ void scrivi(std::FILE* dove, const QString& testo) {
     std::fputs(qPrintable(testo + u'\n'), dove);
 }
 
+int preparaServer(const ServerRegistro::Indirizzo& indirizzo) {
+    const QString connessione = QStringLiteral("registro-prepara");
+    std::optional<QString> errore;
+    {
+        QString motivo;
+        QSqlDatabase db = ServerRegistro::apri(indirizzo, connessione, &motivo);
+        errore = db.isOpen() ? ServerRegistro::prepara(db)
+                             : QStringLiteral("Il server non risponde (%1).").arg(motivo);
+    }
+    QSqlDatabase::removeDatabase(connessione);
+    if (errore) {
+        scrivi(stderr, QStringLiteral("vocario: ") + *errore);
+        return 1;
+    }
+    scrivi(stdout, QStringLiteral("Il server del registro è pronto: ruoli vocario_pc (per i PC "
+                                  "degli alunni) e vocario_insegnante. Dare loro una password "
+                                  "con \\password in psql."));
+    return 0;
+}
+
 } // namespace
 
-RegistroProgramma::RegistroProgramma(QString alunno) : alunno_(std::move(alunno)) {}
+RegistroProgramma::RegistroProgramma(QString alunno, QString server)
+    : alunno_(std::move(alunno)), server_(std::move(server)) {}
 RegistroProgramma::~RegistroProgramma() = default;
 
 Registro& RegistroProgramma::registro(const AppState& stato) {
     if (!registro_)
-        registro_ = std::make_unique<Registro>(Registro::cartella(stato));
+        registro_ = std::make_unique<Registro>(Registro::cartella(stato),
+                                               ServerRegistro::impostato(server_));
     return *registro_;
 }
 
 bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
-    if (!registro_ && !Registro::esiste(stato))
+    if (!registro_ && !Registro::esiste(stato) && ServerRegistro::impostato(server_).isEmpty())
         return false;
     Registro& r = registro(stato);
     // A register that cannot be read is the teacher's to see in "Registro";
     // the pupils play on as guests meanwhile.
-    if (r.errore() || !r.ciSonoClassi())
+    if (r.errore())
+        return false;
+    const QList<Classe> classi = r.mittente() ? r.classiDelServer() : r.classi();
+    if (classi.isEmpty())
         return false;
     if (!alunno_.isEmpty()) {
-        if (const std::optional<Alunno> alunno = r.trovaAlunno(alunno_)) {
+        if (const std::optional<Alunno> alunno = Registro::trovaIn(classi, alunno_)) {
             stato.registrazione = r.registrazionePer(*alunno);
             return false;
         }
@@ -55,7 +81,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                QStringLiteral("vocario: «%1» non è tra gli alunni del registro.").arg(alunno_));
         alunno_.clear();
     }
-    auto* finestra = new FinestraChiGioca(r.classi(), QSettings().value(kUltimaClasse).toString());
+    auto* finestra = new FinestraChiGioca(classi, QSettings().value(kUltimaClasse).toString());
     finestra->setGeometry(avvio->geometry());
     QObject::connect(finestra, &FinestraChiGioca::scelto, finestra,
                      [&stato, &r, finestra](const std::optional<Alunno>& alunno) {
@@ -89,10 +115,20 @@ void RegistroProgramma::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, Q
 
 std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
                                       char* argv[]) {
-    if (compiti.importaClassi.isEmpty() && !compiti.azzeraPassword)
+    for (const QString& indirizzo : {compiti.registro, compiti.prepara})
+        if (!indirizzo.isEmpty() && !ServerRegistro::leggi(indirizzo)) {
+            scrivi(stderr, QStringLiteral("vocario: «%1» non è l'indirizzo di un server: si "
+                                          "scrive postgresql://utente@host:porta/database, "
+                                          "senza password (la password va nel file ~/.pgpass).")
+                               .arg(indirizzo));
+            return 2;
+        }
+    if (compiti.importaClassi.isEmpty() && !compiti.azzeraPassword && compiti.prepara.isEmpty())
         return std::nullopt;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
+    if (!compiti.prepara.isEmpty())
+        return preparaServer(*ServerRegistro::leggi(compiti.prepara));
     AppState stato;
     Registro registro(Registro::cartella(stato));
     if (registro.errore()) {

@@ -18,8 +18,9 @@ struct CompitiRegistro;
 /// and Qt SQL is not loaded, until a register file exists.
 class RegistroProgramma final : public RegistroClasse {
   public:
-    /// `alunno`: the pupil named on the command line, or empty.
-    explicit RegistroProgramma(QString alunno = {});
+    /// `alunno`: the pupil named on the command line, or empty; `server`:
+    /// the school's server named there (else the settings' one, if any).
+    explicit RegistroProgramma(QString alunno = {}, QString server = {});
     ~RegistroProgramma() override;
 
     bool chiGioca(AppState& stato, QWidget* avvio) override;
@@ -30,10 +31,11 @@ class RegistroProgramma final : public RegistroClasse {
 
   private:
     QString alunno_;
+    QString server_;
     std::unique_ptr<Registro> registro_;
 };
 
-/// --importa-classi FILE and --azzera-password: done without a display;
+/// --importa-classi FILE, --azzera-password and --registro-prepara: done without a display;
 /// the exit status, or nothing when neither is asked for.
 std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
                                       char* argv[]);

@@ -1,9 +1,11 @@
 #include "schedaclassi.h"
 
 #include "esportazione.h"
+#include "frame/messaggi.h"
 #include "importaclassi.h"
 #include "interrogazioni.h"
 #include "registro.h"
+#include "serverregistro.h"
 
 #include <QCalendarWidget>
 #include <QDialog>
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -57,6 +60,7 @@ SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
         {"Esporta i dati dell'alunno…", &SchedaClassi::esportaAlunno},
         {"Elimina…", &SchedaClassi::elimina},
         {"Elimina le risposte prima di una data…", &SchedaClassi::eliminaPrimaDi},
+        {"Server della scuola…", &SchedaClassi::server},
     };
     for (const auto& [testo, azione] : azioni) {
         auto* bottone = new QPushButton(QString::fromUtf8(testo), this);
@@ -64,8 +68,11 @@ SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
         colonna->addWidget(bottone);
     }
     colonna->addStretch(1);
-    auto* nota = new QLabel(QStringLiteral("Solo nomi o soprannomi, niente cognomi. I dati "
-                                           "restano su questo computer."),
+    auto* nota = new QLabel(registro_.mittente()
+                                ? QStringLiteral("Solo nomi o soprannomi, niente cognomi. Le "
+                                                 "risposte vanno al server della scuola.")
+                                : QStringLiteral("Solo nomi o soprannomi, niente cognomi. I dati "
+                                                 "restano su questo computer."),
                             this);
     nota->setWordWrap(true);
     colonna->addWidget(nota);
@@ -200,6 +207,35 @@ void SchedaClassi::eliminaPrimaDi() {
     QMessageBox::information(this, QStringLiteral("Registro"),
                              QStringLiteral("Risposte eliminate: %1.").arg(tolte));
     emit cambiate();
+}
+
+// The school's server for this user's runs (the technician's file in
+// /etc/xdg serves every user). The address only: the password stays in
+// libpq's own file, ~/.pgpass.
+void SchedaClassi::server() {
+    bool ok = false;
+    const QString indirizzo =
+        QInputDialog::getText(
+            this, QStringLiteral("Server della scuola"),
+            QStringLiteral("Indirizzo del server del registro, per esempio "
+                           "postgresql://vocario_pc@server:5432/vocario\n"
+                           "(vuoto: quello del tecnico, se c'è; se no il registro resta "
+                           "su questo computer).\n"
+                           "La password va nel file ~/.pgpass, non qui."),
+            QLineEdit::Normal, ServerRegistro::impostato({}), &ok)
+            .trimmed();
+    if (!ok)
+        return;
+    if (!indirizzo.isEmpty() && !ServerRegistro::leggi(indirizzo))
+        return Messaggi::avvisa(this, QStringLiteral("«%1» non è l'indirizzo di un server: si "
+                                                     "scrive postgresql://utente@host:porta/"
+                                                     "database, senza password.")
+                                          .arg(indirizzo));
+    if (indirizzo.isEmpty())
+        QSettings().remove(QStringLiteral("registro/server"));
+    else
+        QSettings().setValue(QStringLiteral("registro/server"), indirizzo);
+    Messaggi::avvisa(this, QStringLiteral("Il server vale dal prossimo avvio di Vocario."));
 }
 
 } // namespace vocario

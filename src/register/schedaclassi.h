@@ -32,6 +32,7 @@ class SchedaClassi : public QWidget {
     void elimina();
     void esportaAlunno();
     void eliminaPrimaDi();
+    void server();
 
     Registro& registro_;
     QTreeWidget* albero_ = nullptr;

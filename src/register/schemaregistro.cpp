@@ -50,6 +50,11 @@ const std::vector<QStringList>& passi() {
             " v.esercizio, v.testo AS voce, v.elenco, r.dato, r.esatta, r.secondi"
             " FROM risposte r JOIN voci v ON v.id = r.voce",
         },
+        // 3: with a school's server set, the PC keeps what waits to be sent
+        // (each operation as a journal line), in the order it was made.
+        {
+            "CREATE TABLE in_uscita (n INTEGER PRIMARY KEY, riga BLOB NOT NULL)",
+        },
     };
     return tutti;
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <atomic>
 
 namespace vocario {
@@ -73,6 +74,11 @@ void ScrittoreRegistro::impostaAttesaDopoErrore(std::chrono::milliseconds attesa
     attesaDopoErrore_ = attesa;
 }
 
+void ScrittoreRegistro::mandaAlServer(std::function<void()> scritte) {
+    std::lock_guard lock(mutex_);
+    alServer_ = std::move(scritte);
+}
+
 void ScrittoreRegistro::lavora() {
     std::unique_lock lock(mutex_);
     bool errore = false;
@@ -90,9 +96,12 @@ void ScrittoreRegistro::lavora() {
         }
         const size_t quanti = std::min(coda_.size(), kLotto);
         const std::vector<Operazione> lotto(coda_.begin(), coda_.begin() + qsizetype(quanti));
+        const std::function<void()> alServer = alServer_;
         lock.unlock();
         QString motivo;
-        const bool scritto = scriviLotto(lotto, &motivo);
+        const bool scritto = scriviLotto(lotto, bool(alServer), &motivo);
+        if (scritto && alServer)
+            alServer();
         lock.lock();
         if (scritto) {
             coda_.erase(coda_.begin(), coda_.begin() + qsizetype(quanti));
@@ -114,7 +123,8 @@ void ScrittoreRegistro::lavora() {
     }
 }
 
-bool ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto, QString* errore) {
+bool ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto, bool alServer,
+                                    QString* errore) {
     // Opened for each batch and closed after: a file made read-only or
     // replaced meanwhile is seen at the next write, and the log is folded
     // back into the file whenever the program rests.
@@ -129,11 +139,20 @@ bool ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto, QStrin
             *errore = db.lastError().text();
         } else {
             scritto = true;
-            for (const Operazione& operazione : lotto)
-                if (!operazione.scrivi(db, errore)) {
-                    scritto = false;
-                    break;
+            QSqlQuery inUscita(db);
+            for (const Operazione& operazione : lotto) {
+                if (alServer) {
+                    inUscita.prepare(QStringLiteral("INSERT INTO in_uscita (riga) VALUES (?)"));
+                    inUscita.addBindValue(operazione.inGiornale());
+                    scritto = inUscita.exec();
+                    if (!scritto)
+                        *errore = inUscita.lastError().text();
+                } else {
+                    scritto = operazione.scrivi(db, errore);
                 }
+                if (!scritto)
+                    break;
+            }
             if (scritto && !db.commit()) {
                 *errore = db.lastError().text();
                 scritto = false;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -45,12 +46,16 @@ class ScrittoreRegistro {
     /// The pause before a failed write is tried again.
     void impostaAttesaDopoErrore(std::chrono::milliseconds attesa);
 
+    /// From now on the operations go into the file's outbox for the
+    /// school's server (in_uscita), and `scritte` is called after each batch.
+    void mandaAlServer(std::function<void()> scritte);
+
     /// The journals that may hold answers of an earlier run.
     static QStringList giornaliPossibili(const QString& giornale);
 
   private:
     void lavora();
-    bool scriviLotto(const std::vector<Operazione>& lotto, QString* errore);
+    bool scriviLotto(const std::vector<Operazione>& lotto, bool alServer, QString* errore);
     void salvaGiornale();
     void togliGiornale();
 
@@ -65,6 +70,7 @@ class ScrittoreRegistro {
     bool fermo_ = false;
     bool subito_ = false;
     bool giornaleScritto_ = false;
+    std::function<void()> alServer_;
     std::chrono::milliseconds attesaDopoErrore_{2000};
     std::thread thread_;
 };

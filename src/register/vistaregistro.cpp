@@ -4,6 +4,7 @@
 #include "esportazione.h"
 #include "graficoprogressi.h"
 #include "interrogazioni.h"
+#include "mittenteregistro.h"
 #include "registro.h"
 #include "schedaclassi.h"
 
@@ -255,6 +256,16 @@ void VistaRegistro::aggiorna() {
                                 "appena il file del registro torna scrivibile.")
                      .arg(attesa.inAttesa)
                      .arg(attesa.motivo.isEmpty() ? QStringLiteral("in corso") : attesa.motivo);
+    if (MittenteRegistro* mittente = registro_.mittente()) {
+        const MittenteRegistro::Stato invio = mittente->stato();
+        righe << (invio.inAttesa == 0
+                      ? QStringLiteral("Tutte le risposte di questo computer sono sul server.")
+                      : QStringLiteral("Risposte di questo computer in attesa del server: %1%2.")
+                            .arg(invio.inAttesa)
+                            .arg(invio.motivo.isEmpty()
+                                     ? QString()
+                                     : QStringLiteral(" (%1)").arg(invio.motivo)));
+    }
     righe << QStringLiteral("File del registro: %1").arg(registro_.percorsoFile());
     stato_->setText(righe.join(u'\n'));
 }
