@@ -20,6 +20,9 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # The memory figures of the openings test mean nothing under the sanitizer's
 # allocator, and LeakSanitizer checks for leaks itself: fewer openings do.
 export VOCARIO_OPENINGS="${VOCARIO_OPENINGS:-100}"
+# A named pupil's answers go to the register's file too, which the sanitizer
+# slows most: a shorter random session still walks every window.
+export VOCARIO_SESSION_ACTIONS="${VOCARIO_SESSION_ACTIONS:-5000}"
 # The play-through needs a display of its own; keep clear of a plain run's.
 export VOCARIO_PLAYTHROUGH_DISPLAY="${VOCARIO_PLAYTHROUGH_DISPLAY:-98}"
 cd "$BUILD"

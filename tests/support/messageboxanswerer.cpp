@@ -11,7 +11,7 @@ namespace vocario::testing {
 void MessageBoxAnswerer::answerNext(const QString& buttonText) {
     queued_.append(buttonText);
     if (queued_.size() == 1)
-        QTimer::singleShot(0, [this] { tryAnswer(); });
+        QTimer::singleShot(0, &looks_, [this] { tryAnswer(); });
 }
 
 void MessageBoxAnswerer::tryAnswer() {
@@ -21,7 +21,7 @@ void MessageBoxAnswerer::tryAnswer() {
     if (!box || !box->isVisible()) {
         // The box opens inside a handler that has not run yet: look again soon.
         if (++attempts_ < 5000)
-            QTimer::singleShot(1, [this] { tryAnswer(); });
+            QTimer::singleShot(1, &looks_, [this] { tryAnswer(); });
         return;
     }
     attempts_ = 0;
@@ -38,7 +38,7 @@ void MessageBoxAnswerer::tryAnswer() {
     else
         qWarning("No button \"%s\" on the message box", qPrintable(wanted));
     if (!queued_.isEmpty())
-        QTimer::singleShot(0, [this] { tryAnswer(); });
+        QTimer::singleShot(0, &looks_, [this] { tryAnswer(); });
 }
 
 bool MessageBoxAnswerer::waitUntilAnswered() {

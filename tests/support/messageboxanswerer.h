@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,9 @@ class MessageBoxAnswerer {
     QStringList titles_;
     QList<double> pointSizes_;
     int attempts_ = 0;
+    /// The context of the looks still to come: an answerer that goes out of
+    /// scope takes them with it, so none runs on a dead object.
+    QObject looks_;
 };
 
 } // namespace vocario::testing
