@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classi.h"
 #include "scrittoreregistro.h"
 
 #include <QDate>
@@ -14,19 +15,6 @@ namespace vocario {
 struct AppState;
 class MittenteRegistro;
 class Registrazione;
-
-/// A pupil as the register knows them: a first name or nickname in a class.
-struct Alunno {
-    qint64 id = 0;
-    QString nome = {};
-    QString classe = {};
-};
-
-struct Classe {
-    qint64 id = 0;
-    QString nome = {};
-    QList<Alunno> alunni = {};
-};
 
 /// The class register of this PC: one SQLite file in the user's data folder.
 /// The teacher's side (classes, pupils, the view) reads and writes on the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registro.h"
+#include "classi.h"
 
 #include <QList>
 #include <QSqlDatabase>
