@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlQuery;
+
 namespace vocario {
 
 /// A pupil as the register knows them: a first name or nickname in a class.
@@ -17,5 +19,9 @@ struct Classe {
     QString nome = {};
     QList<Alunno> alunni = {};
 };
+
+/// The classes of rows (class id, class name, pupil id, pupil name), ordered
+/// by class, as the PC's file and the school's server both give them.
+QList<Classe> classiDaRighe(QSqlQuery& righe);
 
 } // namespace vocario

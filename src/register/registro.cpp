@@ -186,19 +186,10 @@ void Registro::avvisoLetto() {
 }
 
 QList<Classe> Registro::classi() const {
-    QList<Classe> elenco;
     QSqlQuery query(db());
     query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN alunni "
                               "a ON a.classe = c.id ORDER BY c.nome, a.nome COLLATE NOCASE"));
-    while (query.next()) {
-        if (elenco.isEmpty() || elenco.constLast().id != query.value(0).toLongLong())
-            elenco.append({.id = query.value(0).toLongLong(), .nome = query.value(1).toString()});
-        if (!query.value(2).isNull())
-            elenco.last().alunni.append({.id = query.value(2).toLongLong(),
-                                         .nome = query.value(3).toString(),
-                                         .classe = query.value(1).toString()});
-    }
-    return elenco;
+    return classiDaRighe(query);
 }
 
 bool Registro::ciSonoClassi() const {

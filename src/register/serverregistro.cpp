@@ -160,16 +160,7 @@ std::optional<QList<Classe>> classi(QSqlDatabase& db) {
     if (!query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN "
                                    "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)")))
         return std::nullopt;
-    QList<Classe> elenco;
-    while (query.next()) {
-        if (elenco.isEmpty() || elenco.constLast().id != query.value(0).toLongLong())
-            elenco.append({.id = query.value(0).toLongLong(), .nome = query.value(1).toString()});
-        if (!query.value(2).isNull())
-            elenco.last().alunni.append({.id = query.value(2).toLongLong(),
-                                         .nome = query.value(3).toString(),
-                                         .classe = query.value(1).toString()});
-    }
-    return elenco;
+    return classiDaRighe(query);
 }
 
 } // namespace vocario::ServerRegistro
