@@ -15,9 +15,15 @@ void diAllaRiga(const QString& motivo) {
     std::fputs(qPrintable(motivo + u'\n'), stderr);
 }
 
+const Voci* impostate = nullptr;
+
 } // namespace
 
+void impostaVoci(const Voci* voci) { impostate = voci; }
+
 const Voci* carica(QString* motivo) {
+    if (impostate)
+        return impostate;
     // Looked up once: a module found stays loaded, one missing stays missing.
     static const Voci* const voci = [] {
         const auto entrata =

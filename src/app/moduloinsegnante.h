@@ -38,6 +38,9 @@ inline constexpr char kEntryPoint[] = "vocario_insegnante";
 /// The module's entries, loaded at the first call; null when it is missing,
 /// with why in Italian in `motivo`.
 const Voci* carica(QString* motivo);
+/// Puts `voci` in place of the module: for a program that carries the
+/// teacher's side itself, as the tests do.
+void impostaVoci(const Voci* voci);
 
 /// The same, answered without loading the module when the command line asks
 /// nothing of it.
