@@ -3,6 +3,7 @@
 #   share/vocario/testi, share/vocario/suoni     the shipped lists and sounds
 #   lib/<multiarch>/vocario/vocario_suoni.so      the sound module
 #   lib/<multiarch>/vocario/vocario_voce.so       the voice that reads aloud
+#   lib/<multiarch>/vocario/vocario_insegnante.so the class register and the worksheets
 #   share/man/man1, share/man/it/man1             the manual page
 #   share/applications, share/icons/hicolor, share/metainfo, share/doc/vocario
 # The program looks beside itself first (the build folder, make run), then
@@ -29,9 +30,9 @@ configure_file(src/core/datiprogramma.h.in ${CMAKE_BINARY_DIR}/generated/datipro
 target_include_directories(vocario_core PRIVATE ${CMAKE_BINARY_DIR}/generated)
 
 # They ship no library of their own to look for: no run path.
-set_target_properties(vocario vocario_suoni vocario_voce PROPERTIES INSTALL_RPATH "")
+set_target_properties(vocario vocario_suoni vocario_voce vocario_insegnante PROPERTIES INSTALL_RPATH "")
 install(TARGETS vocario RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS vocario_suoni vocario_voce LIBRARY DESTINATION ${VOCARIO_MODULEDIR})
+install(TARGETS vocario_suoni vocario_voce vocario_insegnante LIBRARY DESTINATION ${VOCARIO_MODULEDIR})
 list(TRANSFORM VOCARIO_WORD_LISTS PREPEND testi/ OUTPUT_VARIABLE VOCARIO_WORD_LIST_SOURCES)
 install(FILES ${VOCARIO_WORD_LIST_SOURCES} DESTINATION ${VOCARIO_DATADIR}/testi)
 install(FILES ${VOCARIO_SOUNDS} DESTINATION ${VOCARIO_DATADIR}/suoni)

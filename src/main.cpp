@@ -1,8 +1,8 @@
+#include "app/moduloinsegnante.h"
 #include "app/navigazione.h"
+#include "app/registrosurichiesta.h"
 #include "app/rigadicomando.h"
 #include "exercises/catalogo.h"
-#include "register/registroprogramma.h"
-#include "sheets/schedadariga.h"
 #include "teacher/verificadariga.h"
 
 #include <QApplication>
@@ -14,10 +14,11 @@ int main(int argc, char* argv[]) {
         return *esito;
     if (const std::optional<int> esito = RigaDiComando::rispostaImmediata(argc, argv))
         return *esito;
-    if (const std::optional<int> esito = schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
-        return *esito;
     if (const std::optional<int> esito =
-            compitiDelRegistro(RigaDiComando::compitiRegistro(argc, argv), argc, argv))
+            ModuloInsegnante::schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
+        return *esito;
+    if (const std::optional<int> esito = ModuloInsegnante::compitiDelRegistro(
+            RigaDiComando::compitiRegistro(argc, argv), argc, argv))
         return *esito;
     QApplication app(argc, argv);
     const RigaDiComando::Richiesta richiesta = RigaDiComando::leggi(QCoreApplication::arguments());
@@ -25,6 +26,6 @@ int main(int argc, char* argv[]) {
         return *richiesta.esito;
     QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
     QGuiApplication::setDesktopFileName(QStringLiteral("vocario"));
-    RegistroProgramma registro(richiesta.alunno, richiesta.registro);
+    RegistroSuRichiesta registro(richiesta.alunno, richiesta.registro);
     return Navigazione::eseguiProgramma(catalogoEsercizi(), richiesta.scelte, &registro);
 }

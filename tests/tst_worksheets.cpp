@@ -2,6 +2,7 @@
 
 #include "app/dialogoopzioni.h"
 #include "app/formmenu.h"
+#include "app/moduloinsegnante.h"
 #include "app/navigazione.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/catalogo.h"
@@ -284,6 +285,9 @@ void WorksheetsTest::commandLineWithoutADisplay() {
 void WorksheetsTest::teacherOpensItFromOptions() {
     TestEnvironment env;
     env.useShippedLists();
+    // The worksheets are linked into this test, not loaded as the program's module.
+    static const ModuloInsegnante::Voci voci{.mostraSchedeDaStampare = mostraSchedeDaStampare};
+    ModuloInsegnante::impostaVoci(&voci);
     FormMenu* menu = Navigazione::mostraMenu(nullptr);
     menu->findChild<QPushButton*>(QStringLiteral("BottoneOpzioni"))->click();
     auto* options = menu->findChild<DialogoOpzioni*>();

@@ -10,7 +10,7 @@
 #include "frame/percorso.h"
 #include "layouts/contrasto.h"
 #include "layouts/widgetcolours.h"
-#include "sheets/dialogoschede.h"
+#include "moduloinsegnante.h"
 #include "teacher/finestracontrolloelenchi.h"
 
 #include <QDir>
@@ -69,8 +69,9 @@ void FormMenu::apriOpzioni() {
     // Worksheets on paper from the same lists.
     auto* schede = new QPushButton(QStringLiteral("Schede da stampare"), dialogo);
     schede->setObjectName(QStringLiteral("BottoneSchede"));
-    connect(schede, &QPushButton::clicked, dialogo,
-            [this, dialogo] { mostraSchedeDaStampare(stato_, Percorso::esercizi(), dialogo); });
+    connect(schede, &QPushButton::clicked, dialogo, [this, dialogo] {
+        ModuloInsegnante::mostraSchedeDaStampare(stato_, Percorso::esercizi(), dialogo);
+    });
     auto* colonna = new QVBoxLayout;
     colonna->addWidget(cartella);
     colonna->addWidget(elenchi, 0, Qt::AlignLeft);

@@ -9,26 +9,32 @@
 namespace vocario::Cartelle {
 namespace {
 
+/// The executable's folder; before the application exists (the command
+/// line's answers, which may load the teacher's module), the kernel's name of
+/// the running program, which is where Qt looks too.
+QString cartellaEseguibile() {
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
 /// True when the data sit beside the executable.
 bool tuttoAccanto() {
-    return QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/testi"));
+    return QFileInfo::exists(cartellaEseguibile() + QStringLiteral("/testi"));
 }
 
 QString daEseguibile(const char* relativa) {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
-                           QString::fromUtf8(relativa));
+    return QDir::cleanPath(cartellaEseguibile() + u'/' + QString::fromUtf8(relativa));
 }
 
 } // namespace
 
 QString datiProgramma() {
-    return tuttoAccanto() ? QCoreApplication::applicationDirPath()
-                          : daEseguibile(DatiProgramma::kDatiDaEseguibile);
+    return tuttoAccanto() ? cartellaEseguibile() : daEseguibile(DatiProgramma::kDatiDaEseguibile);
 }
 
 QString cartellaModuli() {
-    return tuttoAccanto() ? QCoreApplication::applicationDirPath()
-                          : daEseguibile(DatiProgramma::kModuliDaEseguibile);
+    return tuttoAccanto() ? cartellaEseguibile() : daEseguibile(DatiProgramma::kModuliDaEseguibile);
 }
 
 } // namespace vocario::Cartelle

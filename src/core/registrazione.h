@@ -50,6 +50,8 @@ class RegistroClasse {
     virtual bool chiGioca(AppState& stato, QWidget* avvio) = 0;
     /// Puts the teacher's "Registro" into the teacher's part of "Opzioni".
     virtual void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) = 0;
+    /// Opens the teacher's "Registro" over `sopra` (behind the teacher's password).
+    virtual void apriRegistro(AppState& stato, QWidget* sopra) = 0;
 };
 
 } // namespace vocario

@@ -1,5 +1,7 @@
 #include "fileregistro.h"
 
+#include "ingressoregistro.h"
+
 #include "schemaregistro.h"
 
 #include <QDateTime>
@@ -55,7 +57,7 @@ QSqlDatabase connetti(const QString& file, const QString& connessione) {
 } // namespace
 
 QString percorso(const QString& cartella) {
-    return cartella + QStringLiteral("/registro.sqlite");
+    return IngressoRegistro::file(cartella);
 }
 
 Apertura apri(const QString& cartella, const QString& connessione, Modo modo) {

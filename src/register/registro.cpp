@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/registrazione.h"
 #include "fileregistro.h"
+#include "ingressoregistro.h"
 #include "mittenteregistro.h"
 #include "serverregistro.h"
 
@@ -116,13 +117,11 @@ class RegistrazioneAlunno final : public Registrazione {
 } // namespace
 
 QString Registro::cartella(const AppState& stato) {
-    if (!stato.cartellaRegistro.isEmpty())
-        return stato.cartellaRegistro;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return IngressoRegistro::cartella(stato);
 }
 
 bool Registro::esiste(const AppState& stato) {
-    return QFileInfo::exists(FileRegistro::percorso(cartella(stato)));
+    return QFileInfo::exists(IngressoRegistro::file(cartella(stato)));
 }
 
 Registro::Registro(QString cartella, QString server)

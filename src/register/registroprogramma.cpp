@@ -1,11 +1,12 @@
 #include "registroprogramma.h"
 
-#include "app/navigazione.h"
 #include "app/rigadicomando.h"
 #include "core/appstate.h"
 #include "finestrachigioca.h"
 #include "frame/messaggi.h"
+#include "frame/percorso.h"
 #include "importaclassi.h"
+#include "ingressoregistro.h"
 #include "passwordinsegnante.h"
 #include "registro.h"
 #include "serverregistro.h"
@@ -62,7 +63,7 @@ Registro& RegistroProgramma::registro(const AppState& stato) {
 }
 
 bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
-    if (!registro_ && !Registro::esiste(stato) && ServerRegistro::impostato(server_).isEmpty())
+    if (!registro_ && !IngressoRegistro::daAprire(stato, server_))
         return false;
     Registro& r = registro(stato);
     // A register that cannot be read is the teacher's to see in "Registro";
@@ -90,7 +91,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                              stato.registrazione = r.registrazionePer(*alunno);
                              QSettings().setValue(kUltimaClasse, alunno->classe);
                          }
-                         Navigazione::mostraMenu(finestra);
+                         Percorso::mostraMenu(finestra);
                      });
     finestra->show();
     // The keys go to the question at once, as they went to the start screen.
@@ -100,17 +101,16 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
 }
 
 void RegistroProgramma::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) {
-    auto* bottone = new QPushButton(QStringLiteral("Registro"), dialogo);
-    bottone->setObjectName(QStringLiteral("BottoneRegistro"));
-    bottone->setAccessibleDescription(
-        QStringLiteral("Classi, alunni e le parole sbagliate, per l'insegnante"));
-    QObject::connect(bottone, &QPushButton::clicked, dialogo, [this, &stato, dialogo] {
-        Registro& r = registro(stato);
-        if (r.errore())
-            return Messaggi::avvisa(dialogo, *r.errore());
-        apriVistaRegistro(r, dialogo);
-    });
+    auto* bottone = IngressoRegistro::bottone(
+        dialogo, [this, &stato, dialogo] { apriRegistro(stato, dialogo); });
     riga->addWidget(bottone, 0, Qt::AlignLeft);
+}
+
+void RegistroProgramma::apriRegistro(AppState& stato, QWidget* sopra) {
+    Registro& r = registro(stato);
+    if (r.errore())
+        return Messaggi::avvisa(sopra, *r.errore());
+    apriVistaRegistro(r, sopra);
 }
 
 std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,

@@ -14,8 +14,9 @@ struct CompitiRegistro;
 }
 
 /// The class register as the program meets it: "Chi gioca?" after "Avvio"
-/// and "Registro" in the teacher's part of "Opzioni". Nothing is opened,
-/// and Qt SQL is not loaded, until a register file exists.
+/// and "Registro" in the teacher's part of "Opzioni". Nothing is opened
+/// until a register file exists or a school's server is set. The program
+/// itself meets it through app/registrosurichiesta, from its module.
 class RegistroProgramma final : public RegistroClasse {
   public:
     /// `alunno`: the pupil named on the command line, or empty; `server`:
@@ -25,6 +26,7 @@ class RegistroProgramma final : public RegistroClasse {
 
     bool chiGioca(AppState& stato, QWidget* avvio) override;
     void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
+    void apriRegistro(AppState& stato, QWidget* sopra) override;
 
     /// The register of the state's folder, opened (and created) at the first call.
     Registro& registro(const AppState& stato);

@@ -1,5 +1,7 @@
 #include "serverregistro.h"
 
+#include "ingressoregistro.h"
+
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -9,8 +11,6 @@
 
 namespace vocario::ServerRegistro {
 namespace {
-
-const QString kChiave = QStringLiteral("registro/server");
 
 // The server's steps, numbered as the PC's file's are: step k brings the
 // server from version k-1 to k, and a step once released never changes.
@@ -93,14 +93,7 @@ std::optional<Indirizzo> leggi(const QString& testo) {
 }
 
 QString impostato(const QString& daRiga) {
-    if (!daRiga.isEmpty())
-        return daRiga;
-    const QString dellUtente = QSettings().value(kChiave).toString();
-    if (!dellUtente.isEmpty())
-        return dellUtente;
-    return QSettings(QSettings::SystemScope, QStringLiteral("vocario"), QStringLiteral("vocario"))
-        .value(kChiave)
-        .toString();
+    return IngressoRegistro::server(daRiga);
 }
 
 QSqlDatabase apri(const Indirizzo& indirizzo, const QString& connessione, QString* errore) {

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" ||
   { cat "$work/install.log"; fail "cmake --install"; }
-for file in "$bindir/vocario" "$moduledir/vocario_suoni.so" \
+for file in "$bindir/vocario" "$moduledir/vocario_suoni.so" "$moduledir/vocario_insegnante.so" \
   "$datadir/vocario/testi/contrari.txt" "$datadir/vocario/testi/vocario.txt" \
   "$datadir/vocario/suoni/si1.wav" "$datadir/vocario/suoni/no.wav" \
   "$datadir/applications/vocario.desktop" "$datadir/icons/hicolor/scalable/apps/vocario.svg" \
@@ -42,6 +42,10 @@ out=$(nodisplay --version) || fail "--version without a display"
 [ "$out" = "Vocario $version" ] || fail "--version says '$out'"
 nodisplay --help > "$work/help" || fail "--help without a display"
 grep -q '^Uso: vocario' "$work/help" || fail "--help is not the Italian help"
+# A worksheet is the teacher's module's work: it must be found where it is installed.
+HOME=$work/home nodisplay --scheda abbina-contrari --pdf "$work/scheda.pdf" > /dev/null ||
+  fail "--scheda with the installed teacher's module"
+[ -s "$work/scheda.pdf" ] || fail "--scheda wrote no PDF"
 # A mistake is told in Italian, exit 2, with no display as with one.
 for mistake in "--bogus|opzione sconosciuta: --bogus" \
   "--dimensione|manca il valore di --dimensione: si può scegliere normale, grande o schermo-intero"; do

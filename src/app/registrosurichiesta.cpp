@@ -1,0 +1,51 @@
+#include "registrosurichiesta.h"
+
+#include "frame/messaggi.h"
+#include "moduloinsegnante.h"
+#include "register/ingressoregistro.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QPushButton>
+#include <cstdio>
+
+namespace vocario {
+
+RegistroSuRichiesta::RegistroSuRichiesta(QString alunno, QString server)
+    : alunno_(std::move(alunno)), server_(std::move(server)) {}
+RegistroSuRichiesta::~RegistroSuRichiesta() = default;
+
+RegistroClasse* RegistroSuRichiesta::registro(QString* motivo) {
+    if (!registro_)
+        if (const ModuloInsegnante::Voci* voci = ModuloInsegnante::carica(motivo))
+            registro_.reset(voci->creaRegistro(alunno_, server_));
+    return registro_.get();
+}
+
+bool RegistroSuRichiesta::chiGioca(AppState& stato, QWidget* avvio) {
+    if (!registro_ && !IngressoRegistro::daAprire(stato, server_))
+        return false;
+    QString motivo;
+    RegistroClasse* vero = registro(&motivo);
+    if (!vero) {
+        // The pupils play on as guests; the teacher hears of it in "Registro".
+        std::fputs(qPrintable(QStringLiteral("vocario: ") + motivo + u'\n'), stderr);
+        return false;
+    }
+    return vero->chiGioca(stato, avvio);
+}
+
+void RegistroSuRichiesta::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) {
+    auto* bottone = IngressoRegistro::bottone(
+        dialogo, [this, &stato, dialogo] { apriRegistro(stato, dialogo); });
+    riga->addWidget(bottone, 0, Qt::AlignLeft);
+}
+
+void RegistroSuRichiesta::apriRegistro(AppState& stato, QWidget* sopra) {
+    QString motivo;
+    if (RegistroClasse* vero = registro(&motivo))
+        return vero->apriRegistro(stato, sopra);
+    Messaggi::avvisa(sopra, motivo);
+}
+
+} // namespace vocario

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/registrazione.h"
+
+#include <QString>
+#include <memory>
+
+namespace vocario {
+
+/// The class register as the program holds it before it is needed: "Avvio"
+/// asks it "Chi gioca?" and "Opzioni" shows its button, but the register's
+/// module (and Qt SQL with it) is loaded only when a register file exists, a
+/// school's server is set, or the teacher opens "Registro".
+class RegistroSuRichiesta final : public RegistroClasse {
+  public:
+    /// `alunno`: the pupil named on the command line, or empty; `server`:
+    /// the school's server named there, or empty.
+    RegistroSuRichiesta(QString alunno, QString server);
+    ~RegistroSuRichiesta() override;
+
+    bool chiGioca(AppState& stato, QWidget* avvio) override;
+    void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
+    void apriRegistro(AppState& stato, QWidget* sopra) override;
+
+  private:
+    /// The register itself, from the module; null (with `motivo`) when missing.
+    RegistroClasse* registro(QString* motivo);
+
+    QString alunno_;
+    QString server_;
+    std::unique_ptr<RegistroClasse> registro_;
+};
+
+} // namespace vocario
