@@ -115,8 +115,8 @@ void DragMatchBlocksTest::listOfBrokenBlocksIsRefusedAndShowsNoOtherWords_data()
                           "resta fuori da un blocco intero. Il numero delle coppie deve essere "
                           "un multiplo di 4 (aggiungine 3).";
     QTest::newRow("empty") << 0
-                           << "Il file testi/modididire.txt non contiene nessuna coppia di "
-                              "parole: per questo esercizio ne servono almeno 4.";
+                           << "Il file testi/modididire.txt non contiene nessuna voce: per "
+                              "questo esercizio ne servono almeno 4.";
 }
 
 // Blocks that reach past the list would show words another window read, or

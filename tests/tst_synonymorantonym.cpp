@@ -258,11 +258,9 @@ void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone_data() {
     QTest::addColumn<QString>("reason");
     const QString missing = QStringLiteral("<missing>");
     QTest::newRow("no synonyms") << QString() << kContrari
-                                 << QStringLiteral(
-                                        "testi/sinonimi.txt non contiene nessuna coppia");
+                                 << QStringLiteral("testi/sinonimi.txt non contiene nessuna voce");
     QTest::newRow("no antonyms") << kSinonimi << QStringLiteral("\n")
-                                 << QStringLiteral(
-                                        "testi/contrari.txt non contiene nessuna coppia");
+                                 << QStringLiteral("testi/contrari.txt non contiene nessuna voce");
     QTest::newRow("antonyms missing") << kSinonimi << missing << QStringLiteral("contrari.txt");
     QTest::newRow("synonyms missing") << missing << kContrari << QStringLiteral("sinonimi.txt");
     QTest::newRow("antonym record cut short")

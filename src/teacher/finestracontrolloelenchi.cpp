@@ -2,6 +2,7 @@
 
 #include "core/cartelleelenchi.h"
 #include "frame/messaggi.h"
+#include "wordlists/testorapporto.h"
 #include "wordlists/verificaelenchi.h"
 
 #include <QApplication>

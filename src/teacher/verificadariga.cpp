@@ -4,6 +4,7 @@
 #include "core/cartelle.h"
 #include "core/cartelleelenchi.h"
 #include "wordlists/schedeelenchi.h"
+#include "wordlists/testorapporto.h"
 #include "wordlists/verificaelenchi.h"
 
 #include <QCoreApplication>
