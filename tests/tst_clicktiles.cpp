@@ -2,12 +2,12 @@
 
 #include "app/formmenu.h"
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "exercises/click/clicktileswindow.h"
-#include "frame/colori.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 #include "messageboxanswerer.h"
 
 #include <QPushButton>

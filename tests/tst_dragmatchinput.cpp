@@ -4,10 +4,10 @@
 
 #include "access/pickandplace.h"
 #include "app/formmenu.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "frame/colori.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
+#include "geometry/twipsgeometry.h"
 
 #include <QAction>
 #include <QApplication>

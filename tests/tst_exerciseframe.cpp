@@ -4,17 +4,17 @@
 
 #include "app/formmenu.h"
 #include "app/navigazione.h"
+#include "colours/bgrcolour.h"
+#include "colours/colori.h"
+#include "colours/contrasto.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "designs/design_form1.h"
 #include "designs/designs.h"
 #include "exercises/matching/dragmatchwindow.h"
-#include "frame/colori.h"
 #include "frame/exercisewindow.h"
-#include "layouts/bgrcolour.h"
-#include "layouts/contrasto.h"
 #include "layouts/controlnames.h"
 #include "layouts/designlabel.h"
-#include "layouts/widgetcolours.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -9,9 +9,9 @@
 #include "exercises/catalogo.h"
 #include "teacher/finestracontrolloelenchi.h"
 #include "teacher/limitielenchi.h"
-#include "wordlists/schedeelenchi.h"
-#include "wordlists/testorapporto.h"
-#include "wordlists/verificaelenchi.h"
+#include "teacher/schedeelenchi.h"
+#include "teacher/testorapporto.h"
+#include "teacher/verificaelenchi.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

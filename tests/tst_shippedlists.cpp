@@ -1,6 +1,6 @@
 #include "exercises/catalogo.h"
 #include "teacher/limitielenchi.h"
-#include "wordlists/verificaelenchi.h"
+#include "teacher/verificaelenchi.h"
 #include "wordlists/wordlistfiles.h"
 
 #include <QHash>

@@ -3,12 +3,12 @@
 #include "testenvironment.h"
 
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "frame/colori.h"
 #include "frame/exercisewindow.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,11 +2,11 @@
 #include "testenvironment.h"
 
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "exercises/choice/form3sinonimicontrari.h"
-#include "frame/colori.h"
 #include "layouts/designtextbox.h"
-#include "layouts/widgetcolours.h"
 
 #include <QLabel>
 #include <QPushButton>

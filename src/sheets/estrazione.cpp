@@ -2,8 +2,8 @@
 
 #include "core/randomgenerator.h"
 #include "esercizischeda.h"
+#include "teacher/schedeelenchi.h"
 #include "wordlists/listmessages.h"
-#include "wordlists/schedeelenchi.h"
 #include "wordlists/wordlistreader.h"
 
 #include <algorithm>

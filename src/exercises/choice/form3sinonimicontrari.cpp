@@ -1,8 +1,8 @@
 #include "form3sinonimicontrari.h"
 
+#include "colours/colori.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
-#include "frame/colori.h"
 #include "layouts/designtextbox.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"

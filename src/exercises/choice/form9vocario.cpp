@@ -1,9 +1,9 @@
 #include "form9vocario.h"
 
+#include "colours/colori.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
 #include "layouts/designtextbox.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"

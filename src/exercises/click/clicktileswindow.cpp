@@ -1,13 +1,13 @@
 #include "clicktileswindow.h"
 
+#include "colours/colori.h"
+#include "colours/contrasto.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
-#include "layouts/contrasto.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {

@@ -1,11 +1,11 @@
 #include "dragmatchwindow.h"
 
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
 #include "layouts/designlabel.h"
-#include "layouts/widgetcolours.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {

@@ -2,7 +2,7 @@
 
 #include "dragmatchvariant.h"
 #include "frame/exercisewindow.h"
-#include "layouts/exercisedesign.h"
+#include "geometry/exercisedesign.h"
 #include "matchdrops.h"
 
 #include <QList>

@@ -1,13 +1,13 @@
 #include "form2sinonimi.h"
 
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
+#include "geometry/designscale.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/designscale.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {

@@ -2,8 +2,8 @@
 
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {

@@ -1,6 +1,6 @@
 #include "schedeelenchi.h"
 
-#include "nomielenchi.h"
+#include "wordlists/nomielenchi.h"
 
 namespace vocario {
 namespace {

@@ -2,11 +2,11 @@
 
 #include "controllivoci.h"
 #include "exercises/catalogo.h"
-#include "listmessages.h"
+#include "limitielenchi.h"
 #include "schedeelenchi.h"
-#include "teacher/limitielenchi.h"
-#include "wordlistfiles.h"
-#include "wordlistscan.h"
+#include "wordlists/listmessages.h"
+#include "wordlists/wordlistfiles.h"
+#include "wordlists/wordlistscan.h"
 
 #include <QFileInfo>
 
