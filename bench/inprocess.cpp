@@ -14,7 +14,7 @@
 #include "core/appstate.h"
 #include "exercises/catalogo.h"
 #include "frame/exercisewindow.h"
-#include "layouts/design.h"
+#include "geometry/design.h"
 
 #include <QFile>
 #include <QPushButton>

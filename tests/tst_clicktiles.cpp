@@ -2,12 +2,12 @@
 
 #include "app/formmenu.h"
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "exercises/click/clicktileswindow.h"
-#include "frame/colori.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 #include "messageboxanswerer.h"
 
 #include <QPushButton>
@@ -445,9 +445,9 @@ void ClickTilesTest::listsThatCannotMakeAnItemAreRefused_data() {
     addFormColumn();
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Form6, no group") << 6 << QString("\n") << QString("nessun gruppo");
+    QTest::newRow("Form6, no group") << 6 << QString("\n") << QString("nessuna voce");
     QTest::newRow("Form6, one group")
-        << 6 << QString("mela, pera, arancia\n") << QString("un solo gruppo");
+        << 6 << QString("mela, pera, arancia\n") << QString("una sola voce");
     QTest::newRow("Form4, no record") << 4 << QString("") << QString("nessuna voce");
     QTest::newRow("Form6, list missing") << 6 << QString() << QString("Non trovo il file");
     QTest::newRow("Form4, record cut short")

@@ -1,9 +1,9 @@
 #include "dragmatchtesting.h"
 
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "frame/colori.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
+#include "geometry/twipsgeometry.h"
 
 #include <QAction>
 #include <QPushButton>

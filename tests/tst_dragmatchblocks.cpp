@@ -1,9 +1,9 @@
 #include "dragmatchtesting.h"
 
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "frame/colori.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
+#include "geometry/twipsgeometry.h"
 #include "messageboxanswerer.h"
 
 #include <QAction>
@@ -115,8 +115,8 @@ void DragMatchBlocksTest::listOfBrokenBlocksIsRefusedAndShowsNoOtherWords_data()
                           "resta fuori da un blocco intero. Il numero delle coppie deve essere "
                           "un multiplo di 4 (aggiungine 3).";
     QTest::newRow("empty") << 0
-                           << "Il file testi/modididire.txt non contiene nessuna coppia di "
-                              "parole: per questo esercizio ne servono almeno 4.";
+                           << "Il file testi/modididire.txt non contiene nessuna voce: per "
+                              "questo esercizio ne servono almeno 4.";
 }
 
 // Blocks that reach past the list would show words another window read, or

@@ -4,6 +4,8 @@
 
 #include "testenvironment.h"
 
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "designs/design_form1.h"
 #include "designs/design_form2.h"
 #include "designs/design_form3.h"
@@ -14,11 +16,9 @@
 #include "designs/design_form8.h"
 #include "designs/design_form9.h"
 #include "designs/designs.h"
-#include "frame/colori.h"
+#include "geometry/pictures.h"
 #include "layouts/designlabel.h"
 #include "layouts/layoutbuilder.h"
-#include "layouts/pictures.h"
-#include "layouts/widgetcolours.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -3,12 +3,12 @@
 #include "testenvironment.h"
 
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "frame/colori.h"
 #include "frame/exercisewindow.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -255,9 +255,8 @@ void IntensityOrderingTest::listsWithoutARecordAreRefused_data() {
     QTest::addColumn<QString>("contenuto");
     QTest::addColumn<QString>("messaggio");
     QTest::newRow("empty") << QString()
-                           << QStringLiteral("Il file testi/gradi.txt non contiene nessuna coppia "
-                                             "di parole.\nPer questo esercizio ne serve almeno "
-                                             "una.");
+                           << QStringLiteral("Il file testi/gradi.txt non contiene nessuna voce: "
+                                             "per questo esercizio ne serve almeno una.");
     QTest::newRow("one field only")
         << QStringLiteral("tiepido\n") << QStringLiteral("finisce a metà di una voce");
     QTest::newRow("missing") << QStringLiteral("(none)")

@@ -1,4 +1,6 @@
-#include "wordlists/verificaelenchi.h"
+#include "exercises/catalogo.h"
+#include "teacher/limitielenchi.h"
+#include "teacher/verificaelenchi.h"
 #include "wordlists/wordlistfiles.h"
 
 #include <QHash>
@@ -36,23 +38,17 @@ namespace {
 struct ShippedList {
     QString file;
     int fields;
-    int limit;           // what the exercise's reader takes
-    int exerciseMinimum; // fewer records cannot deal one item
-    int atLeast;         // what a class needs for variety
+    int atLeast; // what a class needs for variety
     int atMost;
-    int multipleOf; // modididire.txt is dealt in blocks of four
-    bool matching;  // shown in columns the pupil matches by dragging
+    bool matching; // shown in columns the pupil matches by dragging
 };
 
 const QList<ShippedList>& shippedLists() {
     static const QList<ShippedList> lists{
-        {WordListFile::Contrari, 2, 500, 9, 150, 500, 1, true},
-        {WordListFile::Sinonimi, 2, 200, 7, 150, 200, 1, true},
-        {WordListFile::Gradi, 2, 500, 9, 100, 500, 1, true},
-        {WordListFile::ModiDiDire, 2, 500, 4, 100, 500, 4, true},
-        {WordListFile::Aree1, 4, 100, 1, 60, 100, 1, false},
-        {WordListFile::Aree2, 3, 100, 2, 60, 100, 1, false},
-        {WordListFile::Vocario, 5, 100, 1, 60, 100, 1, false},
+        {WordListFile::Contrari, 2, 150, 500, true}, {WordListFile::Sinonimi, 2, 150, 200, true},
+        {WordListFile::Gradi, 2, 100, 500, true},    {WordListFile::ModiDiDire, 2, 100, 500, true},
+        {WordListFile::Aree1, 4, 60, 100, false},    {WordListFile::Aree2, 3, 60, 100, false},
+        {WordListFile::Vocario, 5, 60, 100, false},
     };
     return lists;
 }
@@ -68,9 +64,15 @@ QString folder() {
     return QStringLiteral(VOCARIO_SOURCE_DIR);
 }
 
+// What the exercises that read it take, from their rows of the catalogue.
+LimitiElenco limitsOf(const QString& file) {
+    return limitiElenco(catalogoEsercizi(), file);
+}
+
 WordListResult readShipped(const QString& file) {
-    const ShippedList& list = shippedList(file);
-    return WordListReader(folder()).read(file, list.fields, list.limit);
+    const LimitiElenco limits = limitsOf(file);
+    return WordListReader(folder()).read(file, shippedList(file).fields, limits.vociMassime,
+                                         limits.vociMultiploDi);
 }
 
 // What a pupil sees as the same text: case and spacing do not matter.
@@ -107,20 +109,21 @@ void ShippedListsTest::readsWithinItsLimitAndAboveItsMinimum_data() {
 void ShippedListsTest::readsWithinItsLimitAndAboveItsMinimum() {
     QFETCH(QString, file);
     const ShippedList& list = shippedList(file);
+    const LimitiElenco limits = limitsOf(file);
     READ_OR_FAIL(result, file);
     const int count = int(result.records.size());
     qInfo("%s: %d records", qPrintable(file), count);
-    QVERIFY2(count >= qMax(list.exerciseMinimum, list.atLeast),
+    QVERIFY2(count >= qMax(limits.vociMinime, list.atLeast),
              qPrintable(QStringLiteral("%1 records, the exercise needs %2 and a class at least %3")
                             .arg(count)
-                            .arg(list.exerciseMinimum)
+                            .arg(limits.vociMinime)
                             .arg(list.atLeast)));
     QVERIFY2(count <= list.atMost,
              qPrintable(QStringLiteral("%1 records, at most %2").arg(count).arg(list.atMost)));
-    QVERIFY2(
-        count % list.multipleOf == 0,
-        qPrintable(
-            QStringLiteral("%1 records, not a multiple of %2").arg(count).arg(list.multipleOf)));
+    QVERIFY2(count % limits.vociMultiploDi == 0,
+             qPrintable(QStringLiteral("%1 records, not a multiple of %2")
+                            .arg(count)
+                            .arg(limits.vociMultiploDi)));
 }
 
 void ShippedListsTest::isUtf8WithOneRecordPerLine_data() {

@@ -6,11 +6,11 @@
 #include "app/navigazione.h"
 #include "app/preparazione.h"
 #include "app/rigadicomando.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/programma.h"
-#include "frame/colori.h"
 #include "frame/messaggi.h"
-#include "layouts/widgetcolours.h"
 #include "sound/suoni.h"
 
 #include <QLabel>

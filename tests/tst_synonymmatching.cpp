@@ -3,12 +3,12 @@
 #include "testenvironment.h"
 
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "frame/colori.h"
 #include "frame/exercisewindow.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -350,12 +350,12 @@ void SynonymMatchingTest::listsThatCannotFillAnItemAreRefused_data() {
         sei += QStringLiteral("parola%1,sinonimo%1\n").arg(n);
     QTest::newRow("six records")
         << sei
-        << QStringLiteral("Il file testi/sinonimi.txt contiene 6 coppie di sinonimi.\n"
-                          "Per questo esercizio ne servono almeno 7.");
+        << QStringLiteral("Il file testi/sinonimi.txt contiene solo 6 voci: per questo esercizio "
+                          "ne servono almeno 7.");
     QTest::newRow("empty") << QString()
                            << QStringLiteral(
-                                  "Il file testi/sinonimi.txt contiene 0 coppie di "
-                                  "sinonimi.\nPer questo esercizio ne servono almeno 7.");
+                                  "Il file testi/sinonimi.txt non contiene nessuna voce: "
+                                  "per questo esercizio ne servono almeno 7.");
     QString troppe;
     for (int n = 1; n <= 201; ++n)
         troppe += QStringLiteral("parola%1,sinonimo%1\n").arg(n);

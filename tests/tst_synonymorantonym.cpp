@@ -2,11 +2,11 @@
 #include "testenvironment.h"
 
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "exercises/choice/form3sinonimicontrari.h"
-#include "frame/colori.h"
 #include "layouts/designtextbox.h"
-#include "layouts/widgetcolours.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -258,11 +258,9 @@ void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone_data() {
     QTest::addColumn<QString>("reason");
     const QString missing = QStringLiteral("<missing>");
     QTest::newRow("no synonyms") << QString() << kContrari
-                                 << QStringLiteral(
-                                        "testi/sinonimi.txt non contiene nessuna coppia");
+                                 << QStringLiteral("testi/sinonimi.txt non contiene nessuna voce");
     QTest::newRow("no antonyms") << kSinonimi << QStringLiteral("\n")
-                                 << QStringLiteral(
-                                        "testi/contrari.txt non contiene nessuna coppia");
+                                 << QStringLiteral("testi/contrari.txt non contiene nessuna voce");
     QTest::newRow("antonyms missing") << kSinonimi << missing << QStringLiteral("contrari.txt");
     QTest::newRow("synonyms missing") << missing << kContrari << QStringLiteral("sinonimi.txt");
     QTest::newRow("antonym record cut short")

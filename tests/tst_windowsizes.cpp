@@ -12,11 +12,11 @@
 #include "designs/designs.h"
 #include "exercises/catalogo.h"
 #include "frame/messaggi.h"
+#include "geometry/designscale.h"
+#include "geometry/pictures.h"
+#include "geometry/twipsgeometry.h"
+#include "layouts/aspettoparole.h"
 #include "layouts/designlabel.h"
-#include "layouts/designscale.h"
-#include "layouts/pictures.h"
-#include "layouts/twipsgeometry.h"
-#include "options/aspettoparole.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -191,7 +191,7 @@ void WindowSizesTest::picturesLargerThanTheBuiltOnesAreDrawnFromTheirDrawings() 
     QImage drawing(large, QImage::Format_ARGB32_Premultiplied);
     drawing.fill(Qt::transparent);
     QPainter painter(&drawing);
-    QSvgRenderer(QStringLiteral(VOCARIO_SOURCE_DIR "/src/layouts/pictures/icona_si.svg"))
+    QSvgRenderer(QStringLiteral(VOCARIO_SOURCE_DIR "/src/geometry/pictures/icona_si.svg"))
         .render(&painter);
     painter.end();
     const QImage blownUp = picturePixmap(Picture::IconaSi, QSize(128, 128), 1.0)

@@ -2,12 +2,12 @@
 #include "testenvironment.h"
 
 #include "app/navigazione.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "exercises/choice/form9vocario.h"
-#include "frame/colori.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designtextbox.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -29,8 +29,9 @@ void PickAndPlace::addWord(DesignLabel* word) {
     connect(word, &DesignLabel::clicked, this, [this, word] { wordClicked(word); });
 }
 
-void PickAndPlace::addPlace(DesignLabel* place) {
-    connect(place, &DesignLabel::clicked, this, [this, place] { placeClicked(place); });
+void PickAndPlace::addPlace(DesignLabel* place, PlaceDrop drop) {
+    connect(place, &DesignLabel::clicked, this,
+            [this, place, drop = std::move(drop)] { placeClicked(place, drop); });
 }
 
 void PickAndPlace::wordClicked(DesignLabel* word) {
@@ -85,16 +86,13 @@ bool PickAndPlace::putBack() {
     return true;
 }
 
-void PickAndPlace::placeClicked(DesignLabel* place) {
+void PickAndPlace::placeClicked(DesignLabel* place, const PlaceDrop& drop) {
     if (!picked_ || !place->isEnabled())
         return;
-    const QString name = picked_->objectName();
-    keepPicked_ = false;
-    // The same signal a real drop gives: the window judges it as one.
-    emit place->dropped(name);
-    if (!keepPicked_)
+    // Judged as a real drop of the word is; after a wrong one the pupil
+    // tries the word on another place.
+    if (drop(picked_->objectName()) != DropVerdict::Wrong)
         unmark();
-    keepPicked_ = false;
 }
 
 bool PickAndPlace::eventFilter(QObject* watched, QEvent* event) {

@@ -7,26 +7,39 @@
 #include <QPalette>
 #include <QPointer>
 
+#include <functional>
+
 namespace vocario {
+
+/// How the window judged a word dropped on a place.
+enum class DropVerdict {
+    Right,
+    Wrong,
+    /// Not taken as an answer (a word already placed, an item that is over).
+    Ignored,
+};
+
+/// Judges the word of that design name dropped on one place, as a real drop
+/// of it is judged.
+using PlaceDrop = std::function<DropVerdict(const QString& wordName)>;
 
 /// The way to answer a drag exercise without holding a button down: a click,
 /// a tap or Space on a word picks it (marked by a striped outline and
 /// inverted colours), the same on it again puts it back, and a click, tap or
 /// Space on a place drops the picked word there exactly as a drag would, by
-/// the place's own `dropped` signal. After a wrong drop the word stays picked.
+/// the function the place's real drops go to. After a wrong drop the word
+/// stays picked.
 class PickAndPlace : public QObject {
     Q_OBJECT
   public:
     explicit PickAndPlace(QWidget* client);
 
     void addWord(DesignLabel* word);
-    void addPlace(DesignLabel* place);
+    void addPlace(DesignLabel* place, PlaceDrop drop);
 
     DesignLabel* pickedWord() const { return picked_; }
     /// Puts the picked word back; false when none was picked.
     bool putBack();
-    /// Tells that the drop under way was judged wrong: the word stays picked.
-    void dropWasWrong() { keepPicked_ = true; }
 
   signals:
     /// A word was picked (by the mouse, a tap or the keyboard).
@@ -41,7 +54,7 @@ class PickAndPlace : public QObject {
 
   private:
     void wordClicked(DesignLabel* word);
-    void placeClicked(DesignLabel* place);
+    void placeClicked(DesignLabel* place, const PlaceDrop& drop);
     void pick(DesignLabel* word);
     void unmark();
 
@@ -49,7 +62,6 @@ class PickAndPlace : public QObject {
     QPointer<DesignLabel> picked_;
     QPalette pickedPalette_;
     QPointer<OutlineOverlay> outline_;
-    bool keepPicked_ = false;
 };
 
 } // namespace vocario

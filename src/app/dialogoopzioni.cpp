@@ -2,8 +2,8 @@
 
 #include "core/appstate.h"
 #include "core/speechoutput.h"
-#include "layouts/designscale.h"
-#include "options/aspettoparole.h"
+#include "geometry/designscale.h"
+#include "layouts/aspettoparole.h"
 #include "options/opzionisalvate.h"
 #include "speech/lettore.h"
 

@@ -1,12 +1,12 @@
 #include "formavvio.h"
 
+#include "colours/contrasto.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/programma.h"
 #include "core/registrazione.h"
 #include "designs/designs.h"
 #include "frame/percorso.h"
-#include "layouts/contrasto.h"
-#include "layouts/widgetcolours.h"
 #include "preparazione.h"
 
 #include <QEvent>

@@ -1,6 +1,8 @@
 #include "formmenu.h"
 
 #include "bottoneopzioni.h"
+#include "colours/contrasto.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "core/registrazione.h"
@@ -8,8 +10,6 @@
 #include "dialogoopzioni.h"
 #include "frame/messaggi.h"
 #include "frame/percorso.h"
-#include "layouts/contrasto.h"
-#include "layouts/widgetcolours.h"
 #include "moduloinsegnante.h"
 #include "teacher/finestracontrolloelenchi.h"
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "wordlists/testorapporto.h"
 #include "wordlists/wordlistreader.h"
 
 #include <QList>
@@ -9,6 +8,12 @@
 namespace vocario {
 
 struct AppState;
+
+/// A folder of lists as the checker's report names it.
+struct CartellaElenchi {
+    QString nome; ///< "elenchi dell'insegnante"
+    QString percorso;
+};
 
 /// Where the word lists are: the teacher's own folder first, whose lists take
 /// the place of the program's of the same name, then the program's `testi`.

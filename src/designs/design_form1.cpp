@@ -1,5 +1,5 @@
 #include "design_form1.h"
-#include "layouts/exercisedesign.h"
+#include "geometry/exercisedesign.h"
 
 namespace vocario {
 

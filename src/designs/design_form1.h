@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layouts/exercisedesign.h"
+#include "geometry/exercisedesign.h"
 
 namespace vocario {
 

@@ -1,5 +1,5 @@
 #include "design_form8.h"
-#include "layouts/exercisedesign.h"
+#include "geometry/exercisedesign.h"
 
 namespace vocario {
 

@@ -1,5 +1,5 @@
 #include "design_form9.h"
-#include "layouts/exercisedesign.h"
+#include "geometry/exercisedesign.h"
 
 namespace vocario {
 

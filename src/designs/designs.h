@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layouts/design.h"
+#include "geometry/design.h"
 
 namespace vocario {
 

@@ -1,8 +1,8 @@
 #include "scombiccheraposti.h"
 
 #include "core/randomgenerator.h"
-#include "layouts/design.h"
-#include "layouts/twipsgeometry.h"
+#include "geometry/design.h"
+#include "geometry/twipsgeometry.h"
 
 namespace vocario {
 

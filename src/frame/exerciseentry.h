@@ -9,11 +9,16 @@ struct AppState;
 struct WindowDesign;
 class ExerciseWindow;
 
-/// A word list that an exercise reads, and the fewest records with which it
-/// can deal an item.
+/// A word list that an exercise reads, and how many records it takes.
 struct ListNeed {
     QString file;
+    /// The fewest records with which it can deal an item.
     int minRecords;
+    /// The most its tables hold.
+    int maxRecords;
+    /// It deals blocks of this many consecutive records: the list must hold
+    /// whole blocks.
+    int block = 1;
 };
 
 /// One exercise of the menu: everything the program needs to know about it

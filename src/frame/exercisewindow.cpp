@@ -5,17 +5,19 @@
 #include "access/pickandplace.h"
 #include "access/screenorder.h"
 #include "accessibilita.h"
-#include "colori.h"
+#include "colours/colori.h"
+#include "colours/contrasto.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "core/registrazione.h"
-#include "layouts/contrasto.h"
+#include "geometry/design.h"
 #include "layouts/designlabel.h"
 #include "layouts/designtextbox.h"
-#include "layouts/widgetcolours.h"
 #include "messaggi.h"
 #include "percorso.h"
 #include "sound/suoni.h"
+#include "wordlists/listmessages.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -49,6 +51,19 @@ ExerciseWindow::ExerciseWindow(AppState& stato, const ExerciseEntry& entry, Fram
     etichettaErrati_ = control<QLabel>(QStringLiteral("EtichettaErrati"));
     comandoIconaSi_ = control(QStringLiteral("ComandoIconaSi"));
     comandoIconaNo_ = control(QStringLiteral("ComandoIconaNo"));
+    // The labels that paint no background of their own are texts on the
+    // window's: a wrong answer turns them white, so that they stay readable
+    // on black, and every new colour turns them black again (white on the few
+    // colours where black is hard to read).
+    for (const ControlDesign& row : entry.design().controls) {
+        if (row.kind != ControlKind::Label || !(row.look & Transparent))
+            continue;
+        const QString name = QString::fromLatin1(row.name);
+        if (row.count == 0)
+            testiSulloSfondo_ << control(name);
+        for (int i = 0; i < row.count; ++i)
+            testiSulloSfondo_ << member(name, i);
+    }
     // Before the first answer the laughing face greets the pupil.
     comandoIconaSi_->raise();
     connect(bottoneAvanti_, &QPushButton::clicked, this, &ExerciseWindow::BottoneAvanti_Click);
@@ -185,8 +200,8 @@ void ExerciseWindow::CaricaColori() {
 }
 
 void ExerciseWindow::coloraTesti(quint32 bgr) {
-    for (const QString& name : std::as_const(traits_.whiteAfterWrong))
-        setForeColour(control(name), bgr);
+    for (QWidget* testo : std::as_const(testiSulloSfondo_))
+        setForeColour(testo, bgr);
 }
 
 void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
@@ -311,6 +326,15 @@ void ExerciseWindow::mnuEsci_Click() {
 
 QString ExerciseWindow::nomeElenco(int k) const {
     return CartelleElenchi::lettoreElenchi(stato_).shownNameOf(elenco(k).file);
+}
+
+std::optional<QString> ExerciseWindow::elencoTroppoCorto(int records, int k) const {
+    // Fewer records than an item needs would make a deal search for different
+    // records for ever, or show words the list never held.
+    if (records >= elenco(k).minRecords)
+        return std::nullopt;
+    return ListMessages::tooFewRecords(nomeElenco(k), records, elenco(k).minRecords,
+                                       QStringLiteral("questo esercizio"));
 }
 
 } // namespace vocario

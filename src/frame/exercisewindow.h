@@ -93,6 +93,8 @@ class ExerciseWindow : public VocarioWindow {
     /// How messages name the k-th list: with the folder it is really read
     /// from, the teacher's or the program's.
     QString nomeElenco(int k = 0) const;
+    /// The refusal when list k holds fewer records than an item needs.
+    std::optional<QString> elencoTroppoCorto(int records, int k = 0) const;
 
   private:
     void buildMenuBar();
@@ -106,6 +108,8 @@ class ExerciseWindow : public VocarioWindow {
 
     const ExerciseEntry& entry_;
     FrameTraits traits_;
+    /// The texts on the window's own background, white after a wrong answer.
+    QList<QWidget*> testiSulloSfondo_;
     QPushButton* bottoneAvanti_ = nullptr;
     QLabel* etichettaEsatti_ = nullptr;
     QLabel* etichettaErrati_ = nullptr;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
 namespace vocario {
 
 /// Where an exercise window's frame differs from the others.
@@ -12,10 +10,6 @@ struct FrameTraits {
     int informazioniBlanks = 11;
     /// Form2 prepares itself when it becomes active, not when it loads.
     bool preparesOnActivation = false;
-    /// Texts drawn on the window's own background: a wrong answer turns them
-    /// white, so that they stay readable on black, and every new colour turns
-    /// them black again (white on the few colours where black is hard to read).
-    QStringList whiteAfterWrong;
 };
 
 } // namespace vocario

@@ -1,7 +1,7 @@
 #include "messaggi.h"
 
 #include "core/programma.h"
-#include "layouts/designscale.h"
+#include "geometry/designscale.h"
 #include "percorso.h"
 
 #include <QMainWindow>

@@ -4,11 +4,11 @@
 #include "access/doubleclickguard.h"
 #include "access/keyboardaccess.h"
 #include "accessibilita.h"
-#include "colori.h"
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
+#include "layouts/aspettoparole.h"
 #include "layouts/layoutbuilder.h"
-#include "layouts/widgetcolours.h"
-#include "options/aspettoparole.h"
 
 namespace vocario {
 

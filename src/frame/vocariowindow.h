@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/postofinestra.h"
+#include "geometry/postofinestra.h"
 
 #include <QMainWindow>
 

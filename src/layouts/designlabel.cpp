@@ -1,9 +1,9 @@
 #include "designlabel.h"
 
 #include "controlnames.h"
-#include "designscale.h"
 #include "displaytext.h"
 #include "dragpayload.h"
+#include "geometry/designscale.h"
 #include "tallfacetext.h"
 
 #include <QApplication>

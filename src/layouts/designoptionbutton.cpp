@@ -1,6 +1,6 @@
 #include "designoptionbutton.h"
 
-#include "designscale.h"
+#include "geometry/designscale.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

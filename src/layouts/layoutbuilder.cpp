@@ -1,13 +1,13 @@
 #include "layoutbuilder.h"
 
-#include "bgrcolour.h"
+#include "colours/bgrcolour.h"
+#include "colours/widgetcolours.h"
 #include "controlnames.h"
 #include "designlabel.h"
 #include "designoptionbutton.h"
-#include "designscale.h"
 #include "designtextbox.h"
-#include "twipsgeometry.h"
-#include "widgetcolours.h"
+#include "geometry/designscale.h"
+#include "geometry/twipsgeometry.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "design.h"
-#include "designscale.h"
+#include "geometry/design.h"
+#include "geometry/designscale.h"
 
 class QWidget;
 class QMainWindow;

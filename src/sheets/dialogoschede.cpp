@@ -5,7 +5,7 @@
 #include "esercizischeda.h"
 #include "estrazione.h"
 #include "frame/messaggi.h"
-#include "options/aspettoparole.h"
+#include "layouts/aspettoparole.h"
 #include "stampaschede.h"
 
 #include <QCheckBox>

@@ -2,7 +2,6 @@
 
 #include "frame/accessibilita.h"
 #include "frame/exerciseentry.h"
-#include "wordlists/wordtables.h"
 
 #include <array>
 #include <cstring>
@@ -24,9 +23,7 @@ constexpr std::array<EsercizioScheda, 9> kEsercizi{{
      .gruppo = 7},
     {.menuButton = "Command4",
      .forma = Forma::SinonimiContrari,
-     .istruzione = "Le due parole sono sinonimi o contrari? Cerchia la risposta giusta.",
-     // As the exercise, which takes a longer list of synonyms than "abbina sinonimi".
-     .vociMassime = kMaxParole},
+     .istruzione = "Le due parole sono sinonimi o contrari? Cerchia la risposta giusta."},
     {.menuButton = "Command5",
      .forma = Forma::Comprende,
      .istruzione = "In ogni riga cerchia la parola che comprende le altre tre."},

@@ -33,8 +33,6 @@ struct EsercizioScheda {
     int gruppo = 1;
     /// Matching: pairs come in blocks of this many consecutive records.
     int blocco = 1;
-    /// The most records its lists may hold, when not the list's own most.
-    int vociMassime = 0;
 
     /// The menu's caption ("abbina contrari").
     QString didascalia() const;

@@ -2,7 +2,8 @@
 
 #include "core/randomgenerator.h"
 #include "esercizischeda.h"
-#include "wordlists/schedeelenchi.h"
+#include "teacher/schedeelenchi.h"
+#include "wordlists/listmessages.h"
 #include "wordlists/wordlistreader.h"
 
 #include <algorithm>
@@ -43,15 +44,6 @@ QList<int> senzaVicini(RandomGenerator& random, int n) {
     while (n > 1 && fermo(ordine))
         ordine = mescolati(random, n);
     return ordine;
-}
-
-QString troppoCorto(const QString& shown, int voci, int minimo, const QString& esercizio) {
-    const QString ha = voci == 0   ? QStringLiteral("non contiene nessuna voce")
-                       : voci == 1 ? QStringLiteral("contiene una sola voce")
-                                   : QStringLiteral("contiene solo %1 voci").arg(voci);
-    return QStringLiteral("L'elenco %1 %2: per la scheda «%3» ne servono almeno %4.")
-        .arg(shown, ha, esercizio)
-        .arg(minimo);
 }
 
 // The pairs of `records` in groups of at most `gruppo`, as even as they come;
@@ -186,16 +178,17 @@ EsitoScheda componiScheda(const Catalogo& catalogo, const RichiestaScheda& richi
         QList<Elenco> elenchi;
         for (const ListNeed& need : entry.lists) {
             const SchedaElenco* scheda = schedaElenco(need.file);
-            const int massimo = es->vociMassime > 0 ? es->vociMassime : scheda->vociMassime;
-            const WordListResult letto = reader.read(need.file, scheda->campiPerVoce(), massimo);
+            const WordListResult letto =
+                reader.read(need.file, scheda->campiPerVoce(), need.maxRecords, need.block);
             if (!letto.ok)
                 return {.scheda = {}, .errore = letto.error};
             // Fewer records than the exercise needs for one item make no fair sheet either.
             if (letto.records.size() < need.minRecords)
                 return {.scheda = {},
-                        .errore =
-                            troppoCorto(reader.shownNameOf(need.file), int(letto.records.size()),
-                                        need.minRecords, es->didascalia())};
+                        .errore = ListMessages::tooFewRecords(
+                            reader.shownNameOf(need.file), int(letto.records.size()),
+                            need.minRecords,
+                            QStringLiteral("la scheda «%1»").arg(es->didascalia()))};
             elenchi << letto.records;
         }
         // To fill a page, more than fit: the page takes what it can hold.

@@ -1,6 +1,6 @@
 #include "tela.h"
 
-#include "options/aspettoparole.h"
+#include "layouts/aspettoparole.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

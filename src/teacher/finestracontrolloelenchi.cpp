@@ -2,7 +2,8 @@
 
 #include "core/cartelleelenchi.h"
 #include "frame/messaggi.h"
-#include "wordlists/verificaelenchi.h"
+#include "testorapporto.h"
+#include "verificaelenchi.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,8 +3,9 @@
 #include "core/appstate.h"
 #include "core/cartelle.h"
 #include "core/cartelleelenchi.h"
-#include "wordlists/schedeelenchi.h"
-#include "wordlists/verificaelenchi.h"
+#include "schedeelenchi.h"
+#include "testorapporto.h"
+#include "verificaelenchi.h"
 
 #include <QCoreApplication>
 #include <QDir>

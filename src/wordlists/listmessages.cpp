@@ -48,6 +48,15 @@ QString tooManyRecords(const QString& shown, int maxRecords, int line) {
         .arg(line);
 }
 
+QString tooFewRecords(const QString& shown, int records, int minimum, const QString& forWhom) {
+    const QString has = records == 0   ? QStringLiteral("non contiene nessuna voce")
+                        : records == 1 ? QStringLiteral("contiene una sola voce")
+                                       : QStringLiteral("contiene solo %1 voci").arg(records);
+    const QString needed = minimum == 1 ? QStringLiteral("ne serve almeno una")
+                                        : QStringLiteral("ne servono almeno %1").arg(minimum);
+    return QStringLiteral("Il file %1 %2: per %3 %4.").arg(shown, has, forWhom, needed);
+}
+
 QString unclosedQuote(const QString& shown, int line) {
     return QStringLiteral("Nel file %1 le virgolette aperte alla riga %2 non vengono chiuse.")
         .arg(shown)

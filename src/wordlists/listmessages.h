@@ -20,6 +20,9 @@ QString notText(const QString& shown);
 QString tooBig(const QString& shown);
 QString cannotOpen(const QString& shown);
 QString tooManyRecords(const QString& shown, int maxRecords, int line);
+/// Fewer records than `minimum`, the fewest with which `forWhom` ("questo
+/// esercizio", "«abbina gradi» e «gradi»") deals an item.
+QString tooFewRecords(const QString& shown, int records, int minimum, const QString& forWhom);
 QString unclosedQuote(const QString& shown, int line);
 /// `oneFieldPerLine`: no line has a separator, so lines are read together.
 QString cutShort(const QString& shown, int line, int fieldsPerRecord, QChar separator,

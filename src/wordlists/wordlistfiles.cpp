@@ -3,8 +3,9 @@
 namespace vocario {
 
 WordListResult leggiDueCampi(const WordListReader& reader, const QString& fileName,
-                             WordColumn& first, WordColumn& second, qint16& count, int limit) {
-    WordListResult result = reader.read(fileName, 2, qMin(limit, kMaxParole));
+                             WordColumn& first, WordColumn& second, qint16& count, int limit,
+                             int block) {
+    WordListResult result = reader.read(fileName, 2, qMin(limit, kMaxParole), block);
     if (!result.ok)
         return result;
     for (int n = 1; n <= result.records.size(); ++n) {

@@ -7,10 +7,11 @@
 namespace vocario {
 
 /// Two-field reader: field 1 of record n into first[n], field 2 into
-/// second[n], the number of records into count. On failure nothing changes.
+/// second[n], the number of records into count; at most `limit` records, in
+/// whole blocks of `block` (WordListReader::read). On failure nothing changes.
 WordListResult leggiDueCampi(const WordListReader& reader, const QString& fileName,
                              WordColumn& first, WordColumn& second, qint16& count,
-                             int limit = kMaxParole);
+                             int limit = kMaxParole, int block = 1);
 
 /// Reader into a window-level table: the fields of record n go to columns
 /// firstColumn.. of row n, the number of records into count. On failure

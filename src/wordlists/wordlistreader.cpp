@@ -2,7 +2,6 @@
 
 #include "listmessages.h"
 #include "recordshape.h"
-#include "schedeelenchi.h"
 #include "wordlistscan.h"
 
 #include <QDir>
@@ -95,20 +94,18 @@ bool WordListReader::load(const QString& fileName, QByteArray& bytes, QString& e
     return true;
 }
 
-WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord,
-                                    int maxRecords) const {
+WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord, int maxRecords,
+                                    int block) const {
     QByteArray bytes;
     QString error;
     if (!load(fileName, bytes, error))
         return failure(error);
     const QString shown = shownNameOf(fileName);
     WordListResult result = parse(bytes, shown, fieldsPerRecord, maxRecords);
-    const SchedaElenco* scheda = schedaElenco(fileName);
-    if (result.ok && scheda && result.records.size() % scheda->vociMultiploDi != 0) {
+    if (result.ok && result.records.size() % block != 0) {
         const int records = int(result.records.size());
-        const int leftOver = result.recordLines[records - records % scheda->vociMultiploDi];
-        return failure(
-            ListMessages::notWholeBlocks(shown, records, scheda->vociMultiploDi, leftOver));
+        const int leftOver = result.recordLines[records - records % block];
+        return failure(ListMessages::notWholeBlocks(shown, records, block, leftOver));
     }
     return result;
 }

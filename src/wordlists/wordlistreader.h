@@ -41,9 +41,10 @@ class WordListReader {
 
     /// Reads `fileName` (for example "contrari.txt"), grouping its fields
     /// `fieldsPerRecord` at a time; more than `maxRecords` records is an error,
-    /// and so is a length the file's exercise cannot deal from (see
-    /// SchedaElenco::vociMultiploDi).
-    WordListResult read(const QString& fileName, int fieldsPerRecord, int maxRecords) const;
+    /// and so is a number of records that is not a multiple of `block`, for
+    /// an exercise that deals blocks of consecutive records.
+    WordListResult read(const QString& fileName, int fieldsPerRecord, int maxRecords,
+                        int block = 1) const;
 
     /// The same rules applied to text already in memory; `shownName` names the
     /// file in messages.

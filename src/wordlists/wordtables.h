@@ -15,6 +15,9 @@ using WordColumn = std::array<QString, kMaxParole + 1>;
 template <std::size_t Rows, std::size_t Columns>
 using TextTable = std::array<std::array<QString, Columns>, Rows>;
 
+/// The records a window-level table holds (its row 0 stays unused).
+template <typename Table> inline constexpr int kVociDi = int(std::tuple_size_v<Table>) - 1;
+
 /// The word tables shared by every exercise window for the whole run.
 struct WordTables {
     WordColumn Parole1;

@@ -2,10 +2,10 @@
 
 #include "access/pickandplace.h"
 #include "answeroracle.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "frame/exercisewindow.h"
 #include "layouts/designtextbox.h"
-#include "layouts/widgetcolours.h"
 
 #include <QAbstractButton>
 #include <QApplication>

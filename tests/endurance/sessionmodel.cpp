@@ -1,8 +1,8 @@
 #include "sessionmodel.h"
 
 #include "answeroracle.h"
+#include "colours/colori.h"
 #include "core/appstate.h"
-#include "frame/colori.h"
 #include "frame/exercisewindow.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "windowsnapshot.h"
 
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "frame/vocariowindow.h"
 #include "layouts/designtextbox.h"
-#include "layouts/widgetcolours.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "exercisecatalogue.h"
 
 #include "exercises/catalogo.h"
-#include "layouts/design.h"
+#include "geometry/design.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 #include "answerbuttons.h"
 
-#include "frame/colori.h"
-#include "layouts/contrasto.h"
-#include "layouts/widgetcolours.h"
+#include "colours/colori.h"
+#include "colours/contrasto.h"
+#include "colours/widgetcolours.h"
 
 #include <QPushButton>
 

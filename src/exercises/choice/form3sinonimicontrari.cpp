@@ -1,8 +1,8 @@
 #include "form3sinonimicontrari.h"
 
+#include "colours/colori.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
-#include "frame/colori.h"
 #include "layouts/designtextbox.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
@@ -14,24 +14,10 @@ namespace {
 
 const QString kSeparatore = QStringLiteral(" / ");
 
-// The count captions and the counts lie on the window's own background.
-FrameTraits tratti() {
-    return {.whiteAfterWrong = {QStringLiteral("Label1"), QStringLiteral("Label5"),
-                                QStringLiteral("EtichettaEsatti"),
-                                QStringLiteral("EtichettaErrati")}};
-}
-
-QString elencoVuoto(const QString& fileName) {
-    return QStringLiteral("Il file %1 non contiene nessuna coppia di parole.\n"
-                          "Per questo esercizio serve almeno una riga con due parole "
-                          "separate da una virgola.")
-        .arg(fileName);
-}
-
 } // namespace
 
 Form3SinonimiContrari::Form3SinonimiContrari(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, tratti()) {
+    : ExerciseWindow(stato, entry, {}) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("coppia di parole"));
     // Reached by Tab, so that the pair can be heard again.
@@ -57,19 +43,19 @@ std::optional<QString> Form3SinonimiContrari::leggiElenco() {
     const WordListReader reader = CartelleElenchi::lettoreElenchi(s);
 
     const ListNeed& elencoSinonimi = elenco(0);
-    const WordListResult sinonimi =
-        leggiDueCampi(reader, elencoSinonimi.file, parole1, parole3, numeroSinonimi);
+    const WordListResult sinonimi = leggiDueCampi(reader, elencoSinonimi.file, parole1, parole3,
+                                                  numeroSinonimi, elencoSinonimi.maxRecords);
     if (!sinonimi.ok)
         return sinonimi.error;
-    if (numeroSinonimi < elencoSinonimi.minRecords)
-        return elencoVuoto(reader.shownNameOf(elencoSinonimi.file));
+    if (std::optional<QString> corto = elencoTroppoCorto(numeroSinonimi, 0))
+        return corto;
     const ListNeed& elencoContrari = elenco(1);
-    const WordListResult contrari =
-        leggiDueCampi(reader, elencoContrari.file, parole2, parole4, numeroContrari);
+    const WordListResult contrari = leggiDueCampi(reader, elencoContrari.file, parole2, parole4,
+                                                  numeroContrari, elencoContrari.maxRecords);
     if (!contrari.ok)
         return contrari.error;
-    if (numeroContrari < elencoContrari.minRecords)
-        return elencoVuoto(reader.shownNameOf(elencoContrari.file));
+    if (std::optional<QString> corto = elencoTroppoCorto(numeroContrari, 1))
+        return corto;
 
     s.Parole1 = std::move(parole1);
     s.Parole3 = std::move(parole3);

@@ -1,9 +1,9 @@
 #include "form9vocario.h"
 
+#include "colours/colori.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
 #include "layouts/designtextbox.h"
 #include "textfitting.h"
 #include "wordlists/wordlistfiles.h"
@@ -17,18 +17,10 @@ namespace {
 constexpr int kCampiPerVoce = 5;
 const QString kVuolDire = QStringLiteral("   vuol dire");
 
-// The question line, the count captions and the counts lie on the window's
-// own background.
-FrameTraits tratti() {
-    return {.whiteAfterWrong = {QStringLiteral("Label3"), QStringLiteral("Label1"),
-                                QStringLiteral("Label5"), QStringLiteral("EtichettaEsatti"),
-                                QStringLiteral("EtichettaErrati")}};
-}
-
 } // namespace
 
 Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, tratti()) {
+    : ExerciseWindow(stato, entry, {}) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("frase"));
     // Reached by Tab, so that the sentence can be heard again.
@@ -49,12 +41,8 @@ std::optional<QString> Form9Vocario::leggiElenco() {
         leggiTabella(reader, elenco().file, kCampiPerVoce, 1, TabellaVocario, numero);
     if (!result.ok)
         return result.error;
-    if (numero < elenco().minRecords)
-        return QStringLiteral("Il file %1 non contiene nessuna voce.\n"
-                              "Per questo esercizio serve almeno una riga con cinque parti "
-                              "separate da virgole: la frase, la parola, il significato giusto "
-                              "e due significati sbagliati.")
-            .arg(nomeElenco());
+    if (std::optional<QString> corto = elencoTroppoCorto(numero))
+        return corto;
     numeroVoci_ = numero;
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #include "textfitting.h"
 
-#include "layouts/designscale.h"
+#include "geometry/designscale.h"
 #include "layouts/designtextbox.h"
 #include "layouts/displaytext.h"
 

@@ -27,23 +27,6 @@ TestiTessere dealIntruder(const TabellaAree& table, int count, RandomGenerator& 
             table[groupRow][3]};
 }
 
-QString tooShortForm4(const QString& file, int /*count*/) {
-    return QStringLiteral("Il file %1 non contiene nessuna voce.\n"
-                          "Ogni riga deve avere una parola e le tre parole che essa comprende, "
-                          "separate da virgole.")
-        .arg(file);
-}
-
-QString tooShortForm6(const QString& file, int count) {
-    const QString found =
-        count == 0 ? QStringLiteral("nessun gruppo") : QStringLiteral("un solo gruppo");
-    return QStringLiteral("Il file %1 contiene %2 di parole, ma per la parola intrusa "
-                          "ne servono almeno due.\n"
-                          "Ogni riga deve avere tre parole dello stesso gruppo, separate da "
-                          "virgole.")
-        .arg(file, found);
-}
-
 } // namespace
 
 const ClickTilesVariant& varianteForm4() {
@@ -51,7 +34,6 @@ const ClickTilesVariant& varianteForm4() {
         .rows = kRigheForm4,
         .fieldsPerRecord = 4,
         .firstColumn = 0,
-        .tooShort = tooShortForm4,
         .deal = dealIncluding,
     };
     return variant;
@@ -62,7 +44,6 @@ const ClickTilesVariant& varianteForm6() {
         .rows = kRigheForm6,
         .fieldsPerRecord = 3,
         .firstColumn = 1,
-        .tooShort = tooShortForm6,
         .deal = dealIntruder,
     };
     return variant;

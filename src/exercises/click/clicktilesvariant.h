@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layouts/design.h"
+#include "geometry/design.h"
 #include "wordlists/wordtables.h"
 
 #include <QString>
@@ -24,8 +24,6 @@ struct ClickTilesVariant {
     /// How the records of its word list fill the table.
     int fieldsPerRecord;
     int firstColumn;
-    /// The refusal shown when the list has fewer records than an item needs.
-    QString (*tooShort)(const QString& file, int count);
     /// Draws one item from rows 1..count, in the order the window draws.
     TestiTessere (*deal)(const TabellaAree& table, int count, RandomGenerator& random);
 };

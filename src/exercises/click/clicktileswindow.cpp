@@ -1,32 +1,20 @@
 #include "clicktileswindow.h"
 
+#include "colours/colori.h"
+#include "colours/contrasto.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
-#include "layouts/contrasto.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
-namespace {
-
-FrameTraits clickTilesTraits() {
-    // The instruction line, the count captions and the counts turn white on
-    // the black of a wrong answer and black again with every new colour.
-    return FrameTraits{.whiteAfterWrong = {QStringLiteral("Label5"), QStringLiteral("Label1"),
-                                           QStringLiteral("Label2"),
-                                           QStringLiteral("EtichettaEsatti"),
-                                           QStringLiteral("EtichettaErrati")}};
-}
-
-} // namespace
 
 ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
                                    const ClickTilesVariant& variant)
-    : ExerciseWindow(stato, entry, clickTilesTraits()), variant_(variant) {
+    : ExerciseWindow(stato, entry, {}), variant_(variant) {
     for (int k = 0; k < kTiles; ++k) {
         label3_[size_t(k)] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label3_[size_t(k)]->setFocusPolicy(Qt::TabFocus); // Space and Return press it
@@ -40,9 +28,7 @@ std::optional<QString> ClickTilesWindow::leggiElenco() {
                                                variant_.firstColumn, tabella_, numeroVoci_);
     if (!result.ok)
         return result.error;
-    if (numeroVoci_ < elenco().minRecords)
-        return variant_.tooShort(nomeElenco(), numeroVoci_);
-    return std::nullopt;
+    return elencoTroppoCorto(numeroVoci_);
 }
 
 void ClickTilesWindow::PreparaTurno() {

@@ -2,7 +2,7 @@
 
 #include "clicktilesvariant.h"
 #include "frame/exercisewindow.h"
-#include "layouts/exercisedesign.h"
+#include "geometry/exercisedesign.h"
 
 namespace vocario {
 

@@ -7,13 +7,8 @@
 namespace vocario {
 namespace {
 
-// The instruction line, the count captions and the counts lie on the window's
-// own background.
 FrameTraits tratti(int informazioniBlanks = 11) {
-    return {.informazioniBlanks = informazioniBlanks,
-            .whiteAfterWrong = {QStringLiteral("Label5"), QStringLiteral("Label1"),
-                                QStringLiteral("Label2"), QStringLiteral("EtichettaEsatti"),
-                                QStringLiteral("EtichettaErrati")}};
+    return {.informazioniBlanks = informazioniBlanks};
 }
 
 } // namespace

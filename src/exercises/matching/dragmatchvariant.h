@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/frametraits.h"
-#include "layouts/design.h"
+#include "geometry/design.h"
 
 namespace vocario {
 

@@ -1,12 +1,11 @@
 #include "dragmatchwindow.h"
 
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
 #include "layouts/designlabel.h"
-#include "layouts/widgetcolours.h"
-#include "matchdrops.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -22,7 +21,7 @@ DragMatchWindow::DragMatchWindow(AppState& stato, const ExerciseEntry& entry,
     for (DesignLabel* label : label3_ + label4_)
         label->setTextFormat(Qt::PlainText);
     connectMatchDrops(this, variant_.rows.count,
-                      [this](int i, int source) { Label4_DragDrop(i, source); });
+                      [this](int i, int source) { return Label4_DragDrop(i, source); });
 }
 
 qint16 DragMatchWindow::recordOfSlot(int k) const {
@@ -34,29 +33,11 @@ qint16 DragMatchWindow::recordOfSlot(int k) const {
 std::optional<QString> DragMatchWindow::leggiElenco() {
     const WordListReader reader = CartelleElenchi::lettoreElenchi(stato_);
     const WordListResult result =
-        leggiDueCampi(reader, elenco().file, stato_.Parole1, stato_.Parole2, stato_.NumeroParole);
+        leggiDueCampi(reader, elenco().file, stato_.Parole1, stato_.Parole2, stato_.NumeroParole,
+                      elenco().maxRecords, elenco().block);
     if (!result.ok)
         return result.error;
-    // Fewer records than an item needs would make the deal search for
-    // different records for ever (or show nothing at all).
-    if (stato_.NumeroParole < elenco().minRecords)
-        return elencoTroppoCorto(stato_.NumeroParole);
-    return std::nullopt;
-}
-
-QString DragMatchWindow::elencoTroppoCorto(int records) const {
-    const QString file = nomeElenco();
-    const int minimo = elenco().minRecords;
-    const QString needed = minimo == 1 ? QStringLiteral("serve almeno una coppia")
-                                       : QStringLiteral("ne servono almeno %1").arg(minimo);
-    if (records == 0)
-        return QStringLiteral("Il file %1 non contiene nessuna coppia di parole: per questo "
-                              "esercizio %2.")
-            .arg(file, needed);
-    const QString has = records == 1 ? QStringLiteral("una sola coppia")
-                                     : QStringLiteral("solo %1 coppie").arg(records);
-    return QStringLiteral("Il file %1 contiene %2: per questo esercizio %3.")
-        .arg(file, has, needed);
+    return elencoTroppoCorto(stato_.NumeroParole);
 }
 
 void DragMatchWindow::PreparaTurno() {
@@ -105,14 +86,14 @@ QString DragMatchWindow::testoAbbinato(const QString& target, const QString& dra
     return target + QStringLiteral(" / ") + dragged;
 }
 
-void DragMatchWindow::Label4_DragDrop(int i, int source) {
+DropVerdict DragMatchWindow::Label4_DragDrop(int i, int source) {
     // The item as its list has it, whatever the labels show.
     const auto record = size_t(recordOfSlot(i));
     annota(stato_.Parole1[record] + QStringLiteral(" / ") + stato_.Parole2[record],
            label3_[source]->text());
     if (!rispostaGiusta(i, source)) {
         RispostaErrata();
-        return;
+        return DropVerdict::Wrong;
     }
     DesignLabel* dragged = label3_[source];
     DesignLabel* target = label4_[i];
@@ -125,6 +106,7 @@ void DragMatchWindow::Label4_DragDrop(int i, int source) {
     ++CoppieFatte;
     if (CoppieFatte == variant_.rows.count)
         PassaAvanti(target);
+    return DropVerdict::Right;
 }
 
 } // namespace vocario

@@ -2,7 +2,8 @@
 
 #include "dragmatchvariant.h"
 #include "frame/exercisewindow.h"
-#include "layouts/exercisedesign.h"
+#include "geometry/exercisedesign.h"
+#include "matchdrops.h"
 
 #include <QList>
 #include <array>
@@ -34,10 +35,9 @@ class DragMatchWindow : public ExerciseWindow {
   private:
     void estraiParole();
     void ScombiccheraPosti();
-    void Label4_DragDrop(int i, int source);
+    DropVerdict Label4_DragDrop(int i, int source);
     bool rispostaGiusta(int i, int source) const;
     QString testoAbbinato(const QString& target, const QString& dragged) const;
-    QString elencoTroppoCorto(int records) const;
 
     const DragMatchVariant& variant_;
     QList<DesignLabel*> label3_;

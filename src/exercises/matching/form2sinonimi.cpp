@@ -1,14 +1,13 @@
 #include "form2sinonimi.h"
 
+#include "colours/colori.h"
+#include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "exercises/scombiccheraposti.h"
-#include "frame/colori.h"
+#include "geometry/designscale.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/designscale.h"
-#include "layouts/twipsgeometry.h"
-#include "layouts/widgetcolours.h"
-#include "matchdrops.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -28,9 +27,6 @@ FrameTraits tratti() {
     FrameTraits traits;
     traits.hasSoundMenu = false;
     traits.preparesOnActivation = true;
-    // On black the count captions and counts would vanish.
-    traits.whiteAfterWrong = {QStringLiteral("Label1"), QStringLiteral("Label5"),
-                              QStringLiteral("EtichettaEsatti"), QStringLiteral("EtichettaErrati")};
     return traits;
 }
 
@@ -42,7 +38,8 @@ Form2Sinonimi::Form2Sinonimi(AppState& stato, const ExerciseEntry& entry)
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
     }
-    connectMatchDrops(this, kCoppie, [this](int i, int source) { Label4_DragDrop(i, source); });
+    connectMatchDrops(this, kCoppie,
+                      [this](int i, int source) { return Label4_DragDrop(i, source); });
 }
 
 void Form2Sinonimi::primaDellaLettura() {
@@ -63,13 +60,7 @@ std::optional<QString> Form2Sinonimi::leggiElenco() {
     if (std::optional<QString> problem = LeggiParole())
         return problem;
     // Seven different records are drawn for every item.
-    if (NumeroSinonimi < elenco().minRecords)
-        return QStringLiteral("Il file %1 contiene %2 coppie di sinonimi.\n"
-                              "Per questo esercizio ne servono almeno %3.")
-            .arg(nomeElenco())
-            .arg(NumeroSinonimi)
-            .arg(elenco().minRecords);
-    return std::nullopt;
+    return elencoTroppoCorto(NumeroSinonimi);
 }
 
 void Form2Sinonimi::PreparaTurno() {
@@ -96,13 +87,15 @@ void Form2Sinonimi::ScombiccheraPosti() {
     vocario::ScombiccheraPosti(sinonimi, kRigheForm2, stato_.random);
 }
 
-void Form2Sinonimi::Label4_DragDrop(int i, int source) {
+DropVerdict Form2Sinonimi::Label4_DragDrop(int i, int source) {
     const auto& riga = TabellaSinonimi[ParoleScelte[i]];
     annota(riga[1] + QStringLiteral(" / ") + riga[2], label3_[source]->text());
-    if (source == i)
-        abbinamentoGiusto(i);
-    else
+    if (source != i) {
         RispostaErrata();
+        return DropVerdict::Wrong;
+    }
+    abbinamentoGiusto(i);
+    return DropVerdict::Right;
 }
 
 void Form2Sinonimi::abbinamentoGiusto(int i) {

@@ -2,6 +2,7 @@
 
 #include "designs/design_form2.h"
 #include "frame/exercisewindow.h"
+#include "matchdrops.h"
 #include "wordlists/wordtables.h"
 
 #include <array>
@@ -30,7 +31,7 @@ class Form2Sinonimi : public ExerciseWindow {
   private:
     std::optional<QString> LeggiParole();
     void ScombiccheraPosti();
-    void Label4_DragDrop(int i, int source);
+    DropVerdict Label4_DragDrop(int i, int source);
     void abbinamentoGiusto(int i);
 
     /// Row n holds record n: field 1 in column 1, field 2 in column 2.

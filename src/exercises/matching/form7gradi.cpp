@@ -2,9 +2,8 @@
 
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "layouts/twipsgeometry.h"
-#include "matchdrops.h"
 #include "wordlists/wordlistfiles.h"
 
 namespace vocario {
@@ -14,19 +13,10 @@ namespace {
 constexpr int kLatoSinistro = kColonneForm7[0];
 constexpr int kLatoDestro = kColonneForm7[1];
 
-// The instruction, the two ends of the scale, the count captions and the
-// counts lie on the window's own background.
-FrameTraits tratti() {
-    return {.whiteAfterWrong = {QStringLiteral("Label6"), QStringLiteral("Label5"),
-                                QStringLiteral("Label1"), QStringLiteral("Label2"),
-                                QStringLiteral("EtichettaEsatti"),
-                                QStringLiteral("EtichettaErrati")}};
-}
-
 } // namespace
 
 Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, tratti()) {
+    : ExerciseWindow(stato, entry, {}) {
     for (int k = 0; k < kParole; ++k) {
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
@@ -34,21 +24,18 @@ Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
     // The ends of the scale below them name the two places.
     label4_[0]->setAccessibleName(QStringLiteral("meno intenso"));
     label4_[1]->setAccessibleName(QStringLiteral("più intenso"));
-    connectMatchDrops(this, kParole, [this](int i, int source) { Label4_DragDrop(i, source); });
+    connectMatchDrops(this, kParole,
+                      [this](int i, int source) { return Label4_DragDrop(i, source); });
 }
 
 std::optional<QString> Form7Gradi::leggiElenco() {
     AppState& s = stato_;
-    const WordListResult result = leggiDueCampi(CartelleElenchi::lettoreElenchi(s), elenco().file,
-                                                s.Parole1, s.Parole2, s.NumeroParole);
+    const WordListResult result =
+        leggiDueCampi(CartelleElenchi::lettoreElenchi(s), elenco().file, s.Parole1, s.Parole2,
+                      s.NumeroParole, elenco().maxRecords);
     if (!result.ok)
         return result.error;
-    // With no record the deal would show words this list never held.
-    if (s.NumeroParole < elenco().minRecords)
-        return QStringLiteral("Il file %1 non contiene nessuna coppia di parole.\n"
-                              "Per questo esercizio ne serve almeno una.")
-            .arg(nomeElenco());
-    return std::nullopt;
+    return elencoTroppoCorto(s.NumeroParole);
 }
 
 void Form7Gradi::PreparaTurno() {
@@ -69,15 +56,17 @@ void Form7Gradi::PreparaTurno() {
         label->setText(QString());
 }
 
-void Form7Gradi::Label4_DragDrop(int i, int source) {
+DropVerdict Form7Gradi::Label4_DragDrop(int i, int source) {
     // The item is the pair of words in their order; given, the word and the place it went to.
     annota(stato_.Parole1[size_t(stato_.Estratto)] + QStringLiteral(" / ") +
                stato_.Parole2[size_t(stato_.Estratto)],
            QStringLiteral("%1 → %2").arg(label3_[source]->text()).arg(i + 1));
-    if (source == i)
-        parolaAlSuoPosto(i);
-    else
+    if (source != i) {
         RispostaErrata();
+        return DropVerdict::Wrong;
+    }
+    parolaAlSuoPosto(i);
+    return DropVerdict::Right;
 }
 
 void Form7Gradi::parolaAlSuoPosto(int i) {

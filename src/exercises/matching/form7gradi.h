@@ -2,6 +2,7 @@
 
 #include "designs/design_form7.h"
 #include "frame/exercisewindow.h"
+#include "matchdrops.h"
 
 #include <array>
 
@@ -25,7 +26,7 @@ class Form7Gradi : public ExerciseWindow {
     void PreparaTurno() override;
 
   private:
-    void Label4_DragDrop(int i, int source);
+    DropVerdict Label4_DragDrop(int i, int source);
     void parolaAlSuoPosto(int i);
 
     qint16 CoppieFatte = 0;

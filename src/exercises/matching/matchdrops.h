@@ -1,5 +1,7 @@
 #pragma once
 
+#include "access/pickandplace.h"
+
 #include <functional>
 
 namespace vocario {
@@ -7,8 +9,8 @@ namespace vocario {
 class ExerciseWindow;
 
 /// Called with the index i of the drop label Label4(i) and the index k of the
-/// dragged label Label3(k).
-using MatchDropHandler = std::function<void(int target, int source)>;
+/// dragged label Label3(k); tells how the drop was judged.
+using MatchDropHandler = std::function<DropVerdict(int target, int source)>;
 
 /// Makes Label4(0)..Label4(count - 1) of `window` accept drops and passes each
 /// drop of a Label3 member of the same window to `handler`. A drop that names

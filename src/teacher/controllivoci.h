@@ -2,8 +2,8 @@
 
 #include "schedeelenchi.h"
 #include "segnalazione.h"
-#include "wordlistreader.h"
-#include "wordlistscan.h"
+#include "wordlists/wordlistreader.h"
+#include "wordlists/wordlistscan.h"
 
 namespace vocario {
 

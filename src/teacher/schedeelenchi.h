@@ -18,20 +18,12 @@ struct ColonnaElenco {
     int caratteriPerRiga = 40;
 };
 
-/// What the program needs of one word-list file: its columns, how many
-/// records its exercises take, and the rules that make it fair.
+/// What the checker needs of one word-list file: its columns and the rules
+/// that make it fair. How many records it takes, the catalogue's rows of the
+/// exercises that read it tell.
 struct SchedaElenco {
     QString file;
-    /// The menu buttons of the exercises that read it.
-    QString esercizi;
     std::vector<ColonnaElenco> colonne;
-    /// The most records every exercise that reads it accepts.
-    int vociMassime;
-    /// The fewest records with which its exercises can deal an item. Must
-    /// agree with the minimums the exercise windows check when they open.
-    int vociMinime;
-    /// Dealt in blocks of this many consecutive records.
-    int vociMultiploDi = 1;
     /// From this column on, the texts of one record are choices shown side by
     /// side and must all differ; -1 when there are none.
     int primaScelta = -1;

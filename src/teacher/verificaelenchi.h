@@ -1,7 +1,7 @@
 #pragma once
 
 #include "segnalazione.h"
-#include "wordlistreader.h"
+#include "wordlists/wordlistreader.h"
 
 #include <QList>
 #include <QString>

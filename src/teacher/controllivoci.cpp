@@ -1,7 +1,7 @@
 #include "controllivoci.h"
 
-#include "listmessages.h"
-#include "recordshape.h"
+#include "wordlists/listmessages.h"
+#include "wordlists/recordshape.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,6 +1,6 @@
 #include "postofinestra.h"
 
-#include "layouts/design.h"
+#include "design.h"
 
 #include <QApplication>
 #include <QMainWindow>

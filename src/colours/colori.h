@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layouts/bgrcolour.h"
+#include "bgrcolour.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "schedeelenchi.h"
 
-#include "nomielenchi.h"
+#include "wordlists/nomielenchi.h"
 
 namespace vocario {
 namespace {
@@ -32,51 +32,29 @@ ColonnaElenco testo(const char* nome, int righe, int caratteri) {
 const std::vector<SchedaElenco>& schedeElenchi() {
     static const std::vector<SchedaElenco> schede{
         {.file = WordListFile::Contrari,
-         .esercizi = QStringLiteral("«abbina contrari» e «sinonimi contrari»"),
-         .colonne = {parola("la parola", 2, 36), parola("la sua contraria", 2, 47)},
-         .vociMassime = 500,
-         .vociMinime = 9},
+         .colonne = {parola("la parola", 2, 36), parola("la sua contraria", 2, 47)}},
         {.file = WordListFile::Sinonimi,
-         .esercizi = QStringLiteral("«abbina sinonimi» e «sinonimi contrari»"),
-         .colonne = {parola("la parola", 4, 56), parola("il suo sinonimo", 4, 36)},
-         .vociMassime = 200,
-         .vociMinime = 7},
+         .colonne = {parola("la parola", 4, 56), parola("il suo sinonimo", 4, 36)}},
         {.file = WordListFile::Gradi,
-         .esercizi = QStringLiteral("«abbina gradi» e «gradi»"),
          .colonne = {parola("la parola meno intensa", 2, 36),
-                     parola("la parola più intensa", 2, 40)},
-         .vociMassime = 500,
-         .vociMinime = 9},
+                     parola("la parola più intensa", 2, 40)}},
         {.file = WordListFile::ModiDiDire,
-         .esercizi = QStringLiteral("«parola corretta»"),
-         .colonne = {parola("il modo di dire", 5, 36), parola("il suo significato", 5, 47)},
-         .vociMassime = 500,
-         .vociMinime = 4,
-         .vociMultiploDi = 4},
+         .colonne = {parola("il modo di dire", 5, 36), parola("il suo significato", 5, 47)}},
         {.file = WordListFile::Aree1,
-         .esercizi = QStringLiteral("«parola che comprende le altre»"),
          .colonne = {tessera("la parola che comprende le altre"),
                      tessera("la prima parola compresa"), tessera("la seconda parola compresa"),
                      tessera("la terza parola compresa")},
-         .vociMassime = 100,
-         .vociMinime = 1,
          .primaScelta = 0},
         {.file = WordListFile::Aree2,
-         .esercizi = QStringLiteral("«parola intrusa»"),
          .colonne = {tessera("la prima parola del gruppo"), tessera("la seconda parola del gruppo"),
                      tessera("la terza parola del gruppo")},
-         .vociMassime = 100,
-         .vociMinime = 2,
          .primaScelta = 0,
          .gruppiSeparati = true},
         {.file = WordListFile::Vocario,
-         .esercizi = QStringLiteral("«vocario»"),
          .colonne = {testo("la frase", 3, 70), testo("la parola", 2, 90),
                      testo("il significato giusto", 2, 63),
                      testo("il primo significato sbagliato", 2, 63),
                      testo("il secondo significato sbagliato", 2, 63)},
-         .vociMassime = 100,
-         .vociMinime = 1,
          .primaScelta = 2,
          .sceltaGiustaNonPiuLunga = true},
     };

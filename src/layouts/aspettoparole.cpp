@@ -1,8 +1,8 @@
 #include "aspettoparole.h"
 
-#include "layouts/controlnames.h"
-#include "layouts/designlabel.h"
-#include "layouts/displaytext.h"
+#include "controlnames.h"
+#include "designlabel.h"
+#include "displaytext.h"
 
 #include <QFontDatabase>
 #include <QWidget>

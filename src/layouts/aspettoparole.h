@@ -1,6 +1,6 @@
 #pragma once
 
-#include "opzioni.h"
+#include "options/opzioni.h"
 
 #include <QString>
 

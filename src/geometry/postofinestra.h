@@ -1,7 +1,7 @@
 #pragma once
 
-#include "layouts/designscale.h"
-#include "opzioni.h"
+#include "designscale.h"
+#include "options/opzioni.h"
 
 #include <QRect>
 

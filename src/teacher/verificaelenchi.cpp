@@ -1,9 +1,12 @@
 #include "verificaelenchi.h"
 
 #include "controllivoci.h"
+#include "exercises/catalogo.h"
+#include "limitielenchi.h"
 #include "schedeelenchi.h"
-#include "wordlistfiles.h"
-#include "wordlistscan.h"
+#include "wordlists/listmessages.h"
+#include "wordlists/wordlistfiles.h"
+#include "wordlists/wordlistscan.h"
 
 #include <QFileInfo>
 
@@ -12,33 +15,26 @@
 namespace vocario {
 namespace {
 
-QString troppoCorto(const SchedaElenco& scheda, const QString& mostrato, int voci) {
-    const QString ha = voci == 0   ? QStringLiteral("non contiene nessuna voce")
-                       : voci == 1 ? QStringLiteral("contiene una sola voce")
-                                   : QStringLiteral("contiene solo %1 voci").arg(voci);
-    return QStringLiteral("Il file %1 %2: per %3 ne servono almeno %4.")
-        .arg(mostrato, ha, scheda.esercizi)
-        .arg(scheda.vociMinime);
-}
-
 struct Lettura {
     ElencoLetto elenco;
     QString mostrato;
     WordListResult letto;
 };
 
-Lettura leggi(const WordListReader& lettore, const SchedaElenco& scheda,
+Lettura leggi(const WordListReader& elenchi, const SchedaElenco& scheda,
               QList<Segnalazione>& trovate) {
     Lettura lettura;
     lettura.elenco.file = scheda.file;
-    lettura.elenco.cartella = lettore.sourceFolder(scheda.file);
-    lettura.elenco.percorso = lettore.pathOf(scheda.file);
-    lettura.mostrato = lettore.shownNameOf(scheda.file);
+    lettura.elenco.cartella = elenchi.sourceFolder(scheda.file);
+    lettura.elenco.percorso = elenchi.pathOf(scheda.file);
+    lettura.mostrato = elenchi.shownNameOf(scheda.file);
     // The reading the exercises make, with its refusals.
-    lettura.letto = lettore.read(scheda.file, scheda.campiPerVoce(), scheda.vociMassime);
+    const LimitiElenco limiti = limitiElenco(catalogoEsercizi(), scheda.file);
+    lettura.letto =
+        elenchi.read(scheda.file, scheda.campiPerVoce(), limiti.vociMassime, limiti.vociMultiploDi);
     QByteArray bytes;
     QString nonLetto;
-    if (lettore.load(scheda.file, bytes, nonLetto)) {
+    if (elenchi.load(scheda.file, bytes, nonLetto)) {
         const WordListScan scansione = scanWordList(bytes, scheda.campiPerVoce());
         trovate += ControlliVoci::righe(scheda, lettura.mostrato, scansione);
         trovate += ControlliVoci::codifica(scheda, lettura.mostrato, scansione);
@@ -53,9 +49,10 @@ Lettura leggi(const WordListReader& lettore, const SchedaElenco& scheda,
         return lettura;
     }
     const int voci = int(lettura.letto.records.size());
-    if (voci < scheda.vociMinime) {
+    if (voci < limiti.vociMinime) {
         trovate << Segnalazione{Gravita::Errore, scheda.file, 0,
-                                troppoCorto(scheda, lettura.mostrato, voci)};
+                                ListMessages::tooFewRecords(lettura.mostrato, voci,
+                                                            limiti.vociMinime, limiti.esercizi)};
         lettura.letto.ok = false;
         return lettura;
     }
@@ -80,11 +77,11 @@ bool RapportoElenchi::tuttiUtilizzabili() const {
 }
 
 RapportoElenchi verificaElenchi(const QList<WordListFolder>& cartelle) {
-    const WordListReader lettore(cartelle);
+    const WordListReader elenchi(cartelle);
     RapportoElenchi rapporto;
     QList<Lettura> letture;
     for (const SchedaElenco& scheda : schedeElenchi()) {
-        letture << leggi(lettore, scheda, rapporto.segnalazioni);
+        letture << leggi(elenchi, scheda, rapporto.segnalazioni);
         rapporto.elenchi << letture.last().elenco;
     }
     const Lettura& sinonimi = letture[posizione(WordListFile::Sinonimi)];
