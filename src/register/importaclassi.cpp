@@ -33,7 +33,7 @@ EsitoImportazione importaClassi(Registro& registro, const QString& file) {
     }
     const int primaClassi = int(registro.classi().size());
     QHash<QString, qint64> classi;
-    QSqlDatabase db = registro.db();
+    QSqlDatabase db = registro.dbVista();
     db.transaction();
     for (const QStringList& riga : letto.records) {
         const QString classe = riga.value(0).trimmed();

@@ -69,7 +69,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     // the pupils play on as guests meanwhile.
     if (r.errore())
         return false;
-    const QList<Classe> classi = r.mittente() ? r.classiDelServer() : r.classi();
+    const QList<Classe> classi = r.classiPerChiGioca();
     if (classi.isEmpty())
         return false;
     if (!alunno_.isEmpty()) {
