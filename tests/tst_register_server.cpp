@@ -336,8 +336,19 @@ class RegisterServerTest : public QObject {
         QVERIFY(elenco.open(QIODevice::WriteOnly));
         elenco.write("5ª B, Anna\n5ª B, Bruno\n5ª B, \"Carla, detta Cà\"\n5ª C, Dario\n");
         elenco.close();
-        for (Registro* r : {&insegnante, &soloFile})
-            QVERIFY(importaClassi(*r, elenco.fileName()).ok);
+        // The teacher imports on the server from the command line, as
+        // `vocario --importa-classi` with the server set; the same list
+        // goes into a file alone.
+        QProcess importa;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("XDG_DATA_HOME", cartella.filePath("dati"));
+        importa.setProcessEnvironment(ambiente);
+        importa.start(VOCARIO_BIN,
+                      {"--importa-classi", elenco.fileName(), "--registro", indirizzo});
+        QVERIFY(importa.waitForFinished(30000));
+        QVERIFY2(importa.exitCode() == 0, importa.readAllStandardError().constData());
+        QVERIFY(importa.readAllStandardOutput().contains("Alunni aggiunti: 4"));
+        QVERIFY(importaClassi(soloFile, elenco.fileName()).ok);
 
         Registro alunni(cartella.filePath("alunni"), indirizzo);
         alunni.mittente()->impostaAttese(50ms, 400ms);

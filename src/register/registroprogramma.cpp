@@ -61,6 +61,13 @@ Registro& RegistroProgramma::registro(const AppState& stato) {
     return *registro_;
 }
 
+// A PC of a lab: the sender starts now, so that a PC's first run has the
+// server's classes by the time a pupil presses "Avvio".
+void RegistroProgramma::prepara(const AppState& stato) {
+    if (!registro_ && !ServerRegistro::impostato(server_).isEmpty())
+        registro(stato);
+}
+
 bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     if (!registro_ && !Registro::esiste(stato) && ServerRegistro::impostato(server_).isEmpty())
         return false;
@@ -130,7 +137,8 @@ std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& comp
     if (!compiti.prepara.isEmpty())
         return preparaServer(*ServerRegistro::leggi(compiti.prepara));
     AppState stato;
-    Registro registro(Registro::cartella(stato));
+    // Classes imported go to the school's server when one is set.
+    Registro registro(Registro::cartella(stato), ServerRegistro::impostato(compiti.registro));
     if (registro.errore()) {
         scrivi(stderr, QStringLiteral("vocario: ") + *registro.errore());
         return 1;

@@ -24,6 +24,7 @@ class RegistroProgramma final : public RegistroClasse {
     ~RegistroProgramma() override;
 
     bool chiGioca(AppState& stato, QWidget* avvio) override;
+    void prepara(const AppState& stato) override;
     void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
 
     /// The register of the state's folder, opened (and created) at the first call.
