@@ -7,6 +7,7 @@
 #include "register/schemaregistro.h"
 #include "register/serverregistro.h"
 #include "register/vistaregistro.h"
+#include "serverdiprova.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,70 +21,12 @@
 #include <QTest>
 #include <QUuid>
 #include <chrono>
-#include <unistd.h>
 
 using namespace vocario;
+using vocario::testing::ServerDiProva;
 using namespace std::chrono_literals;
 
 namespace {
-
-const QString kBin = QStringLiteral("/usr/lib/postgresql/15/bin/");
-
-// A PostgreSQL of the test's own, in a temporary folder, on a free local
-// port. The server refuses to run as root, so as root it runs as postgres.
-// Always stopped at the end, also when a check fails.
-class ServerDiProva {
-  public:
-    ~ServerDiProva() { ferma(QStringLiteral("immediate")); }
-
-    bool prepara() {
-        QTcpServer libero;
-        if (!cartella_.isValid() || !libero.listen(QHostAddress::LocalHost))
-            return false;
-        porta_ = libero.serverPort();
-        libero.close();
-        if (geteuid() == 0 && QProcess::execute("chown", {"postgres", cartella_.path()}) != 0)
-            return false;
-        return esegui("initdb", {"-D", dati(), "-A", "trust", "-U", "vocario", "--no-sync"});
-    }
-    bool avvia() {
-        acceso_ = esegui("pg_ctl", {"-D", dati(), "-l", cartella_.filePath("log"), "-w", "-o",
-                                    QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 "
-                                                   "-c fsync=off")
-                                        .arg(porta_)
-                                        .arg(cartella_.path()),
-                                    "start"});
-        return acceso_;
-    }
-    bool ferma(const QString& modo = QStringLiteral("fast")) {
-        if (!acceso_)
-            return true;
-        acceso_ = !esegui("pg_ctl", {"-D", dati(), "-m", modo, "-w", "stop"});
-        return !acceso_;
-    }
-    QString indirizzo(const QString& utente, const QString& db = "registro") const {
-        return QStringLiteral("postgresql://%1@127.0.0.1:%2/%3").arg(utente).arg(porta_).arg(db);
-    }
-
-  private:
-    QString dati() const { return cartella_.filePath("data"); }
-    bool esegui(const QString& programma, QStringList argomenti) {
-        QProcess p;
-        if (geteuid() == 0)
-            p.start("runuser", QStringList{"-u", "postgres", "--", kBin + programma} + argomenti);
-        else
-            p.start(kBin + programma, argomenti);
-        const bool ok =
-            p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-        if (!ok)
-            qWarning() << programma << p.readAllStandardError() << p.readAllStandardOutput();
-        return ok;
-    }
-
-    QTemporaryDir cartella_;
-    int porta_ = 0;
-    bool acceso_ = false;
-};
 
 // A connection to the test's server as `utente`, open or with its error.
 struct Connessione {
@@ -142,7 +85,7 @@ class RegisterServerTest : public QObject {
 
   private slots:
     void initTestCase() {
-        if (!QFile::exists(kBin + "initdb"))
+        if (!QFile::exists(ServerDiProva::bin() + "initdb"))
             QSKIP("PostgreSQL 15 is not installed (scripts/install-deps.sh installs it)");
         QVERIFY(server_.prepara());
         QVERIFY(server_.avvia());
