@@ -145,6 +145,8 @@ int scuola(testing::ServerDiProva& server, const QStringList& args) {
         vista->show();
         QApplication::processEvents();
         aperture.push_back(ms(orologio));
+        if (volta == 0 && !argomento(args, "--shot").isEmpty())
+            vista->grab().save(argomento(args, "--shot"));
         if (volta == 0 && vista->righeParole().size() < 100) {
             std::fprintf(stderr, "the view shows %lld rows: %s\n",
                          qlonglong(vista->righeParole().size()),

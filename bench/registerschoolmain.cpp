@@ -1,7 +1,7 @@
 // The class register on a school's PostgreSQL server, on a private server
 // this program starts (not part of make test; see the README's school
 // section):
-//   bench_register_school [--answers N] [--explain FILE]
+//   bench_register_school [--answers N] [--explain FILE] [--shot PNG]
 //       a school's year (20 classes of 25, 9 exercises of 200 items, N
 //       answers, 4000000 by default), the teacher's view opened on it, each
 //       of its queries timed, and their plans (EXPLAIN ANALYZE) into FILE;

@@ -2,6 +2,7 @@
 
 #include "classi.h"
 #include "fileregistro.h"
+#include "prioritafondo.h"
 #include "operazione.h"
 
 #include <QDateTime>
@@ -78,6 +79,7 @@ void MittenteRegistro::impostaAttese(std::chrono::milliseconds prima,
 }
 
 void MittenteRegistro::lavora() {
+    threadDiFondo();
     std::unique_lock lock(mutex_);
     std::chrono::milliseconds attesa{0};
     bool inErrore = false;

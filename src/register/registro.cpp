@@ -204,12 +204,8 @@ void Registro::avvisoLetto() {
 }
 
 QList<Classe> Registro::classi() {
-    if (!suServer()) {
-        QSqlQuery query(db());
-        query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN "
-                                  "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)"));
-        return classiDaRighe(query);
-    }
+    if (!suServer())
+        return classiPerChiGioca();
     QSqlDatabase server = dbVista();
     const std::optional<QList<Classe>> letti =
         server.isOpen() ? ServerRegistro::classi(server) : std::nullopt;
