@@ -69,8 +69,9 @@ SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
     }
     colonna->addStretch(1);
     auto* nota = new QLabel(registro_.mittente()
-                                ? QStringLiteral("Solo nomi o soprannomi, niente cognomi. Le "
-                                                 "risposte vanno al server della scuola.")
+                                ? QStringLiteral("Solo nomi o soprannomi, niente cognomi. "
+                                                 "Classi, alunni e risposte sono sul server "
+                                                 "della scuola.")
                                 : QStringLiteral("Solo nomi o soprannomi, niente cognomi. I dati "
                                                  "restano su questo computer."),
                             this);
