@@ -1,10 +1,19 @@
+#include "core/appstate.h"
+#include "register/importaclassi.h"
+#include "register/interrogazioni.h"
 #include "register/mittenteregistro.h"
 #include "register/registro.h"
+#include "register/registroprogramma.h"
+#include "register/schemaregistro.h"
 #include "register/serverregistro.h"
+#include "register/vistaregistro.h"
+#include "serverdiprova.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTcpServer>
@@ -12,70 +21,12 @@
 #include <QTest>
 #include <QUuid>
 #include <chrono>
-#include <unistd.h>
 
 using namespace vocario;
+using vocario::testing::ServerDiProva;
 using namespace std::chrono_literals;
 
 namespace {
-
-const QString kBin = QStringLiteral("/usr/lib/postgresql/15/bin/");
-
-// A PostgreSQL of the test's own, in a temporary folder, on a free local
-// port. The server refuses to run as root, so as root it runs as postgres.
-// Always stopped at the end, also when a check fails.
-class ServerDiProva {
-  public:
-    ~ServerDiProva() { ferma(QStringLiteral("immediate")); }
-
-    bool prepara() {
-        QTcpServer libero;
-        if (!cartella_.isValid() || !libero.listen(QHostAddress::LocalHost))
-            return false;
-        porta_ = libero.serverPort();
-        libero.close();
-        if (geteuid() == 0 && QProcess::execute("chown", {"postgres", cartella_.path()}) != 0)
-            return false;
-        return esegui("initdb", {"-D", dati(), "-A", "trust", "-U", "vocario", "--no-sync"});
-    }
-    bool avvia() {
-        acceso_ = esegui("pg_ctl", {"-D", dati(), "-l", cartella_.filePath("log"), "-w", "-o",
-                                    QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 "
-                                                   "-c fsync=off")
-                                        .arg(porta_)
-                                        .arg(cartella_.path()),
-                                    "start"});
-        return acceso_;
-    }
-    bool ferma(const QString& modo = QStringLiteral("fast")) {
-        if (!acceso_)
-            return true;
-        acceso_ = !esegui("pg_ctl", {"-D", dati(), "-m", modo, "-w", "stop"});
-        return !acceso_;
-    }
-    QString indirizzo(const QString& utente, const QString& db = "registro") const {
-        return QStringLiteral("postgresql://%1@127.0.0.1:%2/%3").arg(utente).arg(porta_).arg(db);
-    }
-
-  private:
-    QString dati() const { return cartella_.filePath("data"); }
-    bool esegui(const QString& programma, QStringList argomenti) {
-        QProcess p;
-        if (geteuid() == 0)
-            p.start("runuser", QStringList{"-u", "postgres", "--", kBin + programma} + argomenti);
-        else
-            p.start(kBin + programma, argomenti);
-        const bool ok =
-            p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-        if (!ok)
-            qWarning() << programma << p.readAllStandardError() << p.readAllStandardOutput();
-        return ok;
-    }
-
-    QTemporaryDir cartella_;
-    int porta_ = 0;
-    bool acceso_ = false;
-};
 
 // A connection to the test's server as `utente`, open or with its error.
 struct Connessione {
@@ -134,7 +85,7 @@ class RegisterServerTest : public QObject {
 
   private slots:
     void initTestCase() {
-        if (!QFile::exists(kBin + "initdb"))
+        if (!QFile::exists(ServerDiProva::bin() + "initdb"))
             QSKIP("PostgreSQL 15 is not installed (scripts/install-deps.sh installs it)");
         QVERIFY(server_.prepara());
         QVERIFY(server_.avvia());
@@ -161,7 +112,25 @@ class RegisterServerTest : public QObject {
         QVERIFY(o.esegui("INSERT INTO classi (nome) VALUES ('3ª A')"));
         QVERIFY(o.esegui("INSERT INTO alunni (classe, nome) SELECT id, n FROM classi, "
                          "(VALUES ('Luca'), ('Giulia')) AS v(n)"));
-        QCOMPARE(o.colonna("SELECT versione FROM vocario_schema"), QStringList{"2"});
+        QCOMPARE(o.colonna("SELECT versione FROM vocario_schema"), QStringList{"3"});
+
+        // A server left at an older version by an earlier program is
+        // brought up to date by --registro-prepara, its rows kept.
+        QVERIFY(o.esegui("CREATE DATABASE vecchio"));
+        {
+            Connessione v(server_.indirizzo("vocario", "vecchio"), "v");
+            QVERIFY(!SchemaRegistro::aggiorna(v.db, 2));
+            QVERIFY(v.esegui("INSERT INTO classi (nome) VALUES ('1ª')"));
+        }
+        QProcess vecchio;
+        vecchio.start(VOCARIO_BIN, {"--registro-prepara", server_.indirizzo("vocario", "vecchio")});
+        QVERIFY(vecchio.waitForFinished(30000) && vecchio.exitCode() == 0);
+        {
+            Connessione v(server_.indirizzo("vocario", "vecchio"), "v");
+            QCOMPARE(SchemaRegistro::versione(v.db),
+                     SchemaRegistro::versioneAttuale(SchemaRegistro::Motore::Server));
+            QCOMPARE(v.colonna("SELECT nome FROM classi"), QStringList{"1ª"});
+        }
 
         Connessione pc(server_.indirizzo("vocario_pc"), "pc");
         QVERIFY2(pc.db.isOpen(), qPrintable(pc.errore));
@@ -201,7 +170,8 @@ class RegisterServerTest : public QObject {
         MittenteRegistro* mittente = registro.mittente();
         QVERIFY(mittente);
         mittente->impostaAttese(50ms, 400ms);
-        const QList<Classe> classi = registro.classiDelServer();
+        QVERIFY(mittente->svuota(10s));
+        const QList<Classe> classi = registro.classiPerChiGioca();
         QVERIFY(!classi.isEmpty() && classi[0].alunni.size() == 2);
         const qint64 luca = Registro::trovaIn(classi, "3ª a/luca")->id;
         const qint64 giulia = Registro::trovaIn(classi, "Giulia")->id;
@@ -231,7 +201,7 @@ class RegisterServerTest : public QObject {
         QVERIFY(!mittente->svuota(300ms));
         QCOMPARE(mittente->stato().inAttesa, 570);
         QVERIFY(!mittente->stato().motivo.isEmpty());
-        QCOMPARE(registro.classiDelServer().size(), 1);
+        QCOMPARE(registro.classiPerChiGioca().size(), 1);
 
         // A batch the server took whose confirmation was lost: sent again.
         Operazione giaInviata = risposta(luca, 0);
@@ -266,7 +236,8 @@ class RegisterServerTest : public QObject {
                 std::make_unique<Registro>(cartella.filePath(QString::number(i)), indirizzo));
             pc.back()->mittente()->impostaAttese(50ms, 300ms);
         }
-        const QList<Classe> classi = pc[0]->classiDelServer();
+        QVERIFY(pc[0]->mittente()->svuota(10s));
+        const QList<Classe> classi = pc[0]->classiPerChiGioca();
         QVERIFY(!classi.isEmpty());
         QStringList date;
         auto giro = [&](int k) {
@@ -294,6 +265,142 @@ class RegisterServerTest : public QObject {
         const QSet<QString> arrivate(tutte.begin(), tutte.end());
         for (const QString& id : date)
             QVERIFY2(arrivate.contains(id), qPrintable(id));
+    }
+
+    // The teacher's PC imports the classes onto the server; a pupils' PC
+    // shows them in "Chi gioca?" and sends a scripted session; the view,
+    // reading the server, shows what the same answers show from a file.
+    void classesFromOnePcAndTheViewOnTheServerAsOnAFile() {
+        QTemporaryDir cartella;
+        const QString indirizzo = server_.indirizzo("vocario_pc");
+        Registro insegnante(cartella.filePath("insegnante"), indirizzo);
+        Registro soloFile(cartella.filePath("file"));
+        QFile elenco(cartella.filePath("classi.txt"));
+        QVERIFY(elenco.open(QIODevice::WriteOnly));
+        elenco.write("5ª B, Anna\n5ª B, Bruno\n5ª B, \"Carla, detta Cà\"\n5ª C, Dario\n");
+        elenco.close();
+        // The teacher imports on the server from the command line, as
+        // `vocario --importa-classi` with the server set; the same list
+        // goes into a file alone.
+        QProcess importa;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("XDG_DATA_HOME", cartella.filePath("dati"));
+        importa.setProcessEnvironment(ambiente);
+        importa.start(VOCARIO_BIN,
+                      {"--importa-classi", elenco.fileName(), "--registro", indirizzo});
+        QVERIFY(importa.waitForFinished(30000));
+        QVERIFY2(importa.exitCode() == 0, importa.readAllStandardError().constData());
+        QVERIFY(importa.readAllStandardOutput().contains("Alunni aggiunti: 4"));
+        QVERIFY(importaClassi(soloFile, elenco.fileName()).ok);
+
+        Registro alunni(cartella.filePath("alunni"), indirizzo);
+        alunni.mittente()->impostaAttese(50ms, 400ms);
+        QVERIFY(alunni.mittente()->svuota(10s));
+        // The server holds the earlier cases' class too, first by name.
+        const QList<Classe> sulPc = alunni.classiPerChiGioca().mid(1);
+        const QList<Classe> nelFile = soloFile.classi();
+        QCOMPARE(sulPc.size(), 2);
+        QCOMPARE(nelFile.size(), 2);
+        QCOMPARE(sulPc[0].nome, "5ª B");
+        QCOMPARE(sulPc[0].alunni.size(), 3);
+        QCOMPARE(sulPc[0].alunni[2].nome, "Carla, detta Cà");
+        QCOMPARE(insegnante.classi().mid(1).size(), 2);
+
+        QRandomGenerator caso(7);
+        const qint64 inizio = QDateTime(QDate(2026, 9, 14), QTime(9, 0)).toMSecsSinceEpoch();
+        for (int k = 0; k < 400; ++k) {
+            const int chi = int(caso.bounded(3));
+            Operazione op{.tipo = Operazione::Tipo::Risposta,
+                          .id = Operazione::nuovoId(),
+                          .quando = inizio + qint64(k) * 5 * 3'600'000,
+                          .alunno = sulPc[0].alunni[chi].id,
+                          .esercizio = k % 3 ? "abbina-contrari" : "modi-di-dire",
+                          .voce = QStringLiteral("voce %1").arg(caso.bounded(15)),
+                          .elenco = "programma",
+                          .dato = QStringLiteral("dato %1").arg(k),
+                          .esatta = caso.bounded(3) != 0,
+                          .secondi = double(caso.bounded(100)) / 10};
+            Operazione locale = op;
+            locale.alunno = nelFile[0].alunni[chi].id;
+            alunni.scrittore().accoda(std::move(op));
+            soloFile.scrittore().accoda(std::move(locale));
+        }
+        QVERIFY(alunni.scrittore().svuota(5s) && soloFile.scrittore().svuota(5s));
+        QVERIFY(alunni.mittente()->svuota(20s));
+
+        VistaRegistro daServer(insegnante, nullptr);
+        VistaRegistro daFile(soloFile, nullptr);
+        daServer.scegliClasse(1);
+        QVERIFY2(insegnante.erroreServer().isEmpty(), qPrintable(insegnante.erroreServer()));
+        QVERIFY(daServer.righeParole().size() > 10);
+        QCOMPARE(daServer.righeParole(), daFile.righeParole());
+        QCOMPARE(daServer.righeAlunni(), daFile.righeAlunni());
+        for (int chi = 0; chi < 3; ++chi) {
+            const auto settimane =
+                Interrogazioni::progressi(insegnante.dbVista(), sulPc[0].alunni[chi].id);
+            const auto attese = Interrogazioni::progressi(soloFile.db(), nelFile[0].alunni[chi].id);
+            QVERIFY(settimane.size() > 5);
+            QCOMPARE(settimane.size(), attese.size());
+            for (qsizetype w = 0; w < settimane.size(); ++w)
+                QVERIFY(settimane[w].lunedi == attese[w].lunedi &&
+                        settimane[w].risposte == attese[w].risposte &&
+                        settimane[w].esatte == attese[w].esatte);
+        }
+        QCOMPARE(Interrogazioni::tutteLeRisposte(insegnante.dbVista(), sulPc[0].id),
+                 Interrogazioni::tutteLeRisposte(soloFile.db(), nelFile[0].id));
+        // Each PC told the server how many of its answers wait: none now.
+        const QList<Registro::AttesaPc> pc = insegnante.atteseDeiPc();
+        QVERIFY(pc.size() >= 2);
+        for (const Registro::AttesaPc& uno : pc)
+            QCOMPARE(uno.inAttesa, 0);
+
+        // A pupil deleted by the teacher leaves the other PC's "Chi gioca?"
+        // at its sender's next reading, and the server with all their answers.
+        QVERIFY(insegnante.eliminaAlunno(sulPc[0].alunni[1].id));
+        QVERIFY(alunni.mittente()->svuota(10s));
+        QCOMPARE(alunni.classiPerChiGioca()[1].alunni.size(), 2);
+        Connessione o(server_.indirizzo("vocario"), "o4");
+        QCOMPARE(o.colonna(QStringLiteral("SELECT count(*) FROM risposte WHERE alunno = %1")
+                               .arg(sulPc[0].alunni[1].id)),
+                 QStringList{"0"});
+    }
+
+    // A server that takes the connection and never answers: "Avvio" shows
+    // "Chi gioca?" from the PC's copy at once; only the sender waits.
+    void avvioWithAServerThatNeverAnswersDoesNotWait() {
+        QTcpServer muto;
+        QVERIFY(muto.listen(QHostAddress::LocalHost));
+        QTemporaryDir cartella;
+        AppState stato;
+        stato.cartellaRegistro = cartella.path();
+        RegistroProgramma programma(
+            {},
+            QStringLiteral("postgresql://vocario_pc@127.0.0.1:%1/registro").arg(muto.serverPort()));
+        Registro& registro = programma.registro(stato);
+        QVERIFY(!registro.errore());
+        QVERIFY(registro.impostaImpostazione(
+            QLatin1String(kClassiDelServer),
+            QString::fromUtf8(classiInJson(
+                {{.id = 7,
+                  .nome = "2ª A",
+                  .alunni = {{.id = 70, .nome = "Ugo"}, {.id = 71, .nome = "Zoe"}}}}))));
+        auto* avvio = new QWidget;
+        avvio->setAttribute(Qt::WA_DeleteOnClose);
+        avvio->show();
+        QElapsedTimer orologio;
+        orologio.start();
+        QVERIFY(programma.chiGioca(stato, avvio));
+        const qint64 ms = orologio.elapsed();
+        QVERIFY2(ms < 500, qPrintable(QString::number(ms)));
+        QWidget* chiGioca = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "ChiGioca" && w->isVisible())
+                chiGioca = w;
+        QVERIFY(chiGioca);
+        QCOMPARE(chiGioca->findChild<QPushButton*>("Alunno(1)")->text(), "Zoe");
+        // The sender is still at its first connection, and says so.
+        QVERIFY(!registro.mittente()->svuota(200ms));
+        delete chiGioca;
     }
 };
 

@@ -1,6 +1,7 @@
 #include "preparazione.h"
 
 #include "core/appstate.h"
+#include "core/registrazione.h"
 #include "designs/designs.h"
 #include "frame/percorso.h"
 #include "layouts/layoutbuilder.h"
@@ -34,6 +35,8 @@ void completa(AppState& stato) {
     Suoni::preparaUscita(stato);
     if (stato.opzioni.leggiAdAltaVoce)
         Lettore::preparaVoce(stato);
+    if (RegistroClasse* registro = Percorso::registro())
+        registro->prepara(stato);
     LayoutBuilder::preload(designFormMenu());
     for (const ExerciseEntry& esercizio : Percorso::esercizi())
         LayoutBuilder::preload(esercizio.design());

@@ -48,6 +48,10 @@ class RegistroClasse {
     /// no class (nothing is read then but whether the file exists), or the
     /// pupil named on the command line.
     virtual bool chiGioca(AppState& stato, QWidget* avvio) = 0;
+    /// While the pupil looks at the start screen: with a school's server
+    /// set, opens the register, whose sender reads the classes off the
+    /// window's thread; nothing otherwise.
+    virtual void prepara(const AppState& stato) { (void)stato; }
     /// Puts the teacher's "Registro" into the teacher's part of "Opzioni".
     virtual void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) = 0;
     /// Opens the teacher's "Registro" over `sopra` (behind the teacher's password).

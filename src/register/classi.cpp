@@ -1,5 +1,8 @@
 #include "classi.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -16,6 +19,33 @@ QList<Classe> classiDaRighe(QSqlQuery& righe) {
                                          .classe = righe.value(1).toString()});
     }
     return elenco;
+}
+
+QByteArray classiInJson(const QList<Classe>& classi) {
+    QJsonArray elenco;
+    for (const Classe& c : classi) {
+        QJsonArray alunni;
+        for (const Alunno& a : c.alunni)
+            alunni.append(QJsonObject{{"id", QString::number(a.id)}, {"nome", a.nome}});
+        elenco.append(
+            QJsonObject{{"id", QString::number(c.id)}, {"nome", c.nome}, {"alunni", alunni}});
+    }
+    return QJsonDocument(elenco).toJson(QJsonDocument::Compact);
+}
+
+QList<Classe> classiDaJson(const QByteArray& testo) {
+    QList<Classe> classi;
+    for (const QJsonValue& v : QJsonDocument::fromJson(testo).array()) {
+        const QJsonObject o = v.toObject();
+        Classe classe{.id = o.value("id").toString().toLongLong(),
+                      .nome = o.value("nome").toString()};
+        for (const QJsonValue& a : o.value("alunni").toArray())
+            classe.alunni.append({.id = a.toObject().value("id").toString().toLongLong(),
+                                  .nome = a.toObject().value("nome").toString(),
+                                  .classe = classe.nome});
+        classi.append(std::move(classe));
+    }
+    return classi;
 }
 
 } // namespace vocario

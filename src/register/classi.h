@@ -24,4 +24,12 @@ struct Classe {
 /// by class, as the PC's file and the school's server both give them.
 QList<Classe> classiDaRighe(QSqlQuery& righe);
 
+/// The key of the file's settings under which a PC keeps the classes the
+/// school's server gave last, for "Chi gioca?" when it is away.
+inline constexpr char kClassiDelServer[] = "classi-del-server";
+
+/// The classes as the PC keeps the server's last list, and back.
+QByteArray classiInJson(const QList<Classe>& classi);
+QList<Classe> classiDaJson(const QByteArray& testo);
+
 } // namespace vocario

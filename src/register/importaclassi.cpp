@@ -31,9 +31,15 @@ EsitoImportazione importaClassi(Registro& registro, const QString& file) {
         esito.messaggio = letto.error;
         return esito;
     }
+    QSqlDatabase db = registro.dbVista();
+    if (!db.isOpen()) {
+        esito.messaggio = QStringLiteral("Il server della scuola non risponde (%1): le classi "
+                                         "non sono state importate.")
+                              .arg(registro.erroreServer());
+        return esito;
+    }
     const int primaClassi = int(registro.classi().size());
     QHash<QString, qint64> classi;
-    QSqlDatabase db = registro.db();
     db.transaction();
     for (const QStringList& riga : letto.records) {
         const QString classe = riga.value(0).trimmed();

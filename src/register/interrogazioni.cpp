@@ -17,6 +17,16 @@ QString filtro(qint64 alunno) {
                   : QStringLiteral("r.alunno IN (SELECT id FROM alunni WHERE classe = :classe)");
 }
 
+// SQLite is told which index to read by (its planner, left alone, scans the
+// answers by time); PostgreSQL chooses by its statistics. The rest of each
+// statement is the same on both engines: a verdict is counted with CASE,
+// as PostgreSQL keeps it as a boolean and SQLite as 0 or 1.
+QString perIndice(const QSqlDatabase& db, const char* indice) {
+    return db.driverName() == QLatin1String("QSQLITE")
+               ? QStringLiteral("INDEXED BY %1").arg(QLatin1String(indice))
+               : QString();
+}
+
 QSqlQuery esegui(const QSqlDatabase& db, const QString& sql, qint64 classe, qint64 alunno) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -36,13 +46,14 @@ QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint
     QSqlQuery query =
         esegui(db,
                QStringLiteral("SELECT v.testo, v.esercizio, p.prove, p.errate, p.alunni, p.ultima "
-                              "FROM (SELECT r.voce, count(*) AS prove, count(*) - sum(r.esatta) AS "
-                              "errate, count(DISTINCT CASE WHEN r.esatta = 0 THEN r.alunno END) AS "
-                              "alunni, max(r.quando) AS ultima FROM risposte r "
-                              "INDEXED BY risposte_per_voce WHERE %1 GROUP BY r.voce "
-                              "HAVING errate > 0) p JOIN voci v ON v.id = p.voce "
+                              "FROM (SELECT r.voce, count(*) AS prove, sum(CASE WHEN r.esatta "
+                              "THEN 0 ELSE 1 END) AS errate, count(DISTINCT CASE WHEN NOT "
+                              "r.esatta THEN r.alunno END) AS alunni, max(r.quando) AS ultima "
+                              "FROM risposte r %2 WHERE %1 GROUP BY r.voce "
+                              "HAVING sum(CASE WHEN r.esatta THEN 0 ELSE 1 END) > 0) p "
+                              "JOIN voci v ON v.id = p.voce "
                               "ORDER BY p.errate DESC, p.alunni DESC, p.prove DESC, v.testo")
-                   .arg(filtro(alunno)),
+                   .arg(filtro(alunno), perIndice(db, "risposte_per_voce")),
                classe, alunno);
     QList<VoceSbagliata> elenco;
     while (query.next())
@@ -56,18 +67,18 @@ QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint
 }
 
 QList<AlunnoEsercizio> alunniPerEsercizio(const QSqlDatabase& db, qint64 classe) {
-    // An item's first answer is the one of least `quando`: quando * 2 + 1 -
-    // esatta keeps its verdict in the lowest bit, so one min() finds both.
+    // An item's first answer is the one of least `quando`: quando * 2 plus
+    // 1 when wrong keeps its verdict in the lowest bit, so one min() finds both.
     QSqlQuery query = esegui(
         db,
-        QStringLiteral("SELECT p.alunno, a.nome, v.esercizio, count(*), sum(p.prima % 2 = 0), "
-                       "max(p.ultima) FROM (SELECT r.alunno, r.voce, "
-                       "min(r.quando * 2 + 1 - r.esatta) AS prima, max(r.quando) AS ultima "
-                       "FROM risposte r INDEXED BY risposte_per_alunno WHERE %1 "
+        QStringLiteral("SELECT p.alunno, a.nome, v.esercizio, count(*), sum(CASE WHEN p.prima % 2 "
+                       "= 0 THEN 1 ELSE 0 END), max(p.ultima) FROM (SELECT r.alunno, r.voce, "
+                       "min(r.quando * 2 + CASE WHEN r.esatta THEN 0 ELSE 1 END) AS prima, "
+                       "max(r.quando) AS ultima FROM risposte r %2 WHERE %1 "
                        "GROUP BY r.alunno, r.voce) p JOIN voci v ON v.id = p.voce "
-                       "JOIN alunni a ON a.id = p.alunno GROUP BY p.alunno, v.esercizio "
-                       "ORDER BY a.nome COLLATE NOCASE, v.esercizio")
-            .arg(filtro(0)),
+                       "JOIN alunni a ON a.id = p.alunno GROUP BY p.alunno, a.nome, v.esercizio "
+                       "ORDER BY lower(a.nome), v.esercizio")
+            .arg(filtro(0), perIndice(db, "risposte_per_alunno")),
         classe, 0);
     QList<AlunnoEsercizio> elenco;
     while (query.next())
@@ -86,7 +97,8 @@ QList<Settimana> progressi(const QSqlDatabase& db, qint64 alunno) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT (((quando + :scarto) / 86400000) + 3) / 7 AS settimana, "
-                                 "count(*), sum(esatta) FROM risposte WHERE alunno = :alunno "
+                                 "count(*), sum(CASE WHEN esatta THEN 1 ELSE 0 END) FROM risposte "
+                                 "WHERE alunno = :alunno "
                                  "GROUP BY settimana ORDER BY settimana"));
     query.bindValue(QStringLiteral(":scarto"), scarto);
     query.bindValue(QStringLiteral(":alunno"), alunno);

@@ -1,8 +1,11 @@
 #include "mittenteregistro.h"
 
+#include "classi.h"
 #include "fileregistro.h"
+#include "prioritafondo.h"
 #include "operazione.h"
 
+#include <QDateTime>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
@@ -15,6 +18,8 @@ constexpr int kLotto = 500;
 // With nothing to send, the file is looked at again after this long even
 // if the writer said nothing (answers left by an earlier run).
 constexpr std::chrono::seconds kRiposo{10};
+// The classes on the server are read again after this long.
+constexpr qint64 kClassiOgniMs = 60'000;
 
 QString connessioneNuova(const char* tipo) {
     static std::atomic<int> contatore{0};
@@ -23,8 +28,8 @@ QString connessioneNuova(const char* tipo) {
 
 } // namespace
 
-MittenteRegistro::MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server)
-    : cartella_(std::move(cartella)), server_(std::move(server)),
+MittenteRegistro::MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server, Pc pc)
+    : cartella_(std::move(cartella)), server_(std::move(server)), pc_(std::move(pc)),
       connessioneFile_(connessioneNuova("file")), connessioneServer_(connessioneNuova("server")),
       thread_([this] { lavora(); }) {}
 
@@ -74,6 +79,7 @@ void MittenteRegistro::impostaAttese(std::chrono::milliseconds prima,
 }
 
 void MittenteRegistro::lavora() {
+    threadDiFondo();
     std::unique_lock lock(mutex_);
     std::chrono::milliseconds attesa{0};
     bool inErrore = false;
@@ -84,11 +90,13 @@ void MittenteRegistro::lavora() {
                           [&] { return fermo_ || forzato_ || (subito_ && !inErrore); });
         if (fermo_)
             break;
+        const bool classi = forzato_ || classiLette_ == 0 ||
+                            QDateTime::currentMSecsSinceEpoch() - classiLette_ > kClassiOgniMs;
         subito_ = forzato_ = false;
         lock.unlock();
         QString motivo;
         qint64 rimasti = 0;
-        const bool fatto = consegna(&motivo, &rimasti);
+        const bool fatto = consegna(classi, &motivo, &rimasti);
         lock.lock();
         stato_.motivo = motivo;
         if (rimasti >= 0)
@@ -107,7 +115,7 @@ void MittenteRegistro::lavora() {
     QSqlDatabase::removeDatabase(connessioneServer_);
 }
 
-bool MittenteRegistro::consegna(QString* motivo, qint64* rimasti) {
+bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
     *rimasti = -1;
     std::vector<Operazione> lotto;
     qint64 ultimo = 0;
@@ -135,13 +143,64 @@ bool MittenteRegistro::consegna(QString* motivo, qint64* rimasti) {
     FileRegistro::chiudi(connessioneFile_);
     if (!motivo->isEmpty())
         return false;
-    if (ultimo == 0)
+    if (ultimo == 0 && !classi && *rimasti == riferito_)
         return true;
 
     QSqlDatabase server = QSqlDatabase::database(connessioneServer_, false);
     if (!server.isOpen())
         server = ServerRegistro::apri(server_, connessioneServer_, motivo);
-    bool inviato = server.isOpen() && server.transaction();
+    if (!server.isOpen())
+        return false;
+    if (ultimo > 0 && !invia(server, lotto, ultimo, motivo, rimasti))
+        return false;
+    // How many still wait, for the teacher's view: a server that cannot
+    // take it yet (an older schema) takes the answers all the same.
+    QSqlQuery attese(server);
+    attese.prepare(QStringLiteral("INSERT INTO attese (pc, nome, in_attesa, aggiornato) VALUES "
+                                  "(CAST(? AS uuid), CAST(? AS text), CAST(? AS integer), "
+                                  "CAST(? AS bigint)) ON CONFLICT (pc) DO UPDATE SET nome = "
+                                  "excluded.nome, in_attesa = excluded.in_attesa, aggiornato = "
+                                  "excluded.aggiornato"));
+    for (const QVariant& valore : {QVariant(pc_.id), QVariant(pc_.nome), QVariant(*rimasti),
+                                   QVariant(QDateTime::currentMSecsSinceEpoch())})
+        attese.addBindValue(valore);
+    if (attese.exec())
+        riferito_ = *rimasti;
+    return !classi || leggiClassi(server, motivo);
+}
+
+bool MittenteRegistro::leggiClassi(QSqlDatabase& server, QString* motivo) {
+    const std::optional<QList<Classe>> classi = ServerRegistro::classi(server);
+    if (!classi) {
+        *motivo = server.lastError().text();
+        server.close();
+        return false;
+    }
+    classiLette_ = QDateTime::currentMSecsSinceEpoch();
+    bool scritte = false;
+    {
+        FileRegistro::Apertura apertura =
+            FileRegistro::apri(cartella_, connessioneFile_, FileRegistro::Modo::SoloEsistente);
+        if (apertura.errore) {
+            *motivo = *apertura.errore;
+        } else {
+            QSqlQuery query(apertura.db);
+            query.prepare(QStringLiteral("INSERT OR REPLACE INTO impostazioni (chiave, valore) "
+                                         "VALUES (?, ?)"));
+            query.addBindValue(QString::fromLatin1(kClassiDelServer));
+            query.addBindValue(QString::fromUtf8(classiInJson(*classi)));
+            scritte = query.exec();
+            if (!scritte)
+                *motivo = query.lastError().text();
+        }
+    }
+    FileRegistro::chiudi(connessioneFile_);
+    return scritte;
+}
+
+bool MittenteRegistro::invia(QSqlDatabase& server, const std::vector<Operazione>& lotto,
+                             qint64 ultimo, QString* motivo, qint64* rimasti) {
+    bool inviato = server.transaction();
     for (size_t i = 0; inviato && i < lotto.size(); ++i)
         inviato = lotto[i].scriviSulServer(server, motivo);
     if (inviato && !server.commit())

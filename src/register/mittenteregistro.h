@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operazione.h"
 #include "serverregistro.h"
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace vocario {
 
@@ -15,9 +17,20 @@ namespace vocario {
 /// the sender takes them from there in batches and removes them only after
 /// the server has committed them. A server away is tried again later, at
 /// longer and longer intervals; the pupils never wait for it.
+///
+/// It is also the only one that connects to the server for the pupils'
+/// side: it reads the classes and pupils there (at its first round, at each
+/// forced round, and every minute) into the file's copy that "Chi gioca?"
+/// shows, and tells the server how many answers of this PC still wait.
 class MittenteRegistro {
   public:
-    MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server);
+    /// `pc`: this PC's id (a uuid kept in its file) and the name the
+    /// teacher's view shows for it.
+    struct Pc {
+        QString id = {};
+        QString nome = {};
+    };
+    MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server, Pc pc);
     ~MittenteRegistro();
     MittenteRegistro(const MittenteRegistro&) = delete;
     MittenteRegistro& operator=(const MittenteRegistro&) = delete;
@@ -33,8 +46,8 @@ class MittenteRegistro {
     };
     Stato stato() const;
 
-    /// Asks for a delivery now and waits up to `limite` for nothing to be
-    /// left; true when nothing is.
+    /// Asks for a delivery and a reading of the classes now, and waits up
+    /// to `limite` for nothing to be left; true when nothing is.
     bool svuota(std::chrono::milliseconds limite);
 
     /// The first pause after a failed delivery, doubled at each failure up
@@ -43,11 +56,16 @@ class MittenteRegistro {
 
   private:
     void lavora();
-    /// One batch: false when the server (or the file) failed.
-    bool consegna(QString* motivo, qint64* rimasti);
+    /// One batch, and the classes when `classi`: false when the server
+    /// (or the file) failed.
+    bool consegna(bool classi, QString* motivo, qint64* rimasti);
+    bool invia(QSqlDatabase& server, const std::vector<Operazione>& lotto, qint64 ultimo,
+               QString* motivo, qint64* rimasti);
+    bool leggiClassi(QSqlDatabase& server, QString* motivo);
 
     const QString cartella_;
     const ServerRegistro::Indirizzo server_;
+    const Pc pc_;
     const QString connessioneFile_;
     const QString connessioneServer_;
     mutable std::mutex mutex_;
@@ -58,6 +76,10 @@ class MittenteRegistro {
     bool subito_ = true;
     bool forzato_ = false;
     quint64 giri_ = 0;
+    // The sender's thread's own: the count the server was last told, and
+    // when the classes were last read (0: not yet).
+    qint64 riferito_ = -1;
+    qint64 classiLette_ = 0;
     std::chrono::milliseconds primaAttesa_{1000};
     std::chrono::milliseconds massimaAttesa_{60000};
     std::thread thread_;

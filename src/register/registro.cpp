@@ -10,44 +10,18 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <QUuid>
 #include <atomic>
 
 namespace vocario {
 namespace {
 
 const QString kAvviso = QStringLiteral("avviso");
-const QString kClassiServer = QStringLiteral("classi-server");
-
-QByteArray inJson(const QList<Classe>& classi) {
-    QJsonArray elenco;
-    for (const Classe& c : classi)
-        for (const Alunno& a : c.alunni)
-            elenco.append(QJsonObject{{"id", QString::number(a.id)},
-                                      {"nome", a.nome},
-                                      {"classe", c.nome},
-                                      {"idClasse", QString::number(c.id)}});
-    return QJsonDocument(elenco).toJson(QJsonDocument::Compact);
-}
-
-QList<Classe> daJson(const QByteArray& testo) {
-    QList<Classe> classi;
-    for (const QJsonValue& v : QJsonDocument::fromJson(testo).array()) {
-        const QJsonObject o = v.toObject();
-        const qint64 idClasse = o.value("idClasse").toString().toLongLong();
-        if (classi.isEmpty() || classi.constLast().id != idClasse)
-            classi.append({.id = idClasse, .nome = o.value("classe").toString()});
-        classi.last().alunni.append({.id = o.value("id").toString().toLongLong(),
-                                     .nome = o.value("nome").toString(),
-                                     .classe = o.value("classe").toString()});
-    }
-    return classi;
-}
+const QString kPc = QStringLiteral("pc");
 
 QString connessioneNuova() {
     static std::atomic<int> contatore{0};
@@ -138,7 +112,17 @@ Registro::Registro(QString cartella, QString server)
         std::make_unique<ScrittoreRegistro>(cartella_, percorsoFile() + QStringLiteral("-attesa"));
     if (const std::optional<ServerRegistro::Indirizzo> indirizzo = ServerRegistro::leggi(server_);
         indirizzo && !errore_) {
-        mittente_ = std::make_unique<MittenteRegistro>(cartella_, *indirizzo);
+        QString pc = impostazione(kPc);
+        if (pc.isEmpty()) {
+            pc = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            impostaImpostazione(kPc, pc);
+        }
+        const QString utente = qEnvironmentVariable("USER");
+        mittente_ = std::make_unique<MittenteRegistro>(
+            cartella_, *indirizzo,
+            MittenteRegistro::Pc{.id = pc,
+                                 .nome = QSysInfo::machineHostName() +
+                                         (utente.isEmpty() ? QString() : u'/' + utente)});
         scrittore_->mandaAlServer([m = mittente_.get()] { m->sveglia(); });
     }
     if (!errore_)
@@ -149,6 +133,40 @@ Registro::~Registro() {
     scrittore_.reset();
     mittente_.reset();
     FileRegistro::chiudi(connessione_);
+    if (QSqlDatabase::contains(connessioneVista()))
+        QSqlDatabase::removeDatabase(connessioneVista());
+}
+
+QString Registro::connessioneVista() const {
+    return connessione_ + QStringLiteral("-server");
+}
+
+bool Registro::suServer() const {
+    return mittente_ != nullptr;
+}
+
+QSqlDatabase Registro::dbVista() {
+    if (!suServer())
+        return db();
+    QSqlDatabase server = QSqlDatabase::database(connessioneVista(), false);
+    if (server.isOpen() || (server.isValid() && !riprovaVista_))
+        return server;
+    riprovaVista_ = false;
+    QString motivo;
+    server = ServerRegistro::apri(ServerRegistro::perInsegnante(*ServerRegistro::leggi(server_)),
+                                  connessioneVista(), &motivo);
+    erroreServer_ = server.isOpen() ? QString() : motivo;
+    return server;
+}
+
+void Registro::ricollegaVista() {
+    riprovaVista_ = true;
+    if (QSqlDatabase::contains(connessioneVista()))
+        QSqlDatabase::database(connessioneVista(), false).close();
+}
+
+QString Registro::erroreServer() const {
+    return erroreServer_;
 }
 
 QSqlDatabase Registro::db() const {
@@ -184,19 +202,40 @@ void Registro::avvisoLetto() {
     query.exec();
 }
 
-QList<Classe> Registro::classi() const {
+QList<Classe> Registro::classi() {
+    if (!suServer())
+        return classiPerChiGioca();
+    QSqlDatabase server = dbVista();
+    const std::optional<QList<Classe>> letti =
+        server.isOpen() ? ServerRegistro::classi(server) : std::nullopt;
+    if (!letti)
+        return classiSalvate();
+    // This PC's "Chi gioca?" shows at once what the teacher has just changed.
+    impostaImpostazione(QLatin1String(kClassiDelServer), QString::fromUtf8(classiInJson(*letti)));
+    return *letti;
+}
+
+QList<Classe> Registro::classiPerChiGioca() const {
+    if (suServer())
+        return classiSalvate();
     QSqlQuery query(db());
-    query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN alunni "
-                              "a ON a.classe = c.id ORDER BY c.nome, a.nome COLLATE NOCASE"));
+    query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN "
+                              "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)"));
     return classiDaRighe(query);
 }
 
+QList<Classe> Registro::classiSalvate() const {
+    return classiDaJson(impostazione(QLatin1String(kClassiDelServer)).toUtf8());
+}
+
 bool Registro::ciSonoClassi() const {
+    if (suServer())
+        return !classiSalvate().isEmpty();
     QSqlQuery query(db());
     return query.exec(QStringLiteral("SELECT 1 FROM classi LIMIT 1")) && query.next();
 }
 
-std::optional<Alunno> Registro::trovaAlunno(const QString& nome) const {
+std::optional<Alunno> Registro::trovaAlunno(const QString& nome) {
     return trovaIn(classi(), nome);
 }
 
@@ -213,9 +252,11 @@ std::optional<Alunno> Registro::trovaIn(const QList<Classe>& classi, const QStri
     return std::nullopt;
 }
 
+// The classes and pupils, and their removal, go where the view reads: the
+// school's server when one is set. The statements are those both engines take.
 qint64 Registro::aggiungiClasse(const QString& nome) {
-    QSqlQuery query(db());
-    query.prepare(QStringLiteral("INSERT OR IGNORE INTO classi (nome) VALUES (?)"));
+    QSqlQuery query(dbVista());
+    query.prepare(QStringLiteral("INSERT INTO classi (nome) VALUES (?) ON CONFLICT DO NOTHING"));
     query.addBindValue(nome.trimmed());
     query.exec();
     query.prepare(QStringLiteral("SELECT id FROM classi WHERE nome = ?"));
@@ -224,8 +265,9 @@ qint64 Registro::aggiungiClasse(const QString& nome) {
 }
 
 qint64 Registro::aggiungiAlunno(qint64 classe, const QString& nome) {
-    QSqlQuery query(db());
-    query.prepare(QStringLiteral("INSERT OR IGNORE INTO alunni (classe, nome) VALUES (?, ?)"));
+    QSqlQuery query(dbVista());
+    query.prepare(
+        QStringLiteral("INSERT INTO alunni (classe, nome) VALUES (?, ?) ON CONFLICT DO NOTHING"));
     query.addBindValue(classe);
     query.addBindValue(nome.trimmed());
     query.exec();
@@ -236,14 +278,14 @@ qint64 Registro::aggiungiAlunno(qint64 classe, const QString& nome) {
 }
 
 bool Registro::eliminaAlunno(qint64 alunno) {
-    QSqlQuery query(db());
+    QSqlQuery query(dbVista());
     query.prepare(QStringLiteral("DELETE FROM alunni WHERE id = ?"));
     query.addBindValue(alunno);
     return query.exec();
 }
 
 bool Registro::eliminaClasse(qint64 classe) {
-    QSqlQuery query(db());
+    QSqlQuery query(dbVista());
     query.prepare(QStringLiteral("DELETE FROM classi WHERE id = ?"));
     query.addBindValue(classe);
     return query.exec();
@@ -251,7 +293,7 @@ bool Registro::eliminaClasse(qint64 classe) {
 
 int Registro::eliminaPrimaDi(const QDate& giorno) {
     const qint64 limite = giorno.startOfDay().toMSecsSinceEpoch();
-    QSqlDatabase base = db();
+    QSqlDatabase base = dbVista();
     base.transaction();
     QSqlQuery query(base);
     query.prepare(QStringLiteral("DELETE FROM risposte WHERE quando < ?"));
@@ -265,22 +307,17 @@ int Registro::eliminaPrimaDi(const QDate& giorno) {
     return tolte;
 }
 
-QList<Classe> Registro::classiDelServer() {
-    const std::optional<ServerRegistro::Indirizzo> indirizzo = ServerRegistro::leggi(server_);
-    if (!indirizzo)
-        return {};
-    const QString connessione = connessione_ + QStringLiteral("-server");
-    std::optional<QList<Classe>> letti;
-    {
-        QSqlDatabase db = ServerRegistro::apri(*indirizzo, connessione, nullptr);
-        if (db.isOpen())
-            letti = ServerRegistro::classi(db);
-    }
-    QSqlDatabase::removeDatabase(connessione);
-    if (!letti)
-        return daJson(impostazione(kClassiServer).toUtf8());
-    impostaImpostazione(kClassiServer, QString::fromUtf8(inJson(*letti)));
-    return *letti;
+QList<Registro::AttesaPc> Registro::atteseDeiPc() {
+    QList<AttesaPc> elenco;
+    if (!suServer())
+        return elenco;
+    QSqlQuery query(dbVista());
+    query.exec(QStringLiteral("SELECT nome, in_attesa, aggiornato FROM attese ORDER BY nome"));
+    while (query.next())
+        elenco.append({.nome = query.value(0).toString(),
+                       .inAttesa = query.value(1).toLongLong(),
+                       .aggiornato = QDateTime::fromMSecsSinceEpoch(query.value(2).toLongLong())});
+    return elenco;
 }
 
 std::unique_ptr<Registrazione> Registro::registrazionePer(const Alunno& alunno) {

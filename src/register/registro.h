@@ -4,6 +4,7 @@
 #include "scrittoreregistro.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -40,20 +41,46 @@ class Registro {
     QString avviso() const;
     void avvisoLetto();
 
+    /// The PC's file (the pupils' side, the teacher's password).
     QSqlDatabase db() const;
     QString percorsoFile() const;
 
-    QList<Classe> classi() const;
+    /// True when a school's server is set: the pupils' answers go there,
+    /// and the teacher's view reads and writes there.
+    bool suServer() const;
+    /// What the teacher's view reads and its class dialog writes: the
+    /// server, as the teacher's role, when one is set (connected at the
+    /// first call on the window's thread; tried once more only after
+    /// ricollegaVista()), else the file.
+    QSqlDatabase dbVista();
+    void ricollegaVista();
+    /// Why the server could not be reached by the view; empty when it could.
+    QString erroreServer() const;
+
+    /// The classes and pupils the teacher sees: the server's (the last
+    /// ones read, when it is away), else the file's.
+    QList<Classe> classi();
+    /// The classes "Chi gioca?" shows, at once: with a server, the copy the
+    /// sender keeps in the file; it never waits for the network.
+    QList<Classe> classiPerChiGioca() const;
     bool ciSonoClassi() const;
     /// The pupil `nome` ("nome" or "classe/nome"), if the register has one.
-    std::optional<Alunno> trovaAlunno(const QString& nome) const;
+    std::optional<Alunno> trovaAlunno(const QString& nome);
     static std::optional<Alunno> trovaIn(const QList<Classe>& classi, const QString& nome);
 
     /// The school's server, when one is set; null otherwise.
     MittenteRegistro* mittente() { return mittente_.get(); }
-    /// The server's classes and pupils; when it cannot be reached, those it
-    /// gave last time (kept in the file).
-    QList<Classe> classiDelServer();
+    /// The server's classes and pupils as the sender last read them (kept
+    /// in the file); nothing read from the network.
+    QList<Classe> classiSalvate() const;
+    /// Each PC's answers still waiting for the server, as its sender last
+    /// told it; empty with no server.
+    struct AttesaPc {
+        QString nome = {};
+        qint64 inAttesa = 0;
+        QDateTime aggiornato = {};
+    };
+    QList<AttesaPc> atteseDeiPc();
     /// Adds the class (or finds it); its id, 0 when it could not.
     qint64 aggiungiClasse(const QString& nome);
     qint64 aggiungiAlunno(qint64 classe, const QString& nome);
@@ -73,11 +100,14 @@ class Registro {
 
   private:
     void leggiGiornali();
+    QString connessioneVista() const;
 
     QString cartella_;
     QString connessione_;
     std::optional<QString> errore_;
     QString server_;
+    QString erroreServer_;
+    bool riprovaVista_ = true;
     std::unique_ptr<MittenteRegistro> mittente_;
     std::unique_ptr<ScrittoreRegistro> scrittore_;
 };

@@ -62,6 +62,13 @@ Registro& RegistroProgramma::registro(const AppState& stato) {
     return *registro_;
 }
 
+// A PC of a lab: the sender starts now, so that a PC's first run has the
+// server's classes by the time a pupil presses "Avvio".
+void RegistroProgramma::prepara(const AppState& stato) {
+    if (!registro_ && !ServerRegistro::impostato(server_).isEmpty())
+        registro(stato);
+}
+
 bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     if (!registro_ && !IngressoRegistro::daAprire(stato, server_))
         return false;
@@ -70,7 +77,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     // the pupils play on as guests meanwhile.
     if (r.errore())
         return false;
-    const QList<Classe> classi = r.mittente() ? r.classiDelServer() : r.classi();
+    const QList<Classe> classi = r.classiPerChiGioca();
     if (classi.isEmpty())
         return false;
     if (!alunno_.isEmpty()) {
@@ -130,7 +137,8 @@ std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& comp
     if (!compiti.prepara.isEmpty())
         return preparaServer(*ServerRegistro::leggi(compiti.prepara));
     AppState stato;
-    Registro registro(Registro::cartella(stato));
+    // Classes imported go to the school's server when one is set.
+    Registro registro(Registro::cartella(stato), ServerRegistro::impostato(compiti.registro));
     if (registro.errore()) {
         scrivi(stderr, QStringLiteral("vocario: ") + *registro.errore());
         return 1;

@@ -69,8 +69,9 @@ SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
     }
     colonna->addStretch(1);
     auto* nota = new QLabel(registro_.mittente()
-                                ? QStringLiteral("Solo nomi o soprannomi, niente cognomi. Le "
-                                                 "risposte vanno al server della scuola.")
+                                ? QStringLiteral("Solo nomi o soprannomi, niente cognomi. "
+                                                 "Classi, alunni e risposte sono sul server "
+                                                 "della scuola.")
                                 : QStringLiteral("Solo nomi o soprannomi, niente cognomi. I dati "
                                                  "restano su questo computer."),
                             this);
@@ -174,9 +175,9 @@ void SchedaClassi::esportaAlunno() {
     const QString file = QFileDialog::getSaveFileName(
         this, QStringLiteral("Dati di %1").arg(scelto->text(0)),
         cartellaDocumenti() + QStringLiteral("/%1.csv").arg(scelto->text(0)));
-    if (!file.isEmpty() &&
-        !Esportazione::scriviCsv(file, Interrogazioni::tutteLeRisposte(
-                                           registro_.db(), 0, scelto->data(0, kId).toLongLong())))
+    if (!file.isEmpty() && !Esportazione::scriviCsv(file, Interrogazioni::tutteLeRisposte(
+                                                              registro_.dbVista(), 0,
+                                                              scelto->data(0, kId).toLongLong())))
         QMessageBox::warning(this, QStringLiteral("Registro"),
                              QStringLiteral("Il file %1 non si può scrivere.").arg(file));
 }

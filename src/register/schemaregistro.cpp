@@ -8,13 +8,29 @@
 namespace vocario::SchemaRegistro {
 namespace {
 
-// One step per version: step k brings a file from version k-1 to k. A step
-// once released is never changed; a change of the schema is a new step.
-const std::vector<QStringList>& passi() {
-    static const std::vector<QStringList> tutti = {
+// What both engines share, word for word: the indexes the teacher's view
+// reads by (the class's items, a pupil's items in time), both covering
+// their queries, and the answers with their items' texts, for the view and
+// for a look with sqlite3 or psql.
+const QStringList kIndiciEVista = {
+    "CREATE INDEX risposte_per_voce ON risposte (voce, alunno, esatta, quando)",
+    "CREATE INDEX risposte_per_alunno ON risposte (alunno, voce, quando, esatta)",
+    "CREATE INDEX alunni_per_classe ON alunni (classe)",
+    "CREATE VIEW risposte_con_voci AS SELECT r.id, r.quando, r.alunno, r.sessione,"
+    " v.esercizio, v.testo AS voce, v.elenco, r.dato, r.esatta, r.secondi"
+    " FROM risposte r JOIN voci v ON v.id = r.voce",
+};
+
+// One step per version and engine: step k brings a store from version k-1
+// to k. A step once released is never changed; a change is a new step.
+// Every row a PC makes (sessions, openings, answers) has an id made on the
+// PC, so that it can be sent on and never doubled.
+
+// The PC's file.
+const std::vector<QStringList>& passiFile() {
+    static const std::vector<QStringList> passi = {
         // 1: classes, pupils by first name or nickname, play sessions, the
-        // exercises opened, and one row per answer. Every row a PC makes has
-        // an id made on the PC, so that it can be sent on and never doubled.
+        // exercises opened, and one row per answer.
         {
             "CREATE TABLE classi (id INTEGER PRIMARY KEY, nome TEXT NOT NULL UNIQUE)",
             "CREATE TABLE alunni (id INTEGER PRIMARY KEY,"
@@ -37,72 +53,131 @@ const std::vector<QStringList>& passi() {
             " sessione BLOB, voce INTEGER NOT NULL REFERENCES voci(id), dato TEXT NOT NULL,"
             " esatta INTEGER NOT NULL, secondi REAL NOT NULL)",
         },
-        // 2: the teacher's settings (the password's hash, notices); the
-        // indexes the teacher's view reads by (the class's items, a pupil's
-        // items in time), both covering their queries; the answers with
-        // their items' texts, for the view and for a look with sqlite3.
-        {
-            "CREATE TABLE impostazioni (chiave TEXT PRIMARY KEY, valore TEXT NOT NULL)",
-            "CREATE INDEX risposte_per_voce ON risposte (voce, alunno, esatta, quando)",
-            "CREATE INDEX risposte_per_alunno ON risposte (alunno, voce, quando, esatta)",
-            "CREATE INDEX alunni_per_classe ON alunni (classe)",
-            "CREATE VIEW risposte_con_voci AS SELECT r.id, r.quando, r.alunno, r.sessione,"
-            " v.esercizio, v.testo AS voce, v.elenco, r.dato, r.esatta, r.secondi"
-            " FROM risposte r JOIN voci v ON v.id = r.voce",
-        },
+        // 2: the teacher's settings (the password's hash, notices, the
+        // server's classes last read), and the view's indexes.
+        QStringList{"CREATE TABLE impostazioni (chiave TEXT PRIMARY KEY, valore TEXT NOT NULL)"} +
+            kIndiciEVista,
         // 3: with a school's server set, the PC keeps what waits to be sent
         // (each operation as a journal line), in the order it was made.
         {
             "CREATE TABLE in_uscita (n INTEGER PRIMARY KEY, riga BLOB NOT NULL)",
         },
     };
-    return tutti;
+    return passi;
 }
 
-QString motivo(const QSqlError& errore) {
-    return QStringLiteral("Il registro non si può aggiornare (%1).").arg(errore.text());
+// The school's server: the same tables in PostgreSQL's types.
+const std::vector<QStringList>& passiServer() {
+    static const std::vector<QStringList> passi = {
+        {
+            "CREATE TABLE classi (id bigserial PRIMARY KEY, nome text NOT NULL UNIQUE)",
+            "CREATE TABLE alunni (id bigserial PRIMARY KEY,"
+            " classe bigint NOT NULL REFERENCES classi(id) ON DELETE CASCADE,"
+            " nome text NOT NULL, UNIQUE (classe, nome))",
+            "CREATE TABLE sessioni (id uuid PRIMARY KEY,"
+            " alunno bigint NOT NULL REFERENCES alunni(id) ON DELETE CASCADE,"
+            " inizio bigint NOT NULL, fine bigint)",
+            "CREATE TABLE aperture (id uuid PRIMARY KEY,"
+            " sessione uuid NOT NULL REFERENCES sessioni(id) ON DELETE CASCADE,"
+            " esercizio text NOT NULL, inizio bigint NOT NULL, fine bigint)",
+            "CREATE TABLE voci (id bigserial PRIMARY KEY, esercizio text NOT NULL,"
+            " testo text NOT NULL, elenco text NOT NULL, UNIQUE (esercizio, testo, elenco))",
+            "CREATE TABLE risposte (id uuid PRIMARY KEY, quando bigint NOT NULL,"
+            " alunno bigint NOT NULL REFERENCES alunni(id) ON DELETE CASCADE,"
+            " sessione uuid, voce bigint NOT NULL REFERENCES voci(id), dato text NOT NULL,"
+            " esatta boolean NOT NULL, secondi double precision NOT NULL)",
+        },
+        // 2: the view's indexes, as on the PC.
+        kIndiciEVista,
+        // 3: each PC's count of answers still waiting to be sent, as its
+        // sender last told it (pc: the id kept in the PC's file).
+        {
+            "CREATE TABLE attese (pc uuid PRIMARY KEY, nome text NOT NULL,"
+            " in_attesa integer NOT NULL, aggiornato bigint NOT NULL)",
+        },
+    };
+    return passi;
+}
+
+bool sulServer(const QSqlDatabase& db) {
+    return db.driverName() == QLatin1String("QPSQL");
+}
+
+const std::vector<QStringList>& passi(Motore motore) {
+    return motore == Motore::Server ? passiServer() : passiFile();
+}
+
+QString motivo(const QSqlError& errore, bool server) {
+    return (server ? QStringLiteral("Il server del registro non si può aggiornare (%1).")
+                   : QStringLiteral("Il registro non si può aggiornare (%1)."))
+        .arg(errore.text());
+}
+
+QString versioneScritta(int k, bool server) {
+    return server ? QStringLiteral("UPDATE vocario_schema SET versione = %1").arg(k)
+                  : QStringLiteral("PRAGMA user_version = %1").arg(k);
 }
 
 } // namespace
 
-int versioneAttuale() {
-    return int(passi().size());
+int versioneAttuale(Motore motore) {
+    return int(passi(motore).size());
 }
 
 int versione(QSqlDatabase& db) {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    // The server's version table holds one row, made with the table.
+    if (sulServer(db) &&
+        (!query.exec(QStringLiteral("SELECT to_regclass('vocario_schema') IS NULL")) ||
+         !query.next() ||
+         (query.value(0).toBool() &&
+          !query.exec(QStringLiteral("CREATE TABLE vocario_schema (versione integer NOT NULL)"))) ||
+         !query.exec(QStringLiteral("INSERT INTO vocario_schema SELECT 0 WHERE NOT EXISTS "
+                                    "(SELECT 1 FROM vocario_schema)"))))
+        return -1;
+    if (!query.exec(sulServer(db) ? QStringLiteral("SELECT max(versione) FROM vocario_schema")
+                                  : QStringLiteral("PRAGMA user_version")) ||
+        !query.next())
         return -1;
     return query.value(0).toInt();
 }
 
 std::optional<QString> aggiorna(QSqlDatabase& db, int finoA) {
+    const bool server = sulServer(db);
+    const Motore motore = server ? Motore::Server : Motore::File;
+    if (finoA < 0)
+        finoA = versioneAttuale(motore);
     const int attuale = versione(db);
     if (attuale < 0)
-        return QStringLiteral("Il file del registro non si può leggere (%1).")
+        return (server ? QStringLiteral("Il server del registro non si può leggere (%1).")
+                       : QStringLiteral("Il file del registro non si può leggere (%1)."))
             .arg(db.lastError().text());
-    if (attuale > versioneAttuale())
-        return QStringLiteral("Il registro è stato scritto da una versione più recente di "
-                              "Vocario (versione %1 del registro; questo programma conosce "
-                              "fino alla %2). Aggiornare Vocario per aprirlo: il file resta "
-                              "com'è.")
-            .arg(attuale)
-            .arg(versioneAttuale());
+    if (attuale > versioneAttuale(motore))
+        return server ? QStringLiteral("Il server del registro è di una versione più recente di "
+                                       "Vocario (%1): aggiornare Vocario.")
+                            .arg(attuale)
+                      : QStringLiteral("Il registro è stato scritto da una versione più recente "
+                                       "di Vocario (versione %1 del registro; questo programma "
+                                       "conosce fino alla %2). Aggiornare Vocario per aprirlo: "
+                                       "il file resta com'è.")
+                            .arg(attuale)
+                            .arg(versioneAttuale(motore));
     for (int k = attuale + 1; k <= finoA; ++k) {
         if (!db.transaction())
-            return motivo(db.lastError());
+            return motivo(db.lastError(), server);
         QSqlQuery query(db);
-        for (const QString& istruzione : passi()[size_t(k - 1)]) {
+        QStringList istruzioni = passi(motore)[size_t(k - 1)];
+        istruzioni << versioneScritta(k, server);
+        for (const QString& istruzione : std::as_const(istruzioni))
             if (!query.exec(istruzione)) {
                 const QSqlError errore = query.lastError();
                 db.rollback();
-                return motivo(errore);
+                return motivo(errore, server);
             }
-        }
-        if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(k)) || !db.commit()) {
-            const QSqlError errore = query.lastError();
+        if (!db.commit()) {
+            const QSqlError errore = db.lastError();
             db.rollback();
-            return motivo(errore);
+            return motivo(errore, server);
         }
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "scrittoreregistro.h"
 
 #include "fileregistro.h"
+#include "prioritafondo.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -80,6 +81,7 @@ void ScrittoreRegistro::mandaAlServer(std::function<void()> scritte) {
 }
 
 void ScrittoreRegistro::lavora() {
+    threadDiFondo();
     std::unique_lock lock(mutex_);
     bool errore = false;
     for (;;) {

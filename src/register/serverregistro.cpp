@@ -1,52 +1,18 @@
 #include "serverregistro.h"
 
 #include "ingressoregistro.h"
+#include "schemaregistro.h"
 
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QUrl>
-#include <vector>
 
 namespace vocario::ServerRegistro {
 namespace {
 
-// The server's steps, numbered as the PC's file's are: step k brings the
-// server from version k-1 to k, and a step once released never changes.
-// Ids made on the PC are uuids, so an answer sent twice meets its own row.
-const std::vector<QStringList>& passi() {
-    static const std::vector<QStringList> tutti = {
-        {
-            "CREATE TABLE classi (id bigserial PRIMARY KEY, nome text NOT NULL UNIQUE)",
-            "CREATE TABLE alunni (id bigserial PRIMARY KEY,"
-            " classe bigint NOT NULL REFERENCES classi(id) ON DELETE CASCADE,"
-            " nome text NOT NULL, UNIQUE (classe, nome))",
-            "CREATE TABLE sessioni (id uuid PRIMARY KEY,"
-            " alunno bigint NOT NULL REFERENCES alunni(id) ON DELETE CASCADE,"
-            " inizio bigint NOT NULL, fine bigint)",
-            "CREATE TABLE aperture (id uuid PRIMARY KEY,"
-            " sessione uuid NOT NULL REFERENCES sessioni(id) ON DELETE CASCADE,"
-            " esercizio text NOT NULL, inizio bigint NOT NULL, fine bigint)",
-            "CREATE TABLE voci (id bigserial PRIMARY KEY, esercizio text NOT NULL,"
-            " testo text NOT NULL, elenco text NOT NULL, UNIQUE (esercizio, testo, elenco))",
-            "CREATE TABLE risposte (id uuid PRIMARY KEY, quando bigint NOT NULL,"
-            " alunno bigint NOT NULL REFERENCES alunni(id) ON DELETE CASCADE,"
-            " sessione uuid, voce bigint NOT NULL REFERENCES voci(id), dato text NOT NULL,"
-            " esatta boolean NOT NULL, secondi double precision NOT NULL)",
-        },
-        // The indexes the teacher's view reads by, as on the PC.
-        {
-            "CREATE INDEX risposte_per_voce ON risposte (voce, alunno, esatta, quando)",
-            "CREATE INDEX risposte_per_alunno ON risposte (alunno, voce, quando, esatta)",
-            "CREATE INDEX alunni_per_classe ON alunni (classe)",
-            "CREATE VIEW risposte_con_voci AS SELECT r.id, r.quando, r.alunno, r.sessione,"
-            " v.esercizio, v.testo AS voce, v.elenco, r.dato, r.esatta, r.secondi"
-            " FROM risposte r JOIN voci v ON v.id = r.voce",
-        },
-    };
-    return tutti;
-}
+const QString kChiaveInsegnante = QStringLiteral("registro/insegnante");
 
 // The pupils' PCs add answers and read classes, pupils and items; nothing
 // else. The teacher reads everything and deletes. Both log in with the
@@ -62,6 +28,9 @@ const QStringList kRuoli = {
     "GRANT SELECT (id), UPDATE (fine) ON sessioni, aperture TO vocario_pc",
     // ON CONFLICT (id) reads the ids, and only them: no answer's content.
     "GRANT SELECT (id) ON risposte TO vocario_pc",
+    // Each PC tells how many of its answers still wait; the counts of other
+    // PCs say nothing about a pupil.
+    "GRANT SELECT, INSERT, UPDATE ON attese TO vocario_pc",
     "GRANT USAGE ON SEQUENCE voci_id_seq TO vocario_pc",
     "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO vocario_insegnante",
     "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO vocario_insegnante",
@@ -96,6 +65,12 @@ QString impostato(const QString& daRiga) {
     return IngressoRegistro::server(daRiga);
 }
 
+Indirizzo perInsegnante(Indirizzo indirizzo) {
+    indirizzo.utente =
+        QSettings().value(kChiaveInsegnante, QStringLiteral("vocario_insegnante")).toString();
+    return indirizzo;
+}
+
 QSqlDatabase apri(const Indirizzo& indirizzo, const QString& connessione, QString* errore) {
     QSqlDatabase db = QSqlDatabase::contains(connessione)
                           ? QSqlDatabase::database(connessione, false)
@@ -113,37 +88,8 @@ QSqlDatabase apri(const Indirizzo& indirizzo, const QString& connessione, QStrin
     return db;
 }
 
-std::optional<QString> aggiorna(QSqlDatabase& db) {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS vocario_schema (versione integer "
-                                   "NOT NULL)")) ||
-        !query.exec(QStringLiteral("SELECT coalesce(max(versione), 0) FROM vocario_schema")) ||
-        !query.next())
-        return QStringLiteral("Il server del registro non si può leggere (%1).")
-            .arg(query.lastError().text());
-    const int attuale = query.value(0).toInt();
-    if (attuale > int(passi().size()))
-        return QStringLiteral("Il server del registro è di una versione più recente di Vocario "
-                              "(%1): aggiornare Vocario.")
-            .arg(attuale);
-    for (int k = attuale + 1; k <= int(passi().size()); ++k) {
-        if (!db.transaction())
-            return db.lastError().text();
-        QStringList istruzioni = passi()[size_t(k - 1)];
-        istruzioni << QStringLiteral("DELETE FROM vocario_schema")
-                   << QStringLiteral("INSERT INTO vocario_schema VALUES (%1)").arg(k);
-        if (const std::optional<QString> errore = esegui(db, istruzioni)) {
-            db.rollback();
-            return errore;
-        }
-        if (!db.commit())
-            return db.lastError().text();
-    }
-    return std::nullopt;
-}
-
 std::optional<QString> prepara(QSqlDatabase& db) {
-    if (std::optional<QString> errore = aggiorna(db))
+    if (std::optional<QString> errore = SchemaRegistro::aggiorna(db))
         return errore;
     return esegui(db, kRuoli);
 }

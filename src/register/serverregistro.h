@@ -29,12 +29,14 @@ std::optional<Indirizzo> leggi(const QString& testo);
 /// none is set: the register stays on the PC.
 QString impostato(const QString& daRiga);
 
+/// The same server as the teacher's role sees it, for the teacher's view:
+/// the user is vocario_insegnante, or the one the setting registro/insegnante
+/// names; its password too is in the teacher's own ~/.pgpass.
+Indirizzo perInsegnante(Indirizzo indirizzo);
+
 /// Opens a connection named `connessione` (one per thread). Gives up after
 /// a few seconds, also when the network goes mid-statement.
 QSqlDatabase apri(const Indirizzo& indirizzo, const QString& connessione, QString* errore);
-
-/// Brings the server's schema up to date, one numbered step at a time.
-std::optional<QString> aggiorna(QSqlDatabase& db);
 
 /// The owner's first set-up: the schema and the two roles (vocario_pc,
 /// vocario_insegnante) with their rights. Harmless when run again.

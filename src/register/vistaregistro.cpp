@@ -121,6 +121,8 @@ VistaRegistro::VistaRegistro(Registro& registro, QWidget* parent)
     : QDialog(parent), registro_(registro) {
     setObjectName(QStringLiteral("VistaRegistro"));
     setWindowTitle(QStringLiteral("Registro"));
+    // Each opening tries the school's server once, if it was away before.
+    registro_.ricollegaVista();
     costruisci();
     aggiornaClassi();
 }
@@ -228,11 +230,11 @@ void VistaRegistro::aggiornaClassi() {
 }
 
 void VistaRegistro::aggiorna() {
-    riempiParole(parole_, Interrogazioni::paroleSbagliate(registro_.db(), classe()));
+    riempiParole(parole_, Interrogazioni::paroleSbagliate(registro_.dbVista(), classe()));
     alunni_->clear();
     alunni_->setHorizontalHeaderLabels(
         {"Alunno", "Esercizio", "Voci provate", "Esatte al primo tentativo", "Ultima volta"});
-    for (const auto& r : Interrogazioni::alunniPerEsercizio(registro_.db(), classe())) {
+    for (const auto& r : Interrogazioni::alunniPerEsercizio(registro_.dbVista(), classe())) {
         QStandardItem* nome = testo(r.nome);
         nome->setData(r.alunno, Qt::UserRole + 2);
         alunni_->appendRow(
@@ -257,6 +259,7 @@ void VistaRegistro::aggiorna() {
                      .arg(attesa.inAttesa)
                      .arg(attesa.motivo.isEmpty() ? QStringLiteral("in corso") : attesa.motivo);
     if (MittenteRegistro* mittente = registro_.mittente()) {
+        // This PC's own count is known even with the server away.
         const MittenteRegistro::Stato invio = mittente->stato();
         righe << (invio.inAttesa == 0
                       ? QStringLiteral("Tutte le risposte di questo computer sono sul server.")
@@ -265,6 +268,22 @@ void VistaRegistro::aggiorna() {
                             .arg(invio.motivo.isEmpty()
                                      ? QString()
                                      : QStringLiteral(" (%1)").arg(invio.motivo)));
+        if (!registro_.erroreServer().isEmpty())
+            righe << QStringLiteral("Il server della scuola non risponde: le tabelle sono vuote "
+                                    "e le classi sono quelle lette l'ultima volta (%1).")
+                         .arg(registro_.erroreServer());
+        QStringList altri;
+        for (const Registro::AttesaPc& pc : registro_.atteseDeiPc())
+            if (pc.inAttesa > 0)
+                altri << QStringLiteral("%1: %2 (detto alle %3)")
+                             .arg(pc.nome)
+                             .arg(pc.inAttesa)
+                             .arg(pc.aggiornato.toString(kFormatoData));
+        if (!altri.isEmpty())
+            righe << QStringLiteral("Computer con risposte in attesa del server: %1.")
+                         .arg(altri.join(QStringLiteral("; ")));
+        else if (registro_.erroreServer().isEmpty())
+            righe << QStringLiteral("Nessun computer ha detto di avere risposte in attesa.");
     }
     righe << QStringLiteral("File del registro: %1").arg(registro_.percorsoFile());
     stato_->setText(righe.join(u'\n'));
@@ -273,7 +292,7 @@ void VistaRegistro::aggiorna() {
 void VistaRegistro::mostraProgressi(int riga) {
     const auto settimane =
         riga < 0 ? QList<Interrogazioni::Settimana>{}
-                 : Interrogazioni::progressi(registro_.db(),
+                 : Interrogazioni::progressi(registro_.dbVista(),
                                              alunnoProgressi_->itemData(riga).toLongLong());
     grafico_->mostra(settimane);
     settimane_->clear();
@@ -293,7 +312,7 @@ void VistaRegistro::apriParoleDellAlunno(qint64 alunno, const QString& nome) {
     finestra.setObjectName(QStringLiteral("ParoleDellAlunno"));
     auto* colonna = new QVBoxLayout(&finestra);
     auto* modello = new QStandardItemModel(&finestra);
-    riempiParole(modello, Interrogazioni::paroleSbagliate(registro_.db(), 0, alunno));
+    riempiParole(modello, Interrogazioni::paroleSbagliate(registro_.dbVista(), 0, alunno));
     colonna->addWidget(tabella(modello, finestra.windowTitle(), &finestra));
     auto* chiudi = new QDialogButtonBox(QDialogButtonBox::Close, &finestra);
     chiudi->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
@@ -317,7 +336,7 @@ bool VistaRegistro::esportaCsv(const QString& file, const QList<QStringList>& ri
 
 bool VistaRegistro::esportaRisposte(const QString& file, qint64 alunno) {
     return Esportazione::scriviCsv(
-        file, Interrogazioni::tutteLeRisposte(registro_.db(), classe(), alunno));
+        file, Interrogazioni::tutteLeRisposte(registro_.dbVista(), classe(), alunno));
 }
 
 bool VistaRegistro::esportaPdf(const QString& file) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vocario::testing {
+class ServerDiProva;
+}
+
+namespace bench {
+
+/// A school's year on a private server, and the teacher's view timed on it,
+/// with the plans of the view's queries (registerschool.cpp).
+int scuola(vocario::testing::ServerDiProva& server, const QStringList& args);
+/// 25 pupil processes answering every 2 s while the server is stopped and
+/// started twice; the answers on the server compared with those given
+/// (registersoak.cpp).
+int soak(vocario::testing::ServerDiProva& server, const QStringList& args);
+/// One pupil process of the soak.
+int alunno(const QStringList& args);
+
+/// The database `scuola` on `server`, prepared as the technician does
+/// (schema and roles); false with a message on stderr when it fails.
+bool preparaScuola(vocario::testing::ServerDiProva& server);
+/// Runs `sql` as the server's owner on `scuola`; false with a message.
+bool comeProprietario(vocario::testing::ServerDiProva& server, const QStringList& sql);
+
+/// The value after `nome` in `args`, or `predefinito`.
+QString argomento(const QStringList& args, const QString& nome, const QString& predefinito = {});
+
+} // namespace bench
