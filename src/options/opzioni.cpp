@@ -1,33 +1,23 @@
 #include "opzioni.h"
 
+#include "tabellaopzioni.h"
+
 namespace vocario {
 
 Opzioni ScelteOpzioni::applicate(Opzioni base) const {
-    base.dimensione = dimensione.value_or(base.dimensione);
-    base.leggiAdAltaVoce = leggiAdAltaVoce.value_or(base.leggiAdAltaVoce);
-    base.altaLeggibilita = altaLeggibilita.value_or(base.altaLeggibilita);
-    base.maiuscolo = maiuscolo.value_or(base.maiuscolo);
+    for (const RigaOpzione& riga : tabellaOpzioni())
+        if (const std::optional<int> scelta = riga.campo.scelta(*this))
+            riga.campo.imposta(base, *scelta);
     return base;
 }
 
 QString nomeDimensione(Dimensione dimensione) {
-    switch (dimensione) {
-    case Dimensione::Grande:
-        return QStringLiteral("grande");
-    case Dimensione::SchermoIntero:
-        return QStringLiteral("schermo-intero");
-    case Dimensione::Normale:
-        break;
-    }
-    return QStringLiteral("normale");
+    return rigaOpzione("dimensione").parola(int(dimensione));
 }
 
 std::optional<Dimensione> dimensioneDalNome(const QString& nome) {
-    // A teacher may write the two words of "schermo intero" apart.
-    const QString parola = nome.trimmed().toLower().replace(u' ', u'-');
-    for (Dimensione d : {Dimensione::Normale, Dimensione::Grande, Dimensione::SchermoIntero})
-        if (parola == nomeDimensione(d))
-            return d;
+    if (const std::optional<int> valore = rigaOpzione("dimensione").valoreDi(nome))
+        return Dimensione(*valore);
     return std::nullopt;
 }
 
