@@ -2,22 +2,19 @@
 #include "app/rigadicomando.h"
 #include "exercises/catalogo.h"
 #include "register/registroprogramma.h"
-#include "sheets/schedadariga.h"
 #include "teacher/verificadariga.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     using namespace vocario;
-    // --verifica, --scheda, --help and --version are answered before a display is needed.
-    if (const std::optional<int> esito = verificaDaRigaDiComando(argc, argv))
-        return *esito;
-    if (const std::optional<int> esito = RigaDiComando::rispostaImmediata(argc, argv))
-        return *esito;
-    if (const std::optional<int> esito = schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
-        return *esito;
+    // Read once, before a display is needed: --verifica, --help, --version,
+    // mistakes, --scheda and the register's tasks are answered without one.
+    const RigaDiComando::Lettura riga(argc, argv);
     if (const std::optional<int> esito =
-            compitiDelRegistro(RigaDiComando::compitiRegistro(argc, argv), argc, argv))
+            RigaDiComando::rispondiSenzaDisplay(riga, argc, argv, catalogoEsercizi()))
+        return *esito;
+    if (const std::optional<int> esito = compitiDelRegistro(riga.compitiRegistro(), argc, argv))
         return *esito;
     QApplication app(argc, argv);
     const RigaDiComando::Richiesta richiesta = RigaDiComando::leggi(QCoreApplication::arguments());

@@ -1,10 +1,9 @@
 #include "registroprogramma.h"
 
-#include "app/navigazione.h"
-#include "app/rigadicomando.h"
 #include "core/appstate.h"
 #include "finestrachigioca.h"
 #include "frame/messaggi.h"
+#include "frame/percorso.h"
 #include "importaclassi.h"
 #include "passwordinsegnante.h"
 #include "registro.h"
@@ -90,7 +89,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                              stato.registrazione = r.registrazionePer(*alunno);
                              QSettings().setValue(kUltimaClasse, alunno->classe);
                          }
-                         Navigazione::mostraMenu(finestra);
+                         Percorso::mostraMenu(finestra);
                      });
     finestra->show();
     // The keys go to the question at once, as they went to the start screen.
@@ -113,8 +112,7 @@ void RegistroProgramma::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, Q
     riga->addWidget(bottone, 0, Qt::AlignLeft);
 }
 
-std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
-                                      char* argv[]) {
+std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, char* argv[]) {
     for (const QString& indirizzo : {compiti.registro, compiti.prepara})
         if (!indirizzo.isEmpty() && !ServerRegistro::leggi(indirizzo)) {
             scrivi(stderr, QStringLiteral("vocario: «%1» non è l'indirizzo di un server: si "
