@@ -38,6 +38,7 @@ using Opzioni = CampiOpzioni<Valore>;
 
 /// Choices given for one run (on the command line): what is not given keeps
 /// its stored value.
+/// (Its functions are made from the table of options, in tabellaopzioni.cpp.)
 struct ScelteOpzioni : CampiOpzioni<std::optional> {
     /// `base` with these choices put over it.
     Opzioni applicate(Opzioni base) const;
