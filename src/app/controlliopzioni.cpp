@@ -20,7 +20,7 @@ QString conMaiuscole(const QString& parole) {
 
 } // namespace
 
-ControlliOpzioni::ControlliOpzioni(QBoxLayout* colonna) {
+ControlliOpzioni::ControlliOpzioni(QBoxLayout* colonna, const Sotto& sotto) {
     for (const RigaOpzione& riga : tabellaOpzioni()) {
         const QString nome = conMaiuscole(QString::fromLatin1(riga.chiave));
         const QString etichetta = QString::fromUtf8(riga.etichetta);
@@ -43,6 +43,7 @@ ControlliOpzioni::ControlliOpzioni(QBoxLayout* colonna) {
         if (riga.siNo())
             c.controllo->setObjectName(nome);
         colonna->addWidget(c.controllo);
+        sotto(riga.chiave, c.controllo);
         controlli_ << c;
     }
 }
@@ -71,13 +72,6 @@ Opzioni ControlliOpzioni::lette(Opzioni opzioni) const {
                     c.riga->campo.imposta(opzioni, c.riga->valori[size_t(i)].valore);
     }
     return opzioni;
-}
-
-QWidget* ControlliOpzioni::controllo(const char* chiave) const {
-    for (const Controllo& c : controlli_)
-        if (qstrcmp(c.riga->chiave, chiave) == 0)
-            return c.controllo;
-    return nullptr;
 }
 
 QList<QAbstractButton*> ControlliOpzioni::scelte() const {

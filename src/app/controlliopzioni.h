@@ -3,6 +3,7 @@
 #include "options/opzioni.h"
 
 #include <QList>
+#include <functional>
 
 class QAbstractButton;
 class QBoxLayout;
@@ -18,8 +19,13 @@ struct RigaOpzione;
 /// "DimensioneGrande").
 class ControlliOpzioni {
   public:
-    /// Adds a control per row to `colonna`, in the table's order.
-    explicit ControlliOpzioni(QBoxLayout* colonna);
+    /// What the dialog puts under the control of a row (the reason it is
+    /// greyed), given the row's key.
+    using Sotto = std::function<void(const char* chiave, QWidget* controllo)>;
+
+    /// Adds a control per row to `colonna`, in the table's order, each
+    /// followed by what `sotto` adds.
+    ControlliOpzioni(QBoxLayout* colonna, const Sotto& sotto);
 
     /// Shows `opzioni`.
     void mostra(const Opzioni& opzioni) const;
@@ -27,8 +33,6 @@ class ControlliOpzioni {
     /// keeps the value it had.
     Opzioni lette(Opzioni opzioni) const;
 
-    /// The control of the option `chiave`: its check box, or its group.
-    QWidget* controllo(const char* chiave) const;
     /// Every check box and radio button, in the Tab order.
     QList<QAbstractButton*> scelte() const;
 

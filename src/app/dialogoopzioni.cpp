@@ -64,14 +64,19 @@ void DialogoOpzioni::costruisci() {
     // As small as what it shows: a reason line that goes leaves no gap.
     colonna->setSizeConstraint(QLayout::SetFixedSize);
 
-    controlli_ = std::make_unique<ControlliOpzioni>(colonna);
-    leggi_ = static_cast<QAbstractButton*>(controlli_->controllo("leggiAdAltaVoce"));
-    leggibile_ = static_cast<QAbstractButton*>(controlli_->controllo("altaLeggibilita"));
     motivoVoce_ = motivo("MotivoVoce");
     motivoCaratteri_ = motivo("MotivoCaratteri");
     // Each reason under its choice.
-    colonna->insertWidget(colonna->indexOf(leggi_) + 1, motivoVoce_);
-    colonna->insertWidget(colonna->indexOf(leggibile_) + 1, motivoCaratteri_);
+    controlli_ = std::make_unique<ControlliOpzioni>(
+        colonna, [this, colonna](const char* chiave, QWidget* controllo) {
+            if (qstrcmp(chiave, "leggiAdAltaVoce") == 0) {
+                leggi_ = static_cast<QAbstractButton*>(controllo);
+                colonna->addWidget(motivoVoce_);
+            } else if (qstrcmp(chiave, "altaLeggibilita") == 0) {
+                leggibile_ = static_cast<QAbstractButton*>(controllo);
+                colonna->addWidget(motivoCaratteri_);
+            }
+        });
     if (AspettoParole::carattereLeggibileInstallato()) {
         // The choice shows the letters it gives.
         QFont esempio = leggibile_->font();
