@@ -9,16 +9,14 @@
 
 int main(int argc, char* argv[]) {
     using namespace vocario;
-    // --verifica, --scheda, --help and --version are answered before a display is needed.
-    if (const std::optional<int> esito = verificaDaRigaDiComando(argc, argv))
-        return *esito;
-    if (const std::optional<int> esito = RigaDiComando::rispostaImmediata(argc, argv))
+    // Read once, before a display is needed: --verifica, --help, --version,
+    // mistakes, --scheda and the register's tasks are answered without one.
+    const RigaDiComando::Lettura riga(argc, argv);
+    if (const std::optional<int> esito =
+            RigaDiComando::rispondiSenzaDisplay(riga, argc, argv, catalogoEsercizi()))
         return *esito;
     if (const std::optional<int> esito =
-            ModuloInsegnante::schedaDaRigaDiComando(argc, argv, catalogoEsercizi()))
-        return *esito;
-    if (const std::optional<int> esito = ModuloInsegnante::compitiDelRegistro(
-            RigaDiComando::compitiRegistro(argc, argv), argc, argv))
+            ModuloInsegnante::compitiDelRegistro(riga.compitiRegistro(), argc, argv))
         return *esito;
     QApplication app(argc, argv);
     const RigaDiComando::Richiesta richiesta = RigaDiComando::leggi(QCoreApplication::arguments());

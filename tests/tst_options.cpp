@@ -7,6 +7,7 @@
 
 #include "app/dialogoopzioni.h"
 #include "app/formmenu.h"
+#include "app/interruttori.h"
 #include "app/navigazione.h"
 #include "app/rigadicomando.h"
 #include "exercises/choice/form9vocario.h"
@@ -19,6 +20,7 @@
 #include "layouts/dragpayload.h"
 #include "options/opzioniriga.h"
 #include "options/opzionisalvate.h"
+#include "options/tabellaopzioni.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -103,6 +105,33 @@ ScelteOpzioni parse(const QStringList& arguments, QStringList* errori = nullptr,
     return OpzioniRiga::leggi(parser, errori);
 }
 
+// The check box or radio button that shows `valore` of `riga` in the dialog,
+// and whether it is checked for it: named after the row's key and the value's word.
+std::pair<QAbstractButton*, bool> shownChoice(QWidget* dialogo, const RigaOpzione& riga,
+                                              int valore) {
+    const auto capitalised = [](const char* words) {
+        QString name;
+        for (const QString& word : QString::fromUtf8(words).split(u'-'))
+            name += word.left(1).toUpper() + word.mid(1);
+        return name;
+    };
+    if (riga.siNo())
+        return {dialogo->findChild<QCheckBox*>(capitalised(riga.chiave)), valore == 1};
+    for (const ValoreOpzione& v : riga.valori)
+        if (v.valore == valore)
+            return {
+                dialogo->findChild<QRadioButton*>(capitalised(riga.chiave) + capitalised(v.parola)),
+                true};
+    return {nullptr, false};
+}
+
+// What the command line writes to choose `valore` of `riga`.
+QStringList switchesFor(const RigaOpzione& riga, int valore) {
+    if (riga.siNo())
+        return {QStringLiteral("--") + (valore ? riga.si : riga.no).nomi.constLast()};
+    return {QStringLiteral("--") + QLatin1String(riga.chiave), riga.parola(valore)};
+}
+
 template <typename T> T* openedWindow() {
     const QList<QWidget*> windows = TestEnvironment::visibleWindows();
     return windows.size() == 1 ? qobject_cast<T*>(windows.first()) : nullptr;
@@ -116,6 +145,7 @@ class OptionsTest : public QObject {
     void choicesSurviveARestartAndABrokenFileGivesTheDefaults();
     void theCommandLineChoosesForOneRunAndItsHelpIsItalian();
     void theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice();
+    void everyRowOfTheTableIsInTheDialogTheSettingsTheCommandLineAndHelp();
     void capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight();
 };
 
@@ -240,6 +270,82 @@ void OptionsTest::theDialogAppliesAtOnceKeepsTheChoicesAndSaysWhyNoVoice() {
     QVERIFY(designScaleOf(form1->centralWidget()).factor > 1.0);
     QCOMPARE(form1->member(QStringLiteral("Label3"), 0)->font().family(),
              QString::fromLatin1(AspettoParole::kCarattereLeggibile));
+}
+
+void OptionsTest::everyRowOfTheTableIsInTheDialogTheSettingsTheCommandLineAndHelp() {
+    TestEnvironment env;
+    // Every switch of the one table has its line in --help, the options'
+    // rows theirs, with their words.
+    const QStringList help = RigaDiComando::aiuto().split(u'\n');
+    QVERIFY(help.constFirst().startsWith(QStringLiteral("Uso: vocario [opzioni]")));
+    const auto helpLine = [&help](const QString& written, const QString& text) {
+        for (const QString& line : help) {
+            const QString head = line.trimmed();
+            if (head.startsWith(written) &&
+                QStringLiteral(" ,").contains(head.at(written.size())) &&
+                line.endsWith(QStringLiteral("  ") + text))
+                return true;
+        }
+        return false;
+    };
+    for (const Interruttori::Interruttore& row : Interruttori::tutti())
+        QVERIFY2(helpLine(Interruttori::scritto(row.nomi.constFirst()), row.aiuto),
+                 qPrintable(row.nomi.constFirst()));
+    for (const RigaOpzione& riga : tabellaOpzioni()) {
+        const QString key = QString::fromLatin1(riga.chiave);
+        QVERIFY2(riga.siNo() ? helpLine(QStringLiteral("--") + riga.si.nomi.constFirst(),
+                                        QString::fromUtf8(riga.si.aiuto)) &&
+                                   helpLine(QStringLiteral("--") + riga.no.nomi.constFirst(),
+                                            QString::fromUtf8(riga.no.aiuto))
+                             : helpLine(QStringLiteral("--%1 <%1>").arg(key),
+                                        QString::fromUtf8(riga.aiuto).arg(riga.valoriAmmessi())),
+                 riga.chiave);
+        for (const QString& name : riga.siNo() ? riga.si.nomi + riga.no.nomi : QStringList{key})
+            QVERIFY(Interruttori::di(name) &&
+                    Interruttori::di(name)->ambito == Interruttori::Ambito::Opzioni);
+    }
+
+    // Each value of each row: stored and read back under its key, chosen on
+    // the command line over another stored value, shown in the dialog, and
+    // chosen there.
+    for (const RigaOpzione& riga : tabellaOpzioni()) {
+        const QList<int> values = riga.siNo() ? QList<int>{1, 0} : [&riga] {
+            QList<int> all;
+            for (const ValoreOpzione& v : riga.valori)
+                all << v.valore;
+            return all;
+        }();
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            const int value = values[i];
+            const int other = values[(i + 1) % values.size()];
+            const QByteArray what = QByteArray(riga.chiave) + ' ' + QByteArray::number(value);
+            Opzioni stored;
+            riga.campo.imposta(stored, other);
+            QVERIFY(OpzioniSalvate::salva(stored));
+            QCOMPARE(QSettings(settingsFile(), QSettings::IniFormat)
+                         .value(QStringLiteral("opzioni/") + QLatin1String(riga.chiave))
+                         .toString(),
+                     riga.parola(other));
+            QCOMPARE(OpzioniSalvate::carica(), stored);
+
+            const RigaDiComando::Richiesta line =
+                RigaDiComando::leggi(QStringList{"vocario"} + switchesFor(riga, value));
+            QVERIFY2(!line.esito, what);
+            Opzioni expected = stored;
+            riga.campo.imposta(expected, value);
+            QCOMPARE(line.scelte.applicate(OpzioniSalvate::carica()), expected);
+
+            env.state.opzioni = expected;
+            auto* dialogo = new DialogoOpzioni(env.state, nullptr);
+            const auto [shown, checked] = shownChoice(dialogo, riga, value);
+            QVERIFY2(shown && shown->isChecked() == checked, what);
+            const auto [choice, _] = shownChoice(dialogo, riga, other);
+            choice->click();
+            QCOMPARE(env.state.opzioni, stored);
+            QCOMPARE(OpzioniSalvate::carica(), stored);
+            delete dialogo;
+        }
+    }
 }
 
 void OptionsTest::capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight() {

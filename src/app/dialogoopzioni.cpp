@@ -1,5 +1,6 @@
 #include "dialogoopzioni.h"
 
+#include "controlliopzioni.h"
 #include "core/appstate.h"
 #include "core/speechoutput.h"
 #include "geometry/designscale.h"
@@ -7,13 +8,12 @@
 #include "options/opzionisalvate.h"
 #include "speech/lettore.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -49,8 +49,7 @@ DialogoOpzioni::DialogoOpzioni(AppState& stato, QWidget* menu) : QDialog(menu), 
     }
     costruisci();
     mostraScelte();
-    for (QAbstractButton* scelta : std::initializer_list<QAbstractButton*>{
-             normale_, grande_, schermoIntero_, leggi_, leggibile_, maiuscolo_})
+    for (QAbstractButton* scelta : controlli_->scelte())
         connect(scelta, &QAbstractButton::toggled, this, &DialogoOpzioni::scelto);
     // Whether a voice can read Italian is found out in the background.
     Lettore::preparaVoce(stato_);
@@ -65,28 +64,19 @@ void DialogoOpzioni::costruisci() {
     // As small as what it shows: a reason line that goes leaves no gap.
     colonna->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* dimensione =
-        nominato(new QGroupBox(QStringLiteral("Dimensione delle finestre")), "SceltaDimensione");
-    auto* dimensioni = new QVBoxLayout(dimensione);
-    normale_ = nominato(new QRadioButton(QStringLiteral("normale")), "DimensioneNormale");
-    grande_ = nominato(new QRadioButton(QStringLiteral("grande")), "DimensioneGrande");
-    schermoIntero_ =
-        nominato(new QRadioButton(QStringLiteral("schermo intero")), "DimensioneSchermoIntero");
-    for (QRadioButton* scelta : {normale_, grande_, schermoIntero_})
-        dimensioni->addWidget(scelta);
-    colonna->addWidget(dimensione);
-
-    leggi_ = nominato(new QCheckBox(QStringLiteral("Leggi ad alta voce")), "LeggiAdAltaVoce");
     motivoVoce_ = motivo("MotivoVoce");
-    leggibile_ =
-        nominato(new QCheckBox(QStringLiteral("Caratteri ad alta leggibilità")), "AltaLeggibilita");
     motivoCaratteri_ = motivo("MotivoCaratteri");
-    maiuscolo_ = nominato(new QCheckBox(QStringLiteral("STAMPATO MAIUSCOLO")), "Maiuscolo");
-    for (QWidget* riga :
-         {static_cast<QWidget*>(leggi_), static_cast<QWidget*>(motivoVoce_),
-          static_cast<QWidget*>(leggibile_), static_cast<QWidget*>(motivoCaratteri_),
-          static_cast<QWidget*>(maiuscolo_)})
-        colonna->addWidget(riga);
+    // Each reason under its choice.
+    controlli_ = std::make_unique<ControlliOpzioni>(
+        colonna, [this, colonna](const char* chiave, QWidget* controllo) {
+            if (qstrcmp(chiave, "leggiAdAltaVoce") == 0) {
+                leggi_ = static_cast<QAbstractButton*>(controllo);
+                colonna->addWidget(motivoVoce_);
+            } else if (qstrcmp(chiave, "altaLeggibilita") == 0) {
+                leggibile_ = static_cast<QAbstractButton*>(controllo);
+                colonna->addWidget(motivoCaratteri_);
+            }
+        });
     if (AspettoParole::carattereLeggibileInstallato()) {
         // The choice shows the letters it gives.
         QFont esempio = leggibile_->font();
@@ -117,27 +107,16 @@ void DialogoOpzioni::costruisci() {
     colonna->addWidget(chiudi, 0, Qt::AlignRight);
 }
 
+DialogoOpzioni::~DialogoOpzioni() = default;
+
 void DialogoOpzioni::mostraScelte() {
-    const Opzioni& o = stato_.opzioni;
-    normale_->setChecked(o.dimensione == Dimensione::Normale);
-    grande_->setChecked(o.dimensione == Dimensione::Grande);
-    schermoIntero_->setChecked(o.dimensione == Dimensione::SchermoIntero);
-    leggi_->setChecked(o.leggiAdAltaVoce);
-    leggibile_->setChecked(o.altaLeggibilita);
-    maiuscolo_->setChecked(o.maiuscolo);
+    controlli_->mostra(stato_.opzioni);
 }
 
 void DialogoOpzioni::scelto() {
-    Opzioni& o = stato_.opzioni;
-    o.dimensione = grande_->isChecked()          ? Dimensione::Grande
-                   : schermoIntero_->isChecked() ? Dimensione::SchermoIntero
-                                                 : Dimensione::Normale;
-    if (leggi_->isEnabled()) // off only because no voice was found: the choice stays
-        o.leggiAdAltaVoce = leggi_->isChecked();
-    o.altaLeggibilita = leggibile_->isChecked();
-    o.maiuscolo = maiuscolo_->isChecked();
+    stato_.opzioni = controlli_->lette(stato_.opzioni);
     Lettore::aggiorna(stato_);
-    nonSalvate_->setVisible(!OpzioniSalvate::salva(o));
+    nonSalvate_->setVisible(!OpzioniSalvate::salva(stato_.opzioni));
 }
 
 void DialogoOpzioni::guardaLaVoce() {
@@ -170,7 +149,7 @@ void DialogoOpzioni::showEvent(QShowEvent* event) {
     sezioneInsegnante_->setVisible(rigaInsegnante_->count() > 0);
     // Tab goes down the dialog: the teacher's buttons, added last, come
     // before "Chiudi"; a text (the folder's name) is no stop.
-    QWidget* previous = maiuscolo_;
+    QWidget* previous = controlli_->scelte().constLast();
     for (QWidget* control : sezioneInsegnante_->findChildren<QWidget*>()) {
         if (qobject_cast<QLabel*>(control))
             control->setFocusPolicy(Qt::NoFocus);

@@ -3,10 +3,8 @@
 #include "core/cartelle.h"
 #include "core/moduleentry.h"
 #include "frame/messaggi.h"
-#include "rigadicomando.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace vocario::ModuloInsegnante {
 namespace {
@@ -19,7 +17,9 @@ const Voci* impostate = nullptr;
 
 } // namespace
 
-void impostaVoci(const Voci* voci) { impostate = voci; }
+void impostaVoci(const Voci* voci) {
+    impostate = voci;
+}
 
 const Voci* carica(QString* motivo) {
     if (impostate)
@@ -36,8 +36,7 @@ const Voci* carica(QString* motivo) {
     return voci;
 }
 
-std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
-                                      char* argv[]) {
+std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, char* argv[]) {
     if (compiti.importaClassi.isEmpty() && !compiti.azzeraPassword && compiti.prepara.isEmpty() &&
         compiti.registro.isEmpty())
         return std::nullopt;
@@ -50,20 +49,15 @@ std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& comp
     return voci->compitiDelRegistro(compiti, argc, argv);
 }
 
-std::optional<int> schedaDaRigaDiComando(int argc, char* argv[], const Catalogo& catalogo) {
-    bool chiesta = false;
-    for (int i = 1; i < argc && !chiesta; ++i)
-        chiesta =
-            std::strcmp(argv[i], "--scheda") == 0 || std::strncmp(argv[i], "--scheda=", 9) == 0;
-    if (!chiesta)
-        return std::nullopt;
+int schedaDaRigaDiComando(const RigaScheda& riga, const ScelteOpzioni& scelte,
+                          const Catalogo& catalogo) {
     QString motivo;
     const Voci* voci = carica(&motivo);
     if (!voci) {
         diAllaRiga(QStringLiteral("vocario: ") + motivo);
         return 1;
     }
-    return voci->schedaDaRigaDiComando(argc, argv, catalogo);
+    return voci->schedaDaRigaDiComando(riga, scelte, catalogo);
 }
 
 void mostraSchedeDaStampare(AppState& stato, const Catalogo& catalogo, QWidget* parent) {

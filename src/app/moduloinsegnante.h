@@ -1,6 +1,9 @@
 #pragma once
 
 #include "frame/exerciseentry.h"
+#include "options/opzioni.h"
+#include "register/registroprogramma.h"
+#include "sheets/schedadariga.h"
 
 #include <QString>
 #include <optional>
@@ -10,10 +13,6 @@ class QWidget;
 namespace vocario {
 
 struct AppState;
-class RegistroClasse;
-namespace RigaDiComando {
-struct CompitiRegistro;
-}
 
 /// The teacher's side that needs Qt SQL and Qt Print Support: the class
 /// register and the printed worksheets. They are built as a module of their
@@ -25,9 +24,10 @@ namespace ModuloInsegnante {
 /// sheets/schedadariga.h and sheets/dialogoschede.h.
 struct Voci {
     RegistroClasse* (*creaRegistro)(const QString& alunno, const QString& server);
-    std::optional<int> (*compitiDelRegistro)(const RigaDiComando::CompitiRegistro& compiti,
-                                             int argc, char* argv[]);
-    std::optional<int> (*schedaDaRigaDiComando)(int argc, char* argv[], const Catalogo& catalogo);
+    std::optional<int> (*compitiDelRegistro)(const CompitiRegistro& compiti, int argc,
+                                             char* argv[]);
+    int (*schedaDaRigaDiComando)(const RigaScheda& riga, const ScelteOpzioni& scelte,
+                                 const Catalogo& catalogo);
     void (*mostraSchedeDaStampare)(AppState& stato, const Catalogo& catalogo, QWidget* parent);
 };
 
@@ -42,11 +42,12 @@ const Voci* carica(QString* motivo);
 /// teacher's side itself, as the tests do.
 void impostaVoci(const Voci* voci);
 
-/// The same, answered without loading the module when the command line asks
-/// nothing of it.
-std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
-                                      char* argv[]);
-std::optional<int> schedaDaRigaDiComando(int argc, char* argv[], const Catalogo& catalogo);
+/// The register's tasks, answered without loading the module when the
+/// command line asks none.
+std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, char* argv[]);
+/// The worksheet the command line asks for (1 when the module is missing).
+int schedaDaRigaDiComando(const RigaScheda& riga, const ScelteOpzioni& scelte,
+                          const Catalogo& catalogo);
 /// "Schede da stampare" over `parent`, or a message when the module is missing.
 void mostraSchedeDaStampare(AppState& stato, const Catalogo& catalogo, QWidget* parent);
 

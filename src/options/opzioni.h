@@ -9,26 +9,37 @@ namespace vocario {
 /// screen is), the largest that fits the screen, or the whole screen.
 enum class Dimensione { Normale, Grande, SchermoIntero };
 
+/// A field as the options hold it (`Valore`) or as one run may choose it
+/// (`std::optional`, nothing when not chosen).
+template <typename T> using Valore = T;
+template <template <typename> class Campo, typename T> constexpr Campo<T> iniziale(T valore) {
+    if constexpr (std::is_same_v<Campo<T>, T>)
+        return valore;
+    else
+        return std::nullopt;
+}
+
 /// The choices a pupil or a teacher makes in "Opzioni": the window size, the
 /// voice that reads aloud, the readable letters and the capitals. The
-/// defaults are the program as designed.
-struct Opzioni {
-    Dimensione dimensione = Dimensione::Normale;
-    bool leggiAdAltaVoce = false;
-    bool altaLeggibilita = false;
-    bool maiuscolo = false;
+/// initial values are the defaults, the program as designed. A new option is
+/// a field here and a row in the table of options (tabellaopzioni.cpp), which
+/// makes its control in the dialog, its key in the settings, its switches on
+/// the command line and their lines in --help.
+template <template <typename> class Campo> struct CampiOpzioni {
+    Campo<Dimensione> dimensione = iniziale<Campo>(Dimensione::Normale);
+    Campo<bool> leggiAdAltaVoce = iniziale<Campo>(false);
+    Campo<bool> altaLeggibilita = iniziale<Campo>(false);
+    Campo<bool> maiuscolo = iniziale<Campo>(false);
 
-    bool operator==(const Opzioni&) const = default;
+    bool operator==(const CampiOpzioni&) const = default;
 };
+
+using Opzioni = CampiOpzioni<Valore>;
 
 /// Choices given for one run (on the command line): what is not given keeps
 /// its stored value.
-struct ScelteOpzioni {
-    std::optional<Dimensione> dimensione;
-    std::optional<bool> leggiAdAltaVoce;
-    std::optional<bool> altaLeggibilita;
-    std::optional<bool> maiuscolo;
-
+/// (Its functions are made from the table of options, in tabellaopzioni.cpp.)
+struct ScelteOpzioni : CampiOpzioni<std::optional> {
     /// `base` with these choices put over it.
     Opzioni applicate(Opzioni base) const;
 };

@@ -1,51 +1,37 @@
 #include "opzionisalvate.h"
 
+#include "tabellaopzioni.h"
+
 #include <QSettings>
 
 namespace vocario::OpzioniSalvate {
 namespace {
 
-constexpr char kDimensione[] = "opzioni/dimensione";
-constexpr char kLeggi[] = "opzioni/leggiAdAltaVoce";
-constexpr char kLeggibilita[] = "opzioni/altaLeggibilita";
-constexpr char kMaiuscolo[] = "opzioni/maiuscolo";
-
 QSettings impostazioni() {
     return QSettings(QStringLiteral("vocario"), QStringLiteral("vocario"));
 }
 
-// Only the two words Qt writes count: a hand-written "forse" is no choice.
-bool sceltaSiNo(const QSettings& s, const char* chiave, bool predefinita) {
-    const QString valore = s.value(QLatin1String(chiave)).toString().trimmed().toLower();
-    if (valore == u"true")
-        return true;
-    if (valore == u"false")
-        return false;
-    return predefinita;
+QString chiave(const RigaOpzione& riga) {
+    return QStringLiteral("opzioni/") + QLatin1String(riga.chiave);
 }
 
 } // namespace
 
 Opzioni carica() {
     const QSettings s = impostazioni();
-    const Opzioni predefinite;
-    if (s.status() != QSettings::NoError)
-        return predefinite;
     Opzioni opzioni;
-    opzioni.dimensione = dimensioneDalNome(s.value(QLatin1String(kDimensione)).toString())
-                             .value_or(predefinite.dimensione);
-    opzioni.leggiAdAltaVoce = sceltaSiNo(s, kLeggi, predefinite.leggiAdAltaVoce);
-    opzioni.altaLeggibilita = sceltaSiNo(s, kLeggibilita, predefinite.altaLeggibilita);
-    opzioni.maiuscolo = sceltaSiNo(s, kMaiuscolo, predefinite.maiuscolo);
+    if (s.status() != QSettings::NoError)
+        return opzioni;
+    for (const RigaOpzione& riga : tabellaOpzioni())
+        if (const auto valore = riga.valoreDi(s.value(chiave(riga)).toString()))
+            riga.campo.imposta(opzioni, *valore);
     return opzioni;
 }
 
 bool salva(const Opzioni& opzioni) {
     QSettings s = impostazioni();
-    s.setValue(QLatin1String(kDimensione), nomeDimensione(opzioni.dimensione));
-    s.setValue(QLatin1String(kLeggi), opzioni.leggiAdAltaVoce);
-    s.setValue(QLatin1String(kLeggibilita), opzioni.altaLeggibilita);
-    s.setValue(QLatin1String(kMaiuscolo), opzioni.maiuscolo);
+    for (const RigaOpzione& riga : tabellaOpzioni())
+        s.setValue(chiave(riga), riga.parola(riga.campo.valore(opzioni)));
     s.sync();
     return s.status() == QSettings::NoError;
 }

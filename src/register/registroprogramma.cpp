@@ -1,6 +1,5 @@
 #include "registroprogramma.h"
 
-#include "app/rigadicomando.h"
 #include "core/appstate.h"
 #include "finestrachigioca.h"
 #include "frame/messaggi.h"
@@ -120,8 +119,7 @@ void RegistroProgramma::apriRegistro(AppState& stato, QWidget* sopra) {
     apriVistaRegistro(r, sopra);
 }
 
-std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
-                                      char* argv[]) {
+std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, char* argv[]) {
     for (const QString& indirizzo : {compiti.registro, compiti.prepara})
         if (!indirizzo.isEmpty() && !ServerRegistro::leggi(indirizzo)) {
             scrivi(stderr, QStringLiteral("vocario: «%1» non è l'indirizzo di un server: si "

@@ -9,9 +9,19 @@
 namespace vocario {
 
 class Registro;
-namespace RigaDiComando {
-struct CompitiRegistro;
-}
+
+/// The register's tasks asked on the command line, which end the run and
+/// need no display.
+struct CompitiRegistro {
+    /// --importa-classi FILE
+    QString importaClassi = {};
+    /// --azzera-password
+    bool azzeraPassword = false;
+    /// --registro-prepara ADDRESS
+    QString prepara = {};
+    /// --registro ADDRESS, checked before the display is needed
+    QString registro = {};
+};
 
 /// The class register as the program meets it: "Chi gioca?" after "Avvio"
 /// and "Registro" in the teacher's part of "Opzioni". Nothing is opened
@@ -40,7 +50,6 @@ class RegistroProgramma final : public RegistroClasse {
 
 /// --importa-classi FILE, --azzera-password and --registro-prepara: done without a display;
 /// the exit status, or nothing when neither is asked for.
-std::optional<int> compitiDelRegistro(const RigaDiComando::CompitiRegistro& compiti, int argc,
-                                      char* argv[]);
+std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, char* argv[]);
 
 } // namespace vocario

@@ -7,17 +7,12 @@
 #include "testorapporto.h"
 #include "verificaelenchi.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <cstring>
-
 namespace vocario {
 namespace {
-
-constexpr char kOpzione[] = "--verifica";
 
 // A program folder given instead of its `testi`: the lists are inside.
 QString cartellaDegliElenchi(const QString& data) {
@@ -32,23 +27,12 @@ QString cartellaDegliElenchi(const QString& data) {
 
 } // namespace
 
-std::optional<int> verificaDaRigaDiComando(int argc, char* argv[]) {
-    int posizione = 0;
-    for (int i = 1; i < argc && posizione == 0; ++i)
-        if (std::strcmp(argv[i], kOpzione) == 0)
-            posizione = i;
-    if (posizione == 0)
-        return std::nullopt;
-
-    int conteggio = argc;
-    QCoreApplication app(conteggio, argv);
-    QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
+int verificaElenchiDaRiga(const QString& data) {
     QTextStream out(stdout);
     const AppState stato(Cartelle::datiProgramma());
     QList<WordListFolder> cartelle = CartelleElenchi::perLaLettura(stato);
     QList<CartellaElenchi> nomi = CartelleElenchi::perIlRapporto(stato);
-    if (posizione + 1 < argc && argv[posizione + 1][0] != '-') {
-        const QString data = QString::fromLocal8Bit(argv[posizione + 1]);
+    if (!data.isEmpty()) {
         if (!QFileInfo(data).isDir()) {
             out << QStringLiteral("Non trovo la cartella %1.\n").arg(data);
             return 1;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <QString>
 
 namespace vocario {
 
@@ -9,11 +9,10 @@ namespace vocario {
 inline constexpr char kNomeApplicazione[] = "vocario";
 
 /// `vocario --verifica [CARTELLA]`: checks the word lists without opening a
-/// window (no display needed) and prints the report. Without CARTELLA it
-/// checks the lists the exercises read (the teacher's, then the program's);
-/// with it, the seven lists of that folder. Returns the exit status, 0 when
-/// every list can be used and 1 otherwise, or nothing when the command line
-/// does not ask for the check.
-std::optional<int> verificaDaRigaDiComando(int argc, char* argv[]);
+/// window (no display needed) and prints the report. With an empty
+/// `cartella` it checks the lists the exercises read (the teacher's, then
+/// the program's); with one, the seven lists of that folder. Returns the
+/// exit status, 0 when every list can be used and 1 otherwise.
+int verificaElenchiDaRiga(const QString& cartella);
 
 } // namespace vocario
