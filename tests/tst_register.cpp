@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPasswordDigestor>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -229,23 +230,91 @@ void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
 
 void RegisterTest::damagedFileIsSetAsideAndTheTeacherTold() {
     QTemporaryDir dir;
-    QFile file(FileRegistro::percorso(dir.path()));
+    const QString percorso = FileRegistro::percorso(dir.path());
+    auto messiDaParte = [&dir] {
+        return QDir(dir.path())
+            .entryList({"registro-danneggiato-*.sqlite"}, QDir::Files, QDir::Time | QDir::Reversed);
+    };
+    // Pages of the file overwritten where the named tables or indexes start.
+    auto danneggia = [&percorso](QSqlDatabase db, const QStringList& nomi) {
+        QSqlQuery q(db);
+        QVERIFY(q.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+        QVERIFY(q.exec("PRAGMA page_size") && q.next());
+        const int pagina = q.value(0).toInt();
+        QList<int> pagine;
+        QVERIFY(q.exec(QString("SELECT rootpage FROM sqlite_master WHERE name IN ('%1')")
+                           .arg(nomi.join("', '"))));
+        while (q.next())
+            pagine << q.value(0).toInt();
+        QCOMPARE(pagine.size(), nomi.size());
+        QFile file(percorso);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        for (int n : pagine) {
+            QVERIFY(file.seek(qint64(n - 1) * pagina));
+            file.write(QByteArray(pagina, '\x5a'));
+        }
+    };
+
+    // Damaged before the program opens it: set aside, a new one started.
+    QFile file(percorso);
     QVERIFY(file.open(QIODevice::WriteOnly));
     const QByteArray rovinato(8192, '\x5a');
     file.write(rovinato);
     file.close();
-
-    Registro registro(dir.path());
-    QVERIFY(!registro.errore());
-    QVERIFY2(registro.avviso().contains("danneggiato"), qPrintable(registro.avviso()));
-    QVERIFY(!registro.ciSonoClassi());
-    const QStringList messi = QDir(dir.path()).entryList({"registro-danneggiato-*.sqlite"});
-    QCOMPARE(messi.size(), 1);
-    QFile vecchio(dir.path() + u'/' + messi[0]);
+    auto registro = std::make_unique<Registro>(dir.path());
+    QVERIFY(!registro->errore());
+    QVERIFY2(registro->avviso().contains("danneggiato"), qPrintable(registro->avviso()));
+    QVERIFY(registro->avviso().contains("Le classi vanno preparate di nuovo"));
+    QVERIFY(!registro->ciSonoClassi());
+    QCOMPARE(messiDaParte().size(), 1);
+    QFile vecchio(dir.path() + u'/' + messiDaParte()[0]);
     QVERIFY(vecchio.open(QIODevice::ReadOnly));
     QCOMPARE(vecchio.readAll(), rovinato);
-    registro.avvisoLetto();
-    QVERIFY(registro.avviso().isEmpty());
+    registro->avvisoLetto();
+    QVERIFY(registro->avviso().isEmpty());
+
+    // Damaged while a pupil plays (the pupils' and the answers' pages): the
+    // writer sets it aside and writes every answer waiting into a new file,
+    // with the pupils the program knew and the password it could still read.
+    const qint64 ugo = registro->aggiungiAlunno(registro->aggiungiClasse("1ª A"), "Ugo");
+    QVERIFY(PasswordInsegnante::imposta(*registro, "lavagna"));
+    QCOMPARE(registro->classi().value(0).alunni.value(0).id, ugo);
+    for (int k = 0; k < 4; ++k)
+        registro->scrittore().accoda(risposta(ugo, k));
+    QVERIFY(registro->scrittore().svuota(5s));
+    danneggia(registro->db(), {"alunni", "risposte"});
+    for (int k = 10; k < 13; ++k)
+        registro->scrittore().accoda(risposta(ugo, k));
+    QVERIFY(registro->scrittore().svuota(5s));
+    QCOMPARE(messiDaParte().size(), 2);
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte WHERE alunno = (SELECT id FROM "
+                              "alunni WHERE nome = 'Ugo')"),
+             3);
+    QCOMPARE(risposte(*registro).value(0).voce, QStringLiteral("voce 10"));
+    QVERIFY(PasswordInsegnante::corretta(*registro, "lavagna"));
+    const QString avviso = registro->avviso();
+    QVERIFY2(avviso.contains(messiDaParte()[1]) && avviso.contains("gli alunni") &&
+                 avviso.contains("Non si è potuto leggere: le risposte"),
+             qPrintable(avviso));
+    QFile secondo(dir.path() + u'/' + messiDaParte()[1]);
+    QVERIFY(secondo.open(QIODevice::ReadOnly));
+    QVERIFY(secondo.readAll().contains(QByteArray(4096, '\x5a')));
+    registro->avvisoLetto();
+
+    // Damaged where only the teacher's view reads (the index of the most
+    // missed words): found out by the view, which shows the new file and says so.
+    danneggia(registro->db(), {"risposte_per_voce"});
+    registro = std::make_unique<Registro>(dir.path());
+    QVERIFY(!registro->errore());
+    VistaRegistro vista(*registro, nullptr);
+    QCOMPARE(messiDaParte().size(), 3);
+    QCOMPARE(vista.righeParole().size(), 2); // headers, and Ugo's one missed word
+    auto* riquadro = vista.findChild<QWidget*>("AvvisoRegistro");
+    QVERIFY(riquadro->isVisibleTo(&vista));
+    QVERIFY(riquadro->findChild<QLabel*>()->text().contains(messiDaParte()[2]));
+    riquadro->findChild<QPushButton*>()->click();
+    QVERIFY(!riquadro->isVisibleTo(&vista));
+    QVERIFY(registro->avviso().isEmpty());
 }
 
 void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -40,8 +41,15 @@ class Registro {
     QString avviso() const;
     void avvisoLetto();
 
+    /// The connection of the window's thread, on the file in use (a new one
+    /// after a damaged file was set aside).
     QSqlDatabase db() const;
     QString percorsoFile() const;
+    /// When `errore` (of a reading or writing on db()) says that the file is
+    /// damaged, or `certo`: moves it aside, starts a new one with what can
+    /// still be read, and tells the teacher through avviso(). True when the
+    /// file was changed, so that the caller reads again.
+    bool rimediaSeDanneggiato(const QSqlError& errore, bool certo = false) const;
 
     QList<Classe> classi() const;
     bool ciSonoClassi() const;
@@ -76,8 +84,10 @@ class Registro {
 
     QString cartella_;
     QString connessione_;
-    std::optional<QString> errore_;
+    mutable std::optional<QString> errore_;
     QString server_;
+    /// FileDanneggiato::generazione of the file the connection is open on.
+    mutable int generazione_ = 0;
     std::unique_ptr<MittenteRegistro> mittente_;
     std::unique_ptr<ScrittoreRegistro> scrittore_;
 };

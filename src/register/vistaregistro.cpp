@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -127,6 +128,25 @@ VistaRegistro::VistaRegistro(Registro& registro, QWidget* parent)
 
 void VistaRegistro::costruisci() {
     auto* colonna = new QVBoxLayout(this);
+    // What the teacher must know before reading the tables (a damaged file
+    // set aside), until "Ho capito".
+    avviso_ = new QFrame(this);
+    avviso_->setObjectName(QStringLiteral("AvvisoRegistro"));
+    avviso_->setStyleSheet(QStringLiteral("#AvvisoRegistro { background: #fff3cd; border: 2px "
+                                          "solid #b35c00; border-radius: 4px; }"));
+    auto* rigaAvviso = new QHBoxLayout(avviso_);
+    testoAvviso_ = new QLabel(avviso_);
+    testoAvviso_->setWordWrap(true);
+    testoAvviso_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* letto = new QPushButton(QStringLiteral("Ho capito"), avviso_);
+    connect(letto, &QPushButton::clicked, this, [this] {
+        registro_.avvisoLetto();
+        avviso_->hide();
+    });
+    rigaAvviso->addWidget(testoAvviso_, 1);
+    rigaAvviso->addWidget(letto, 0, Qt::AlignTop);
+    avviso_->hide();
+    colonna->addWidget(avviso_);
     auto* riga = new QHBoxLayout;
     classi_ = new QComboBox(this);
     classi_->setObjectName(QStringLiteral("SceltaClasse"));
@@ -247,9 +267,19 @@ void VistaRegistro::aggiorna() {
                 alunnoProgressi_->addItem(a.nome, a.id);
     mostraProgressi(alunnoProgressi_->currentIndex());
 
+    // A reading that found the file damaged: set aside, and read again
+    // from the new one.
+    if (const QSqlError guasto = Interrogazioni::guasto();
+        !rimediando_ && registro_.rimediaSeDanneggiato(guasto)) {
+        rimediando_ = true;
+        aggiornaClassi();
+        rimediando_ = false;
+        return;
+    }
+    const QString avviso = registro_.avviso();
+    testoAvviso_->setText(avviso);
+    avviso_->setVisible(!avviso.isEmpty());
     QStringList righe;
-    if (const QString avviso = registro_.avviso(); !avviso.isEmpty())
-        righe << avviso;
     const ScrittoreRegistro::Stato attesa = registro_.scrittore().stato();
     if (attesa.inAttesa > 0)
         righe << QStringLiteral("Risposte in attesa di essere scritte: %1 (%2). Vengono scritte "

@@ -59,6 +59,9 @@ class VistaRegistro : public QDialog {
     GraficoProgressi* grafico_ = nullptr;
     QTreeWidget* albero_ = nullptr;
     QLabel* stato_ = nullptr;
+    QWidget* avviso_ = nullptr;
+    QLabel* testoAvviso_ = nullptr;
+    bool rimediando_ = false;
 };
 
 } // namespace vocario
