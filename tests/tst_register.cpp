@@ -13,6 +13,7 @@
 #include "register/passwordinsegnante.h"
 #include "register/registro.h"
 #include "register/registroprogramma.h"
+#include "register/schedaclassi.h"
 #include "register/schemaregistro.h"
 #include "register/vistaregistro.h"
 
@@ -25,6 +26,7 @@
 #include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTreeWidget>
 #include <chrono>
 
 using namespace vocario;
@@ -386,6 +388,46 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     hook = registroDi("3ª a/mattia, detto matti");
     QCOMPARE(avvio()->objectName(), QStringLiteral("FormMenu"));
     QVERIFY(env.state.registrazione);
+
+    // The teacher corrects a name and moves a pupil: the pupil keeps their
+    // answers, and "Chi gioca?" shows the change.
+    Registro& registro = hook->registro(env.state);
+    const qint64 luca = registro.trovaAlunno("Luca")->id;
+    registro.scrittore().accoda(risposta(luca, 1));
+    QVERIFY(registro.scrittore().svuota(5s));
+    auto* scheda = new SchedaClassi(registro, nullptr); // closed with the windows below
+    QTreeWidget* albero = scheda->albero();
+    albero->setCurrentItem(albero->topLevelItem(0)->child(0));
+    QCOMPARE(scheda->rinominaScelto("  Luca   Leone "), QString());
+    QCOMPARE(albero->currentItem()->text(0), QStringLiteral("Luca Leone"));
+    QCOMPARE(scheda->rinominaScelto("mattia, DETTO matti"),
+             QStringLiteral("Nella classe 3ª A c'è già un alunno di nome Mattia, detto Matti."));
+    QCOMPARE(scheda->rinominaScelto(" "), QStringLiteral("Il nome non può essere vuoto."));
+    QCOMPARE(scheda->spostaScelto("4ª B"), QString());
+    QCOMPARE(albero->currentItem()->parent()->text(0), QStringLiteral("4ª B"));
+    QCOMPARE(scheda->spostaScelto("3ª A"), QString());
+    albero->setCurrentItem(albero->topLevelItem(0)->child(1)); // Mattia
+    QCOMPARE(scheda->spostaScelto("3ª A"), QString());         // where he is: nothing to do
+    QCOMPARE(scheda->rinominaScelto("luca leone"),
+             QStringLiteral("Nella classe 3ª A c'è già un alunno di nome Luca Leone."));
+    albero->setCurrentItem(albero->topLevelItem(1));
+    QCOMPARE(scheda->rinominaScelto("3ª a"), QStringLiteral("C'è già una classe di nome 3ª A."));
+    QCOMPARE(scheda->rinominaScelto("4ª B bis"), QString());
+    albero->setCurrentItem(albero->topLevelItem(0)->child(0));
+    QCOMPARE(scheda->spostaScelto("4ª B bis"), QString());
+    QCOMPARE(registro.trovaAlunno("4ª B bis/luca leone")->id, luca);
+    QCOMPARE(conta(registro, "SELECT count(*) FROM risposte WHERE alunno = (SELECT id FROM alunni "
+                             "WHERE nome = 'Luca Leone')"),
+             1);
+    TestEnvironment::closeAllWindows();
+    env.state.registrazione.reset();
+    hook.reset();
+    hook = registroDi({});
+    chi = avvio();
+    chi->findChild<QPushButton*>("Classe(1)")->click();
+    QCOMPARE(chi->findChild<QPushButton*>("Classe(1)")->text(), QStringLiteral("4ª B bis"));
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), QStringLiteral("Luca Leone"));
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(1)")->text(), QStringLiteral("Noè"));
 }
 
 void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
