@@ -22,7 +22,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QPasswordDigestor>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTest>
@@ -66,6 +69,25 @@ QList<Riga> risposte(const Registro& registro) {
         righe.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                       q.value(3).toString(), q.value(4).toBool(), q.value(5).toString()});
     return righe;
+}
+
+// The PDF's text page by page, ligatures (ﬁ, ﬀ) as letters.
+QStringList testoDelPdf(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        qFatal("pdftotext failed on %s (poppler-utils)", qPrintable(pdf));
+    QString testo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const auto& [legatura, lettere] : {std::pair{0xFB00, "ff"},
+                                            {0xFB01, "fi"},
+                                            {0xFB02, "fl"},
+                                            {0xFB03, "ffi"},
+                                            {0xFB04, "ffl"}})
+        testo.replace(QChar(legatura), QLatin1String(lettere));
+    QStringList pagine = testo.split(u'\f', Qt::SkipEmptyParts);
+    while (!pagine.isEmpty() && pagine.last().trimmed().isEmpty())
+        pagine.removeLast();
+    return pagine;
 }
 
 int conta(const Registro& registro, const char* sql) {
@@ -502,8 +524,28 @@ void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
              QByteArray("\xEF\xBB\xBF\"a;b\";\"c\"\"d\";\xC3\xA8\r\n"));
     const QString tutte = dir.path() + "/risposte.csv";
     QVERIFY(vista.esportaRisposte(tutte));
+    // The summary as a PDF, read back: title, headers on every page of the
+    // table, every word of every missed item, accents as they are.
     QVERIFY(vista.esportaPdf(dir.path() + "/riassunto.pdf"));
-    QVERIFY(QFileInfo(dir.path() + "/riassunto.pdf").size() > 1000);
+    const QStringList pagine = testoDelPdf(dir.path() + "/riassunto.pdf");
+    QVERIFY2(pagine.size() > 2, qPrintable(QString::number(pagine.size())));
+    const QString tutto = pagine.join(u' ').simplified();
+    for (const char* atteso : {"Registro della classe 2ª C", "Parole più sbagliate",
+                               "Alunni ed esercizi", "Esatte al primo tentativo", "Anna", "Bruno"})
+        QVERIFY2(tutto.contains(QString::fromUtf8(atteso)), atteso);
+    for (const QString& pagina : pagine.mid(0, pagine.size() - 1))
+        QVERIFY2(pagina.contains("Voce") && pagina.contains("Sbagliate"), qPrintable(pagina));
+    for (const QStringList& riga : tabella.mid(1))
+        for (const QString& parola : riga[0].split(QRegularExpression("[ /]+")))
+            QVERIFY2(tutto.contains(parola), qPrintable(parola));
+    // The same drawn for a printer (a PDF printer here: no dialog).
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setOutputFileName(dir.path() + "/stampa.pdf");
+    QVERIFY(Esportazione::stampa(&stampante, "Registro della classe 2ª C",
+                                 {{"Parole più sbagliate", tabella}}));
+    QCOMPARE(testoDelPdf(dir.path() + "/stampa.pdf").join(u' ').simplified().left(60),
+             tutto.left(60));
 
     // A pupil deleted leaves no row behind; the other's stay.
     const int diBruno = conta(registro, "SELECT count(*) FROM risposte WHERE alunno = 2");

@@ -16,6 +16,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -196,14 +198,16 @@ void VistaRegistro::costruisci() {
         salvaCome(QStringLiteral("Esporta tutte le risposte"), QStringLiteral("risposte.csv"),
                   [this](const QString& file) { return esportaRisposte(file); });
     });
-    auto* pdf = new QPushButton(QStringLiteral("Riassunto (PDF)…"), this);
+    auto* pdf = new QPushButton(QStringLiteral("Salva il riassunto (PDF)…"), this);
     connect(pdf, &QPushButton::clicked, this, [this] {
         salvaCome(QStringLiteral("Riassunto della classe"), QStringLiteral("riassunto.pdf"),
                   [this](const QString& file) { return esportaPdf(file); });
     });
+    auto* stampa = new QPushButton(QStringLiteral("Stampa il riassunto…"), this);
+    connect(stampa, &QPushButton::clicked, this, &VistaRegistro::stampaRiassunto);
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
-    for (QPushButton* b : {csv, tutte, pdf})
+    for (QPushButton* b : {csv, tutte, pdf, stampa})
         bottoni->addWidget(b);
     bottoni->addStretch(1);
     bottoni->addWidget(chiudi);
@@ -350,11 +354,31 @@ bool VistaRegistro::esportaRisposte(const QString& file, qint64 alunno) {
         file, Interrogazioni::tutteLeRisposte(registro_.db(), classe(), alunno));
 }
 
+QString VistaRegistro::titoloRiassunto() const {
+    return QStringLiteral("Registro della classe %1").arg(classi_->currentText());
+}
+
+QList<Esportazione::Sezione> VistaRegistro::riassunto() const {
+    return {{QStringLiteral("Parole più sbagliate"), righeParole()},
+            {QStringLiteral("Alunni ed esercizi"), righeAlunni()}};
+}
+
 bool VistaRegistro::esportaPdf(const QString& file) {
-    return Esportazione::scriviPdf(
-        file, QStringLiteral("Registro della classe %1").arg(classi_->currentText()),
-        {{QStringLiteral("Parole più sbagliate"), righeParole()},
-         {QStringLiteral("Alunni ed esercizi"), righeAlunni()}});
+    return Esportazione::scriviPdf(file, titoloRiassunto(), riassunto());
+}
+
+void VistaRegistro::stampaRiassunto() {
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    stampante.setDocName(titoloRiassunto());
+    QPrintDialog dialogo(&stampante, this);
+    dialogo.setWindowTitle(QStringLiteral("Stampa il riassunto della classe"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    if (!Esportazione::stampa(&stampante, titoloRiassunto(), riassunto()))
+        QMessageBox::warning(this, QStringLiteral("Registro"),
+                             QStringLiteral("La stampante non si può usare."));
 }
 
 void VistaRegistro::salvaCome(const QString& titolo, const QString& nome,
