@@ -8,6 +8,7 @@
 #include "randomsession.h"
 #include "register/esportazione.h"
 #include "register/fileregistro.h"
+#include "register/finestrachigioca.h"
 #include "register/importaclassi.h"
 #include "register/interrogazioni.h"
 #include "register/passwordinsegnante.h"
@@ -403,6 +404,25 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), QStringLiteral("Noè"));
     chi->findChild<QPushButton*>("Ospite")->click();
     QVERIFY(!env.state.registrazione);
+
+    // A class of 25 on a 1024x600 screen: every name whole, every button on show.
+    Classe grande{.id = 9, .nome = "5ª C"};
+    for (int k = 0; k < 25; ++k)
+        grande.alunni.append({.id = 100 + k, .nome = QStringLiteral("Alunno numero %1").arg(k)});
+    grande.alunni[7].nome = "Mattia, detto Matti";
+    auto* piena = new FinestraChiGioca({grande}, {}); // deleted when closed
+    piena->resize(1024, 600);
+    piena->show();
+    QApplication::processEvents();
+    QVERIFY(piena->minimumSizeHint().height() <= 600);
+    for (int k = 0; k < 25; ++k) {
+        auto* b = piena->findChild<QPushButton*>(QStringLiteral("Alunno(%1)").arg(k));
+        const QRect dove(b->mapTo(piena, QPoint(0, 0)), b->size());
+        QVERIFY2(piena->rect().contains(dove) && b->height() >= 44, qPrintable(b->text()));
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8,
+                 qPrintable(b->text()));
+    }
+    piena->close();
 
     // `vocario --alunno`: no question.
     TestEnvironment::closeAllWindows();
