@@ -8,22 +8,29 @@
 #include "randomsession.h"
 #include "register/esportazione.h"
 #include "register/fileregistro.h"
+#include "register/finestrachigioca.h"
 #include "register/importaclassi.h"
 #include "register/interrogazioni.h"
 #include "register/passwordinsegnante.h"
 #include "register/registro.h"
 #include "register/registroprogramma.h"
+#include "register/schedaclassi.h"
 #include "register/schemaregistro.h"
 #include "register/vistaregistro.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPasswordDigestor>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTreeWidget>
 #include <chrono>
 
 using namespace vocario;
@@ -63,6 +70,25 @@ QList<Riga> risposte(const Registro& registro) {
         righe.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                       q.value(3).toString(), q.value(4).toBool(), q.value(5).toString()});
     return righe;
+}
+
+// The PDF's text page by page, ligatures (ﬁ, ﬀ) as letters.
+QStringList testoDelPdf(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        qFatal("pdftotext failed on %s (poppler-utils)", qPrintable(pdf));
+    QString testo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const auto& [legatura, lettere] : {std::pair{0xFB00, "ff"},
+                                            {0xFB01, "fi"},
+                                            {0xFB02, "fl"},
+                                            {0xFB03, "ffi"},
+                                            {0xFB04, "ffl"}})
+        testo.replace(QChar(legatura), QLatin1String(lettere));
+    QStringList pagine = testo.split(u'\f', Qt::SkipEmptyParts);
+    while (!pagine.isEmpty() && pagine.last().trimmed().isEmpty())
+        pagine.removeLast();
+    return pagine;
 }
 
 int conta(const Registro& registro, const char* sql) {
@@ -229,23 +255,91 @@ void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
 
 void RegisterTest::damagedFileIsSetAsideAndTheTeacherTold() {
     QTemporaryDir dir;
-    QFile file(FileRegistro::percorso(dir.path()));
+    const QString percorso = FileRegistro::percorso(dir.path());
+    auto messiDaParte = [&dir] {
+        return QDir(dir.path())
+            .entryList({"registro-danneggiato-*.sqlite"}, QDir::Files, QDir::Time | QDir::Reversed);
+    };
+    // Pages of the file overwritten where the named tables or indexes start.
+    auto danneggia = [&percorso](QSqlDatabase db, const QStringList& nomi) {
+        QSqlQuery q(db);
+        QVERIFY(q.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+        QVERIFY(q.exec("PRAGMA page_size") && q.next());
+        const int pagina = q.value(0).toInt();
+        QList<int> pagine;
+        QVERIFY(q.exec(QString("SELECT rootpage FROM sqlite_master WHERE name IN ('%1')")
+                           .arg(nomi.join("', '"))));
+        while (q.next())
+            pagine << q.value(0).toInt();
+        QCOMPARE(pagine.size(), nomi.size());
+        QFile file(percorso);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        for (int n : pagine) {
+            QVERIFY(file.seek(qint64(n - 1) * pagina));
+            file.write(QByteArray(pagina, '\x5a'));
+        }
+    };
+
+    // Damaged before the program opens it: set aside, a new one started.
+    QFile file(percorso);
     QVERIFY(file.open(QIODevice::WriteOnly));
     const QByteArray rovinato(8192, '\x5a');
     file.write(rovinato);
     file.close();
-
-    Registro registro(dir.path());
-    QVERIFY(!registro.errore());
-    QVERIFY2(registro.avviso().contains("danneggiato"), qPrintable(registro.avviso()));
-    QVERIFY(!registro.ciSonoClassi());
-    const QStringList messi = QDir(dir.path()).entryList({"registro-danneggiato-*.sqlite"});
-    QCOMPARE(messi.size(), 1);
-    QFile vecchio(dir.path() + u'/' + messi[0]);
+    auto registro = std::make_unique<Registro>(dir.path());
+    QVERIFY(!registro->errore());
+    QVERIFY2(registro->avviso().contains("danneggiato"), qPrintable(registro->avviso()));
+    QVERIFY(registro->avviso().contains("Le classi vanno preparate di nuovo"));
+    QVERIFY(!registro->ciSonoClassi());
+    QCOMPARE(messiDaParte().size(), 1);
+    QFile vecchio(dir.path() + u'/' + messiDaParte()[0]);
     QVERIFY(vecchio.open(QIODevice::ReadOnly));
     QCOMPARE(vecchio.readAll(), rovinato);
-    registro.avvisoLetto();
-    QVERIFY(registro.avviso().isEmpty());
+    registro->avvisoLetto();
+    QVERIFY(registro->avviso().isEmpty());
+
+    // Damaged while a pupil plays (the pupils' and the answers' pages): the
+    // writer sets it aside and writes every answer waiting into a new file,
+    // with the pupils the program knew and the password it could still read.
+    const qint64 ugo = registro->aggiungiAlunno(registro->aggiungiClasse("1ª A"), "Ugo");
+    QVERIFY(PasswordInsegnante::imposta(*registro, "lavagna"));
+    QCOMPARE(registro->classi().value(0).alunni.value(0).id, ugo);
+    for (int k = 0; k < 4; ++k)
+        registro->scrittore().accoda(risposta(ugo, k));
+    QVERIFY(registro->scrittore().svuota(5s));
+    danneggia(registro->db(), {"alunni", "risposte"});
+    for (int k = 10; k < 13; ++k)
+        registro->scrittore().accoda(risposta(ugo, k));
+    QVERIFY(registro->scrittore().svuota(5s));
+    QCOMPARE(messiDaParte().size(), 2);
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte WHERE alunno = (SELECT id FROM "
+                              "alunni WHERE nome = 'Ugo')"),
+             3);
+    QCOMPARE(risposte(*registro).value(0).voce, QStringLiteral("voce 10"));
+    QVERIFY(PasswordInsegnante::corretta(*registro, "lavagna"));
+    const QString avviso = registro->avviso();
+    QVERIFY2(avviso.contains(messiDaParte()[1]) && avviso.contains("gli alunni") &&
+                 avviso.contains("Non si è potuto leggere: le risposte"),
+             qPrintable(avviso));
+    QFile secondo(dir.path() + u'/' + messiDaParte()[1]);
+    QVERIFY(secondo.open(QIODevice::ReadOnly));
+    QVERIFY(secondo.readAll().contains(QByteArray(4096, '\x5a')));
+    registro->avvisoLetto();
+
+    // Damaged where only the teacher's view reads (the index of the most
+    // missed words): found out by the view, which shows the new file and says so.
+    danneggia(registro->db(), {"risposte_per_voce"});
+    registro = std::make_unique<Registro>(dir.path());
+    QVERIFY(!registro->errore());
+    VistaRegistro vista(*registro, nullptr);
+    QCOMPARE(messiDaParte().size(), 3);
+    QCOMPARE(vista.righeParole().size(), 2); // headers, and Ugo's one missed word
+    auto* riquadro = vista.findChild<QWidget*>("AvvisoRegistro");
+    QVERIFY(riquadro->isVisibleTo(&vista));
+    QVERIFY(riquadro->findChild<QLabel*>()->text().contains(messiDaParte()[2]));
+    riquadro->findChild<QPushButton*>()->click();
+    QVERIFY(!riquadro->isVisibleTo(&vista));
+    QVERIFY(registro->avviso().isEmpty());
 }
 
 void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
@@ -311,12 +405,71 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     chi->findChild<QPushButton*>("Ospite")->click();
     QVERIFY(!env.state.registrazione);
 
+    // A class of 25 on a 1024x600 screen: every name whole, every button on show.
+    Classe grande{.id = 9, .nome = "5ª C"};
+    for (int k = 0; k < 25; ++k)
+        grande.alunni.append({.id = 100 + k, .nome = QStringLiteral("Alunno numero %1").arg(k)});
+    grande.alunni[7].nome = "Mattia, detto Matti";
+    auto* piena = new FinestraChiGioca({grande}, {}); // deleted when closed
+    piena->resize(1024, 600);
+    piena->show();
+    QApplication::processEvents();
+    QVERIFY(piena->minimumSizeHint().height() <= 600);
+    for (int k = 0; k < 25; ++k) {
+        auto* b = piena->findChild<QPushButton*>(QStringLiteral("Alunno(%1)").arg(k));
+        const QRect dove(b->mapTo(piena, QPoint(0, 0)), b->size());
+        QVERIFY2(piena->rect().contains(dove) && b->height() >= 44, qPrintable(b->text()));
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8,
+                 qPrintable(b->text()));
+    }
+    piena->close();
+
     // `vocario --alunno`: no question.
     TestEnvironment::closeAllWindows();
     hook.reset();
     hook = registroDi("3ª a/mattia, detto matti");
     QCOMPARE(avvio()->objectName(), QStringLiteral("FormMenu"));
     QVERIFY(env.state.registrazione);
+
+    // The teacher corrects a name and moves a pupil: the pupil keeps their
+    // answers, and "Chi gioca?" shows the change.
+    Registro& registro = hook->registro(env.state);
+    const qint64 luca = registro.trovaAlunno("Luca")->id;
+    registro.scrittore().accoda(risposta(luca, 1));
+    QVERIFY(registro.scrittore().svuota(5s));
+    auto* scheda = new SchedaClassi(registro, nullptr); // closed with the windows below
+    QTreeWidget* albero = scheda->albero();
+    albero->setCurrentItem(albero->topLevelItem(0)->child(0));
+    QCOMPARE(scheda->rinominaScelto("  Luca   Leone "), QString());
+    QCOMPARE(albero->currentItem()->text(0), QStringLiteral("Luca Leone"));
+    QCOMPARE(scheda->rinominaScelto("mattia, DETTO matti"),
+             QStringLiteral("Nella classe 3ª A c'è già un alunno di nome Mattia, detto Matti."));
+    QCOMPARE(scheda->rinominaScelto(" "), QStringLiteral("Il nome non può essere vuoto."));
+    QCOMPARE(scheda->spostaScelto("4ª B"), QString());
+    QCOMPARE(albero->currentItem()->parent()->text(0), QStringLiteral("4ª B"));
+    QCOMPARE(scheda->spostaScelto("3ª A"), QString());
+    albero->setCurrentItem(albero->topLevelItem(0)->child(1)); // Mattia
+    QCOMPARE(scheda->spostaScelto("3ª A"), QString());         // where he is: nothing to do
+    QCOMPARE(scheda->rinominaScelto("luca leone"),
+             QStringLiteral("Nella classe 3ª A c'è già un alunno di nome Luca Leone."));
+    albero->setCurrentItem(albero->topLevelItem(1));
+    QCOMPARE(scheda->rinominaScelto("3ª a"), QStringLiteral("C'è già una classe di nome 3ª A."));
+    QCOMPARE(scheda->rinominaScelto("4ª B bis"), QString());
+    albero->setCurrentItem(albero->topLevelItem(0)->child(0));
+    QCOMPARE(scheda->spostaScelto("4ª B bis"), QString());
+    QCOMPARE(registro.trovaAlunno("4ª B bis/luca leone")->id, luca);
+    QCOMPARE(conta(registro, "SELECT count(*) FROM risposte WHERE alunno = (SELECT id FROM alunni "
+                             "WHERE nome = 'Luca Leone')"),
+             1);
+    TestEnvironment::closeAllWindows();
+    env.state.registrazione.reset();
+    hook.reset();
+    hook = registroDi({});
+    chi = avvio();
+    chi->findChild<QPushButton*>("Classe(1)")->click();
+    QCOMPARE(chi->findChild<QPushButton*>("Classe(1)")->text(), QStringLiteral("4ª B bis"));
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), QStringLiteral("Luca Leone"));
+    QCOMPARE(chi->findChild<QPushButton*>("Alunno(1)")->text(), QStringLiteral("Noè"));
 }
 
 void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
@@ -391,8 +544,28 @@ void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
              QByteArray("\xEF\xBB\xBF\"a;b\";\"c\"\"d\";\xC3\xA8\r\n"));
     const QString tutte = dir.path() + "/risposte.csv";
     QVERIFY(vista.esportaRisposte(tutte));
+    // The summary as a PDF, read back: title, headers on every page of the
+    // table, every word of every missed item, accents as they are.
     QVERIFY(vista.esportaPdf(dir.path() + "/riassunto.pdf"));
-    QVERIFY(QFileInfo(dir.path() + "/riassunto.pdf").size() > 1000);
+    const QStringList pagine = testoDelPdf(dir.path() + "/riassunto.pdf");
+    QVERIFY2(pagine.size() > 2, qPrintable(QString::number(pagine.size())));
+    const QString tutto = pagine.join(u' ').simplified();
+    for (const char* atteso : {"Registro della classe 2ª C", "Parole più sbagliate",
+                               "Alunni ed esercizi", "Esatte al primo tentativo", "Anna", "Bruno"})
+        QVERIFY2(tutto.contains(QString::fromUtf8(atteso)), atteso);
+    for (const QString& pagina : pagine.mid(0, pagine.size() - 1))
+        QVERIFY2(pagina.contains("Voce") && pagina.contains("Sbagliate"), qPrintable(pagina));
+    for (const QStringList& riga : tabella.mid(1))
+        for (const QString& parola : riga[0].split(QRegularExpression("[ /]+")))
+            QVERIFY2(tutto.contains(parola), qPrintable(parola));
+    // The same drawn for a printer (a PDF printer here: no dialog).
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setOutputFileName(dir.path() + "/stampa.pdf");
+    QVERIFY(Esportazione::stampa(&stampante, "Registro della classe 2ª C",
+                                 {{"Parole più sbagliate", tabella}}));
+    QCOMPARE(testoDelPdf(dir.path() + "/stampa.pdf").join(u' ').simplified().left(60),
+             tutto.left(60));
 
     // A pupil deleted leaves no row behind; the other's stay.
     const int diBruno = conta(registro, "SELECT count(*) FROM risposte WHERE alunno = 2");

@@ -1,9 +1,9 @@
 #include "esportazione.h"
 
+#include <QDate>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 namespace vocario::Esportazione {
 namespace {
@@ -34,29 +34,22 @@ bool scriviCsv(const QString& file, const QList<QStringList>& righe) {
     return uscita.open(QIODevice::WriteOnly) && uscita.write(csv(righe)) >= 0 && uscita.commit();
 }
 
+bool stampa(QPagedPaintDevice* dove, const QString& titolo, const QList<Sezione>& sezioni) {
+    return StampaTabelle::stampa(
+        dove, titolo,
+        QStringLiteral("Stampato il %1")
+            .arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))),
+        sezioni);
+}
+
 bool scriviPdf(const QString& file, const QString& titolo, const QList<Sezione>& sezioni) {
-    QString html = QStringLiteral("<h1>%1</h1>").arg(titolo.toHtmlEscaped());
-    for (const Sezione& sezione : sezioni) {
-        html += QStringLiteral("<h2>%1</h2><table border='1' cellspacing='0' cellpadding='3'>")
-                    .arg(sezione.titolo.toHtmlEscaped());
-        for (qsizetype i = 0; i < sezione.righe.size(); ++i) {
-            html += QStringLiteral("<tr>");
-            for (const QString& testo : sezione.righe[i])
-                html += QString::fromLatin1(i == 0 ? "<th>%1</th>" : "<td>%1</td>")
-                            .arg(testo.toHtmlEscaped());
-            html += QStringLiteral("</tr>");
-        }
-        html += QStringLiteral("</table>");
-    }
     QPdfWriter pdf(file);
     pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setResolution(300);
     pdf.setTitle(titolo);
     pdf.setCreator(QStringLiteral("Vocario"));
-    QTextDocument documento;
-    documento.setHtml(html);
-    documento.setPageSize(pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
-    documento.print(&pdf);
-    return true;
+    return stampa(&pdf, titolo, sezioni);
 }
 
 } // namespace vocario::Esportazione

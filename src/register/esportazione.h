@@ -1,8 +1,12 @@
 #pragma once
 
+#include "stampatabelle.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+class QPagedPaintDevice;
 
 namespace vocario::Esportazione {
 
@@ -12,11 +16,11 @@ namespace vocario::Esportazione {
 QByteArray csv(const QList<QStringList>& righe);
 bool scriviCsv(const QString& file, const QList<QStringList>& righe);
 
-/// A document of titled tables, written as a PDF of A4 pages.
-struct Sezione {
-    QString titolo = {};
-    QList<QStringList> righe = {}; ///< headers first
-};
+/// A titled table, headers first.
+using Sezione = StampaTabelle::Tabella;
+/// The tables under a title and the day's date, on the pages of `dove` (a
+/// printer chosen in the print dialog) or of a PDF of A4 pages.
+bool stampa(QPagedPaintDevice* dove, const QString& titolo, const QList<Sezione>& sezioni);
 bool scriviPdf(const QString& file, const QString& titolo, const QList<Sezione>& sezioni);
 
 } // namespace vocario::Esportazione

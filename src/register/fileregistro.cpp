@@ -4,21 +4,13 @@
 
 #include "schemaregistro.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace vocario::FileRegistro {
 namespace {
-
-// SQLite's codes for a file that is not, or no longer, a sound database.
-bool danneggiato(const QSqlError& errore) {
-    const QString codice = errore.nativeErrorCode();
-    return codice == QLatin1String("11") || codice == QLatin1String("26");
-}
 
 std::optional<QSqlError> prepara(QSqlDatabase& db) {
     QSqlQuery query(db);
@@ -31,19 +23,6 @@ std::optional<QSqlError> prepara(QSqlDatabase& db) {
             return query.lastError();
     }
     return std::nullopt;
-}
-
-// Keeps the damaged file beside the new one, under a name that tells when.
-QString mettiDaParte(const QString& file) {
-    const QString data = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-    QString destinazione = file;
-    destinazione.replace(QStringLiteral(".sqlite"),
-                         QStringLiteral("-danneggiato-%1.sqlite").arg(data));
-    if (!QFile::rename(file, destinazione))
-        return {};
-    for (const char* parte : {"-wal", "-shm"})
-        QFile::rename(file + QLatin1String(parte), destinazione + QLatin1String(parte));
-    return destinazione;
 }
 
 QSqlDatabase connetti(const QString& file, const QString& connessione) {
@@ -74,20 +53,9 @@ Apertura apri(const QString& cartella, const QString& connessione, Modo modo) {
                               .arg(QDir::toNativeSeparators(file), db.lastError().text());
         return apertura;
     }
-    std::optional<QSqlError> errore = prepara(db);
-    if (errore && danneggiato(*errore) && modo == Modo::Completo) {
-        db.close();
-        apertura.messoDaParte = mettiDaParte(file);
-        if (apertura.messoDaParte.isEmpty()) {
-            apertura.errore = QStringLiteral("Il file del registro è danneggiato e non si può "
-                                             "spostare: %1")
-                                  .arg(QDir::toNativeSeparators(file));
-            return apertura;
-        }
-        db.open();
-        errore = prepara(db);
-    }
+    const std::optional<QSqlError> errore = prepara(db);
     if (errore) {
+        apertura.danneggiato = danneggiato(*errore);
         apertura.errore = QStringLiteral("Il file del registro non si può usare: %1 (%2)")
                               .arg(QDir::toNativeSeparators(file), errore->text());
         return apertura;
@@ -97,6 +65,12 @@ Apertura apri(const QString& cartella, const QString& connessione, Modo modo) {
     else if (SchemaRegistro::versione(db) != SchemaRegistro::versioneAttuale())
         apertura.errore = QStringLiteral("Il registro non è della versione di questo programma.");
     return apertura;
+}
+
+bool danneggiato(const QSqlError& errore) {
+    // The primary codes, also when an extended one is given (SQLITE_CORRUPT_*).
+    const int codice = errore.nativeErrorCode().toInt();
+    return (codice & 0xff) == 11 || (codice & 0xff) == 26;
 }
 
 void chiudi(const QString& connessione) {

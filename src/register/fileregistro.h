@@ -14,14 +14,15 @@ struct Apertura {
     QSqlDatabase db = {};
     /// Why the register cannot be used, in Italian; empty when it can.
     std::optional<QString> errore = {};
-    /// Where a damaged file was moved to before a new one was started.
-    QString messoDaParte = {};
+    /// The file is not, or no longer, a sound database: set it aside
+    /// (FileDanneggiato) rather than wait for it to mend.
+    bool danneggiato = false;
 };
 
 /// How far an opening may go to make the register usable.
 enum class Modo {
-    /// Creates the folder and the file, brings the schema up to date, and
-    /// moves a damaged file aside: the teacher's side, on the window's thread.
+    /// Creates the folder and the file and brings the schema up to date: the
+    /// teacher's side, on the window's thread.
     Completo,
     /// Uses the file as it is: the writer, which must never start a file of
     /// its own in a folder that has gone.
@@ -34,5 +35,9 @@ Apertura apri(const QString& cartella, const QString& connessione, Modo modo = M
 
 /// Closes and forgets the connection named `connessione`.
 void chiudi(const QString& connessione);
+
+/// True when SQLite says that the file is damaged (SQLITE_CORRUPT,
+/// SQLITE_NOTADB), whenever it finds out: at the opening, reading, writing.
+bool danneggiato(const QSqlError& errore);
 
 } // namespace vocario::FileRegistro

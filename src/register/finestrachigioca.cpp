@@ -13,7 +13,12 @@ namespace vocario {
 namespace {
 
 constexpr int kColonne = 5;
+// A name's button at its largest, and at its smallest (still a fair target
+// for a finger).
 constexpr int kAltezzaBottone = 72;
+constexpr int kAltezzaMinima = 44;
+constexpr int kPuntiNomi = 20;
+constexpr int kPuntiMinimi = 11;
 
 QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
     auto* bottone = new QPushButton(testo, dentro);
@@ -77,6 +82,14 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
     }
     alunni_ = new QWidget(this);
     alunni_->setObjectName(QStringLiteral("Alunni"));
+    griglia_ = new QGridLayout(alunni_);
+    griglia_->setSpacing(12);
+    griglia_->setContentsMargins(0, 0, 0, 0);
+    griglia_->setAlignment(Qt::AlignVCenter);
+    // The names take the room left, whatever they would like.
+    griglia_->setSizeConstraint(QLayout::SetNoConstraint);
+    alunni_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    alunni_->installEventFilter(this);
     colonna->addWidget(alunni_, 1);
 
     QPushButton* ospite = bottoneGrande(QStringLiteral("Ospite"), 18, this);
@@ -98,32 +111,71 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
 void FinestraChiGioca::mostraClasse(int indice) {
     if (indice < bottoniClassi_.size())
         bottoniClassi_[indice]->setChecked(true);
-    delete griglia_;
-    qDeleteAll(alunni_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly));
-    griglia_ = new QGridLayout(alunni_);
-    griglia_->setSpacing(12);
+    qDeleteAll(bottoniAlunni_);
+    bottoniAlunni_.clear();
     const QList<Alunno>& alunni = classi_.value(indice).alunni;
-    for (int colonna = 0; colonna < std::min(kColonne, int(alunni.size())); ++colonna)
-        griglia_->setColumnStretch(colonna, 1);
-    QList<QPushButton*> bottoni;
-    int larghezza = 0;
     for (int k = 0; k < alunni.size(); ++k) {
-        QPushButton* bottone = bottoneGrande(alunni[k].nome, 20, alunni_);
+        QPushButton* bottone = bottoneGrande(alunni[k].nome, kPuntiNomi, alunni_);
         bottone->setObjectName(QStringLiteral("Alunno(%1)").arg(k));
+        // Sized by dispone(), to the room the window has, not the other way round.
+        bottone->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(bottone, &QPushButton::clicked, this,
                 [this, alunno = alunni[k]] { emit scelto(alunno); });
-        griglia_->addWidget(bottone, k / kColonne, k % kColonne);
-        larghezza = std::max(larghezza, bottone->sizeHint().width() + 24);
-        bottoni << bottone;
+        bottoniAlunni_ << bottone;
     }
-    // Every name on a button of one width, the longest with room to spare.
-    for (QPushButton* bottone : std::as_const(bottoni))
-        bottone->setMinimumWidth(larghezza);
-    if (!alunni.isEmpty())
-        alunni_->findChild<QPushButton*>(QStringLiteral("Alunno(0)"))->setFocus();
+    dispone();
+    if (!bottoniAlunni_.isEmpty())
+        bottoniAlunni_.first()->setFocus();
+}
+
+// The names as large as the window's room allows (on a tie, in more columns)
+// with every name whole and every button on show: a class of 25 on a small
+// screen gets smaller buttons, never a name cut or a button off the window.
+void FinestraChiGioca::dispone() {
+    if (bottoniAlunni_.isEmpty())
+        return;
+    const int quanti = int(bottoniAlunni_.size());
+    const QSize spazio = alunni_->contentsRect().size();
+    const int spaziatura = griglia_->spacing();
+    struct Scelta {
+        int colonne = 1, punti = kPuntiMinimi, altezza = kAltezzaMinima;
+    } migliore{.colonne = std::min(quanti, kColonne)};
+    for (int colonne = 1; colonne <= std::min(quanti, kColonne); ++colonne) {
+        const int righe = (quanti + colonne - 1) / colonne;
+        const int larga = (spazio.width() - (colonne - 1) * spaziatura) / colonne;
+        const int alta =
+            std::min(kAltezzaBottone, (spazio.height() - (righe - 1) * spaziatura) / righe);
+        if (alta < kAltezzaMinima && colonne < std::min(quanti, kColonne))
+            continue; // too many rows: more columns
+        for (int punti = kPuntiNomi; punti >= migliore.punti; --punti) {
+            QFont font = bottoniAlunni_.first()->font();
+            font.setPointSize(punti);
+            const QFontMetrics metrica(font);
+            int piuLungo = 0;
+            for (const QPushButton* b : std::as_const(bottoniAlunni_))
+                piuLungo = std::max(piuLungo, metrica.horizontalAdvance(b->text()));
+            if (piuLungo + 24 <= larga && metrica.height() + 16 <= alta) {
+                migliore = {
+                    .colonne = colonne, .punti = punti, .altezza = std::max(alta, kAltezzaMinima)};
+                break;
+            }
+        }
+    }
+    for (int k = 0; k < quanti; ++k) {
+        QPushButton* bottone = bottoniAlunni_[k];
+        QFont font = bottone->font();
+        font.setPointSize(migliore.punti);
+        bottone->setFont(font);
+        bottone->setFixedHeight(migliore.altezza);
+        griglia_->addWidget(bottone, k / migliore.colonne, k % migliore.colonne);
+    }
+    for (int colonna = 0; colonna < kColonne; ++colonna)
+        griglia_->setColumnStretch(colonna, colonna < migliore.colonne ? 1 : 0);
 }
 
 bool FinestraChiGioca::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == alunni_ && event->type() == QEvent::Resize)
+        dispone();
     // Return and Enter press the button they reach, as Space does.
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

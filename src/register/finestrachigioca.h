@@ -30,9 +30,11 @@ class FinestraChiGioca : public QWidget {
 
   private:
     void mostraClasse(int indice);
+    void dispone();
 
     QList<Classe> classi_;
     QList<QPushButton*> bottoniClassi_;
+    QList<QPushButton*> bottoniAlunni_;
     QWidget* alunni_ = nullptr;
     QGridLayout* griglia_ = nullptr;
 };

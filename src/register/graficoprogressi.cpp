@@ -1,6 +1,7 @@
 #include "graficoprogressi.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace vocario {
 namespace {
@@ -42,7 +43,8 @@ void GraficoProgressi::paintEvent(QPaintEvent*) {
     }
     const auto ultime =
         settimane_.mid(std::max<qsizetype>(0, settimane_.size() - kSettimaneMostrate));
-    const int larghezza = area.width() / int(ultime.size());
+    // A few weeks are bars, not walls: the weeks start at the left.
+    const int larghezza = std::min(area.width() / int(ultime.size()), 90);
     for (int i = 0; i < ultime.size(); ++i) {
         const auto& s = ultime[i];
         const double quota = s.risposte ? double(s.esatte) / s.risposte : 0.0;

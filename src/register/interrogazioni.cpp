@@ -3,9 +3,17 @@
 #include <QLocale>
 #include <QSqlQuery>
 #include <QVariant>
+#include <utility>
 
 namespace vocario::Interrogazioni {
 namespace {
+
+thread_local QSqlError primoGuasto;
+
+void nota(const QSqlQuery& query) {
+    if (!primoGuasto.isValid() && query.lastError().isValid())
+        primoGuasto = query.lastError();
+}
 
 QDateTime daMillisecondi(const QVariant& valore) {
     return QDateTime::fromMSecsSinceEpoch(valore.toLongLong());
@@ -63,6 +71,7 @@ QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint
                        .errate = query.value(3).toInt(),
                        .alunni = query.value(4).toInt(),
                        .ultima = daMillisecondi(query.value(5))});
+    nota(query);
     return elenco;
 }
 
@@ -88,6 +97,7 @@ QList<AlunnoEsercizio> alunniPerEsercizio(const QSqlDatabase& db, qint64 classe)
                        .voci = query.value(3).toInt(),
                        .esatteAlPrimo = query.value(4).toInt(),
                        .ultima = daMillisecondi(query.value(5))});
+    nota(query);
     return elenco;
 }
 
@@ -109,6 +119,7 @@ QList<Settimana> progressi(const QSqlDatabase& db, qint64 alunno) {
         elenco.append({.lunedi = primoLunedi.addDays(query.value(0).toLongLong() * 7),
                        .risposte = query.value(1).toInt(),
                        .esatte = query.value(2).toInt()});
+    nota(query);
     return elenco;
 }
 
@@ -134,7 +145,12 @@ QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64
              query.value(6).toString(),
              query.value(7).toBool() ? QStringLiteral("sì") : QStringLiteral("no"),
              QLocale(QLocale::Italian).toString(query.value(8).toDouble(), 'f', 1)});
+    nota(query);
     return righe;
+}
+
+QSqlError guasto() {
+    return std::exchange(primoGuasto, QSqlError());
 }
 
 } // namespace vocario::Interrogazioni

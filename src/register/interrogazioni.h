@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 
@@ -50,5 +51,10 @@ QList<Settimana> progressi(const QSqlDatabase& db, qint64 alunno);
 /// Every answer of the class (or of the pupil), oldest first, as the
 /// export writes them: headers first.
 QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64 alunno = 0);
+
+/// The first error met by a reading above on this thread since the last
+/// call (none: an invalid error), and forgets it: a damaged file is found
+/// out while reading too.
+QSqlError guasto();
 
 } // namespace vocario::Interrogazioni

@@ -36,7 +36,7 @@ QByteArray Operazione::nuovoId() {
     return QUuid::createUuid().toRfc4122();
 }
 
-bool Operazione::scrivi(QSqlDatabase& db, QString* errore) const {
+bool Operazione::scrivi(QSqlDatabase& db, QSqlError* errore) const {
     QSqlQuery query(db);
     if (tipo == Tipo::Risposta) {
         query.prepare(QStringLiteral(
@@ -45,7 +45,7 @@ bool Operazione::scrivi(QSqlDatabase& db, QString* errore) const {
             query.addBindValue(valore);
         if (!query.exec()) {
             if (errore)
-                *errore = query.lastError().text();
+                *errore = query.lastError();
             return false;
         }
     }
@@ -81,7 +81,7 @@ bool Operazione::scrivi(QSqlDatabase& db, QString* errore) const {
     if (query.lastError().databaseText().contains(QLatin1String("FOREIGN KEY")))
         return true;
     if (errore)
-        *errore = query.lastError().text();
+        *errore = query.lastError();
     return false;
 }
 

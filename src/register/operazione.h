@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <optional>
 
@@ -31,9 +32,9 @@ struct Operazione {
     /// A new id.
     static QByteArray nuovoId();
 
-    /// Writes the operation; false with the error in `db.lastError()`-like
-    /// text in `errore` when it could not.
-    bool scrivi(QSqlDatabase& db, QString* errore) const;
+    /// Writes the operation; false with SQLite's error in `errore` when it
+    /// could not.
+    bool scrivi(QSqlDatabase& db, QSqlError* errore) const;
     /// The same on the school's PostgreSQL server (operazioneserver.cpp).
     bool scriviSulServer(QSqlDatabase& db, QString* errore) const;
 

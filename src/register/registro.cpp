@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/registrazione.h"
+#include "filedanneggiato.h"
 #include "fileregistro.h"
 #include "ingressoregistro.h"
 #include "mittenteregistro.h"
@@ -20,6 +21,7 @@
 namespace vocario {
 namespace {
 
+// Written by FileDanneggiato when a damaged file is set aside.
 const QString kAvviso = QStringLiteral("avviso");
 const QString kPc = QStringLiteral("pc");
 
@@ -99,15 +101,16 @@ bool Registro::esiste(const AppState& stato) {
 }
 
 Registro::Registro(QString cartella, QString server)
-    : cartella_(std::move(cartella)), connessione_(connessioneNuova()), server_(std::move(server)) {
-    const FileRegistro::Apertura apertura = FileRegistro::apri(cartella_, connessione_);
-    errore_ = apertura.errore;
-    if (!apertura.messoDaParte.isEmpty() && !errore_)
-        impostaImpostazione(
-            kAvviso, QStringLiteral("Il file del registro era danneggiato: è stato messo da "
-                                    "parte come %1 e ne è stato cominciato uno nuovo. Le classi "
-                                    "vanno preparate di nuovo.")
-                         .arg(apertura.messoDaParte));
+    : cartella_(std::move(cartella)), connessione_(connessioneNuova()), server_(std::move(server)),
+      generazione_(FileDanneggiato::generazione(cartella_)) {
+    bool danneggiato = false;
+    {
+        const FileRegistro::Apertura apertura = FileRegistro::apri(cartella_, connessione_);
+        errore_ = apertura.errore;
+        danneggiato = apertura.danneggiato;
+    }
+    if (danneggiato)
+        rimediaSeDanneggiato({}, true);
     scrittore_ =
         std::make_unique<ScrittoreRegistro>(cartella_, percorsoFile() + QStringLiteral("-attesa"));
     if (const std::optional<ServerRegistro::Indirizzo> indirizzo = ServerRegistro::leggi(server_);
@@ -170,7 +173,22 @@ QString Registro::erroreServer() const {
 }
 
 QSqlDatabase Registro::db() const {
+    // The writer found the file damaged and started a new one: this side
+    // follows it there.
+    if (const int attuale = FileDanneggiato::generazione(cartella_); attuale != generazione_) {
+        FileRegistro::chiudi(connessione_);
+        errore_ = FileRegistro::apri(cartella_, connessione_).errore;
+        generazione_ = attuale;
+    }
     return QSqlDatabase::database(connessione_, false);
+}
+
+bool Registro::rimediaSeDanneggiato(const QSqlError& errore, bool certo) const {
+    if (!certo && !FileRegistro::danneggiato(errore))
+        return false;
+    errore_ = FileDanneggiato::ricomincia(cartella_, connessione_, generazione_).errore;
+    generazione_ = FileDanneggiato::generazione(cartella_);
+    return true;
 }
 
 QString Registro::percorsoFile() const {
@@ -218,10 +236,19 @@ QList<Classe> Registro::classi() {
 QList<Classe> Registro::classiPerChiGioca() const {
     if (suServer())
         return classiSalvate();
-    QSqlQuery query(db());
-    query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN "
-                              "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)"));
-    return classiDaRighe(query);
+    for (int prova = 0; prova < 2; ++prova) {
+        QSqlQuery query(db());
+        query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN "
+                                  "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)"));
+        const QList<Classe> elenco = classiDaRighe(query);
+        if (!query.lastError().isValid()) {
+            FileDanneggiato::ricordaClassi(cartella_, elenco);
+            return elenco;
+        }
+        if (!rimediaSeDanneggiato(query.lastError()))
+            break;
+    }
+    return {};
 }
 
 QList<Classe> Registro::classiSalvate() const {

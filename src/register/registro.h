@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -41,9 +42,16 @@ class Registro {
     QString avviso() const;
     void avvisoLetto();
 
-    /// The PC's file (the pupils' side, the teacher's password).
+    /// The PC's file (the pupils' side, the teacher's password): the
+    /// connection of the window's thread, on the file in use (a new one
+    /// after a damaged file was set aside).
     QSqlDatabase db() const;
     QString percorsoFile() const;
+    /// When `errore` (of a reading or writing on db()) says that the file is
+    /// damaged, or `certo`: moves it aside, starts a new one with what can
+    /// still be read, and tells the teacher through avviso(). True when the
+    /// file was changed, so that the caller reads again.
+    bool rimediaSeDanneggiato(const QSqlError& errore, bool certo = false) const;
 
     /// True when a school's server is set: the pupils' answers go there,
     /// and the teacher's view reads and writes there.
@@ -104,10 +112,12 @@ class Registro {
 
     QString cartella_;
     QString connessione_;
-    std::optional<QString> errore_;
+    mutable std::optional<QString> errore_;
     QString server_;
     QString erroreServer_;
     bool riprovaVista_ = true;
+    /// FileDanneggiato::generazione of the file the connection is open on.
+    mutable int generazione_ = 0;
     std::unique_ptr<MittenteRegistro> mittente_;
     std::unique_ptr<ScrittoreRegistro> scrittore_;
 };

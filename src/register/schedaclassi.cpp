@@ -4,6 +4,7 @@
 #include "frame/messaggi.h"
 #include "importaclassi.h"
 #include "interrogazioni.h"
+#include "modificaalunni.h"
 #include "registro.h"
 #include "serverregistro.h"
 
@@ -21,6 +22,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace vocario {
@@ -42,6 +44,22 @@ bool conferma(QWidget* parent, const QString& domanda) {
     return box.exec() == QMessageBox::Yes;
 }
 
+// A name typed or a class picked, with Italian buttons; none on "Annulla".
+std::optional<QString> chiedi(QWidget* parent, const QString& titolo, const QString& testo,
+                              const QStringList& valori, bool scelta) {
+    QInputDialog domanda(parent);
+    domanda.setWindowTitle(titolo);
+    domanda.setLabelText(testo);
+    if (scelta)
+        domanda.setComboBoxItems(valori);
+    else
+        domanda.setTextValue(valori.value(0));
+    domanda.setCancelButtonText(QStringLiteral("Annulla"));
+    if (domanda.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return domanda.textValue();
+}
+
 } // namespace
 
 SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
@@ -57,6 +75,8 @@ SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
     const std::pair<const char*, void (SchedaClassi::*)()> azioni[] = {
         {"Aggiungi alunni…", &SchedaClassi::aggiungi},
         {"Importa da un file…", &SchedaClassi::importa},
+        {"Rinomina…", &SchedaClassi::rinomina},
+        {"Sposta in un'altra classe…", &SchedaClassi::sposta},
         {"Esporta i dati dell'alunno…", &SchedaClassi::esportaAlunno},
         {"Elimina…", &SchedaClassi::elimina},
         {"Elimina le risposte prima di una data…", &SchedaClassi::eliminaPrimaDi},
@@ -163,6 +183,87 @@ void SchedaClassi::elimina() {
                   .arg(scelto->text(0));
     if (conferma(this, domanda))
         eliminaScelto();
+}
+
+void SchedaClassi::scegli(qint64 id, bool alunno) {
+    for (QTreeWidgetItemIterator it(albero_); *it; ++it)
+        if ((*it)->data(0, kId).toLongLong() == id && (*it)->data(0, kEAlunno).toBool() == alunno)
+            return albero_->setCurrentItem(*it);
+}
+
+QString SchedaClassi::rinominaScelto(const QString& nome) {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (!scelto)
+        return QStringLiteral("Scegliere prima un alunno o una classe.");
+    const qint64 id = scelto->data(0, kId).toLongLong();
+    const bool alunno = scelto->data(0, kEAlunno).toBool();
+    const std::optional<QString> motivo = alunno
+                                              ? ModificaAlunni::rinominaAlunno(registro_, id, nome)
+                                              : ModificaAlunni::rinominaClasse(registro_, id, nome);
+    if (motivo)
+        return *motivo;
+    aggiorna();
+    scegli(id, alunno);
+    emit cambiate();
+    return {};
+}
+
+QString SchedaClassi::spostaScelto(const QString& classe) {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (!scelto || !scelto->data(0, kEAlunno).toBool())
+        return QStringLiteral("Scegliere prima un alunno.");
+    const qint64 alunno = scelto->data(0, kId).toLongLong();
+    for (const Classe& c : registro_.classi()) {
+        if (c.nome != classe)
+            continue;
+        if (const std::optional<QString> motivo =
+                ModificaAlunni::spostaAlunno(registro_, alunno, c.id))
+            return *motivo;
+        aggiorna();
+        scegli(alunno, true);
+        emit cambiate();
+        return {};
+    }
+    return QStringLiteral("La classe %1 non c'è.").arg(classe);
+}
+
+void SchedaClassi::rinomina() {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    std::optional<QString> nome = QString(); // none chosen: rinominaScelto says so
+    if (scelto)
+        nome = chiedi(this, QStringLiteral("Rinomina"),
+                      scelto->data(0, kEAlunno).toBool()
+                          ? QStringLiteral("Nuovo nome o soprannome di %1 (niente cognomi; le "
+                                           "risposte restano):")
+                                .arg(scelto->text(0))
+                          : QStringLiteral("Nuovo nome della classe %1:").arg(scelto->text(0)),
+                      {scelto->text(0)}, false);
+    if (nome)
+        if (const QString motivo = rinominaScelto(*nome); !motivo.isEmpty())
+            QMessageBox::warning(this, QStringLiteral("Registro"), motivo);
+}
+
+void SchedaClassi::sposta() {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    std::optional<QString> classe = QString(); // no pupil chosen: spostaScelto says so
+    if (scelto && scelto->data(0, kEAlunno).toBool()) {
+        QStringList altre;
+        for (const Classe& c : registro_.classi())
+            if (c.nome != scelto->parent()->text(0))
+                altre << c.nome;
+        if (altre.isEmpty())
+            return void(
+                QMessageBox::information(this, QStringLiteral("Registro"),
+                                         QStringLiteral("Non ci sono altre classi: aggiungerne "
+                                                        "una con «Aggiungi alunni…».")));
+        classe = chiedi(
+            this, QStringLiteral("Sposta in un'altra classe"),
+            QStringLiteral("Classe in cui spostare %1 (le risposte restano):").arg(scelto->text(0)),
+            altre, true);
+    }
+    if (classe)
+        if (const QString motivo = spostaScelto(*classe); !motivo.isEmpty())
+            QMessageBox::warning(this, QStringLiteral("Registro"), motivo);
 }
 
 void SchedaClassi::esportaAlunno() {

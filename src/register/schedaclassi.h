@@ -18,9 +18,12 @@ class SchedaClassi : public QWidget {
     SchedaClassi(Registro& registro, QWidget* parent);
     QTreeWidget* albero() const { return albero_; }
 
-    /// The steps behind the buttons, without their dialogs.
+    /// The steps behind the buttons, without their dialogs. The renaming
+    /// and the move return why they could not be done (empty when done).
     void aggiungiAlunni(const QString& classe, const QString& nomi);
     bool eliminaScelto();
+    QString rinominaScelto(const QString& nome);
+    QString spostaScelto(const QString& classe);
 
   signals:
     void cambiate();
@@ -30,6 +33,9 @@ class SchedaClassi : public QWidget {
     void aggiungi();
     void importa();
     void elimina();
+    void rinomina();
+    void sposta();
+    void scegli(qint64 id, bool alunno);
     void esportaAlunno();
     void eliminaPrimaDi();
     void server();

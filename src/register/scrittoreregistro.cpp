@@ -1,5 +1,6 @@
 #include "scrittoreregistro.h"
 
+#include "filedanneggiato.h"
 #include "fileregistro.h"
 #include "prioritafondo.h"
 
@@ -84,6 +85,7 @@ void ScrittoreRegistro::lavora() {
     threadDiFondo();
     std::unique_lock lock(mutex_);
     bool errore = false;
+    bool appenaRicominciato = false;
     for (;;) {
         if (errore)
             sveglia_.wait_for(lock, attesaDopoErrore_, [this] { return fermo_ || subito_; });
@@ -100,15 +102,28 @@ void ScrittoreRegistro::lavora() {
         const std::vector<Operazione> lotto(coda_.begin(), coda_.begin() + qsizetype(quanti));
         const std::function<void()> alServer = alServer_;
         lock.unlock();
-        QString motivo;
-        const bool scritto = scriviLotto(lotto, bool(alServer), &motivo);
-        if (scritto && alServer)
+        Esito esito = scriviLotto(lotto, bool(alServer));
+        // Once per damage: a new file that fails at once waits as any fault.
+        if (esito.danneggiato && !appenaRicominciato) {
+            const FileDanneggiato::Esito rimedio =
+                FileDanneggiato::ricomincia(cartella_, connessione_, esito.generazione);
+            FileRegistro::chiudi(connessione_);
+            if (!rimedio.errore) {
+                appenaRicominciato = true;
+                lock.lock();
+                subito_ = true; // the same batch, into the new file
+                continue;
+            }
+            esito.motivo = *rimedio.errore;
+        }
+        if (esito.scritto && alServer)
             alServer();
         lock.lock();
-        if (scritto) {
+        if (esito.scritto) {
             coda_.erase(coda_.begin(), coda_.begin() + qsizetype(quanti));
             motivo_.clear();
             errore = false;
+            appenaRicominciato = false;
             if (coda_.empty()) {
                 togliGiornale();
                 svuotato_.notify_all();
@@ -116,7 +131,7 @@ void ScrittoreRegistro::lavora() {
                 subito_ = true; // the rest at once
             }
         } else {
-            motivo_ = motivo;
+            motivo_ = esito.motivo;
             errore = true;
             salvaGiornale();
             if (fermo_)
@@ -125,22 +140,25 @@ void ScrittoreRegistro::lavora() {
     }
 }
 
-bool ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto, bool alServer,
-                                    QString* errore) {
+ScrittoreRegistro::Esito ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto,
+                                                        bool alServer) {
     // Opened for each batch and closed after: a file made read-only or
     // replaced meanwhile is seen at the next write, and the log is folded
     // back into the file whenever the program rests.
-    bool scritto = false;
+    const std::unique_lock blocco = FileDanneggiato::bloccaFile();
+    Esito esito{.generazione = FileDanneggiato::generazione(cartella_)};
     {
         FileRegistro::Apertura apertura =
             FileRegistro::apri(cartella_, connessione_, FileRegistro::Modo::SoloEsistente);
         QSqlDatabase& db = apertura.db;
+        QSqlError errore;
         if (apertura.errore) {
-            *errore = *apertura.errore;
+            esito.motivo = *apertura.errore;
+            esito.danneggiato = apertura.danneggiato;
         } else if (!db.transaction()) {
-            *errore = db.lastError().text();
+            errore = db.lastError();
         } else {
-            scritto = true;
+            bool scritto = true;
             QSqlQuery inUscita(db);
             for (const Operazione& operazione : lotto) {
                 if (alServer) {
@@ -148,23 +166,28 @@ bool ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto, bool a
                     inUscita.addBindValue(operazione.inGiornale());
                     scritto = inUscita.exec();
                     if (!scritto)
-                        *errore = inUscita.lastError().text();
+                        errore = inUscita.lastError();
                 } else {
-                    scritto = operazione.scrivi(db, errore);
+                    scritto = operazione.scrivi(db, &errore);
                 }
                 if (!scritto)
                     break;
             }
             if (scritto && !db.commit()) {
-                *errore = db.lastError().text();
+                errore = db.lastError();
                 scritto = false;
             }
             if (!scritto)
                 db.rollback();
+            esito.scritto = scritto;
+        }
+        if (errore.isValid()) {
+            esito.motivo = errore.text();
+            esito.danneggiato = FileRegistro::danneggiato(errore);
         }
     }
     FileRegistro::chiudi(connessione_);
-    return scritto;
+    return esito;
 }
 
 // Called with the lock held: the queue as it is, one line per operation.

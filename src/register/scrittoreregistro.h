@@ -17,6 +17,7 @@ namespace vocario {
 /// locked by another program, a folder that cannot be written, a full disk)
 /// keeps the operations in memory and in a small journal, and is tried
 /// again a little later; nothing is lost, and a retry never doubles a row.
+/// A file found damaged is set aside and the answers go into a new one.
 class ScrittoreRegistro {
   public:
     /// Writes into the register of `cartella`; the journal of answers
@@ -54,8 +55,17 @@ class ScrittoreRegistro {
     static QStringList giornaliPossibili(const QString& giornale);
 
   private:
+    struct Esito {
+        bool scritto = false;
+        /// SQLite found the file damaged: it is set aside and the batch
+        /// written into a new one.
+        bool danneggiato = false;
+        /// FileDanneggiato::generazione of the file tried.
+        int generazione = 0;
+        QString motivo = {};
+    };
     void lavora();
-    bool scriviLotto(const std::vector<Operazione>& lotto, bool alServer, QString* errore);
+    Esito scriviLotto(const std::vector<Operazione>& lotto, bool alServer);
     void salvaGiornale();
     void togliGiornale();
 

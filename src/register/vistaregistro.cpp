@@ -11,10 +11,13 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -129,6 +132,25 @@ VistaRegistro::VistaRegistro(Registro& registro, QWidget* parent)
 
 void VistaRegistro::costruisci() {
     auto* colonna = new QVBoxLayout(this);
+    // What the teacher must know before reading the tables (a damaged file
+    // set aside), until "Ho capito".
+    avviso_ = new QFrame(this);
+    avviso_->setObjectName(QStringLiteral("AvvisoRegistro"));
+    avviso_->setStyleSheet(QStringLiteral("#AvvisoRegistro { background: #fff3cd; border: 2px "
+                                          "solid #b35c00; border-radius: 4px; }"));
+    auto* rigaAvviso = new QHBoxLayout(avviso_);
+    testoAvviso_ = new QLabel(avviso_);
+    testoAvviso_->setWordWrap(true);
+    testoAvviso_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* letto = new QPushButton(QStringLiteral("Ho capito"), avviso_);
+    connect(letto, &QPushButton::clicked, this, [this] {
+        registro_.avvisoLetto();
+        avviso_->hide();
+    });
+    rigaAvviso->addWidget(testoAvviso_, 1);
+    rigaAvviso->addWidget(letto, 0, Qt::AlignTop);
+    avviso_->hide();
+    colonna->addWidget(avviso_);
     auto* riga = new QHBoxLayout;
     classi_ = new QComboBox(this);
     classi_->setObjectName(QStringLiteral("SceltaClasse"));
@@ -178,14 +200,16 @@ void VistaRegistro::costruisci() {
         salvaCome(QStringLiteral("Esporta tutte le risposte"), QStringLiteral("risposte.csv"),
                   [this](const QString& file) { return esportaRisposte(file); });
     });
-    auto* pdf = new QPushButton(QStringLiteral("Riassunto (PDF)…"), this);
+    auto* pdf = new QPushButton(QStringLiteral("Salva il riassunto (PDF)…"), this);
     connect(pdf, &QPushButton::clicked, this, [this] {
         salvaCome(QStringLiteral("Riassunto della classe"), QStringLiteral("riassunto.pdf"),
                   [this](const QString& file) { return esportaPdf(file); });
     });
+    auto* stampa = new QPushButton(QStringLiteral("Stampa il riassunto…"), this);
+    connect(stampa, &QPushButton::clicked, this, &VistaRegistro::stampaRiassunto);
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
-    for (QPushButton* b : {csv, tutte, pdf})
+    for (QPushButton* b : {csv, tutte, pdf, stampa})
         bottoni->addWidget(b);
     bottoni->addStretch(1);
     bottoni->addWidget(chiudi);
@@ -249,9 +273,19 @@ void VistaRegistro::aggiorna() {
                 alunnoProgressi_->addItem(a.nome, a.id);
     mostraProgressi(alunnoProgressi_->currentIndex());
 
+    // A reading that found the file damaged: set aside, and read again
+    // from the new one.
+    if (const QSqlError guasto = Interrogazioni::guasto();
+        !rimediando_ && registro_.rimediaSeDanneggiato(guasto)) {
+        rimediando_ = true;
+        aggiornaClassi();
+        rimediando_ = false;
+        return;
+    }
+    const QString avviso = registro_.avviso();
+    testoAvviso_->setText(avviso);
+    avviso_->setVisible(!avviso.isEmpty());
     QStringList righe;
-    if (const QString avviso = registro_.avviso(); !avviso.isEmpty())
-        righe << avviso;
     const ScrittoreRegistro::Stato attesa = registro_.scrittore().stato();
     if (attesa.inAttesa > 0)
         righe << QStringLiteral("Risposte in attesa di essere scritte: %1 (%2). Vengono scritte "
@@ -339,11 +373,31 @@ bool VistaRegistro::esportaRisposte(const QString& file, qint64 alunno) {
         file, Interrogazioni::tutteLeRisposte(registro_.dbVista(), classe(), alunno));
 }
 
+QString VistaRegistro::titoloRiassunto() const {
+    return QStringLiteral("Registro della classe %1").arg(classi_->currentText());
+}
+
+QList<Esportazione::Sezione> VistaRegistro::riassunto() const {
+    return {{QStringLiteral("Parole più sbagliate"), righeParole()},
+            {QStringLiteral("Alunni ed esercizi"), righeAlunni()}};
+}
+
 bool VistaRegistro::esportaPdf(const QString& file) {
-    return Esportazione::scriviPdf(
-        file, QStringLiteral("Registro della classe %1").arg(classi_->currentText()),
-        {{QStringLiteral("Parole più sbagliate"), righeParole()},
-         {QStringLiteral("Alunni ed esercizi"), righeAlunni()}});
+    return Esportazione::scriviPdf(file, titoloRiassunto(), riassunto());
+}
+
+void VistaRegistro::stampaRiassunto() {
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    stampante.setDocName(titoloRiassunto());
+    QPrintDialog dialogo(&stampante, this);
+    dialogo.setWindowTitle(QStringLiteral("Stampa il riassunto della classe"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    if (!Esportazione::stampa(&stampante, titoloRiassunto(), riassunto()))
+        QMessageBox::warning(this, QStringLiteral("Registro"),
+                             QStringLiteral("La stampante non si può usare."));
 }
 
 void VistaRegistro::salvaCome(const QString& titolo, const QString& nome,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "esportazione.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -32,6 +34,8 @@ class VistaRegistro : public QDialog {
     bool esportaCsv(const QString& file, const QList<QStringList>& righe);
     bool esportaRisposte(const QString& file, qint64 alunno = 0);
     bool esportaPdf(const QString& file);
+    /// The class summary through the print dialog.
+    void stampaRiassunto();
     /// Shows the class `indice` of the class list.
     void scegliClasse(int indice);
     QTabWidget* schede() const { return schede_; }
@@ -47,6 +51,8 @@ class VistaRegistro : public QDialog {
     void salvaCome(const QString& titolo, const QString& nome,
                    const std::function<bool(const QString&)>& scrivi);
     qint64 classe() const;
+    QString titoloRiassunto() const;
+    QList<Esportazione::Sezione> riassunto() const;
     qint64 alunnoScelto() const;
 
     Registro& registro_;
@@ -59,6 +65,9 @@ class VistaRegistro : public QDialog {
     GraficoProgressi* grafico_ = nullptr;
     QTreeWidget* albero_ = nullptr;
     QLabel* stato_ = nullptr;
+    QWidget* avviso_ = nullptr;
+    QLabel* testoAvviso_ = nullptr;
+    bool rimediando_ = false;
 };
 
 } // namespace vocario

@@ -17,7 +17,13 @@ XVFB=$!
 read -r number < "$fifo"
 rm -f "$fifo"
 export DISPLAY=":$number"
-trap 'kill $XVFB 2>/dev/null' EXIT
+
+# The user's own data and settings stay out of the check: no class first,
+# then a class imported, for "Chi gioca?" and the teacher's "Registro".
+HOME_DATA=$(mktemp -d)
+trap 'kill $XVFB 2>/dev/null; rm -rf "$HOME_DATA"' EXIT
+export XDG_DATA_HOME="$HOME_DATA/data" XDG_CONFIG_HOME="$HOME_DATA/config"
+printf '5ª B, Aldo\n5ª B, Bea\n5ª B, Cèsare\n' > "$HOME_DATA/classe.txt"
 
 dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
@@ -29,5 +35,11 @@ dbus-run-session -- sh -c '
   /usr/bin/python3 "$1/atspi_tree.py" "$(basename "$0")"
   RESULT=$?
   kill $APP 2>/dev/null
+  wait $APP 2>/dev/null
+  "$0" --importa-classi "$2" >/dev/null || exit 1
+  QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" >/dev/null 2>&1 &
+  APP=$!
+  /usr/bin/python3 "$1/atspi_tree.py" "$(basename "$0")" registro || RESULT=1
+  kill $APP 2>/dev/null
   exit $RESULT
-' "$PROGRAM" "$HERE"
+' "$PROGRAM" "$HERE" "$HOME_DATA/classe.txt"

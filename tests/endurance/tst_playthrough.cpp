@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +20,9 @@
 
 #ifndef VOCARIO_PROBED_PROGRAM
 #error "VOCARIO_PROBED_PROGRAM must name the probed program"
+#endif
+#ifndef VOCARIO_PROGRAM
+#error "VOCARIO_PROGRAM must name the program"
 #endif
 #ifndef VOCARIO_PLAYTHROUGH_ARTEFACTS
 #error "VOCARIO_PLAYTHROUGH_ARTEFACTS must name the folder for failure screenshots"
@@ -55,6 +60,7 @@ class PlayThrough : public QObject {
     void aDragAndAClickExerciseArePlayedWithTapsAlone();
     void aDoubleClickOnAMenuButtonOrOnSiActsOnce();
     void menuEsciAnsweredNoThenSiEndsTheProgram();
+    void aNamedPupilsAnswersAreRecordedOneByOne();
     void dropsAndClicksLandWhereTheyLookOnAFullScreen();
     void cleanup();
     void cleanupTestCase();
@@ -539,6 +545,100 @@ void PlayThrough::menuEsciAnsweredNoThenSiEndsTheProgram() {
     STEP();
     x_.click(ProgramView::centreOf(asking.boxButton("Si")));
     QCOMPARE(app_.waitForEnd(kWaitMs), 0);
+}
+
+// A class set up from a file by the shipped program, a pupil picked in
+// "Chi gioca?" by the keys, two exercises played with the pointer: the
+// register holds each answer as it was given, in order.
+void PlayThrough::aNamedPupilsAnswersAreRecordedOneByOne() {
+    QTemporaryDir data;
+    QFile list(data.filePath(QStringLiteral("classe.txt")));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(QStringLiteral("5ª B, Aldo\n5ª B, Bea\n5ª B, Cèsare\n").toUtf8());
+    list.close();
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    QProcess import;
+    import.setProcessEnvironment(env);
+    import.start(QStringLiteral(VOCARIO_PROGRAM),
+                 {QStringLiteral("--importa-classi"), list.fileName()});
+    QVERIFY(import.waitForFinished(kWaitMs));
+    QCOMPARE(import.exitCode(), 0);
+    const QString file = data.filePath(QStringLiteral("vocario/registro.sqlite"));
+    QVERIFY2(QFile::exists(file), qPrintable(file));
+
+    QString error;
+    app_.kill(); // ended by the test before, unless this one runs alone
+    QVERIFY2(app_.start(QStringLiteral(VOCARIO_PROBED_PROGRAM), env, &error), qPrintable(error));
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return v.windowName() == u"FormAvvio"; },
+                          QStringLiteral("the start screen")));
+    STEP(pupil_.clickControl(QStringLiteral("BottoneAvvio")));
+    const ProgramView asking = pupil_.waitUntil(
+        [](const ProgramView& v) {
+            return v.windowName() == u"ChiGioca" && v.focus() == u"Alunno(0)";
+        },
+        QStringLiteral("\"Chi gioca?\" on its first name"));
+    STEP();
+    QCOMPARE(asking.control("Alunno(2)").value("text").toString(), QStringLiteral("Cèsare"));
+    QCOMPARE(asking.control("Ospite").value("text").toString(), QStringLiteral("Ospite"));
+    pressKey(QStringLiteral("Right"));
+    STEP(pupil_.waitUntil([](const ProgramView& v) { return v.focus() == u"Alunno(1)"; },
+                          QStringLiteral("the arrow to Bea")));
+    pressKey(QStringLiteral("Return"));
+
+    struct Given {
+        QString exercise, word, place;
+        bool right;
+    };
+    QList<Given> given;
+    auto answer = [&](const char* exercise, bool right) {
+        const ProgramView before = pupil_.look();
+        const PointerMove move = movesOf(before.window().value(right ? "right" : "wrong")).value(0);
+        given.append({QLatin1String(exercise), before.control(move.source).value("text").toString(),
+                      before.control(move.target).value("text").toString(), right});
+        right ? giveRightAnswer() : giveWrongAnswer();
+    };
+    STEP(openExercise(1, false));
+    STEP(answer("abbina-contrari", false));
+    STEP(answer("abbina-contrari", true));
+    STEP(answer("abbina-contrari", true));
+    STEP(leaveExercise(false));
+    STEP(openExercise(6, false));
+    STEP(answer("parola-intrusa", false));
+    STEP(answer("parola-intrusa", true));
+    STEP(leaveExercise(false));
+
+    // Written off the window's thread: read until all are there.
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("letto"));
+    db.setDatabaseName(file);
+    QVERIFY(db.open());
+    QList<QStringList> rows;
+    for (QDeadlineTimer deadline(kWaitMs); rows.size() < given.size() && !deadline.hasExpired();
+         QTest::qWait(100)) {
+        rows.clear();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("SELECT r.esercizio, r.voce, r.dato, r.esatta, a.nome FROM "
+                              "risposte_con_voci r JOIN alunni a ON a.id = r.alunno "
+                              "ORDER BY r.quando"));
+        while (q.next())
+            rows.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                         q.value(3).toString(), q.value(4).toString()});
+    }
+    db.close();
+    db = {};
+    QSqlDatabase::removeDatabase(QStringLiteral("letto"));
+    app_.kill();
+    QCOMPARE(rows.size(), given.size());
+    for (qsizetype k = 0; k < given.size(); ++k) {
+        const QString at = QStringLiteral("answer %1: %2").arg(k).arg(rows[k].join(u'|'));
+        QVERIFY2(rows[k][0] == given[k].exercise, qPrintable(at));
+        QVERIFY2(rows[k][2] == given[k].word, qPrintable(at));
+        QVERIFY2(rows[k][3] == (given[k].right ? u"1" : u"0"), qPrintable(at));
+        QVERIFY2(rows[k][4] == u"Bea", qPrintable(at));
+        // The item as its texts: the word dropped on one of its places, or clicked in it.
+        QVERIFY2(rows[k][1].contains(given[k].place.isEmpty() ? given[k].word : given[k].place),
+                 qPrintable(at));
+    }
 }
 
 void PlayThrough::dropsAndClicksLandWhereTheyLookOnAFullScreen() {
