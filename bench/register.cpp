@@ -5,9 +5,9 @@
 
 #include "benchstats.h"
 #include "core/registrazione.h"
-#include "register/fileregistro.h"
 #include "register/registro.h"
-#include "register/vistaregistro.h"
+#include "registerfile/fileregistro.h"
+#include "registerview/vistaregistro.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 #include "registerschool.h"
 
 #include "benchstats.h"
-#include "register/interrogazioni.h"
 #include "register/registro.h"
 #include "register/serverregistro.h"
-#include "register/vistaregistro.h"
+#include "registerview/interrogazioni.h"
+#include "registerview/vistaregistro.h"
 #include "serverdiprova.h"
 
 #include <QApplication>

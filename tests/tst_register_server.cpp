@@ -1,12 +1,12 @@
 #include "core/appstate.h"
 #include "register/importaclassi.h"
-#include "register/interrogazioni.h"
 #include "register/mittenteregistro.h"
 #include "register/registro.h"
-#include "register/registroprogramma.h"
-#include "register/schemaregistro.h"
 #include "register/serverregistro.h"
-#include "register/vistaregistro.h"
+#include "registerfile/schemaregistro.h"
+#include "registerview/interrogazioni.h"
+#include "registerview/registroprogramma.h"
+#include "registerview/vistaregistro.h"
 #include "serverdiprova.h"
 
 #include <QDir>

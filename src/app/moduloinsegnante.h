@@ -2,7 +2,7 @@
 
 #include "frame/exerciseentry.h"
 #include "options/opzioni.h"
-#include "register/registroprogramma.h"
+#include "registerview/registroprogramma.h"
 #include "sheets/schedadariga.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "frame/messaggi.h"
 #include "moduloinsegnante.h"
-#include "register/ingressoregistro.h"
+#include "registerfile/ingressoregistro.h"
 
 #include <QBoxLayout>
 #include <QDialog>

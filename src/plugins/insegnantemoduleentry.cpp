@@ -3,7 +3,7 @@
 // program's own, which exports it for this module (see the CMakeLists).
 
 #include "app/moduloinsegnante.h"
-#include "register/registroprogramma.h"
+#include "registerview/registroprogramma.h"
 #include "sheets/dialogoschede.h"
 #include "sheets/schedadariga.h"
 

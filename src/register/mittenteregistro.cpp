@@ -1,9 +1,9 @@
 #include "mittenteregistro.h"
 
-#include "classi.h"
-#include "fileregistro.h"
-#include "prioritafondo.h"
-#include "operazione.h"
+#include "registerfile/classi.h"
+#include "registerfile/fileregistro.h"
+#include "registerfile/operazione.h"
+#include "registerfile/prioritafondo.h"
 
 #include <QDateTime>
 #include <QSqlError>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "operazione.h"
+#include "registerfile/operazione.h"
 #include "serverregistro.h"
 
 #include <QString>

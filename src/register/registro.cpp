@@ -2,10 +2,10 @@
 
 #include "core/appstate.h"
 #include "core/registrazione.h"
-#include "filedanneggiato.h"
-#include "fileregistro.h"
-#include "ingressoregistro.h"
 #include "mittenteregistro.h"
+#include "registerfile/filedanneggiato.h"
+#include "registerfile/fileregistro.h"
+#include "registerfile/ingressoregistro.h"
 #include "serverregistro.h"
 
 #include <QDateTime>

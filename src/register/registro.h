@@ -1,7 +1,7 @@
 #pragma once
 
-#include "classi.h"
-#include "scrittoreregistro.h"
+#include "registerfile/classi.h"
+#include "registerfile/scrittoreregistro.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "serverregistro.h"
 
-#include "ingressoregistro.h"
-#include "schemaregistro.h"
+#include "registerfile/ingressoregistro.h"
+#include "registerfile/schemaregistro.h"
 
 #include <QSettings>
 #include <QSqlError>

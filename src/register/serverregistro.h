@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classi.h"
+#include "registerfile/classi.h"
 
 #include <QList>
 #include <QSqlDatabase>

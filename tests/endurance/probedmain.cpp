@@ -6,7 +6,7 @@
 #include "exercises/catalogo.h"
 #include "options/opzioniriga.h"
 #include "probeserver.h"
-#include "register/registroprogramma.h"
+#include "registerview/registroprogramma.h"
 #include "teacher/verificadariga.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registro.h"
+#include "register/registro.h"
 
 #include <QWidget>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "accessoinsegnante.h"
 
-#include "passwordinsegnante.h"
-#include "registro.h"
+#include "register/passwordinsegnante.h"
+#include "register/registro.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

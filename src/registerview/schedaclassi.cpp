@@ -2,11 +2,11 @@
 
 #include "esportazione.h"
 #include "frame/messaggi.h"
-#include "importaclassi.h"
 #include "interrogazioni.h"
-#include "modificaalunni.h"
-#include "registro.h"
-#include "serverregistro.h"
+#include "register/importaclassi.h"
+#include "register/modificaalunni.h"
+#include "register/registro.h"
+#include "register/serverregistro.h"
 
 #include <QCalendarWidget>
 #include <QDialog>

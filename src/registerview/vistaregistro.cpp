@@ -4,8 +4,8 @@
 #include "esportazione.h"
 #include "graficoprogressi.h"
 #include "interrogazioni.h"
-#include "mittenteregistro.h"
-#include "registro.h"
+#include "register/mittenteregistro.h"
+#include "register/registro.h"
 #include "schedaclassi.h"
 
 #include <QComboBox>
