@@ -61,7 +61,7 @@ bool MittenteRegistro::svuota(std::chrono::milliseconds limite) {
     for (;;) {
         forzato_ = true;
         sveglia_.notify_one();
-        const quint64 giro = giri_;
+        const quint64 giro = iniziati_;
         if (!giroFatto_.wait_until(lock, scadenza, [&] { return giri_ > giro || fermo_; }))
             return false;
         if (stato_.inAttesa == 0 && stato_.motivo.isEmpty())
@@ -93,6 +93,7 @@ void MittenteRegistro::lavora() {
         const bool classi = forzato_ || classiLette_ == 0 ||
                             QDateTime::currentMSecsSinceEpoch() - classiLette_ > kClassiOgniMs;
         subito_ = forzato_ = false;
+        ++iniziati_;
         lock.unlock();
         QString motivo;
         qint64 rimasti = 0;

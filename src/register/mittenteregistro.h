@@ -75,6 +75,10 @@ class MittenteRegistro {
     bool fermo_ = false;
     bool subito_ = true;
     bool forzato_ = false;
+    /// Rounds begun and rounds done: svuota() waits for a round begun after
+    /// its call, as one already under way may have read the file before the
+    /// answers it waits for were written.
+    quint64 iniziati_ = 0;
     quint64 giri_ = 0;
     // The sender's thread's own: the count the server was last told, and
     // when the classes were last read (0: not yet).
