@@ -9,10 +9,6 @@
 namespace vocario::ModuloInsegnante {
 namespace {
 
-void diAllaRiga(const QString& motivo) {
-    std::fputs(qPrintable(motivo + u'\n'), stderr);
-}
-
 const Voci* impostate = nullptr;
 
 } // namespace
@@ -36,28 +32,32 @@ const Voci* carica(QString* motivo) {
     return voci;
 }
 
+namespace {
+
+// For the command line: the module, or null after saying on the standard
+// error why it is missing.
+const Voci* caricaDallaRiga() {
+    QString motivo;
+    const Voci* voci = carica(&motivo);
+    if (!voci)
+        std::fputs(qPrintable(QStringLiteral("vocario: ") + motivo + u'\n'), stderr);
+    return voci;
+}
+
+} // namespace
+
 std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, char* argv[]) {
     if (compiti.importaClassi.isEmpty() && !compiti.azzeraPassword && compiti.prepara.isEmpty() &&
         compiti.registro.isEmpty())
         return std::nullopt;
-    QString motivo;
-    const Voci* voci = carica(&motivo);
-    if (!voci) {
-        diAllaRiga(QStringLiteral("vocario: ") + motivo);
-        return 1;
-    }
-    return voci->compitiDelRegistro(compiti, argc, argv);
+    const Voci* voci = caricaDallaRiga();
+    return voci ? voci->compitiDelRegistro(compiti, argc, argv) : 1;
 }
 
 int schedaDaRigaDiComando(const RigaScheda& riga, const ScelteOpzioni& scelte,
                           const Catalogo& catalogo) {
-    QString motivo;
-    const Voci* voci = carica(&motivo);
-    if (!voci) {
-        diAllaRiga(QStringLiteral("vocario: ") + motivo);
-        return 1;
-    }
-    return voci->schedaDaRigaDiComando(riga, scelte, catalogo);
+    const Voci* voci = caricaDallaRiga();
+    return voci ? voci->schedaDaRigaDiComando(riga, scelte, catalogo) : 1;
 }
 
 void mostraSchedeDaStampare(AppState& stato, const Catalogo& catalogo, QWidget* parent) {

@@ -22,6 +22,15 @@ RegistroClasse* RegistroSuRichiesta::registro(QString* motivo) {
     return registro_.get();
 }
 
+void RegistroSuRichiesta::prepara(const AppState& stato) {
+    // Only a lab's PC loads the register this early: its sender fetches the
+    // server's classes while the start screen shows.
+    if (IngressoRegistro::server(server_).isEmpty())
+        return;
+    if (RegistroClasse* vero = registro(nullptr))
+        vero->prepara(stato);
+}
+
 bool RegistroSuRichiesta::chiGioca(AppState& stato, QWidget* avvio) {
     if (!registro_ && !IngressoRegistro::daAprire(stato, server_))
         return false;

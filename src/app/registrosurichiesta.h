@@ -18,6 +18,7 @@ class RegistroSuRichiesta final : public RegistroClasse {
     RegistroSuRichiesta(QString alunno, QString server);
     ~RegistroSuRichiesta() override;
 
+    void prepara(const AppState& stato) override;
     bool chiGioca(AppState& stato, QWidget* avvio) override;
     void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
     void apriRegistro(AppState& stato, QWidget* sopra) override;

@@ -51,7 +51,7 @@ class RegistroClasse {
     /// While the pupil looks at the start screen: with a school's server
     /// set, opens the register, whose sender reads the classes off the
     /// window's thread; nothing otherwise.
-    virtual void prepara(const AppState& stato) { (void)stato; }
+    virtual void prepara(const AppState& stato) = 0;
     /// Puts the teacher's "Registro" into the teacher's part of "Opzioni".
     virtual void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) = 0;
     /// Opens the teacher's "Registro" over `sopra` (behind the teacher's password).

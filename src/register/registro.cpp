@@ -96,10 +96,6 @@ QString Registro::cartella(const AppState& stato) {
     return IngressoRegistro::cartella(stato);
 }
 
-bool Registro::esiste(const AppState& stato) {
-    return QFileInfo::exists(IngressoRegistro::file(cartella(stato)));
-}
-
 Registro::Registro(QString cartella, QString server)
     : cartella_(std::move(cartella)), connessione_(connessioneNuova()), server_(std::move(server)),
       generazione_(FileDanneggiato::generazione(cartella_)) {

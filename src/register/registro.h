@@ -25,8 +25,6 @@ class Registro {
   public:
     /// The register's folder: the state's, or the platform's data folder.
     static QString cartella(const AppState& stato);
-    /// True when the register's file exists; reads nothing, loads nothing.
-    static bool esiste(const AppState& stato);
 
     /// Opens the register of `cartella`, creating it when needed. With a
     /// school's server (`postgresql://…`), the answers go through the file
