@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <atomic>
 
 namespace vocario {
@@ -51,12 +52,27 @@ QStringList ScrittoreRegistro::giornaliPossibili(const QString& giornale) {
     return {giornale, giornaleDiRiserva(giornale)};
 }
 
+// On the window's thread the writer is woken once the window is done with
+// the pupil's input: waking it is the call's one system call, a point where
+// a busy machine may hand the core to another program mid-answer.
 void ScrittoreRegistro::accoda(Operazione operazione) {
     {
         std::lock_guard lock(mutex_);
         coda_.push_back(std::move(operazione));
     }
-    sveglia_.notify_one();
+    QThread* qui = QThread::currentThread();
+    if (qui != casa_.thread() || qui->loopLevel() == 0) {
+        sveglia_.notify_one();
+        return;
+    }
+    if (!svegliaInArrivo_.exchange(true))
+        QMetaObject::invokeMethod(
+            &casa_,
+            [this] {
+                svegliaInArrivo_ = false;
+                sveglia_.notify_one();
+            },
+            Qt::QueuedConnection);
 }
 
 ScrittoreRegistro::Stato ScrittoreRegistro::stato() const {

@@ -2,7 +2,9 @@
 
 #include "operazione.h"
 
+#include <QObject>
 #include <QString>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -82,6 +84,10 @@ class ScrittoreRegistro {
     bool giornaleScritto_ = false;
     std::function<void()> alServer_;
     std::chrono::milliseconds attesaDopoErrore_{2000};
+    /// Lives on the thread that made the writer (the window's): the writer
+    /// is woken from its event loop, after the input that gave the answer.
+    QObject casa_;
+    std::atomic<bool> svegliaInArrivo_{false};
     std::thread thread_;
 };
 
