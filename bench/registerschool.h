@@ -15,6 +15,9 @@ int scuola(vocario::testing::ServerDiProva& server, const QStringList& args);
 /// started twice; the answers on the server compared with those given
 /// (registersoak.cpp).
 int soak(vocario::testing::ServerDiProva& server, const QStringList& args);
+/// 25 programs under Xvfb, played by taps against the server while it is
+/// stopped and started twice (registerlab.cpp).
+int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args);
 /// One pupil process of the soak.
 int alunno(const QStringList& args);
 
@@ -23,6 +26,9 @@ int alunno(const QStringList& args);
 bool preparaScuola(vocario::testing::ServerDiProva& server);
 /// Runs `sql` as the server's owner on `scuola`; false with a message.
 bool comeProprietario(vocario::testing::ServerDiProva& server, const QStringList& sql);
+
+/// The first column of `sql`'s rows on the server at `indirizzo`.
+QStringList colonna(const QString& indirizzo, const QString& sql);
 
 /// The value after `nome` in `args`, or `predefinito`.
 QString argomento(const QStringList& args, const QString& nome, const QString& predefinito = {});

@@ -7,7 +7,10 @@
 //       of its queries timed, and their plans (EXPLAIN ANALYZE) into FILE;
 //   bench_register_school --soak SECONDS [--pupils 25] [--every 2000]
 //       pupil processes answering while the server is stopped and started
-//       twice; every answer given must be on the server once.
+//       twice; every answer given must be on the server once;
+//   bench_register_school --lab SECONDS [--pupils 25] [--every 2000] [--away 60]
+//       the same with the program itself: 25 windows, each on an Xvfb of
+//       its own, played by taps; the probe times each recording.
 
 #include "registerschool.h"
 #include "serverdiprova.h"
@@ -46,5 +49,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "bench_register_school: the private server did not start\n");
         return 1;
     }
+    if (args.contains("--lab"))
+        return bench::laboratorio(server, args);
     return args.contains("--soak") ? bench::soak(server, args) : bench::scuola(server, args);
 }

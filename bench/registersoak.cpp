@@ -37,6 +37,8 @@ void dormi(qint64 ms) {
     QThread::msleep(static_cast<unsigned long>(std::max<qint64>(ms, 0)));
 }
 
+} // namespace
+
 QStringList colonna(const QString& indirizzo, const QString& sql) {
     QStringList valori;
     {
@@ -50,8 +52,6 @@ QStringList colonna(const QString& indirizzo, const QString& sql) {
     QSqlDatabase::removeDatabase("bench-soak");
     return valori;
 }
-
-} // namespace
 
 // One pupil: a PC's register on the server, an answer every `--every` ms
 // through the window's own Registrazione, each answer's given word unique

@@ -204,14 +204,18 @@ QJsonObject ProbeServer::dump() const {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* pick = top->findChild<PickAndPlace*>(); pick && pick->pickedWord())
             picked = pick->pickedWord()->objectName();
-    return {{"windows", windows},
-            {"keyboard",
-             QJsonObject{{"focus", focus ? focus->objectName() : QString()}, {"picked", picked}}},
-            {"state", QJsonObject{{"NumeroEsatti", s.NumeroEsatti},
-                                  {"NumeroErrati", s.NumeroErrati},
-                                  {"AttendeBottone", s.AttendeBottone},
-                                  {"Estratto", s.Estratto}}},
-            {"drag", QJsonObject{{"active", dragging}, {"over", dragOver_}, {"drops", drops_}}}};
+    QJsonObject reply{
+        {"windows", windows},
+        {"keyboard",
+         QJsonObject{{"focus", focus ? focus->objectName() : QString()}, {"picked", picked}}},
+        {"state", QJsonObject{{"NumeroEsatti", s.NumeroEsatti},
+                              {"NumeroErrati", s.NumeroErrati},
+                              {"AttendeBottone", s.AttendeBottone},
+                              {"Estratto", s.Estratto}}},
+        {"drag", QJsonObject{{"active", dragging}, {"over", dragOver_}, {"drops", drops_}}}};
+    if (registerReport_)
+        reply.insert("register", registerReport_());
+    return reply;
 }
 
 } // namespace vocario::endurance

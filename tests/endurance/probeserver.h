@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QObject>
+#include <functional>
 
 class QSocketNotifier;
 
@@ -20,6 +21,10 @@ class ProbeServer : public QObject {
     explicit ProbeServer(QObject* parent = nullptr);
 
     QJsonObject dump() const;
+    /// More to report under "register" in every dump (what recording costs).
+    void setRegisterReport(std::function<QJsonObject()> report) {
+        registerReport_ = std::move(report);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +38,7 @@ class ProbeServer : public QObject {
     /// The drop target under a drag in progress, and drops delivered so far.
     QString dragOver_;
     int drops_ = 0;
+    std::function<QJsonObject()> registerReport_;
 };
 
 } // namespace vocario::endurance

@@ -21,6 +21,8 @@ class XSession {
     /// when unset), on :98 when that one is taken, else on any free one.
     /// False, with the reason in `error`, when no server would start.
     bool start(QString* error);
+    /// Starts Xvfb on a display it picks itself, beside any others running.
+    bool startAnywhere(QString* error) { return startOn(QString(), error); }
     void stop();
 
     QString display() const { return display_; }
