@@ -53,7 +53,7 @@ QPushButton* riprendi(QList<QPushButton*>& vecchi, qint64 id) {
 } // namespace
 
 FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMostrata)
-    : classi_(std::move(classi)) {
+    : classi_(std::move(classi)), classeScelta_(classeMostrata) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("ChiGioca"));
     setWindowTitle(QStringLiteral("Chi gioca?"));
@@ -137,12 +137,14 @@ void FinestraChiGioca::aggiorna(QList<Classe> classi) {
     }
     if (classi == classi_)
         return;
-    // The class shown stays, found by its id (it may have been renamed).
-    const qint64 mostrata = classi_.value(indice_).id;
+    // The class shown stays, found by its id (it may have been renamed);
+    // with none shown yet, the last one chosen.
+    const std::optional<qint64> mostrata =
+        classi_.isEmpty() ? std::nullopt : std::optional(classi_[indice_].id);
     classi_ = std::move(classi);
     indice_ = 0;
     for (int i = 0; i < classi_.size(); ++i)
-        if (classi_[i].id == mostrata)
+        if (mostrata ? classi_[i].id == *mostrata : classi_[i].nome == classeScelta_)
             indice_ = i;
     const QPointer<QWidget> tasti = focusWidget();
     mettiClassi();

@@ -48,6 +48,8 @@ class FinestraChiGioca : public QWidget {
     void ordinaTab();
 
     QList<Classe> classi_;
+    /// The class chosen last time, shown first when it is there.
+    QString classeScelta_;
     int indice_ = 0;
     QWidget* rigaClassi_ = nullptr;
     QList<QPushButton*> bottoniClassi_;
