@@ -1,6 +1,7 @@
 #include "finestrachigioca.h"
 
 #include "access/annunci.h"
+#include "disposizionenomi.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,18 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <utility>
 
 namespace vocario {
 namespace {
 
-constexpr int kColonne = 5;
-// A name's button at its largest, and at its smallest (still a fair target
-// for a finger).
-constexpr int kAltezzaBottone = 72;
-constexpr int kAltezzaMinima = 44;
-constexpr int kPuntiNomi = 20;
-constexpr int kPuntiMinimi = 11;
 // The class's or pupil's id on their button.
 constexpr char kId[] = "vocarioId";
 const QString kAttesa = QStringLiteral("Sto leggendo le classi dal server della scuola…");
@@ -32,7 +26,7 @@ QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
     font.setPointSize(punti);
     font.setBold(true);
     bottone->setFont(font);
-    bottone->setMinimumHeight(kAltezzaBottone);
+    bottone->setMinimumHeight(DisposizioneNomi::kAltezzaBottone);
     bottone->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     bottone->setAccessibleName(testo);
     bottone->setFocusPolicy(Qt::StrongFocus);
@@ -193,7 +187,7 @@ void FinestraChiGioca::mettiAlunni() {
     for (int k = 0; k < alunni.size(); ++k) {
         QPushButton* bottone = riprendi(vecchi, alunni[k].id);
         if (!bottone) {
-            bottone = bottoneGrande({}, kPuntiNomi, alunni_);
+            bottone = bottoneGrande({}, DisposizioneNomi::kPuntiNomi, alunni_);
             bottone->setProperty(kId, alunni[k].id);
             // Sized by dispone(), to the room the window has, not the other way round.
             bottone->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -222,49 +216,26 @@ void FinestraChiGioca::ordinaTab() {
         QWidget::setTabOrder(ordine[i - 1], ordine[i]);
 }
 
-// The names as large as the window's room allows (on a tie, in more columns)
-// with every name whole and every button on show: a class of 25 on a small
-// screen gets smaller buttons, never a name cut or a button off the window.
+// The names to the window's room: see DisposizioneNomi::scegli.
 void FinestraChiGioca::dispone() {
     if (bottoniAlunni_.isEmpty())
         return;
-    const int quanti = int(bottoniAlunni_.size());
-    const QSize spazio = alunni_->contentsRect().size();
-    const int spaziatura = griglia_->spacing();
-    struct Scelta {
-        int colonne = 1, punti = kPuntiMinimi, altezza = kAltezzaMinima;
-    } migliore{.colonne = std::min(quanti, kColonne)};
-    for (int colonne = 1; colonne <= std::min(quanti, kColonne); ++colonne) {
-        const int righe = (quanti + colonne - 1) / colonne;
-        const int larga = (spazio.width() - (colonne - 1) * spaziatura) / colonne;
-        const int alta =
-            std::min(kAltezzaBottone, (spazio.height() - (righe - 1) * spaziatura) / righe);
-        if (alta < kAltezzaMinima && colonne < std::min(quanti, kColonne))
-            continue; // too many rows: more columns
-        for (int punti = kPuntiNomi; punti >= migliore.punti; --punti) {
-            QFont font = bottoniAlunni_.first()->font();
-            font.setPointSize(punti);
-            const QFontMetrics metrica(font);
-            int piuLungo = 0;
-            for (const QPushButton* b : std::as_const(bottoniAlunni_))
-                piuLungo = std::max(piuLungo, metrica.horizontalAdvance(b->text()));
-            if (piuLungo + 24 <= larga && metrica.height() + 16 <= alta) {
-                migliore = {
-                    .colonne = colonne, .punti = punti, .altezza = std::max(alta, kAltezzaMinima)};
-                break;
-            }
-        }
-    }
-    for (int k = 0; k < quanti; ++k) {
+    QStringList nomi;
+    for (const Alunno& alunno : classi_.value(indice_).alunni)
+        nomi << alunno.nome;
+    const DisposizioneNomi::Scelta scelta = DisposizioneNomi::scegli(
+        nomi, alunni_->contentsRect().size(), griglia_->spacing(), bottoniAlunni_.first()->font());
+    for (int k = 0; k < bottoniAlunni_.size(); ++k) {
         QPushButton* bottone = bottoniAlunni_[k];
         QFont font = bottone->font();
-        font.setPointSize(migliore.punti);
+        font.setPointSize(scelta.punti);
         bottone->setFont(font);
-        bottone->setFixedHeight(migliore.altezza);
-        griglia_->addWidget(bottone, k / migliore.colonne, k % migliore.colonne);
+        bottone->setText(scelta.testi.value(k));
+        bottone->setFixedHeight(scelta.altezza);
+        griglia_->addWidget(bottone, k / scelta.colonne, k % scelta.colonne);
     }
-    for (int colonna = 0; colonna < kColonne; ++colonna)
-        griglia_->setColumnStretch(colonna, colonna < migliore.colonne ? 1 : 0);
+    for (int colonna = 0; colonna < DisposizioneNomi::kColonne; ++colonna)
+        griglia_->setColumnStretch(colonna, colonna < scelta.colonne ? 1 : 0);
 }
 
 bool FinestraChiGioca::eventFilter(QObject* watched, QEvent* event) {
