@@ -405,22 +405,31 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     chi->findChild<QPushButton*>("Ospite")->click();
     QVERIFY(!env.state.registrazione);
 
-    // A class of 25 on a 1024x600 screen: every name whole, every button on show.
+    // A class of 25 on a 1024x600 screen, in the whole screen and in the
+    // start screen's room there: every name whole (a long one on two lines
+    // where one would not hold it), every button on show.
     Classe grande{.id = 9, .nome = "5ª C"};
     for (int k = 0; k < 25; ++k)
         grande.alunni.append({.id = 100 + k, .nome = QStringLiteral("Alunno numero %1").arg(k)});
     grande.alunni[7].nome = "Mattia, detto Matti";
     auto* piena = new FinestraChiGioca({grande}, {}); // deleted when closed
-    piena->resize(1024, 600);
     piena->show();
-    QApplication::processEvents();
-    QVERIFY(piena->minimumSizeHint().height() <= 600);
-    for (int k = 0; k < 25; ++k) {
-        auto* b = piena->findChild<QPushButton*>(QStringLiteral("Alunno(%1)").arg(k));
-        const QRect dove(b->mapTo(piena, QPoint(0, 0)), b->size());
-        QVERIFY2(piena->rect().contains(dove) && b->height() >= 44, qPrintable(b->text()));
-        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8,
-                 qPrintable(b->text()));
+    for (const QSize schermo : {QSize(1024, 600), QSize(696, 600)}) {
+        piena->resize(schermo);
+        QApplication::processEvents();
+        QVERIFY(piena->minimumSizeHint().height() <= 600);
+        for (int k = 0; k < 25; ++k) {
+            auto* b = piena->findChild<QPushButton*>(QStringLiteral("Alunno(%1)").arg(k));
+            const QRect dove(b->mapTo(piena, QPoint(0, 0)), b->size());
+            const QStringList righe = b->text().split('\n');
+            QCOMPARE(righe.join(' '), grande.alunni[k].nome);
+            QVERIFY2(piena->rect().contains(dove) && b->height() >= 44 &&
+                         righe.size() * b->fontMetrics().lineSpacing() < b->height() - 8,
+                     qPrintable(b->text()));
+            for (const QString& riga : righe)
+                QVERIFY2(b->fontMetrics().horizontalAdvance(riga) < b->width() - 8,
+                         qPrintable(b->text()));
+        }
     }
     piena->close();
 

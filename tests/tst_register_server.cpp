@@ -1,6 +1,9 @@
+#include "app/moduloinsegnante.h"
+#include "app/registrosurichiesta.h"
 #include "core/appstate.h"
 #include "register/importaclassi.h"
 #include "register/mittenteregistro.h"
+#include "register/modificaalunni.h"
 #include "register/registro.h"
 #include "register/serverregistro.h"
 #include "registerfile/schemaregistro.h"
@@ -11,6 +14,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -74,6 +78,21 @@ QString testo(const QByteArray& id) {
     return QUuid::fromRfc4122(id).toString(QUuid::WithoutBraces);
 }
 
+QWidget* chiGiocaAperta() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "ChiGioca" && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// The teacher's module as this test carries it: the register the program's
+// lazy register made last.
+RegistroProgramma* ultimoProgramma = nullptr;
+const ModuloInsegnante::Voci kModulo{
+    .creaRegistro = [](const QString& alunno, const QString& server) -> RegistroClasse* {
+        return ultimoProgramma = new RegistroProgramma(alunno, server);
+    }};
+
 } // namespace
 
 // The register on the school's server: the technician's set-up and the
@@ -91,6 +110,7 @@ class RegisterServerTest : public QObject {
         QVERIFY(server_.avvia());
         Connessione owner(server_.indirizzo("vocario", "postgres"), "owner");
         QVERIFY2(owner.esegui("CREATE DATABASE registro"), qPrintable(owner.errore));
+        ModuloInsegnante::impostaVoci(&kModulo);
     }
     void cleanupTestCase() { QVERIFY(server_.ferma()); }
 
@@ -203,6 +223,32 @@ class RegisterServerTest : public QObject {
         QVERIFY(!mittente->stato().motivo.isEmpty());
         QCOMPARE(registro.classiPerChiGioca().size(), 1);
 
+        // A lab's PC at its first run meanwhile: the program's lazy register
+        // opens it, with its sender, while the start screen shows; "Avvio"
+        // asks "Chi gioca?" all the same, with "Ospite" and a line saying the
+        // classes are on their way.
+        AppState lab;
+        lab.cartellaRegistro = cartella.filePath("lab");
+        RegistroSuRichiesta laboratorio({}, {});
+        laboratorio.prepara(lab);
+        QVERIFY(QFile::exists(lab.cartellaRegistro + "/registro.sqlite"));
+        QVERIFY(ultimoProgramma && ultimoProgramma->registro(lab).mittente());
+        Registro& pcLab = ultimoProgramma->registro(lab);
+        QVERIFY(pcLab.attendeClassi());
+        pcLab.mittente()->impostaAttese(50ms, 400ms);
+        auto* avvio = new QWidget;
+        avvio->setAttribute(Qt::WA_DeleteOnClose);
+        avvio->show();
+        QVERIFY(laboratorio.chiGioca(lab, avvio));
+        QWidget* chi = chiGiocaAperta();
+        QVERIFY(chi);
+        const auto chiusa = qScopeGuard([chi] { chi->close(); });
+        QVERIFY(chi->findChild<QLabel*>("Attesa")->isVisible());
+        QCOMPARE(chi->findChild<QLabel*>("Attesa")->text(),
+                 "Sto leggendo le classi dal server della scuola…");
+        QCOMPARE(chi->focusWidget(), chi->findChild<QPushButton*>("Ospite"));
+        QVERIFY(!chi->findChild<QPushButton*>("Alunno(0)"));
+
         // A batch the server took whose confirmation was lost: sent again.
         Operazione giaInviata = risposta(luca, 0);
         giaInviata.id = QUuid::fromString(date[0]).toRfc4122();
@@ -210,6 +256,11 @@ class RegisterServerTest : public QObject {
         QVERIFY(registro.scrittore().svuota(5s));
 
         QVERIFY(server_.avvia());
+        // The lab's question fills in by itself, the keyboard left on "Ospite".
+        QTRY_VERIFY_WITH_TIMEOUT(chi->findChild<QPushButton*>("Alunno(1)"), 10000);
+        QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), "Giulia");
+        QVERIFY(chi->findChild<QLabel*>("Attesa")->isHidden());
+        QCOMPARE(chi->focusWidget(), chi->findChild<QPushButton*>("Ospite"));
         QVERIFY(mittente->svuota(20s));
         QCOMPARE(mittente->stato().inAttesa, 0);
         Connessione o(server_.indirizzo("vocario"), "o2");
@@ -220,6 +271,45 @@ class RegisterServerTest : public QObject {
         QSqlQuery file(registro.db());
         QVERIFY(file.exec("SELECT count(*) FROM in_uscita") && file.next());
         QCOMPARE(file.value(0).toInt(), 0);
+        file.finish(); // its snapshot of the file would hide the sender's later writes
+
+        // The teacher renames Luca and moves Giulia into a new class, on the
+        // server: the same ids, every answer kept.
+        QPointer<QPushButton> tastoLuca = chi->findChild<QPushButton*>("Alunno(1)");
+        tastoLuca->setFocus();
+        const QString perAlunno = "SELECT alunno || ' ' || count(*) FROM risposte GROUP BY alunno "
+                                  "ORDER BY alunno";
+        const QStringList risposteDi = o.colonna(perAlunno);
+        Registro insegnante(cartella.filePath("insegnante"), ServerRegistro::impostato({}));
+        const qint64 seconda = insegnante.aggiungiClasse("2ª A");
+        QVERIFY(seconda > 0);
+        QCOMPARE(ModificaAlunni::rinominaAlunno(insegnante, luca, "Luca  Leone"), std::nullopt);
+        QCOMPARE(ModificaAlunni::spostaAlunno(insegnante, giulia, seconda), std::nullopt);
+        QCOMPARE(o.colonna(QStringLiteral("SELECT a.nome || '/' || c.nome FROM alunni a JOIN "
+                                          "classi c ON c.id = a.classe WHERE a.id IN (%1, %2) "
+                                          "ORDER BY a.id = %1")
+                               .arg(luca)
+                               .arg(giulia)),
+                 QStringList({"Giulia/2ª A", "Luca Leone/3ª A"}));
+        QCOMPARE(o.colonna(perAlunno), risposteDi);
+        // Another PC has them at its sender's next reading; the lab's "Chi
+        // gioca?" on screen follows, still on 3ª A, the keyboard still on Luca.
+        QVERIFY(mittente->svuota(10s));
+        QCOMPARE(Registro::trovaIn(registro.classiPerChiGioca(), "3ª A/luca leone")->id, luca);
+        QCOMPARE(Registro::trovaIn(registro.classiPerChiGioca(), "2ª A/Giulia")->id, giulia);
+        QVERIFY(pcLab.mittente()->svuota(10s));
+        QTRY_VERIFY(chi->findChild<QPushButton*>("Classe(1)"));
+        QVERIFY(chi->findChild<QPushButton*>("Classe(1)")->isChecked());
+        QCOMPARE(chi->findChild<QPushButton*>("Classe(1)")->text(), "3ª A");
+        QVERIFY(tastoLuca && chi->focusWidget() == tastoLuca);
+        QCOMPARE(tastoLuca->objectName(), "Alunno(0)");
+        QCOMPARE(tastoLuca->text(), "Luca Leone");
+        QVERIFY(!chi->findChild<QPushButton*>("Alunno(1)"));
+        chi->findChild<QPushButton*>("Classe(0)")->click();
+        QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), "Giulia");
+        // As the later cases find the server: one class, Giulia back in it.
+        QCOMPARE(ModificaAlunni::spostaAlunno(insegnante, giulia, classi[0].id), std::nullopt);
+        QVERIFY(insegnante.eliminaClasse(seconda));
     }
 
     // A lab: 25 PCs, each with its own file, writer and sender, answering at
@@ -392,10 +482,7 @@ class RegisterServerTest : public QObject {
         QVERIFY(programma.chiGioca(stato, avvio));
         const qint64 ms = orologio.elapsed();
         QVERIFY2(ms < 500, qPrintable(QString::number(ms)));
-        QWidget* chiGioca = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "ChiGioca" && w->isVisible())
-                chiGioca = w;
+        QWidget* chiGioca = chiGiocaAperta();
         QVERIFY(chiGioca);
         QCOMPARE(chiGioca->findChild<QPushButton*>("Alunno(1)")->text(), "Zoe");
         // The sender is still at its first connection, and says so.

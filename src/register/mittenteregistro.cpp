@@ -28,10 +28,11 @@ QString connessioneNuova(const char* tipo) {
 
 } // namespace
 
-MittenteRegistro::MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server, Pc pc)
+MittenteRegistro::MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server, Pc pc,
+                                   std::function<void()> classiCambiate)
     : cartella_(std::move(cartella)), server_(std::move(server)), pc_(std::move(pc)),
       connessioneFile_(connessioneNuova("file")), connessioneServer_(connessioneNuova("server")),
-      thread_([this] { lavora(); }) {}
+      classiCambiate_(std::move(classiCambiate)), thread_([this] { lavora(); }) {}
 
 MittenteRegistro::~MittenteRegistro() {
     {
@@ -178,7 +179,10 @@ bool MittenteRegistro::leggiClassi(QSqlDatabase& server, QString* motivo) {
         return false;
     }
     classiLette_ = QDateTime::currentMSecsSinceEpoch();
-    bool scritte = false;
+    const QString nuove = QString::fromUtf8(classiInJson(*classi));
+    // Written, and told, only when they differ from the copy: "Chi gioca?"
+    // on screen is built again only for a real change.
+    bool cambiate = false, scritte = false;
     {
         FileRegistro::Apertura apertura =
             FileRegistro::apri(cartella_, connessioneFile_, FileRegistro::Modo::SoloEsistente);
@@ -186,16 +190,24 @@ bool MittenteRegistro::leggiClassi(QSqlDatabase& server, QString* motivo) {
             *motivo = *apertura.errore;
         } else {
             QSqlQuery query(apertura.db);
-            query.prepare(QStringLiteral("INSERT OR REPLACE INTO impostazioni (chiave, valore) "
-                                         "VALUES (?, ?)"));
+            query.prepare(QStringLiteral("SELECT valore FROM impostazioni WHERE chiave = ?"));
             query.addBindValue(QString::fromLatin1(kClassiDelServer));
-            query.addBindValue(QString::fromUtf8(classiInJson(*classi)));
-            scritte = query.exec();
-            if (!scritte)
-                *motivo = query.lastError().text();
+            const bool uguali = query.exec() && query.next() && query.value(0).toString() == nuove;
+            scritte = uguali;
+            if (!uguali) {
+                query.prepare(QStringLiteral("INSERT OR REPLACE INTO impostazioni (chiave, "
+                                             "valore) VALUES (?, ?)"));
+                query.addBindValue(QString::fromLatin1(kClassiDelServer));
+                query.addBindValue(nuove);
+                scritte = cambiate = query.exec();
+                if (!cambiate)
+                    *motivo = query.lastError().text();
+            }
         }
     }
     FileRegistro::chiudi(connessioneFile_);
+    if (cambiate && classiCambiate_)
+        classiCambiate_();
     return scritte;
 }
 

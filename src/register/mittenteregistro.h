@@ -6,6 +6,7 @@
 #include <QString>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -30,7 +31,10 @@ class MittenteRegistro {
         QString id = {};
         QString nome = {};
     };
-    MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server, Pc pc);
+    /// `classiCambiate` is called on the sender's thread after it has
+    /// written classes or pupils other than those of the file's copy.
+    MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server, Pc pc,
+                     std::function<void()> classiCambiate = {});
     ~MittenteRegistro();
     MittenteRegistro(const MittenteRegistro&) = delete;
     MittenteRegistro& operator=(const MittenteRegistro&) = delete;
@@ -68,6 +72,7 @@ class MittenteRegistro {
     const Pc pc_;
     const QString connessioneFile_;
     const QString connessioneServer_;
+    const std::function<void()> classiCambiate_;
     mutable std::mutex mutex_;
     std::condition_variable sveglia_;
     std::condition_variable giroFatto_;

@@ -121,7 +121,10 @@ Registro::Registro(QString cartella, QString server)
             cartella_, *indirizzo,
             MittenteRegistro::Pc{.id = pc,
                                  .nome = QSysInfo::machineHostName() +
-                                         (utente.isEmpty() ? QString() : u'/' + utente)});
+                                         (utente.isEmpty() ? QString() : u'/' + utente)},
+            [avviso = &avvisoClassi_] {
+                QMetaObject::invokeMethod(avviso, &AvvisoClassi::cambiate, Qt::QueuedConnection);
+            });
         scrittore_->mandaAlServer([m = mittente_.get()] { m->sveglia(); });
     }
     if (!errore_)
@@ -256,6 +259,10 @@ bool Registro::ciSonoClassi() const {
         return !classiSalvate().isEmpty();
     QSqlQuery query(db());
     return query.exec(QStringLiteral("SELECT 1 FROM classi LIMIT 1")) && query.next();
+}
+
+bool Registro::attendeClassi() const {
+    return suServer() && impostazione(QLatin1String(kClassiDelServer)).isEmpty();
 }
 
 std::optional<Alunno> Registro::trovaAlunno(const QString& nome) {

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -17,6 +18,15 @@ namespace vocario {
 struct AppState;
 class MittenteRegistro;
 class Registrazione;
+
+/// Tells the window's thread that the school's server has classes or
+/// pupils other than those "Chi gioca?" showed: the sender has brought them
+/// into the PC's copy.
+class AvvisoClassi : public QObject {
+    Q_OBJECT
+  signals:
+    void cambiate();
+};
 
 /// The class register of this PC: one SQLite file in the user's data folder.
 /// The teacher's side (classes, pupils, the view) reads and writes on the
@@ -70,6 +80,13 @@ class Registro {
     /// sender keeps in the file; it never waits for the network.
     QList<Classe> classiPerChiGioca() const;
     bool ciSonoClassi() const;
+    /// True while a school's server is set and its classes have never been
+    /// read on this PC (a lab's PC at its first run): "Chi gioca?" has
+    /// nothing to show yet, though there may well be classes.
+    bool attendeClassi() const;
+    /// Tells when the sender brings changed classes; lives on the thread
+    /// that made the register.
+    const AvvisoClassi& avvisoClassi() const { return avvisoClassi_; }
     /// The pupil `nome` ("nome" or "classe/nome"), if the register has one.
     std::optional<Alunno> trovaAlunno(const QString& nome);
     static std::optional<Alunno> trovaIn(const QList<Classe>& classi, const QString& nome);
@@ -116,6 +133,8 @@ class Registro {
     bool riprovaVista_ = true;
     /// FileDanneggiato::generazione of the file the connection is open on.
     mutable int generazione_ = 0;
+    // Before the sender, which posts to it from its thread until it ends.
+    AvvisoClassi avvisoClassi_;
     std::unique_ptr<MittenteRegistro> mittente_;
     std::unique_ptr<ScrittoreRegistro> scrittore_;
 };

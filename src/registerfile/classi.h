@@ -12,12 +12,14 @@ struct Alunno {
     qint64 id = 0;
     QString nome = {};
     QString classe = {};
+    bool operator==(const Alunno&) const = default;
 };
 
 struct Classe {
     qint64 id = 0;
     QString nome = {};
     QList<Alunno> alunni = {};
+    bool operator==(const Classe&) const = default;
 };
 
 /// The classes of rows (class id, class name, pupil id, pupil name), ordered

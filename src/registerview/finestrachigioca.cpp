@@ -1,24 +1,24 @@
 #include "finestrachigioca.h"
 
+#include "access/annunci.h"
+#include "disposizionenomi.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <utility>
 
 namespace vocario {
 namespace {
 
-constexpr int kColonne = 5;
-// A name's button at its largest, and at its smallest (still a fair target
-// for a finger).
-constexpr int kAltezzaBottone = 72;
-constexpr int kAltezzaMinima = 44;
-constexpr int kPuntiNomi = 20;
-constexpr int kPuntiMinimi = 11;
+// The class's or pupil's id on their button.
+constexpr char kId[] = "vocarioId";
+const QString kAttesa = QStringLiteral("Sto leggendo le classi dal server della scuola…");
 
 QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
     auto* bottone = new QPushButton(testo, dentro);
@@ -26,7 +26,7 @@ QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
     font.setPointSize(punti);
     font.setBold(true);
     bottone->setFont(font);
-    bottone->setMinimumHeight(kAltezzaBottone);
+    bottone->setMinimumHeight(DisposizioneNomi::kAltezzaBottone);
     bottone->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     bottone->setAccessibleName(testo);
     bottone->setFocusPolicy(Qt::StrongFocus);
@@ -36,10 +36,18 @@ QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
     return bottone;
 }
 
+// The button of `id` among `vecchi`, taken out of them; null when none is.
+QPushButton* riprendi(QList<QPushButton*>& vecchi, qint64 id) {
+    for (qsizetype i = 0; i < vecchi.size(); ++i)
+        if (vecchi[i]->property(kId).toLongLong() == id)
+            return vecchi.takeAt(i);
+    return nullptr;
+}
+
 } // namespace
 
 FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMostrata)
-    : classi_(std::move(classi)) {
+    : classi_(std::move(classi)), classeScelta_(classeMostrata) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("ChiGioca"));
     setWindowTitle(QStringLiteral("Chi gioca?"));
@@ -65,21 +73,20 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
     titolo->setAlignment(Qt::AlignCenter);
     colonna->addWidget(titolo);
 
-    if (classi_.size() > 1) {
-        auto* rigaClassi = new QHBoxLayout;
-        for (int i = 0; i < classi_.size(); ++i) {
-            QPushButton* bottone = bottoneGrande(classi_[i].nome, 16, this);
-            bottone->setObjectName(QStringLiteral("Classe(%1)").arg(i));
-            bottone->setAccessibleName(QStringLiteral("Classe %1").arg(classi_[i].nome));
-            bottone->setCheckable(true);
-            bottone->setAutoExclusive(true);
-            bottone->setMinimumHeight(48);
-            connect(bottone, &QPushButton::clicked, this, [this, i] { mostraClasse(i); });
-            rigaClassi->addWidget(bottone);
-            bottoniClassi_ << bottone;
-        }
-        colonna->addLayout(rigaClassi);
-    }
+    rigaClassi_ = new QWidget(this);
+    rigaClassi_->setObjectName(QStringLiteral("Classi"));
+    new QHBoxLayout(rigaClassi_);
+    rigaClassi_->layout()->setContentsMargins(0, 0, 0, 0);
+    colonna->addWidget(rigaClassi_);
+    attesa_ = new QLabel(kAttesa, this);
+    attesa_->setObjectName(QStringLiteral("Attesa"));
+    attesa_->setAlignment(Qt::AlignCenter);
+    attesa_->setWordWrap(true);
+    QFont media = attesa_->font();
+    media.setPointSize(16);
+    attesa_->setFont(media);
+    attesa_->setVisible(classi_.isEmpty());
+    colonna->addWidget(attesa_, 1);
     alunni_ = new QWidget(this);
     alunni_->setObjectName(QStringLiteral("Alunni"));
     griglia_ = new QGridLayout(alunni_);
@@ -90,87 +97,145 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
     griglia_->setSizeConstraint(QLayout::SetNoConstraint);
     alunni_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     alunni_->installEventFilter(this);
+    alunni_->setVisible(!classi_.isEmpty());
     colonna->addWidget(alunni_, 1);
 
-    QPushButton* ospite = bottoneGrande(QStringLiteral("Ospite"), 18, this);
-    ospite->setObjectName(QStringLiteral("Ospite"));
-    ospite->setAccessibleDescription(QStringLiteral("Gioca senza che le risposte siano "
-                                                    "registrate"));
-    connect(ospite, &QPushButton::clicked, this, [this] { emit scelto(std::nullopt); });
-    ospite->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    ospite->setMinimumWidth(240);
-    colonna->addWidget(ospite, 0, Qt::AlignHCenter);
+    ospite_ = bottoneGrande(QStringLiteral("Ospite"), 18, this);
+    ospite_->setObjectName(QStringLiteral("Ospite"));
+    ospite_->setAccessibleDescription(QStringLiteral("Gioca senza che le risposte siano "
+                                                     "registrate"));
+    connect(ospite_, &QPushButton::clicked, this, [this] { emit scelto(std::nullopt); });
+    ospite_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    ospite_->setMinimumWidth(240);
+    colonna->addWidget(ospite_, 0, Qt::AlignHCenter);
 
-    int indice = 0;
     for (int i = 0; i < classi_.size(); ++i)
         if (classi_[i].nome == classeMostrata)
-            indice = i;
-    mostraClasse(indice);
+            indice_ = i;
+    mettiClassi();
+    mostraClasse(indice_);
+    if (classi_.isEmpty()) {
+        ospite_->setFocus();
+        Annunciatore::di(this)->annuncia(Annunciatore::Parte::Istruzione, kAttesa);
+    }
+}
+
+void FinestraChiGioca::aggiorna(QList<Classe> classi) {
+    if (!attesa_->isHidden()) {
+        // The first reading: whatever it brought, nothing is awaited any more.
+        attesa_->hide();
+        alunni_->show();
+        if (!classi.isEmpty())
+            Annunciatore::di(this)->annuncia(Annunciatore::Parte::Istruzione,
+                                             QStringLiteral("Le classi sono arrivate."));
+    }
+    if (classi == classi_)
+        return;
+    // The class shown stays, found by its id (it may have been renamed);
+    // with none shown yet, the last one chosen.
+    const std::optional<qint64> mostrata =
+        classi_.isEmpty() ? std::nullopt : std::optional(classi_[indice_].id);
+    classi_ = std::move(classi);
+    indice_ = 0;
+    for (int i = 0; i < classi_.size(); ++i)
+        if (mostrata ? classi_[i].id == *mostrata : classi_[i].nome == classeScelta_)
+            indice_ = i;
+    const QPointer<QWidget> tasti = focusWidget();
+    mettiClassi();
+    mettiAlunni();
+    // The keyboard's button went with its pupil: the first name takes it.
+    if (!tasti)
+        (bottoniAlunni_.isEmpty() ? ospite_ : bottoniAlunni_.first())->setFocus();
 }
 
 void FinestraChiGioca::mostraClasse(int indice) {
-    if (indice < bottoniClassi_.size())
-        bottoniClassi_[indice]->setChecked(true);
-    qDeleteAll(bottoniAlunni_);
-    bottoniAlunni_.clear();
-    const QList<Alunno>& alunni = classi_.value(indice).alunni;
-    for (int k = 0; k < alunni.size(); ++k) {
-        QPushButton* bottone = bottoneGrande(alunni[k].nome, kPuntiNomi, alunni_);
-        bottone->setObjectName(QStringLiteral("Alunno(%1)").arg(k));
-        // Sized by dispone(), to the room the window has, not the other way round.
-        bottone->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        connect(bottone, &QPushButton::clicked, this,
-                [this, alunno = alunni[k]] { emit scelto(alunno); });
-        bottoniAlunni_ << bottone;
-    }
-    dispone();
+    indice_ = indice;
+    mettiAlunni();
     if (!bottoniAlunni_.isEmpty())
         bottoniAlunni_.first()->setFocus();
 }
 
-// The names as large as the window's room allows (on a tie, in more columns)
-// with every name whole and every button on show: a class of 25 on a small
-// screen gets smaller buttons, never a name cut or a button off the window.
+void FinestraChiGioca::mettiClassi() {
+    QList<QPushButton*> vecchi = std::exchange(bottoniClassi_, {});
+    for (int i = 0; classi_.size() > 1 && i < classi_.size(); ++i) {
+        QPushButton* bottone = riprendi(vecchi, classi_[i].id);
+        if (!bottone) {
+            bottone = bottoneGrande({}, 16, rigaClassi_);
+            bottone->setProperty(kId, classi_[i].id);
+            bottone->setCheckable(true);
+            bottone->setAutoExclusive(true);
+            bottone->setMinimumHeight(48);
+            connect(bottone, &QPushButton::clicked, this,
+                    [this, bottone] { mostraClasse(int(bottoniClassi_.indexOf(bottone))); });
+        }
+        bottone->setText(classi_[i].nome);
+        bottone->setObjectName(QStringLiteral("Classe(%1)").arg(i));
+        bottone->setAccessibleName(QStringLiteral("Classe %1").arg(classi_[i].nome));
+        // Added again in the new order.
+        rigaClassi_->layout()->addWidget(bottone);
+        bottoniClassi_ << bottone;
+    }
+    qDeleteAll(vecchi);
+    rigaClassi_->setVisible(!bottoniClassi_.isEmpty());
+}
+
+void FinestraChiGioca::mettiAlunni() {
+    if (indice_ < bottoniClassi_.size())
+        bottoniClassi_[indice_]->setChecked(true);
+    QList<QPushButton*> vecchi = std::exchange(bottoniAlunni_, {});
+    const QList<Alunno> alunni = classi_.value(indice_).alunni;
+    for (int k = 0; k < alunni.size(); ++k) {
+        QPushButton* bottone = riprendi(vecchi, alunni[k].id);
+        if (!bottone) {
+            bottone = bottoneGrande({}, DisposizioneNomi::kPuntiNomi, alunni_);
+            bottone->setProperty(kId, alunni[k].id);
+            // Sized by dispone(), to the room the window has, not the other way round.
+            bottone->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+            connect(bottone, &QPushButton::clicked, this, [this, bottone] {
+                const qsizetype k = bottoniAlunni_.indexOf(bottone);
+                emit scelto(classi_.value(indice_).alunni.value(k));
+            });
+        }
+        bottone->setText(alunni[k].nome);
+        bottone->setAccessibleName(alunni[k].nome);
+        bottone->setObjectName(QStringLiteral("Alunno(%1)").arg(k));
+        bottoniAlunni_ << bottone;
+    }
+    qDeleteAll(vecchi);
+    dispone();
+    ordinaTab();
+}
+
+// Tab in reading order: classes, names, "Ospite", also for buttons made
+// after the others.
+void FinestraChiGioca::ordinaTab() {
+    QList<QWidget*> ordine(bottoniClassi_.begin(), bottoniClassi_.end());
+    ordine.append(QList<QWidget*>(bottoniAlunni_.begin(), bottoniAlunni_.end()));
+    ordine << ospite_;
+    for (qsizetype i = 1; i < ordine.size(); ++i)
+        QWidget::setTabOrder(ordine[i - 1], ordine[i]);
+}
+
+// The names to the window's room: see DisposizioneNomi::scegli.
 void FinestraChiGioca::dispone() {
     if (bottoniAlunni_.isEmpty())
         return;
-    const int quanti = int(bottoniAlunni_.size());
-    const QSize spazio = alunni_->contentsRect().size();
-    const int spaziatura = griglia_->spacing();
-    struct Scelta {
-        int colonne = 1, punti = kPuntiMinimi, altezza = kAltezzaMinima;
-    } migliore{.colonne = std::min(quanti, kColonne)};
-    for (int colonne = 1; colonne <= std::min(quanti, kColonne); ++colonne) {
-        const int righe = (quanti + colonne - 1) / colonne;
-        const int larga = (spazio.width() - (colonne - 1) * spaziatura) / colonne;
-        const int alta =
-            std::min(kAltezzaBottone, (spazio.height() - (righe - 1) * spaziatura) / righe);
-        if (alta < kAltezzaMinima && colonne < std::min(quanti, kColonne))
-            continue; // too many rows: more columns
-        for (int punti = kPuntiNomi; punti >= migliore.punti; --punti) {
-            QFont font = bottoniAlunni_.first()->font();
-            font.setPointSize(punti);
-            const QFontMetrics metrica(font);
-            int piuLungo = 0;
-            for (const QPushButton* b : std::as_const(bottoniAlunni_))
-                piuLungo = std::max(piuLungo, metrica.horizontalAdvance(b->text()));
-            if (piuLungo + 24 <= larga && metrica.height() + 16 <= alta) {
-                migliore = {
-                    .colonne = colonne, .punti = punti, .altezza = std::max(alta, kAltezzaMinima)};
-                break;
-            }
-        }
-    }
-    for (int k = 0; k < quanti; ++k) {
+    QStringList nomi;
+    for (const Alunno& alunno : classi_.value(indice_).alunni)
+        nomi << alunno.nome;
+    const DisposizioneNomi::Scelta scelta = DisposizioneNomi::scegli(
+        nomi, alunni_->contentsRect().size(), griglia_->spacing(), bottoniAlunni_.first()->font());
+    for (int k = 0; k < bottoniAlunni_.size(); ++k) {
         QPushButton* bottone = bottoniAlunni_[k];
         QFont font = bottone->font();
-        font.setPointSize(migliore.punti);
+        font.setPointSize(scelta.punti);
         bottone->setFont(font);
-        bottone->setFixedHeight(migliore.altezza);
-        griglia_->addWidget(bottone, k / migliore.colonne, k % migliore.colonne);
+        bottone->setText(scelta.testi.value(k));
+        bottone->setFixedHeight(scelta.altezza);
+        griglia_->addWidget(bottone, k / scelta.colonne, k % scelta.colonne);
     }
-    for (int colonna = 0; colonna < kColonne; ++colonna)
-        griglia_->setColumnStretch(colonna, colonna < migliore.colonne ? 1 : 0);
+    for (int colonna = 0; colonna < DisposizioneNomi::kColonne; ++colonna)
+        griglia_->setColumnStretch(colonna, colonna < scelta.colonne ? 1 : 0);
 }
 
 bool FinestraChiGioca::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 class QGridLayout;
+class QLabel;
 class QPushButton;
 
 namespace vocario {
@@ -18,7 +19,14 @@ class FinestraChiGioca : public QWidget {
     Q_OBJECT
   public:
     /// `classeMostrata` names the class shown first (the last one chosen).
+    /// With no class yet (a lab's PC before the school's server was first
+    /// read) it says that the classes are on their way, and offers "Ospite".
     FinestraChiGioca(QList<Classe> classi, const QString& classeMostrata);
+
+    /// The classes as read again: the same class stays shown, and the
+    /// keyboard stays on its button where that is still there. Nothing is
+    /// touched when nothing changed.
+    void aggiorna(QList<Classe> classi);
 
   signals:
     /// A pupil, or none for "Ospite".
@@ -29,14 +37,27 @@ class FinestraChiGioca : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    /// The class chosen by the pupil: its names, the keyboard on the first.
     void mostraClasse(int indice);
+    /// The buttons of the classes and of the shown class's pupils, made
+    /// again from classi_; a button whose class or pupil is still there is
+    /// kept, so that the keyboard stays on it.
+    void mettiClassi();
+    void mettiAlunni();
     void dispone();
+    void ordinaTab();
 
     QList<Classe> classi_;
+    /// The class chosen last time, shown first when it is there.
+    QString classeScelta_;
+    int indice_ = 0;
+    QWidget* rigaClassi_ = nullptr;
     QList<QPushButton*> bottoniClassi_;
     QList<QPushButton*> bottoniAlunni_;
+    QLabel* attesa_ = nullptr;
     QWidget* alunni_ = nullptr;
     QGridLayout* griglia_ = nullptr;
+    QPushButton* ospite_ = nullptr;
 };
 
 } // namespace vocario

@@ -77,9 +77,11 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     if (r.errore())
         return false;
     const QList<Classe> classi = r.classiPerChiGioca();
-    if (classi.isEmpty())
+    // A lab's PC whose sender has not read the school's server yet asks all
+    // the same: the classes fill in as they arrive, "Ospite" meanwhile.
+    if (classi.isEmpty() && !r.attendeClassi())
         return false;
-    if (!alunno_.isEmpty()) {
+    if (!alunno_.isEmpty() && !classi.isEmpty()) {
         if (const std::optional<Alunno> alunno = Registro::trovaIn(classi, alunno_)) {
             stato.registrazione = r.registrazionePer(*alunno);
             return false;
@@ -90,6 +92,9 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     }
     auto* finestra = new FinestraChiGioca(classi, QSettings().value(kUltimaClasse).toString());
     finestra->setGeometry(avvio->geometry());
+    // What the sender brings while the question is on screen shows at once.
+    QObject::connect(&r.avvisoClassi(), &AvvisoClassi::cambiate, finestra,
+                     [&r, finestra] { finestra->aggiorna(r.classiPerChiGioca()); });
     QObject::connect(finestra, &FinestraChiGioca::scelto, finestra,
                      [&stato, &r, finestra](const std::optional<Alunno>& alunno) {
                          stato.registrazione.reset();
