@@ -15,11 +15,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
+#include <atomic>
 #include <cstdio>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 using vocario::endurance::ProbeClient;
 using vocario::endurance::ProgramView;
@@ -90,6 +94,12 @@ qint64 passo(Postazione& p, qint64 adesso, int ogni, std::FILE* diario) {
                 p.attesaClassi = adesso;
             return 300;
         }
+        // The names may still be moving into place as the classes arrive:
+        // tap only a button that stays where it was.
+        const QRect dove = ProgramView::rectOf(v.control(bottone));
+        QThread::msleep(300);
+        if (ProgramView::rectOf(p.programma.look().control(bottone)) != dove)
+            return 300;
         if (p.attesaClassi >= 0)
             std::fprintf(diario, "%6.1f s pupil %d: \"Chi gioca?\" waited %.1f s for the class\n",
                          adesso / 1e3, p.numero, (adesso - p.attesaClassi) / 1e3);
@@ -138,14 +148,82 @@ QJsonObject registro(const ProgramView& v) {
     return v.raw().value("register").toObject();
 }
 
+// What the pupils' threads and the benchmark share.
+struct Laboratorio {
+    QString programma, server, cartella;
+    int ogni = 2000;
+    QElapsedTimer orologio;
+    qint64 durata = 0;
+    std::atomic<int> pronti{0};
+    std::atomic<bool> chiudi{false};
+    std::mutex mutex;
+    std::vector<double> ritardi;
+};
+
+// What a PC's program told at the end, before it was closed.
+struct Finale {
+    bool partito = false, risponde = false;
+    bool morta = false;
+    int date = 0, contate = 0;
+    QJsonObject registro;
+    QString finestra;
+    QByteArray log;
+};
+
+// One PC: its X server, its program, its pupil at the pointer, on a thread
+// of its own so that 25 pupils keep their pace; after the play it reports
+// and waits, program open, until the benchmark has read the server.
+void postazione(Laboratorio& lab, int numero, Finale& finale) {
+    Postazione p;
+    p.numero = numero;
+    p.esercizio = kEsercizi[(numero - 1) % std::size(kEsercizi)];
+    p.alunno = QStringLiteral("Alunno %1").arg(numero);
+    QString errore;
+    // Each PC its own settings and register file, as on 25 machines.
+    const QString casa = lab.cartella + u'/' + QString::number(numero);
+    QDir().mkpath(casa);
+    if (p.x.startAnywhere(&errore)) {
+        QProcessEnvironment env = p.x.environment();
+        env.insert("XDG_DATA_HOME", casa + "/dati");
+        env.insert("XDG_CONFIG_HOME", casa + "/config");
+        finale.partito = p.programma.start(lab.programma, env, &errore, {"--registro", lab.server});
+    }
+    if (!finale.partito)
+        std::fprintf(stderr, "pupil %d: %s\n", numero, qPrintable(errore));
+    ++lab.pronti;
+    p.prossima = qint64(numero) * lab.ogni / 25;
+    while (finale.partito && !p.morta && lab.orologio.elapsed() < lab.durata) {
+        const qint64 attesa = p.prossima - lab.orologio.elapsed();
+        if (attesa > 0) {
+            QThread::msleep(static_cast<unsigned long>(std::min<qint64>(attesa, 200)));
+            continue;
+        }
+        {
+            std::lock_guard lock(lab.mutex);
+            lab.ritardi.push_back(double(-attesa));
+        }
+        p.prossima = lab.orologio.elapsed() + passo(p, lab.orologio.elapsed(), lab.ogni, stderr);
+    }
+    const ProgramView v = p.programma.look();
+    finale.risponde = v.isValid();
+    finale.morta = p.morta;
+    finale.date = p.date;
+    finale.contate = v.esatti() + v.errati();
+    finale.registro = registro(v);
+    finale.finestra = v.windowName();
+    finale.log = p.programma.log();
+    while (!lab.chiudi)
+        QThread::msleep(200);
+    p.programma.kill();
+    p.x.stop();
+}
+
 } // namespace
 
 int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args) {
     const int secondi = argomento(args, "--lab", "600").toInt();
     const int alunni = argomento(args, "--pupils", "25").toInt();
-    const int ogni = argomento(args, "--every", "2000").toInt();
     const int pausa = argomento(args, "--away", "60").toInt();
-    const QString programma = argomento(args, "--program", QStringLiteral(VOCARIO_PROBED_PROGRAM));
     if (!preparaScuola(server) ||
         !comeProprietario(server, {"INSERT INTO classi (nome) VALUES ('Laboratorio')",
                                    QStringLiteral("INSERT INTO alunni (classe, nome) SELECT id, "
@@ -154,102 +232,68 @@ int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args
                                        .arg(alunni)}))
         return 1;
     QTemporaryDir cartella;
-    const QString pc = server.indirizzo("vocario_pc", "scuola");
-    std::vector<std::unique_ptr<Postazione>> lab;
-    for (int n = 1; n <= alunni; ++n) {
-        auto p = std::make_unique<Postazione>();
-        p->numero = n;
-        p->esercizio = kEsercizi[(n - 1) % std::size(kEsercizi)];
-        p->alunno = QStringLiteral("Alunno %1").arg(n);
-        QString errore;
-        if (!p->x.startAnywhere(&errore)) {
-            std::fprintf(stderr, "%s\n", qPrintable(errore));
-            return 1;
-        }
-        // Each PC its own settings and register file, as on 25 machines.
-        QProcessEnvironment env = p->x.environment();
-        const QString casa = cartella.filePath(QString::number(n));
-        QDir().mkpath(casa);
-        env.insert("XDG_DATA_HOME", casa + "/dati");
-        env.insert("XDG_CONFIG_HOME", casa + "/config");
-        if (!p->programma.start(programma, env, &errore, {"--registro", pc})) {
-            std::fprintf(stderr, "%s\n", qPrintable(errore));
-            return 1;
-        }
-        p->prossima = n * ogni / alunni;
-        lab.push_back(std::move(p));
-    }
-    std::fprintf(stderr, "%d programs started on X servers of their own\n", alunni);
+    Laboratorio lab;
+    lab.programma = argomento(args, "--program", QStringLiteral(VOCARIO_PROBED_PROGRAM));
+    lab.server = server.indirizzo("vocario_pc", "scuola");
+    lab.cartella = cartella.path();
+    lab.ogni = argomento(args, "--every", "2000").toInt();
+    lab.durata = qint64(secondi) * 1000;
+    lab.orologio.start();
+    std::vector<Finale> finali(size_t(alunni), Finale{});
+    std::vector<std::thread> fili;
+    for (int n = 1; n <= alunni; ++n)
+        fili.emplace_back(postazione, std::ref(lab), n, std::ref(finali[size_t(n - 1)]));
+    while (lab.pronti < alunni)
+        QThread::msleep(100);
+    std::fprintf(stderr, "%5.0f s: %d programs started on X servers of their own\n",
+                 lab.orologio.elapsed() / 1e3, alunni);
 
-    QElapsedTimer orologio;
-    orologio.start();
-    const qint64 durata = qint64(secondi) * 1000;
     // Away twice: a clean stop, then one as abrupt as a pulled plug.
-    struct Fermata {
-        qint64 da;
-        const char* modo;
-        bool ferma = false, ripresa = false;
-    } fermate[] = {{durata / 3, "fast"}, {durata * 2 / 3, "immediate"}};
-    std::vector<double> ritardi;
-    while (orologio.elapsed() < durata) {
-        for (Fermata& f : fermate) {
-            if (!f.ferma && orologio.elapsed() >= f.da) {
-                std::fprintf(stderr, "%5.0f s: server stopped (%s)\n", orologio.elapsed() / 1e3,
-                             f.modo);
-                f.ferma = server.ferma(f.modo);
-            }
-            if (f.ferma && !f.ripresa && orologio.elapsed() >= f.da + pausa * 1000) {
-                f.ripresa = server.avvia({"shared_preload_libraries=auto_explain"});
-                std::fprintf(stderr, "%5.0f s: server started\n", orologio.elapsed() / 1e3);
-            }
-        }
-        Postazione* prima = nullptr;
-        for (auto& p : lab)
-            if (!p->morta && (!prima || p->prossima < prima->prossima))
-                prima = p.get();
-        if (!prima)
-            break;
-        if (const qint64 attesa = prima->prossima - orologio.elapsed(); attesa > 0)
-            QThread::msleep(static_cast<unsigned long>(std::min<qint64>(attesa, 200)));
-        if (prima->prossima > orologio.elapsed())
-            continue;
-        ritardi.push_back(double(orologio.elapsed() - prima->prossima));
-        prima->prossima = orologio.elapsed() + passo(*prima, orologio.elapsed(), ogni, stderr);
-        QCoreApplication::processEvents();
+    for (const auto& [quando, modo] :
+         {std::pair{lab.durata / 3, "fast"}, std::pair{lab.durata * 2 / 3, "immediate"}}) {
+        QThread::msleep(
+            static_cast<unsigned long>(std::max<qint64>(quando - lab.orologio.elapsed(), 0)));
+        std::fprintf(stderr, "%5.0f s: server stopped (%s)\n", lab.orologio.elapsed() / 1e3, modo);
+        if (!server.ferma(modo))
+            std::fprintf(stderr, "the server did not stop\n");
+        QThread::msleep(static_cast<unsigned long>(pausa) * 1000);
+        if (!server.avvia({"shared_preload_libraries=auto_explain"}))
+            std::fprintf(stderr, "the server did not start again\n");
+        std::fprintf(stderr, "%5.0f s: server started\n", lab.orologio.elapsed() / 1e3);
     }
-    std::fprintf(stderr, "%5.0f s: the pupils stop\n", orologio.elapsed() / 1e3);
+    QThread::msleep(
+        static_cast<unsigned long>(std::max<qint64>(lab.durata - lab.orologio.elapsed(), 0)));
+    // Each thread reports a moment after the pupils stop.
+    QThread::msleep(3000);
+    std::fprintf(stderr, "%5.0f s: the pupils stop\n", lab.orologio.elapsed() / 1e3);
 
     // What each program counted and recorded, then the server, until every
     // answer has arrived or three minutes have passed.
     int contate = 0, registrate = 0, morte = 0;
     std::vector<double> mediane, massimi, processore;
     double oltre = 0, oltreInAttesa = 0, oltreSpodestate = 0;
-    for (auto& p : lab) {
-        const ProgramView v = p->programma.look();
-        if (!v.isValid()) {
-            std::fprintf(stderr, "pupil %d: the program no longer answers\n%s\n", p->numero,
-                         p->programma.log().right(2000).constData());
+    for (int n = 1; n <= alunni; ++n) {
+        const Finale& f = finali[size_t(n - 1)];
+        if (!f.risponde || f.morta || f.date == 0) {
+            std::fprintf(stderr, "pupil %d: the program stopped playing, at %s\n%s\n", n,
+                         qPrintable(f.finestra), f.log.right(2000).constData());
             ++morte;
             continue;
         }
-        morte += p->morta;
-        const int conto = v.esatti() + v.errati();
-        const QJsonObject r = registro(v);
-        contate += conto;
-        registrate += r.value("answers").toInt();
-        if (conto != r.value("answers").toInt() || std::abs(conto - p->date) > 1)
-            std::fprintf(stderr, "pupil %d (Form%d): %d taps, %d counted, %d recorded\n", p->numero,
-                         p->esercizio, p->date, conto, r.value("answers").toInt());
-        mediane.push_back(r.value("medianUs").toDouble());
-        massimi.push_back(r.value("maxUs").toDouble());
-        processore.push_back(r.value("maxCpuUs").toDouble());
-        oltre += r.value("over1ms").toDouble();
-        oltreInAttesa += r.value("over1msWaiting").toDouble();
-        oltreSpodestate += r.value("over1msPreempted").toDouble();
+        const int registrateQui = f.registro.value("answers").toInt();
+        contate += f.contate;
+        registrate += registrateQui;
+        if (f.contate != registrateQui || std::abs(f.contate - f.date) > 1)
+            std::fprintf(stderr, "pupil %d: %d taps, %d counted, %d recorded\n", n, f.date,
+                         f.contate, registrateQui);
+        mediane.push_back(f.registro.value("medianUs").toDouble());
+        massimi.push_back(f.registro.value("maxUs").toDouble());
+        processore.push_back(f.registro.value("maxCpuUs").toDouble());
+        oltre += f.registro.value("over1ms").toDouble();
+        oltreInAttesa += f.registro.value("over1msWaiting").toDouble();
+        oltreSpodestate += f.registro.value("over1msPreempted").toDouble();
     }
     const QString proprietario = server.indirizzo("vocario", "scuola");
-    const QString perAlunno = "SELECT a.nome || '=' || count(*) FROM risposte r JOIN alunni a ON "
-                              "a.id = r.alunno GROUP BY a.nome ORDER BY a.nome";
     QElapsedTimer arrivo;
     arrivo.start();
     qint64 sulServer = 0;
@@ -260,34 +304,41 @@ int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args
         QThread::msleep(1000);
     }
     std::fprintf(stderr, "%5.0f s: on the server %lld of %d, %.0f s after the pupils stopped\n",
-                 orologio.elapsed() / 1e3, sulServer, registrate, arrivo.elapsed() / 1e3);
-    const QStringList righe = colonna(proprietario, perAlunno);
+                 lab.orologio.elapsed() / 1e3, sulServer, registrate, arrivo.elapsed() / 1e3);
+    const QStringList righe =
+        colonna(proprietario, "SELECT a.nome || '=' || count(*) FROM risposte r JOIN alunni a ON "
+                              "a.id = r.alunno GROUP BY a.nome");
     const qint64 distinte =
         colonna(proprietario,
                 "SELECT count(DISTINCT (alunno, sessione, dato, quando)) FROM risposte")
             .value(0)
             .toLongLong();
     int diverse = 0;
-    for (auto& p : lab) {
-        const ProgramView v = p->programma.look();
-        const QString atteso =
-            QStringLiteral("%1=%2").arg(p->alunno).arg(registro(v).value("answers").toInt());
-        if (registro(v).value("answers").toInt() > 0 && !righe.contains(atteso)) {
-            std::fprintf(stderr, "pupil %d: %s expected, not on the server\n", p->numero,
+    if (qEnvironmentVariableIsSet("VOCARIO_LAB_DETAILS"))
+        std::fprintf(stderr, "server: %s\n", qPrintable(righe.join(u' ')));
+    for (int n = 1; n <= alunni; ++n) {
+        if (qEnvironmentVariableIsSet("VOCARIO_LAB_DETAILS"))
+            std::fprintf(stderr, "pupil %d: %s\n", n,
+                         QJsonDocument(finali[size_t(n - 1)].registro)
+                             .toJson(QJsonDocument::Compact)
+                             .constData());
+        const int qui = finali[size_t(n - 1)].registro.value("answers").toInt();
+        const QString atteso = QStringLiteral("Alunno %1=%2").arg(n).arg(qui);
+        if (qui > 0 && !righe.contains(atteso)) {
+            std::fprintf(stderr, "pupil %d: %s expected, not on the server\n", n,
                          qPrintable(atteso));
             ++diverse;
         }
     }
-    for (auto& p : lab) {
-        p->programma.kill();
-        p->x.stop();
-    }
+    lab.chiudi = true;
+    for (std::thread& filo : fili)
+        filo.join();
 
     const std::string soggetto =
         QStringLiteral(
             "%1 programs under Xvfb, an answer every %2 ms each, %3 s, server away 2x%4 s")
             .arg(alunni)
-            .arg(ogni)
+            .arg(lab.ogni)
             .arg(secondi)
             .arg(pausa)
             .toStdString();
@@ -304,7 +355,7 @@ int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args
              {oltreInAttesa}, "calls", "0");
     printRow("register lab", "... of them while the system gave its core to another",
              {oltreSpodestate}, "calls", "");
-    printRow("register lab", "how late the driver acted", ritardi, "ms", "");
+    printRow("register lab", "how late a pupil acted", lab.ritardi, "ms", "");
     printRow("register lab", "answers counted by the windows", {double(contate)}, "answers", "");
     printRow("register lab", "answers recorded by the windows", {double(registrate)}, "answers",
              "= counted");
