@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QPasswordDigestor>
@@ -30,8 +31,11 @@
 #include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <QUuid>
 #include <chrono>
+#include <thread>
 
 using namespace vocario;
 using namespace vocario::testing;
@@ -251,6 +255,35 @@ void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
     registro = std::make_unique<Registro>(cartella);
     QVERIFY(registro->scrittore().svuota(5s));
     QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 300);
+
+    // Given from the window's event loop, an answer is written once the
+    // loop runs on, with nobody asking for it.
+    QEventLoop ciclo;
+    QTimer::singleShot(0, &ciclo, [&] { registro->scrittore().accoda(risposta(alunno, 300)); });
+    QTimer guarda;
+    QObject::connect(&guarda, &QTimer::timeout, &ciclo, [&] {
+        if (conta(*registro, "SELECT count(*) FROM risposte") == 301)
+            ciclo.quit();
+    });
+    guarda.start(20);
+    QTimer::singleShot(5000, &ciclo, &QEventLoop::quit);
+    ciclo.exec();
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 301);
+
+    // Ids made on two threads at once never meet, and are random UUIDs.
+    std::vector<QByteArray> altroFilo;
+    std::thread filo([&altroFilo] {
+        for (int k = 0; k < 5000; ++k)
+            altroFilo.push_back(Operazione::nuovoId());
+    });
+    QSet<QByteArray> ids;
+    for (int k = 0; k < 5000; ++k)
+        ids.insert(Operazione::nuovoId());
+    filo.join();
+    ids.unite(QSet<QByteArray>(altroFilo.begin(), altroFilo.end()));
+    QCOMPARE(ids.size(), 10000);
+    QCOMPARE(QUuid::fromRfc4122(altroFilo.back()).version(), QUuid::Random);
+    QCOMPARE(QUuid::fromRfc4122(altroFilo.back()).variant(), QUuid::DCE);
 }
 
 void RegisterTest::damagedFileIsSetAsideAndTheTeacherTold() {
@@ -383,6 +416,25 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     QVERIFY(!importaClassi(hook->registro(env.state), env.folder() + "/nessuno.csv").ok);
 
     TestEnvironment::closeAllWindows();
+    // A second tap on "Avvio", a second apart, reaching the start screen
+    // after the first has closed it (the program was busy): one question.
+    {
+        auto* start = new FormAvvio(env.state);
+        start->show();
+        auto* bottone = start->findChild<QPushButton*>("BottoneAvvio");
+        for (const quint64 quando : {1000, 2000})
+            for (const QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent evento(
+                    tipo, QPointF(5, 5), bottone->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                    tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+                evento.setTimestamp(quando);
+                QApplication::sendEvent(bottone, &evento);
+            }
+        QApplication::processEvents();
+        QCOMPARE(TestEnvironment::visibleWindows().size(), 1);
+        QCOMPARE(TestEnvironment::visibleWindows()[0]->objectName(), QStringLiteral("ChiGioca"));
+        TestEnvironment::closeAllWindows();
+    }
     QWidget* chi = avvio();
     QCOMPARE(chi->objectName(), QStringLiteral("ChiGioca"));
     QCOMPARE(chi->windowTitle(), QStringLiteral("Chi gioca?"));

@@ -7,6 +7,29 @@
 
 namespace vocario {
 
+namespace {
+// Input that reaches a window after it was closed was queued while the
+// program was busy with the input before (a second tap on "Avvio" while the
+// register opens): the window is gone for the pupil, so it acts no more.
+// A window never shown (a test's) is not one the pupil left.
+bool perFinestraChiusa(QObject* watched, QEvent::Type tipo) {
+    switch (tipo) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        break;
+    default:
+        return false;
+    }
+    if (!watched->isWidgetType())
+        return false;
+    const QWidget* finestra = static_cast<QWidget*>(watched)->window();
+    return finestra->isHidden() && finestra->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+} // namespace
+
 DoubleClickGuard* DoubleClickGuard::instance() {
     static QPointer<DoubleClickGuard> guard;
     if (!guard && qApp) {
@@ -26,6 +49,8 @@ void DoubleClickGuard::contentReplaced() {
 }
 
 bool DoubleClickGuard::eventFilter(QObject* watched, QEvent* event) {
+    if (perFinestraChiusa(watched, event->type()))
+        return true;
     switch (event->type()) {
     case QEvent::Show:
         if (watched->isWidgetType()) {

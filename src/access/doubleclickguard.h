@@ -9,7 +9,8 @@ namespace vocario {
 /// made appear: a new window, a message box, a new item. A press that comes
 /// within the double-click interval and distance of the last one, after
 /// something appeared, is dropped with its release; a second click made
-/// after the interval acts as usual.
+/// after the interval acts as usual. Presses and keys that reach a window
+/// already closed (queued while the program was busy) are dropped too.
 class DoubleClickGuard : public QObject {
     Q_OBJECT
   public:
