@@ -211,6 +211,17 @@ void postazione(Laboratorio& lab, int numero, Finale& finale) {
     finale.contate = v.esatti() + v.errati();
     finale.registro = registro(v);
     finale.finestra = v.windowName();
+    if (finale.finestra == u"ChiGioca") {
+        QStringList nomi;
+        for (const QJsonValue& c : v.window().value("controls").toArray())
+            nomi << c.toObject().value("name").toString() + u'=' +
+                        c.toObject().value("text").toString() +
+                        (c.toObject().value("visible").toBool() ? u'@' : u'!') +
+                        QString::fromLatin1(QJsonDocument(c.toObject().value("rect").toArray())
+                                                .toJson(QJsonDocument::Compact));
+        finale.finestra += u' ' + nomi.join(u' ');
+        p.x.screenshot(QStringLiteral("/tmp/lab-stuck-%1.png").arg(numero));
+    }
     finale.log = p.programma.log();
     while (!lab.chiudi)
         QThread::msleep(200);
