@@ -7,98 +7,26 @@
 #include "register/mittenteregistro.h"
 #include "register/registro.h"
 #include "schedaclassi.h"
+#include "tabellevista.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace vocario {
+
+using namespace TabelleVista;
+
 namespace {
-
-const QString kFormatoData = QStringLiteral("dd/MM/yyyy HH:mm");
-
-QStandardItem* numero(int n) {
-    auto* item = new QStandardItem;
-    item->setData(n, Qt::DisplayRole);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-QStandardItem* testo(const QString& t) {
-    return new QStandardItem(t);
-}
-
-// Sorted as a date, shown as Italians write it.
-QStandardItem* momento(const QDateTime& quando) {
-    auto* item = new QStandardItem(quando.toString(kFormatoData));
-    item->setData(quando.toMSecsSinceEpoch(), Qt::UserRole);
-    return item;
-}
-
-QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* dentro) {
-    auto* vista = new QTableView(dentro);
-    vista->setObjectName(nome);
-    vista->setAccessibleName(nome);
-    vista->setModel(modello);
-    vista->setSortingEnabled(true);
-    vista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    vista->setTabKeyNavigation(false);
-    // The item's column takes the room left; the others fit their contents,
-    // measured on the first rows only, so that a year's table opens at once.
-    vista->horizontalHeader()->setResizeContentsPrecision(200);
-    QHeaderView* intestazione = vista->horizontalHeader();
-    intestazione->setSectionResizeMode(QHeaderView::ResizeToContents);
-    QObject::connect(intestazione, &QHeaderView::sectionCountChanged, intestazione,
-                     [intestazione](int, int quante) {
-                         if (quante > 0)
-                             intestazione->setSectionResizeMode(0, QHeaderView::Stretch);
-                     });
-    vista->verticalHeader()->hide();
-    modello->setSortRole(Qt::UserRole + 1);
-    return vista;
-}
-
-// Every cell sorts by its number or date when it has one, else by its text.
-void ordinabile(QStandardItemModel* modello) {
-    for (int r = 0; r < modello->rowCount(); ++r)
-        for (int c = 0; c < modello->columnCount(); ++c) {
-            QStandardItem* item = modello->item(r, c);
-            const QVariant chiave = item->data(Qt::UserRole).isValid()
-                                        ? item->data(Qt::UserRole)
-                                        : item->data(Qt::DisplayRole);
-            item->setData(chiave, Qt::UserRole + 1);
-        }
-}
-
-QList<QStringList> righeDi(const QStandardItemModel* modello) {
-    QList<QStringList> righe;
-    QStringList intestazioni;
-    for (int c = 0; c < modello->columnCount(); ++c)
-        intestazioni << modello->horizontalHeaderItem(c)->text();
-    righe << intestazioni;
-    for (int r = 0; r < modello->rowCount(); ++r) {
-        QStringList riga;
-        for (int c = 0; c < modello->columnCount(); ++c)
-            riga << modello->item(r, c)->data(Qt::DisplayRole).toString();
-        righe << riga;
-    }
-    return righe;
-}
 
 void riempiParole(QStandardItemModel* modello, const QList<Interrogazioni::VoceSbagliata>& voci) {
     modello->clear();
@@ -312,7 +240,7 @@ void VistaRegistro::aggiorna() {
                 altri << QStringLiteral("%1: %2 (detto alle %3)")
                              .arg(pc.nome)
                              .arg(pc.inAttesa)
-                             .arg(pc.aggiornato.toString(kFormatoData));
+                             .arg(TabelleVista::data(pc.aggiornato));
         if (!altri.isEmpty())
             righe << QStringLiteral("Computer con risposte in attesa del server: %1.")
                          .arg(altri.join(QStringLiteral("; ")));
@@ -354,61 +282,6 @@ void VistaRegistro::apriParoleDellAlunno(qint64 alunno, const QString& nome) {
     colonna->addWidget(chiudi);
     finestra.resize(700, 400);
     finestra.exec();
-}
-
-QList<QStringList> VistaRegistro::righeParole() const {
-    return righeDi(parole_);
-}
-
-QList<QStringList> VistaRegistro::righeAlunni() const {
-    return righeDi(alunni_);
-}
-
-bool VistaRegistro::esportaCsv(const QString& file, const QList<QStringList>& righe) {
-    return Esportazione::scriviCsv(file, righe);
-}
-
-bool VistaRegistro::esportaRisposte(const QString& file, qint64 alunno) {
-    return Esportazione::scriviCsv(
-        file, Interrogazioni::tutteLeRisposte(registro_.dbVista(), classe(), alunno));
-}
-
-QString VistaRegistro::titoloRiassunto() const {
-    return QStringLiteral("Registro della classe %1").arg(classi_->currentText());
-}
-
-QList<Esportazione::Sezione> VistaRegistro::riassunto() const {
-    return {{QStringLiteral("Parole più sbagliate"), righeParole()},
-            {QStringLiteral("Alunni ed esercizi"), righeAlunni()}};
-}
-
-bool VistaRegistro::esportaPdf(const QString& file) {
-    return Esportazione::scriviPdf(file, titoloRiassunto(), riassunto());
-}
-
-void VistaRegistro::stampaRiassunto() {
-    QPrinter stampante(QPrinter::HighResolution);
-    stampante.setPageSize(QPageSize(QPageSize::A4));
-    stampante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    stampante.setDocName(titoloRiassunto());
-    QPrintDialog dialogo(&stampante, this);
-    dialogo.setWindowTitle(QStringLiteral("Stampa il riassunto della classe"));
-    if (dialogo.exec() != QDialog::Accepted)
-        return;
-    if (!Esportazione::stampa(&stampante, titoloRiassunto(), riassunto()))
-        QMessageBox::warning(this, QStringLiteral("Registro"),
-                             QStringLiteral("La stampante non si può usare."));
-}
-
-void VistaRegistro::salvaCome(const QString& titolo, const QString& nome,
-                              const std::function<bool(const QString&)>& scrivi) {
-    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString file = QFileDialog::getSaveFileName(this, titolo, cartella + u'/' + nome);
-    if (file.isEmpty())
-        return;
-    if (!scrivi(file))
-        QMessageBox::warning(this, QStringLiteral("Registro"),
-                             QStringLiteral("Il file %1 non si può scrivere.").arg(file));
 }
 
 } // namespace vocario

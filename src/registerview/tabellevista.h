@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class QDateTime;
+class QString;
+class QStandardItem;
+class QStandardItemModel;
+class QTableView;
+class QWidget;
+
+namespace vocario::TabelleVista {
+
+/// Cells of the teacher's tables: a number (sorted as one), a text, a
+/// moment (sorted as a date, shown as Italians write it).
+QStandardItem* numero(int n);
+QStandardItem* testo(const QString& t);
+QStandardItem* momento(const QDateTime& quando);
+/// A moment as the tables show it ("08/12/2026 14:05").
+QString data(const QDateTime& quando);
+
+/// A read-only, sortable table of `modello` named `nome` for a screen
+/// reader: rows selected whole, the first column taking the room left.
+QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* dentro);
+
+/// Every cell sorts by its number or date when it has one, else by its text.
+void ordinabile(QStandardItemModel* modello);
+
+/// The table as the exports write it: headers first, then each row's texts.
+QList<QStringList> righeDi(const QStandardItemModel* modello);
+
+} // namespace vocario::TabelleVista
