@@ -220,7 +220,9 @@ void postazione(Laboratorio& lab, int numero, Finale& finale) {
                         QString::fromLatin1(QJsonDocument(c.toObject().value("rect").toArray())
                                                 .toJson(QJsonDocument::Compact));
         finale.finestra += u' ' + nomi.join(u' ');
-        p.x.screenshot(QStringLiteral("/tmp/lab-stuck-%1.png").arg(numero));
+        const QString foto = QDir::temp().filePath(QStringLiteral("lab-stuck-%1.png").arg(numero));
+        p.x.screenshot(foto);
+        finale.finestra += QStringLiteral(" (screenshot: %1)").arg(foto);
     }
     finale.log = p.programma.log();
     while (!lab.chiudi)
