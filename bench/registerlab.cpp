@@ -53,12 +53,7 @@ struct Postazione {
 };
 
 void tocca(Postazione& p, const ProgramView& v, const QString& nome) {
-    QRect r = ProgramView::rectOf(v.control(nome));
-    // An option button reacts on its round mark and its caption only.
-    const QString classe = v.control(nome).value("class").toString();
-    if (classe == u"DesignOptionButton" || classe == u"QRadioButton")
-        r.setWidth(16);
-    p.x.click(r.center());
+    p.x.click(vocario::endurance::clickPoint(v.control(nome)));
 }
 
 QString controlloConTesto(const ProgramView& v, const QString& testo) {
@@ -237,12 +232,7 @@ int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args
     const int secondi = argomento(args, "--lab", "600").toInt();
     const int alunni = argomento(args, "--pupils", "25").toInt();
     const int pausa = argomento(args, "--away", "60").toInt();
-    if (!preparaScuola(server) ||
-        !comeProprietario(server, {"INSERT INTO classi (nome) VALUES ('Laboratorio')",
-                                   QStringLiteral("INSERT INTO alunni (classe, nome) SELECT id, "
-                                                  "'Alunno ' || n FROM classi, "
-                                                  "generate_series(1, %1) n")
-                                       .arg(alunni)}))
+    if (!preparaClasse(server, "Laboratorio", alunni))
         return 1;
     QTemporaryDir cartella;
     Laboratorio lab;
@@ -262,18 +252,9 @@ int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args
                  lab.orologio.elapsed() / 1e3, alunni);
 
     // Away twice: a clean stop, then one as abrupt as a pulled plug.
-    for (const auto& [quando, modo] :
-         {std::pair{lab.durata / 3, "fast"}, std::pair{lab.durata * 2 / 3, "immediate"}}) {
-        QThread::msleep(
-            static_cast<unsigned long>(std::max<qint64>(quando - lab.orologio.elapsed(), 0)));
-        std::fprintf(stderr, "%5.0f s: server stopped (%s)\n", lab.orologio.elapsed() / 1e3, modo);
-        if (!server.ferma(modo))
-            std::fprintf(stderr, "the server did not stop\n");
-        QThread::msleep(static_cast<unsigned long>(pausa) * 1000);
-        if (!server.avvia({"shared_preload_libraries=auto_explain"}))
-            std::fprintf(stderr, "the server did not start again\n");
-        std::fprintf(stderr, "%5.0f s: server started\n", lab.orologio.elapsed() / 1e3);
-    }
+    const bool servito = viaDueVolte(server, lab.durata, pausa, lab.orologio);
+    if (!servito)
+        std::fprintf(stderr, "the server would not stop or start again\n");
     QThread::msleep(
         static_cast<unsigned long>(std::max<qint64>(lab.durata - lab.orologio.elapsed(), 0)));
     // Each thread reports a moment after the pupils stop.
@@ -379,7 +360,7 @@ int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args
              {double(diverse)}, "pupils", "0");
     printRow("register lab", "programs that stopped answering or playing", {double(morte)},
              "programs", "0");
-    return contate == registrate && sulServer == registrate && distinte == sulServer &&
+    return servito && contate == registrate && sulServer == registrate && distinte == sulServer &&
                    diverse == 0 && morte == 0
                ? 0
                : 1;

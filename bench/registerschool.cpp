@@ -13,6 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cstdio>
 
 using namespace vocario;
@@ -121,6 +122,32 @@ bool preparaScuola(testing::ServerDiProva& server) {
     if (errore)
         std::fprintf(stderr, "%s\n", qPrintable(*errore));
     return !errore;
+}
+
+bool preparaClasse(testing::ServerDiProva& server, const QString& classe, int alunni) {
+    return preparaScuola(server) &&
+           comeProprietario(server,
+                            {QStringLiteral("INSERT INTO classi (nome) VALUES ('%1')").arg(classe),
+                             QStringLiteral("INSERT INTO alunni (classe, nome) SELECT id, 'Alunno "
+                                            "' || n FROM classi, generate_series(1, %1) n")
+                                 .arg(alunni)});
+}
+
+bool viaDueVolte(testing::ServerDiProva& server, qint64 durata, int pausa,
+                 const QElapsedTimer& orologio) {
+    for (const auto& [quando, modo] :
+         {std::pair{durata / 3, "fast"}, std::pair{durata * 2 / 3, "immediate"}}) {
+        QThread::msleep(
+            static_cast<unsigned long>(std::max<qint64>(quando - orologio.elapsed(), 0)));
+        std::fprintf(stderr, "%5.0f s: server stopped (%s)\n", orologio.elapsed() / 1e3, modo);
+        if (!server.ferma(modo))
+            return false;
+        QThread::msleep(static_cast<unsigned long>(pausa) * 1000);
+        if (!server.avvia({"shared_preload_libraries=auto_explain"}))
+            return false;
+        std::fprintf(stderr, "%5.0f s: server started\n", orologio.elapsed() / 1e3);
+    }
+    return true;
 }
 
 int scuola(testing::ServerDiProva& server, const QStringList& args) {

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QElapsedTimer;
+
 namespace vocario::testing {
 class ServerDiProva;
 }
@@ -24,6 +26,13 @@ int alunno(const QStringList& args);
 /// The database `scuola` on `server`, prepared as the technician does
 /// (schema and roles); false with a message on stderr when it fails.
 bool preparaScuola(vocario::testing::ServerDiProva& server);
+/// The school prepared, with one class `classe` of pupils "Alunno 1".."Alunno `alunni`".
+bool preparaClasse(vocario::testing::ServerDiProva& server, const QString& classe, int alunni);
+/// Stops the server at a third of `durata` ms on `orologio` (pg_ctl -m fast)
+/// and at two thirds (-m immediate, as a pulled plug), each time for
+/// `pausa` s; false when it would not stop or start again.
+bool viaDueVolte(vocario::testing::ServerDiProva& server, qint64 durata, int pausa,
+                 const QElapsedTimer& orologio);
 /// Runs `sql` as the server's owner on `scuola`; false with a message.
 bool comeProprietario(vocario::testing::ServerDiProva& server, const QStringList& sql);
 

@@ -114,12 +114,7 @@ int soak(testing::ServerDiProva& server, const QStringList& args) {
     const int alunni = argomento(args, "--pupils", "25").toInt();
     const QString ogni = argomento(args, "--every", "2000");
     const int pausa = argomento(args, "--away", "20").toInt();
-    if (!preparaScuola(server) ||
-        !comeProprietario(server, {"INSERT INTO classi (nome) VALUES ('Soak')",
-                                   QStringLiteral("INSERT INTO alunni (classe, nome) SELECT id, "
-                                                  "'Alunno ' || n FROM classi, "
-                                                  "generate_series(1, %1) n")
-                                       .arg(alunni)}))
+    if (!preparaClasse(server, "Soak", alunni))
         return 1;
     QTemporaryDir cartella;
     const QString pc = server.indirizzo("vocario_pc", "scuola");
@@ -136,19 +131,8 @@ int soak(testing::ServerDiProva& server, const QStringList& args) {
     // Away twice: a clean stop, then one as abrupt as a pulled plug.
     QElapsedTimer orologio;
     orologio.start();
-    std::vector<double> via;
-    int volta = 0;
-    for (const char* modo : {"fast", "immediate"}) {
-        dormi(qint64(secondi) * 1000 * ++volta / 3 - orologio.elapsed());
-        std::fprintf(stderr, "%5.0f s: server stopped (%s)\n", orologio.elapsed() / 1e3, modo);
-        if (!server.ferma(modo))
-            return 1;
-        dormi(pausa * 1000);
-        if (!server.avvia({"shared_preload_libraries=auto_explain"}))
-            return 1;
-        std::fprintf(stderr, "%5.0f s: server started\n", orologio.elapsed() / 1e3);
-        via.push_back(pausa);
-    }
+    if (!viaDueVolte(server, qint64(secondi) * 1000, pausa, orologio))
+        return 1;
     std::vector<double> costi, processore;
     int oltre = 0, primeOltre = 0;
     QStringList date;

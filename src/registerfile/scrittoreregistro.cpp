@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
+#include <utility>
 
 namespace vocario {
 namespace {
@@ -65,7 +66,7 @@ void ScrittoreRegistro::accoda(Operazione operazione) {
         sveglia_.notify_one();
         return;
     }
-    if (!svegliaInArrivo_.exchange(true))
+    if (!std::exchange(svegliaInArrivo_, true))
         QMetaObject::invokeMethod(
             &casa_,
             [this] {

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -87,7 +86,8 @@ class ScrittoreRegistro {
     /// Lives on the thread that made the writer (the window's): the writer
     /// is woken from its event loop, after the input that gave the answer.
     QObject casa_;
-    std::atomic<bool> svegliaInArrivo_{false};
+    /// A wake is posted and not yet delivered (read and written on casa_'s thread only).
+    bool svegliaInArrivo_ = false;
     std::thread thread_;
 };
 

@@ -24,6 +24,15 @@ QRgb rgbOf(qint64 bgr) {
     return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+QPoint clickPoint(const QJsonObject& control) {
+    QRect rect = ProgramView::rectOf(control);
+    // An option button reacts on its round mark and its caption, not beside them.
+    if (control.value("class").toString() == u"DesignOptionButton" ||
+        control.value("class").toString() == u"QRadioButton")
+        rect.setWidth(16);
+    return rect.center();
+}
+
 ProgramView PointerPupil::look() {
     last_ = program_.look();
     return last_;
@@ -49,12 +58,7 @@ ProgramView PointerPupil::waitUntil(const std::function<bool(const ProgramView&)
 void PointerPupil::clickControl(const QString& name) {
     const QJsonObject control = look().control(name);
     QVERIFY2(control.value("visible").toBool(), qPrintable(name + QStringLiteral(" not on show")));
-    QRect rect = ProgramView::rectOf(control);
-    // An option button reacts on its round mark and its caption, not beside them.
-    if (control.value("class").toString() == u"DesignOptionButton" ||
-        control.value("class").toString() == u"QRadioButton")
-        rect.setWidth(16);
-    x_.click(rect.center());
+    x_.click(clickPoint(control));
 }
 
 void PointerPupil::clickAction(const QString& name) {

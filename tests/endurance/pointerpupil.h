@@ -29,6 +29,9 @@ struct PointerMove {
 
 /// The moves of a probe list ("right" or "wrong" of a window).
 QList<PointerMove> movesOf(const QJsonValue& value);
+/// Where a pupil clicks a control the probe lists: its middle, or for an
+/// option button its round mark.
+QPoint clickPoint(const QJsonObject& control);
 /// A 0xBBGGRR colour as the screen shows it.
 QRgb rgbOf(qint64 bgr);
 
