@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package bench clean
+.PHONY: all deps configure build run test check package bench clean
 
 all: build
 
@@ -20,6 +20,17 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The developer's loop: builds what changed and runs the tests that need
+# nothing beyond the build (no Xvfb, no PostgreSQL, no voice). A build
+# folder that exists is not configured again: the build does that itself
+# when a CMakeLists.txt changes.
+check: $(BUILD)/CMakeCache.txt
+	@cmake --build $(BUILD) -j$(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -L '^(unit|endurance)$$'
+
+$(BUILD)/CMakeCache.txt:
+	@$(MAKE) --no-print-directory configure
 
 # The Debian package, $(BUILD)/vocario_<version>_<arch>.deb.
 package: build

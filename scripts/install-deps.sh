@@ -1,5 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages that building, testing and looking at Vocario need.
+# Each is named for what uses it. The play-through and the screen reader's
+# check start an Xvfb of their own, play with xdotool and take screenshots
+# with ImageMagick's import; Arial and MS Sans Serif come as Liberation and DejaVu.
 # Does nothing when every package is already there, so repeated runs stay fast.
 # libx11-dev and libxdamage-dev build the start-up benchmark (bench/);
 # desktop-file-utils and appstream validate the desktop files (tests/install);
@@ -16,7 +19,7 @@
 # register's tests start in a temporary folder of their own.
 set -eu
 PACKAGES="build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
-  xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-dejavu-core \
+  xvfb xdotool imagemagick fonts-liberation fonts-dejavu-core \
   libx11-dev libxdamage-dev desktop-file-utils appstream file \
   at-spi2-core dbus-x11 python3-pyatspi \
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher \

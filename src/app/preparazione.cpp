@@ -5,7 +5,6 @@
 #include "designs/designs.h"
 #include "frame/percorso.h"
 #include "layouts/layoutbuilder.h"
-#include "sound/suoni.h"
 #include "speech/lettore.h"
 
 #include <QApplication>
@@ -32,7 +31,6 @@ void completa(AppState& stato) {
         return;
     fatta = true;
     traduzioniDiQt();
-    Suoni::preparaUscita(stato);
     if (stato.opzioni.leggiAdAltaVoce)
         Lettore::preparaVoce(stato);
     if (RegistroClasse* registro = Percorso::registro())

@@ -26,11 +26,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
+#include <chrono>
 
 namespace vocario {
 namespace {
 
 constexpr qint16 kMaxCount = 32767;
+// Time for the window to be painted; far less than a pupil takes to answer.
+constexpr std::chrono::milliseconds kRitardoSuoni{150};
 
 // A count stops at its largest value instead of wrapping to a negative one.
 qint16 raised(qint16 count) {
@@ -186,6 +190,12 @@ bool ExerciseWindow::apri(QWidget* refusalParent) {
 
 void ExerciseWindow::showEvent(QShowEvent* event) {
     VocarioWindow::showEvent(event);
+    // The sound output (Qt Multimedia and the sound server's libraries,
+    // about 3.7 MB) is needed at the first answer: it loads once the first
+    // exercise is on the screen, not with the start screen. An answer given
+    // sooner loads it on the spot.
+    if (!stato_.suono)
+        QTimer::singleShot(kRitardoSuoni, this, [this] { Suoni::preparaUscita(stato_); });
     // The program shows one window at a time, so this window becomes the
     // active one exactly once per opening: message boxes over it do not count.
     if (traits_.preparesOnActivation && !activated_) {

@@ -17,7 +17,7 @@ QVariant uuid(const QByteArray& id) {
 // batch whose confirmation was lost) stays as it is. The SELECT ... WHERE
 // drops a row whose pupil or session the teacher deleted meanwhile. Every
 // value is cast: the statements are prepared before the values are known.
-const char* istruzione(Operazione::Tipo tipo) {
+const char* istruzioneServer(Operazione::Tipo tipo) {
     switch (tipo) {
     case Operazione::Tipo::Risposta:
         return "INSERT INTO risposte (id, quando, alunno, sessione, voce, dato, esatta, secondi)"
@@ -79,7 +79,7 @@ bool Operazione::scriviSulServer(QSqlDatabase& db, QString* errore) const {
                                "text), CAST(? AS text), CAST(? AS text)) ON CONFLICT DO NOTHING"),
                 {esercizio, voce, elenco}, errore))
         return false;
-    return esegui(query, QLatin1String(istruzione(tipo)), valori(*this), errore);
+    return esegui(query, QLatin1String(istruzioneServer(tipo)), valori(*this), errore);
 }
 
 } // namespace vocario

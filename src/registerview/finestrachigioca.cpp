@@ -17,7 +17,7 @@ namespace vocario {
 namespace {
 
 // The class's or pupil's id on their button.
-constexpr char kId[] = "vocarioId";
+constexpr char kProprietaId[] = "vocarioId";
 const QString kAttesa = QStringLiteral("Sto leggendo le classi dal server della scuola…");
 
 QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
@@ -39,7 +39,7 @@ QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
 // The button of `id` among `vecchi`, taken out of them; null when none is.
 QPushButton* riprendi(QList<QPushButton*>& vecchi, qint64 id) {
     for (qsizetype i = 0; i < vecchi.size(); ++i)
-        if (vecchi[i]->property(kId).toLongLong() == id)
+        if (vecchi[i]->property(kProprietaId).toLongLong() == id)
             return vecchi.takeAt(i);
     return nullptr;
 }
@@ -161,7 +161,7 @@ void FinestraChiGioca::mettiClassi() {
         QPushButton* bottone = riprendi(vecchi, classi_[i].id);
         if (!bottone) {
             bottone = bottoneGrande({}, 16, rigaClassi_);
-            bottone->setProperty(kId, classi_[i].id);
+            bottone->setProperty(kProprietaId, classi_[i].id);
             bottone->setCheckable(true);
             bottone->setAutoExclusive(true);
             bottone->setMinimumHeight(48);
@@ -188,7 +188,7 @@ void FinestraChiGioca::mettiAlunni() {
         QPushButton* bottone = riprendi(vecchi, alunni[k].id);
         if (!bottone) {
             bottone = bottoneGrande({}, DisposizioneNomi::kPuntiNomi, alunni_);
-            bottone->setProperty(kId, alunni[k].id);
+            bottone->setProperty(kProprietaId, alunni[k].id);
             // Sized by dispone(), to the room the window has, not the other way round.
             bottone->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             connect(bottone, &QPushButton::clicked, this, [this, bottone] {

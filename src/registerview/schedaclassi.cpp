@@ -28,7 +28,7 @@
 namespace vocario {
 namespace {
 
-constexpr int kId = Qt::UserRole;
+constexpr int kRuoloId = Qt::UserRole;
 constexpr int kEAlunno = Qt::UserRole + 1;
 
 QString cartellaDocumenti() {
@@ -105,10 +105,10 @@ void SchedaClassi::aggiorna() {
     albero_->clear();
     for (const Classe& c : registro_.classi()) {
         auto* classe = new QTreeWidgetItem(albero_, {c.nome});
-        classe->setData(0, kId, c.id);
+        classe->setData(0, kRuoloId, c.id);
         for (const Alunno& a : c.alunni) {
             auto* alunno = new QTreeWidgetItem(classe, {a.nome});
-            alunno->setData(0, kId, a.id);
+            alunno->setData(0, kRuoloId, a.id);
             alunno->setData(0, kEAlunno, true);
         }
         classe->setExpanded(true);
@@ -164,7 +164,7 @@ bool SchedaClassi::eliminaScelto() {
     QTreeWidgetItem* scelto = albero_->currentItem();
     if (!scelto)
         return false;
-    const qint64 id = scelto->data(0, kId).toLongLong();
+    const qint64 id = scelto->data(0, kRuoloId).toLongLong();
     const bool fatto = scelto->data(0, kEAlunno).toBool() ? registro_.eliminaAlunno(id)
                                                           : registro_.eliminaClasse(id);
     aggiorna();
@@ -187,7 +187,7 @@ void SchedaClassi::elimina() {
 
 void SchedaClassi::scegli(qint64 id, bool alunno) {
     for (QTreeWidgetItemIterator it(albero_); *it; ++it)
-        if ((*it)->data(0, kId).toLongLong() == id && (*it)->data(0, kEAlunno).toBool() == alunno)
+        if ((*it)->data(0, kRuoloId).toLongLong() == id && (*it)->data(0, kEAlunno).toBool() == alunno)
             return albero_->setCurrentItem(*it);
 }
 
@@ -195,7 +195,7 @@ QString SchedaClassi::rinominaScelto(const QString& nome) {
     QTreeWidgetItem* scelto = albero_->currentItem();
     if (!scelto)
         return QStringLiteral("Scegliere prima un alunno o una classe.");
-    const qint64 id = scelto->data(0, kId).toLongLong();
+    const qint64 id = scelto->data(0, kRuoloId).toLongLong();
     const bool alunno = scelto->data(0, kEAlunno).toBool();
     const std::optional<QString> motivo = alunno
                                               ? ModificaAlunni::rinominaAlunno(registro_, id, nome)
@@ -212,7 +212,7 @@ QString SchedaClassi::spostaScelto(const QString& classe) {
     QTreeWidgetItem* scelto = albero_->currentItem();
     if (!scelto || !scelto->data(0, kEAlunno).toBool())
         return QStringLiteral("Scegliere prima un alunno.");
-    const qint64 alunno = scelto->data(0, kId).toLongLong();
+    const qint64 alunno = scelto->data(0, kRuoloId).toLongLong();
     for (const Classe& c : registro_.classi()) {
         if (c.nome != classe)
             continue;
@@ -278,7 +278,7 @@ void SchedaClassi::esportaAlunno() {
         cartellaDocumenti() + QStringLiteral("/%1.csv").arg(scelto->text(0)));
     if (!file.isEmpty() && !Esportazione::scriviCsv(file, Interrogazioni::tutteLeRisposte(
                                                               registro_.dbVista(), 0,
-                                                              scelto->data(0, kId).toLongLong())))
+                                                              scelto->data(0, kRuoloId).toLongLong())))
         QMessageBox::warning(this, QStringLiteral("Registro"),
                              QStringLiteral("Il file %1 non si può scrivere.").arg(file));
 }

@@ -26,8 +26,6 @@
 namespace vocario {
 namespace {
 
-constexpr int kVociMassime = 200;
-
 template <typename T> T* nominato(T* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;

@@ -11,6 +11,10 @@ namespace vocario {
 class RandomGenerator;
 class WordListReader;
 
+/// The most items per exercise a teacher may ask for, in the dialog and
+/// with --voci.
+constexpr int kVociMassime = 200;
+
 /// What a teacher asks for: which exercises of the catalogue (their index,
 /// 0 for the first) and how many items of each.
 struct RichiestaScheda {

@@ -13,8 +13,6 @@
 namespace vocario {
 namespace {
 
-constexpr int kVociMassime = 200;
-
 int errore(const QString& cosa, int esito) {
     QTextStream(stderr) << QStringLiteral("vocario: %1\n").arg(cosa);
     // A wrong command line: where the right one is told.

@@ -15,7 +15,7 @@ void SuonoErrato(AppState& stato);
 /// Full paths of the five sound files.
 QStringList tuttiIFile(const AppState& stato);
 /// Creates the real sound output and loads the files, unless one is
-/// installed. The start screen calls it once it is painted; a sound asked
+/// installed. An exercise window calls it once it is shown; a sound asked
 /// for before then creates it on the spot.
 void preparaUscita(AppState& stato);
 

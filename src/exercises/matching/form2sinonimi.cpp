@@ -23,7 +23,7 @@ void setPointSize(QWidget* widget, double points) {
     widget->setFont(font);
 }
 
-FrameTraits tratti() {
+FrameTraits trattiSinonimi() {
     FrameTraits traits;
     traits.hasSoundMenu = false;
     traits.preparesOnActivation = true;
@@ -33,7 +33,7 @@ FrameTraits tratti() {
 } // namespace
 
 Form2Sinonimi::Form2Sinonimi(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, tratti()) {
+    : ExerciseWindow(stato, entry, trattiSinonimi()) {
     for (int k = 0; k < kCoppie; ++k) {
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
