@@ -61,7 +61,8 @@ QList<Answer> sinonimiContrari(ExerciseWindow* window) {
     // Bottone1 says "synonyms", Bottone2 "antonyms".
     const auto button = [window](bool right) {
         const bool sinonimi =
-            window->statoComune().Estratto == vocario::Form3SinonimiContrari::kSinonimi;
+            qobject_cast<const vocario::Form3SinonimiContrari*>(window)->modello().turno().giusta ==
+            vocario::ModelloSinonimiContrari::kSinonimi;
         return window->control<QWidget>(sinonimi == right ? QStringLiteral("Bottone1")
                                                           : QStringLiteral("Bottone2"));
     };

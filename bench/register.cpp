@@ -5,6 +5,7 @@
 
 #include "benchstats.h"
 #include "core/registrazione.h"
+#include "exercises/catalogo.h"
 #include "register/registro.h"
 #include "registerfile/fileregistro.h"
 #include "registerview/vistaregistro.h"
@@ -33,15 +34,9 @@ void riempi(Registro& registro, int risposte) {
     QList<qint64> alunni;
     for (int k = 0; k < 30; ++k)
         alunni << registro.aggiungiAlunno(classe, QStringLiteral("Alunno %1").arg(k + 1));
-    const QStringList esercizi{"abbina-contrari",
-                               "abbina-sinonimi",
-                               "sinonimi-contrari",
-                               "parola-che-comprende",
-                               "abbina-gradi",
-                               "parola-intrusa",
-                               "gradi",
-                               "modi-di-dire",
-                               "vocario"};
+    QStringList esercizi;
+    for (const ExerciseEntry& entry : catalogoEsercizi())
+        esercizi << QLatin1String(entry.nome);
     QRandomGenerator caso(42);
     const qint64 inizio = QDateTime::currentMSecsSinceEpoch() - 40LL * 7 * 86400000;
     QSqlDatabase db = registro.db();
@@ -61,7 +56,7 @@ void riempi(Registro& registro, int risposte) {
         query.addBindValue(inizio + qint64(i) * (40LL * 7 * 86400000 / risposte));
         query.addBindValue(alunni[int(caso.bounded(30))]);
         query.addBindValue(QByteArray(16, char(i / 50)));
-        query.addBindValue(1 + int(caso.bounded(9 * 200)));
+        query.addBindValue(1 + int(caso.bounded(int(esercizi.size()) * 200)));
         query.addBindValue(QStringLiteral("parola%1").arg(caso.bounded(200)));
         query.addBindValue(caso.bounded(4) != 0);
         query.addBindValue(double(caso.bounded(200)) / 10);

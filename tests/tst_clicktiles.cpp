@@ -160,12 +160,12 @@ void ClickTilesTest::oddWordOutDealsAGroupAndAnIntruderOfAnotherGroup() {
     QCOMPARE(w->control<QLabel>(QStringLiteral("Label5"))->text(),
              QStringLiteral("Clicca sulla parola che non c'entra"));
     QCOMPARE(script->remaining(), 0);
-    QCOMPARE(w->numeroVoci(), qint16(3));
+    QCOMPARE(w->modello().numeroVoci(), qint16(3));
     // The groups fill columns 1..3; row 0 and column 0 stay empty.
     for (int row = 0; row <= 3; ++row)
-        QCOMPARE(w->tabellaAree()[size_t(row)][0], QString());
-    QCOMPARE(w->tabellaAree()[0][1], QString());
-    QCOMPARE(w->tabellaAree()[2][3], QStringLiteral("cavallo"));
+        QCOMPARE(w->modello().tabella()[size_t(row)][0], QString());
+    QCOMPARE(w->modello().tabella()[0][1], QString());
+    QCOMPARE(w->modello().tabella()[2][3], QStringLiteral("cavallo"));
     QVERIFY(tilesOpen(w));
     QVERIFY(!w->bottoneAvanti()->isVisible());
 }
@@ -181,8 +181,8 @@ void ClickTilesTest::includingWordDealsOneRecordIncludingWordFirst() {
     QCOMPARE(w->control<QLabel>(QStringLiteral("Label5"))->text(),
              QStringLiteral("Clicca sul nome che comprende gli altri"));
     QCOMPARE(script->remaining(), 0);
-    QCOMPARE(w->tabellaAree()[3][0], QStringLiteral("colore"));
-    QCOMPARE(w->tabellaAree()[0][0], QString());
+    QCOMPARE(w->modello().tabella()[3][0], QStringLiteral("colore"));
+    QCOMPARE(w->modello().tabella()[0][0], QString());
 }
 
 void ClickTilesTest::tilesAreStackedByForwardSearchAfterEveryDeal_data() {

@@ -57,7 +57,7 @@ void DragMatchTest::dealShowsNineDifferentRecordsInShuffledRows() {
     const QList<int> tops{2310, 2940, 3570, 4830, 420, 1050, 5460, 4200, 1680};
     const QList<int> designTops{420, 1050, 1680, 2310, 2940, 3570, 4200, 4830, 5520};
     for (int k = 0; k < 9; ++k) {
-        QCOMPARE(w->recordOfSlot(k), records[k]);
+        QCOMPARE(w->modello().recordDellaCoppia(k), records[k]);
         QCOMPARE(text3(w, k), words[k]);
         QCOMPARE(text4(w, k), antonyms[k]);
         QCOMPARE(topTwips(label3(w, k)), tops[k]);
@@ -69,7 +69,7 @@ void DragMatchTest::dealShowsNineDifferentRecordsInShuffledRows() {
     }
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral("0"));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral("0"));
-    QCOMPARE(w->coppieFatte(), 0);
+    QCOMPARE(w->modello().CoppieFatte, 0);
 }
 
 void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
@@ -94,7 +94,7 @@ void DragMatchTest::rightDropJoinsTheWordsAndPlacesTheDraggedOne() {
     QVERIFY(!isShown(w, "ComandoIconaNo"));
     QCOMPARE(env.sound->playedNames(), QStringList{"si3.wav"});
     QCOMPARE(w->backColour(), colour);
-    QCOMPARE(w->coppieFatte(), 1);
+    QCOMPARE(w->modello().CoppieFatte, 1);
     QVERIFY(!w->bottoneAvanti()->isEnabled());
     for (int k : {0, 1, 2, 3, 5, 6, 7, 8}) {
         QCOMPARE(backColour(label4(w, k)), Colori::Bianco);
@@ -123,7 +123,7 @@ void DragMatchTest::wrongDropCountsAndBlackensAndChangesNothingElse() {
     QCOMPARE(topTwips(label3(w, 0)), 420);
     QCOMPARE(text4(w, 1), QStringLiteral("chiuso"));
     QCOMPARE(backColour(label4(w, 1)), Colori::Bianco);
-    QCOMPARE(w->coppieFatte(), 0);
+    QCOMPARE(w->modello().CoppieFatte, 0);
 
     // The same word can be tried again elsewhere.
     env.scriptRandom({pickWhole(11, 18), pickWhole(1, 4)});
@@ -224,7 +224,7 @@ void DragMatchTest::equalWordsAreRightOnEitherSlotEvenTwice() {
     // ...and the first one is right there too, on a label already matched.
     QVERIFY(drop(w, 0, 0));
     QCOMPARE(text4(w, 0), QStringLiteral("scuro / chiaro / chiaro"));
-    QCOMPARE(w->coppieFatte(), 2);
+    QCOMPARE(w->modello().CoppieFatte, 2);
     QCOMPARE(backColour(label4(w, 1)), Colori::Bianco);
     QCOMPARE(text4(w, 1), QStringLiteral("buio"));
 
@@ -232,7 +232,7 @@ void DragMatchTest::equalWordsAreRightOnEitherSlotEvenTwice() {
         QVERIFY(drop(w, k, k));
     QCOMPARE(random->remaining(), 0);
     // Nine right drops finish the item even with one antonym left white.
-    QCOMPARE(w->coppieFatte(), 9);
+    QCOMPARE(w->modello().CoppieFatte, 9);
     QVERIFY(w->bottoneAvanti()->isEnabled());
     QCOMPARE(backColour(label4(w, 1)), Colori::Bianco);
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 9"));
@@ -279,7 +279,7 @@ void DragMatchTest::ninthRightDropWaitsForAvanti() {
         QVERIFY(label3(w, k)->isEnabled());
         QCOMPARE(backColour(label4(w, k)), Colori::Bianco);
     }
-    QCOMPARE(w->coppieFatte(), 0);
+    QCOMPARE(w->modello().CoppieFatte, 0);
     QVERIFY(isShown(w, "ComandoIconaSi")); // the last answer's picture stays
 }
 
@@ -302,7 +302,7 @@ void DragMatchTest::ninthRightDropDealsAtOnceWithoutAvanti() {
     QVERIFY(drop(w, 8, 8));
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(w->backColour(), quint32(0xFF0000));
-    QCOMPARE(w->coppieFatte(), 0);
+    QCOMPARE(w->modello().CoppieFatte, 0);
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 9"));
     QCOMPARE(env.sound->playedNames().size(), 9);
     for (int k = 0; k < 9; ++k) {

@@ -89,13 +89,13 @@ void DragMatchBlocksTest::blocksFollowOneAnotherAndShowEveryRecord() {
     DragMatchWindow* w = openDragMatch(8);
     QVERIFY(w);
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(env.state.NumeroParole, records);
-    QCOMPARE(env.state.Estratto, first);
+    QCOMPARE(w->modello().NumeroParole, records);
+    QCOMPARE(w->modello().Estratto, first);
     QCOMPARE(w->backColour(), quint32(0x00FFFF));
     for (int k = 0; k < 4; ++k) {
         const int n = first + k;
         QVERIFY(n <= records);
-        QCOMPARE(w->recordOfSlot(k), n);
+        QCOMPARE(w->modello().recordDellaCoppia(k), n);
         QCOMPARE(text3(w, k), QStringLiteral("frase %1").arg(n));
         QCOMPARE(text4(w, k), QStringLiteral("senso %1").arg(n));
     }
@@ -125,9 +125,6 @@ void DragMatchBlocksTest::listOfBrokenBlocksIsRefusedAndShowsNoOtherWords() {
     QFETCH(int, records);
     QFETCH(QString, message);
     TestEnvironment env;
-    env.state.Parole1[3] = QStringLiteral("grande");
-    env.state.Parole2[3] = QStringLiteral("piccolo");
-    env.state.NumeroParole = 12;
     env.writeList(QStringLiteral("modididire.txt"), numberedList(records));
     ScriptedRandomSource* random = env.scriptRandom({});
     MessageBoxAnswerer answerer;
@@ -136,8 +133,6 @@ void DragMatchBlocksTest::listOfBrokenBlocksIsRefusedAndShowsNoOtherWords() {
     QCOMPARE(answerer.texts(), QStringList{message});
     QCOMPARE(random->remaining(), 0);
     QVERIFY(TestEnvironment::visibleWindows().isEmpty());
-    QCOMPARE(env.state.NumeroParole, records == 0 ? 0 : 12);
-    QCOMPARE(env.state.Parole1[3], QStringLiteral("grande"));
 }
 
 void DragMatchBlocksTest::rowsAndDesignOfTheIdiomWindow() {
@@ -199,7 +194,7 @@ void DragMatchBlocksTest::rightDropIsTheLabelsOwnSlotWhateverTheText() {
     QVERIFY(drop(w, 3, 1));
     QCOMPARE(text4(w, 1), QStringLiteral("essere al verde / non avere soldi"));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 2"));
-    QCOMPARE(w->coppieFatte(), 1);
+    QCOMPARE(w->modello().CoppieFatte, 1);
 }
 
 void DragMatchBlocksTest::fourthRightDropEndsTheItem_data() {
@@ -222,7 +217,7 @@ void DragMatchBlocksTest::fourthRightDropEndsTheItem() {
         random->append({pickWhole(1, 4)});
         QVERIFY(drop(w, k, k));
     }
-    QCOMPARE(w->coppieFatte(), 3);
+    QCOMPARE(w->modello().CoppieFatte, 3);
     QVERIFY(!w->bottoneAvanti()->isEnabled());
 
     // The next block (records 5..8) comes now or after "avanti".
@@ -246,9 +241,9 @@ void DragMatchBlocksTest::fourthRightDropEndsTheItem() {
         QCOMPARE(random->remaining(), 0);
         QVERIFY(!w->bottoneAvanti()->isEnabled());
     }
-    QCOMPARE(env.state.Estratto, 5);
+    QCOMPARE(w->modello().Estratto, 5);
     QCOMPARE(w->backColour(), quint32(0xE0E0E0));
-    QCOMPARE(w->coppieFatte(), 0);
+    QCOMPARE(w->modello().CoppieFatte, 0);
     QCOMPARE(text3(w, 0), QStringLiteral("acqua in bocca"));
     QCOMPARE(text4(w, 3), QStringLiteral("molto di rado"));
     for (int k = 0; k < 4; ++k) {

@@ -11,6 +11,7 @@
 #include "core/appstate.h"
 #include "designs/design_form1.h"
 #include "designs/designs.h"
+#include "exercises/choice/form3sinonimicontrari.h"
 #include "exercises/matching/dragmatchwindow.h"
 #include "frame/exercisewindow.h"
 #include "layouts/controlnames.h"
@@ -28,6 +29,11 @@ using namespace vocario;
 using namespace vocario::testing;
 
 namespace {
+
+// Verdicts as a model gives them; the frame shows and counts them.
+const Verdetto kGiusta{.esatta = true};
+const Verdetto kSbagliata{};
+const Verdetto kGiustaNonContata{.esatta = true, .conta = false};
 
 const ExerciseEntry& probeEntry() {
     static const ExerciseEntry entry{.menuButton = "Command2", .design = designForm1};
@@ -148,8 +154,8 @@ void ExerciseFrameTest::windowWithoutSoundMenuAlwaysPlays() {
     QVERIFY(!action(window, "mnuSuonoSi"));
     QVERIFY(window->suonoAttivo());
     env.scriptRandom({pickWhole(2, 4)});
-    window->RispostaEsatta();
-    window->RispostaErrata();
+    window->RispostaEsatta(kGiusta);
+    window->RispostaErrata(kSbagliata);
     QCOMPARE(env.sound->playedNames(), (QStringList{"si2.wav", "no.wav"}));
 }
 
@@ -160,17 +166,17 @@ void ExerciseFrameTest::rightAndWrongAnswersShowPictureCountAndSound() {
     QWidget* si = window->control(QStringLiteral("ComandoIconaSi"));
     QWidget* no = window->control(QStringLiteral("ComandoIconaNo"));
     env.scriptRandom({pickWhole(3, 4), pickWhole(1, 4)});
-    window->RispostaEsatta();
+    window->RispostaEsatta(kGiusta);
     QVERIFY(si->isVisible());
     QVERIFY(!no->isVisible());
     QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
-    window->RispostaErrata();
-    window->RispostaErrata();
+    window->RispostaErrata(kSbagliata);
+    window->RispostaErrata(kSbagliata);
     QVERIFY(no->isVisible());
     QVERIFY(!si->isVisible());
     QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral(" 2"));
-    window->RispostaEsatta(false); // a count of finished items shows, unchanged
+    window->RispostaEsatta(kGiustaNonContata); // a count of finished items shows, unchanged
     QCOMPARE(env.state.NumeroEsatti, qint16(1));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
     QCOMPARE(env.sound->playedNames(), (QStringList{"si3.wav", "no.wav", "no.wav", "si1.wav"}));
@@ -182,7 +188,7 @@ void ExerciseFrameTest::wrongAnswerBlackensAndRipristinaSfondoBringsAColourBack(
     env.scriptRandom({pickWhole(6, 18)});
     window->RipristinaSfondo(); // not black: no draw, no change
     QCOMPARE(window->backColour(), quint32(0x0080FF));
-    window->RispostaErrata();
+    window->RispostaErrata(kSbagliata);
     QCOMPARE(window->backColour(), Colori::Nero);
     QCOMPARE(window->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
     window->RipristinaSfondo();
@@ -194,7 +200,7 @@ void ExerciseFrameTest::whiteTextsTurnBlackWithTheNextColour() {
     auto* window = new ProbeExercise(env.state);
     QWidget* label1 = window->control(QStringLiteral("Label1"));
     env.scriptRandom({pickWhole(1, 18)});
-    window->RispostaErrata();
+    window->RispostaErrata(kSbagliata);
     // The texts on the window's own background turn white, the words on
     // their white boxes do not.
     for (const char* name : {"Label1", "Label2", "Label5", "EtichettaEsatti", "EtichettaErrati"})
@@ -210,9 +216,9 @@ void ExerciseFrameTest::countsStopAtTheirLargestValue() {
     window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
     env.state.NumeroEsatti = 32766;
     env.state.NumeroErrati = 32767;
-    window->RispostaEsatta();
-    window->RispostaEsatta();
-    window->RispostaErrata();
+    window->RispostaEsatta(kGiusta);
+    window->RispostaEsatta(kGiusta);
+    window->RispostaErrata(kSbagliata);
     QCOMPARE(env.state.NumeroEsatti, qint16(32767));
     QCOMPARE(env.state.NumeroErrati, qint16(32767));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 32767"));
@@ -248,15 +254,15 @@ void ExerciseFrameTest::azzeraResetsCountsAndLabelsOnly() {
     TestEnvironment env;
     auto* window = new ProbeExercise(env.state);
     window->findChild<QAction*>(QStringLiteral("mnuSuonoNo"))->trigger();
-    window->RispostaEsatta();
-    window->RispostaErrata();
+    window->RispostaEsatta(kGiusta);
+    window->RispostaErrata(kSbagliata);
     action(window, "MenuAzzera")->trigger();
     QCOMPARE(env.state.NumeroEsatti, qint16(0));
     QCOMPARE(env.state.NumeroErrati, qint16(0));
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral("0"));
     QCOMPARE(labelText(window, "EtichettaErrati"), QStringLiteral("0"));
     QCOMPARE(window->backColour(), Colori::Nero); // the background stays as it was
-    window->RispostaEsatta();
+    window->RispostaEsatta(kGiusta);
     QCOMPARE(labelText(window, "EtichettaEsatti"), QStringLiteral(" 1"));
 }
 
@@ -266,15 +272,15 @@ void ExerciseFrameTest::soundTickSilencesAndIsOnAgainInTheNextWindow() {
     action(first, "mnuSuonoNo")->trigger();
     QVERIFY(!action(first, "mnuSuonoSi")->isChecked());
     QVERIFY(action(first, "mnuSuonoNo")->isChecked());
-    first->RispostaEsatta();
-    first->RispostaErrata();
+    first->RispostaEsatta(kGiusta);
+    first->RispostaErrata(kSbagliata);
     QVERIFY(env.sound->played.isEmpty());
     action(first, "mnuSuonoSi")->trigger();
     QVERIFY(!action(first, "mnuSuonoNo")->isChecked());
     first->close();
     auto* second = new ProbeExercise(env.state);
     QVERIFY(second->suonoAttivo());
-    second->RispostaErrata();
+    second->RispostaErrata(kSbagliata);
     QCOMPARE(env.sound->playedNames(), QStringList{"no.wav"});
 }
 
@@ -284,8 +290,8 @@ void ExerciseFrameTest::esciAnsweredNoKeepsEverythingAndSiReturnsToTheMenu() {
     auto* window = new ProbeExercise(env.state);
     QVERIFY(window->apri(nullptr));
     action(window, "mnuSuonoNo")->trigger();
-    window->RispostaEsatta();
-    window->RispostaErrata();
+    window->RispostaEsatta(kGiusta);
+    window->RispostaErrata(kSbagliata);
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("No"));
     action(window, "mnuEsci")->trigger();
@@ -370,7 +376,7 @@ void ExerciseFrameTest::theMenuBarIsReachedByF10AndAltAndWalkedWithArrows() {
     QMenuBar* bar = window->menuBar();
     QWidget* focus = QApplication::focusWidget();
     QCOMPARE(focus->objectName(), QStringLiteral("Label3(0)")); // the top left control
-    window->RispostaEsatta();
+    window->RispostaEsatta(kGiusta);
     // F10, then the arrows to "Informazioni" and back to "Azzera conteggio".
     QTest::keyClick(keys, Qt::Key_F10);
     QVERIFY(bar->hasFocus());
@@ -446,7 +452,7 @@ void ExerciseFrameTest::textsOnTheBackgroundAreReadableOnBlackAndOnEveryColour()
                          qPrintable(window->objectName() + u' ' + text->objectName() +
                                     QStringLiteral(" on slot %1").arg(slot)));
             env.scriptRandom({pickWhole(1, 4)});
-            window->RispostaErrata();
+            window->RispostaErrata(kSbagliata);
             QCOMPARE(window->backColour(), Colori::Nero);
             for (QLabel* text : texts)
                 QVERIFY2(contrastOn(text, Colori::Nero) >= Contrasto::kMinimo,
@@ -468,8 +474,10 @@ void ExerciseFrameTest::lockedAnswersKeepReadableCaptions() {
         if (numero == 3) {
             answers = {window->control(QStringLiteral("Bottone1")),
                        window->control(QStringLiteral("Bottone2"))};
-            right =
-                env.state.Estratto == 1 ? QStringLiteral("Bottone1") : QStringLiteral("Bottone2");
+            right = qobject_cast<Form3SinonimiContrari*>(window)->modello().turno().giusta ==
+                            ModelloSinonimiContrari::kSinonimi
+                        ? QStringLiteral("Bottone1")
+                        : QStringLiteral("Bottone2");
         } else {
             const QString array =
                 numero == 9 ? QStringLiteral("Bottone") : QStringLiteral("Label3");
@@ -560,10 +568,9 @@ void ExerciseFrameTest::screenReadersFindItalianNamesInReadingOrder() {
     wordItem->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(wordItem->state().checked);
     QString place;
+    const ModelloAbbina& modello = qobject_cast<DragMatchWindow*>(window)->modello();
     for (int k = 0; k < 9 && place.isEmpty(); ++k)
-        if (window->statoComune()
-                .Parole1[size_t(qobject_cast<DragMatchWindow*>(window)->recordOfSlot(k))] ==
-            word->text())
+        if (modello.turno().coppie[k].parola == word->text())
             place = memberName(QStringLiteral("Label4"), k);
     QAccessibleInterface* placeItem = QAccessible::queryAccessibleInterface(window->control(place));
     const QString target = window->control<QLabel>(place)->text();

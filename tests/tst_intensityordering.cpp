@@ -6,6 +6,7 @@
 #include "colours/colori.h"
 #include "colours/widgetcolours.h"
 #include "core/appstate.h"
+#include "exercises/matching/form7gradi.h"
 #include "frame/exercisewindow.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
@@ -78,8 +79,9 @@ void IntensityOrderingTest::dealShowsOneRecordOnTheDrawnSides() {
     QVERIFY(window);
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), quint32(0x80FF80));
-    QCOMPARE(env.state.NumeroParole, qint16(3));
-    QCOMPARE(env.state.Estratto, qint16(3)); // the record; the side shows in the places
+    const ModelloGradi& modello = qobject_cast<Form7Gradi*>(window)->modello();
+    QCOMPARE(modello.NumeroParole, qint16(3));
+    QCOMPARE(modello.Estratto, qint16(3)); // the record; the side shows in the places
     QCOMPARE(label3(window, 0)->text(), QStringLiteral("simpatico"));
     QCOMPARE(label3(window, 1)->text(), QStringLiteral("adorabile"));
     QCOMPARE(leftTwips(label3(window, 0)), leftOfLess);

@@ -359,10 +359,9 @@ void OptionsTest::capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight() {
     QVERIFY(form1);
     QStringList shown;
     for (int k = 0; k < DragMatchWindow::kMaxSlots; ++k) {
-        const qint16 record = form1->recordOfSlot(k);
         auto* word = form1->member<DesignLabel>(QStringLiteral("Label3"), k);
         // The label keeps the list's word; it draws it in capitals.
-        QCOMPARE(word->text(), env.state.Parole1[size_t(record)]);
+        QCOMPARE(word->text(), form1->modello().turno().coppie[k].parola);
         shown << shownText(word, word->text());
         QCOMPARE(word->font().family(), QString::fromLatin1(AspettoParole::kCarattereLeggibile));
     }
@@ -400,7 +399,7 @@ void OptionsTest::capitalsAndReadableLettersChangeWhatIsShownNotWhatIsRight() {
                   DragPayload::encode(QStringLiteral("Label3(0)")));
     QCOMPARE(env.state.NumeroEsatti, 1);
     QCOMPARE(env.state.NumeroErrati, 1);
-    QVERIFY(target0->text().startsWith(env.state.Parole2[size_t(form1->recordOfSlot(0))]));
+    QVERIFY(target0->text().startsWith(form1->modello().turno().coppie[0].posto));
 
     // The long idioms of "parola corretta" too.
     QVERIFY(Navigazione::apriEsercizio(8, form1));

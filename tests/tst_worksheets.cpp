@@ -7,7 +7,9 @@
 #include "core/cartelleelenchi.h"
 #include "exercises/catalogo.h"
 #include "sheets/dialogoschede.h"
+#include "sheets/esercizischeda.h"
 #include "sheets/estrazione.h"
+#include "sheets/schedadariga.h"
 #include "sheets/stampaschede.h"
 #include "wordlists/wordlistreader.h"
 
@@ -31,6 +33,8 @@ class WorksheetsTest : public QObject {
     void keyAgreesWithTheLists();
     void shortListIsRefusedWithItsFolder();
     void commandLineWithoutADisplay();
+    void commandLineNamesAsTheRegisterAndTheMenu_data();
+    void commandLineNamesAsTheRegisterAndTheMenu();
     void teacherOpensItFromOptions();
 };
 
@@ -280,6 +284,46 @@ void WorksheetsTest::commandLineWithoutADisplay() {
     QVERIFY2(errors.contains(QStringLiteral("contiene una sola voce")), qPrintable(errors));
     QCOMPARE(run({QStringLiteral("--scheda"), QStringLiteral("gradi")}, &errors), 2);
     QVERIFY2(errors.contains(QStringLiteral("manca --pdf")), qPrintable(errors));
+}
+
+void WorksheetsTest::commandLineNamesAsTheRegisterAndTheMenu_data() {
+    QTest::addColumn<QString>("nomi");
+    QTest::addColumn<QList<int>>("scelti"); // empty: refused
+    const Catalogo& catalogo = catalogoEsercizi();
+    QList<int> tutti;
+    for (int i = 0; i < int(catalogo.size()); ++i) {
+        // The register's name, and the menu's caption as shown and in
+        // capitals: a catalogue's name that left its caption fails here.
+        const QString didascalia = esercizioScheda(catalogo[size_t(i)])->didascalia();
+        QTest::addRow("%s", catalogo[size_t(i)].nome) << catalogo[size_t(i)].nome << QList{i};
+        QTest::addRow("«%s»", qPrintable(didascalia)) << didascalia << QList{i};
+        QTest::addRow("«%s»", qPrintable(didascalia.toUpper())) << didascalia.toUpper() << QList{i};
+        tutti << i;
+    }
+    QTest::newRow("the register's old name of parola corretta")
+        << QStringLiteral("modi-di-dire") << QList{7};
+    QTest::newRow("the register's old name of parola che comprende le altre")
+        << QStringLiteral("parola-che-comprende") << QList{3};
+    QTest::newRow("a list, in the order given")
+        << QStringLiteral("vocario, Parola  Corretta,abbina-contrari") << QList{8, 7, 0};
+    QTest::newRow("tutti") << QStringLiteral("Tutti") << tutti;
+    QTest::newRow("the menu's words cut short")
+        << QStringLiteral("parola-che-comprende-le") << QList<int>{};
+    QTest::newRow("one unknown in a list") << QStringLiteral("gradi,modi-di-fare") << QList<int>{};
+}
+
+void WorksheetsTest::commandLineNamesAsTheRegisterAndTheMenu() {
+    QFETCH(QString, nomi);
+    QFETCH(QList<int>, scelti);
+    QString sconosciuto;
+    const std::optional<QList<int>> trovati =
+        eserciziNominati(nomi, catalogoEsercizi(), &sconosciuto);
+    if (scelti.isEmpty()) {
+        QVERIFY(!trovati);
+        QCOMPARE(sconosciuto, nomi.split(u',').last());
+    } else {
+        QCOMPARE(trovati.value_or(QList<int>{}), scelti);
+    }
 }
 
 void WorksheetsTest::teacherOpensItFromOptions() {

@@ -2,7 +2,6 @@
 
 #include "options/opzioni.h"
 #include "randomgenerator.h"
-#include "wordlists/wordtables.h"
 
 #include <QString>
 #include <memory>
@@ -21,15 +20,14 @@ struct ChiudiLettore {
 };
 
 /// Process-wide state, one copy for the whole run: the counts, the
-/// auto-advance flag, the word tables, the latest draw, the random generator,
+/// auto-advance flag, the random generator,
 /// the sound output, the program's folder and the options of "Opzioni". Start-up creates it and
 /// every window is handed it when it is built.
-struct AppState : WordTables {
+struct AppState {
     qint16 NumeroEsatti = 0;
     qint16 NumeroErrati = 0;
     /// -1 true (a finished item waits for "avanti"), 0 false.
     qint16 AttendeBottone = 0;
-    qint16 Estratto = 0;
     RandomGenerator random;
     /// The folder that holds `testi` and `suoni` (see Cartelle).
     QString cartellaProgramma;

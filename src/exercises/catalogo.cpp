@@ -55,7 +55,7 @@ const Catalogo& catalogoEsercizi() {
          .lists = {{.file = WordListFile::Sinonimi, .minRecords = 1, .maxRecords = kMaxParole},
                    {.file = WordListFile::Contrari, .minRecords = 1, .maxRecords = kMaxParole}},
          .create = crea<Form3SinonimiContrari>},
-        {.nome = "parola-che-comprende",
+        {.nome = "parola-che-comprende-le-altre",
          .menuButton = "Command5", // parola che comprende le altre
          .design = designForm4,
          .lists = {{.file = WordListFile::Aree1,
@@ -82,7 +82,7 @@ const Catalogo& catalogoEsercizi() {
          .design = designForm7,
          .lists = {{.file = WordListFile::Gradi, .minRecords = 1, .maxRecords = kMaxParole}},
          .create = crea<Form7Gradi>},
-        {.nome = "modi-di-dire",
+        {.nome = "parola-corretta",
          .menuButton = "Command9", // parola corretta
          .design = designForm8,
          .lists = {{.file = WordListFile::ModiDiDire,
@@ -95,7 +95,7 @@ const Catalogo& catalogoEsercizi() {
          .design = designForm9,
          .lists = {{.file = WordListFile::Vocario,
                     .minRecords = 1,
-                    .maxRecords = kVociDi<Form9Vocario::Tabella>}},
+                    .maxRecords = kVociDi<ModelloVocario::Tabella>}},
          .create = crea<Form9Vocario>},
     };
     return catalogo;

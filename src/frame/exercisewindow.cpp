@@ -88,7 +88,8 @@ ExerciseWindow::ExerciseWindow(AppState& stato, const ExerciseEntry& entry, Fram
                                                .testoTurno = [this] { return testoTurno(); },
                                                .esatti = etichettaEsatti_,
                                                .errati = etichettaErrati_});
-    connect(this, &ExerciseWindow::risposta, cronaca, &Accessibilita::Cronaca::risposta);
+    connect(this, &ExerciseWindow::risposta, cronaca,
+            [cronaca](const Verdetto& verdetto) { cronaca->risposta(verdetto.esatta); });
     connect(this, &ExerciseWindow::turnoConcluso, cronaca, &Accessibilita::Cronaca::turnoConcluso);
     connect(this, &ExerciseWindow::turnoPreparato, cronaca,
             &Accessibilita::Cronaca::turnoPreparato);
@@ -181,8 +182,11 @@ bool ExerciseWindow::apri(QWidget* refusalParent) {
     }
     if (stato_.registrazione) {
         aperto_ = true;
-        elencoInsegnante_ =
-            QFileInfo::exists(CartelleElenchi::insegnante(stato_) + u'/' + elenco().file);
+        // Each list of the window on its own: Form3 may have the teacher's
+        // synonyms and the program's antonyms.
+        for (const ListNeed& need : entry_.lists)
+            if (QFileInfo::exists(CartelleElenchi::insegnante(stato_) + u'/' + need.file))
+                elenchiInsegnante_ << need.file;
         stato_.registrazione->esercizioAperto(QLatin1String(entry_.nome));
     }
     return true;
@@ -214,19 +218,21 @@ void ExerciseWindow::coloraTesti(quint32 bgr) {
         setForeColour(testo, bgr);
 }
 
-void ExerciseWindow::RispostaEsatta(bool contaRisposta) {
+void ExerciseWindow::RispostaEsatta(const Verdetto& verdetto) {
+    Q_ASSERT(verdetto.esatta);
     comandoIconaSi_->show();
     comandoIconaNo_->hide();
-    if (contaRisposta)
+    if (verdetto.conta)
         stato_.NumeroEsatti = raised(stato_.NumeroEsatti);
     etichettaEsatti_->setText(testoConteggio(stato_.NumeroEsatti));
     if (suonoAttivo())
         Suoni::SuonoEsatto(stato_);
-    registra(true);
-    emit risposta(true);
+    registra(verdetto);
+    emit risposta(verdetto);
 }
 
-void ExerciseWindow::RispostaErrata() {
+void ExerciseWindow::RispostaErrata(const Verdetto& verdetto) {
+    Q_ASSERT(!verdetto.esatta && verdetto.conta);
     comandoIconaNo_->show();
     comandoIconaSi_->hide();
     stato_.NumeroErrati = raised(stato_.NumeroErrati);
@@ -235,26 +241,22 @@ void ExerciseWindow::RispostaErrata() {
     if (suonoAttivo())
         Suoni::SuonoErrato(stato_);
     coloraTesti(Colori::Bianco);
-    registra(false);
-    emit risposta(false);
+    registra(verdetto);
+    emit risposta(verdetto);
 }
 
-void ExerciseWindow::annota(const QString& voce, const QString& dato) {
-    if (!stato_.registrazione)
+void ExerciseWindow::registra(const Verdetto& verdetto) {
+    // The register keeps what the screen counts, no more: a word of Form7
+    // put in place before the item is finished shows a picture, not a count.
+    if (!stato_.registrazione || !verdetto.conta)
         return;
-    voce_ = voce;
-    dato_ = dato;
-}
-
-void ExerciseWindow::registra(bool esatta) {
-    if (!stato_.registrazione)
-        return;
-    stato_.registrazione->risposta({.esercizio = QLatin1String(entry_.nome),
-                                    .voce = std::exchange(voce_, {}),
-                                    .elencoInsegnante = elencoInsegnante_,
-                                    .dato = std::exchange(dato_, {}),
-                                    .esatta = esatta,
-                                    .secondi = daUltimaRisposta_.elapsed() / 1000.0});
+    stato_.registrazione->risposta(
+        {.esercizio = QLatin1String(entry_.nome),
+         .voce = verdetto.voce.testo(),
+         .elencoInsegnante = elenchiInsegnante_.contains(verdetto.voce.elenco),
+         .dato = verdetto.dato,
+         .esatta = verdetto.esatta,
+         .secondi = daUltimaRisposta_.elapsed() / 1000.0});
     daUltimaRisposta_.start();
 }
 

@@ -2,6 +2,7 @@
 
 #include "exerciseentry.h"
 #include "frametraits.h"
+#include "models/voce.h"
 #include "vocariowindow.h"
 
 #include <QElapsedTimer>
@@ -32,21 +33,18 @@ class ExerciseWindow : public VocarioWindow {
     /// and false is returned.
     bool apri(QWidget* refusalParent);
 
-    /// Right-answer feedback: picture, count (unless `contaRisposta` is false,
-    /// as in Form7 before an item is finished), count label, sound.
-    void RispostaEsatta(bool contaRisposta = true);
+    /// Right-answer feedback: picture, count (unless the screen does not
+    /// count it, as in Form7 before an item is finished), count label,
+    /// sound; the register keeps what the screen counts.
+    void RispostaEsatta(const Verdetto& verdetto);
     /// Wrong-answer feedback: picture, count, count label, black background,
-    /// sound, and the window's white texts.
-    void RispostaErrata();
+    /// sound, and the window's white texts; the register keeps it.
+    void RispostaErrata(const Verdetto& verdetto);
     /// After a wrong answer, a right one brings a palette colour back.
     void RipristinaSfondo();
     /// The end of an item: wait for "avanti" with the answers locked, or deal
     /// the next item at once. `premuto` is the control that gave the answer.
     void PassaAvanti(QWidget* premuto = nullptr);
-    /// The item and what the pupil gave, for the register, told just before
-    /// RispostaEsatta or RispostaErrata; costs nothing when no pupil is named.
-    void annota(const QString& voce, const QString& dato);
-
     void CaricaColori() override;
 
     /// True when a right or wrong answer plays its sound.
@@ -67,8 +65,9 @@ class ExerciseWindow : public VocarioWindow {
     virtual QString testoTurno() const;
 
   signals:
-    /// An answer was judged, after its feedback is on show.
-    void risposta(bool esatta);
+    /// An answer was judged, after its feedback is on show: one for every
+    /// right or wrong picture, `verdetto.conta` when the screen counts it.
+    void risposta(const vocario::Verdetto& verdetto);
     /// The item on show is about to make way for the next one.
     void turnoConcluso();
     /// A new item is on show.
@@ -118,13 +117,12 @@ class ExerciseWindow : public VocarioWindow {
     QAction* mnuSuonoSi_ = nullptr;
     bool activated_ = false;
     std::optional<QString> refusal_;
-    // For the register: the item told by annota() and the time since the deal.
-    QString voce_;
-    QString dato_;
+    // For the register: the time since the deal, or the answer before.
     QElapsedTimer daUltimaRisposta_;
-    bool elencoInsegnante_ = false;
+    /// The lists read from the teacher's folder.
+    QStringList elenchiInsegnante_;
     bool aperto_ = false;
-    void registra(bool esatta);
+    void registra(const Verdetto& verdetto);
 };
 
 } // namespace vocario

@@ -1,5 +1,7 @@
 #include "operazione.h"
 
+#include "nomiesercizi.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
@@ -51,11 +53,13 @@ QByteArray Operazione::nuovoId() {
 }
 
 bool Operazione::scrivi(QSqlDatabase& db, QSqlError* errore) const {
+    // An answer from a journal made before a rename goes under the new name.
+    const QString nome = NomiEsercizi::attuale(esercizio);
     QSqlQuery query(db);
     if (tipo == Tipo::Risposta) {
         query.prepare(QStringLiteral(
             "INSERT OR IGNORE INTO voci (esercizio, testo, elenco) VALUES (?, ?, ?)"));
-        for (const QString& valore : {esercizio, voce, elenco})
+        for (const QString& valore : {nome, voce, elenco})
             query.addBindValue(valore);
         if (!query.exec()) {
             if (errore)
@@ -67,9 +71,9 @@ bool Operazione::scrivi(QSqlDatabase& db, QSqlError* errore) const {
     switch (tipo) {
     case Tipo::Risposta:
         for (const QVariant& valore :
-             {QVariant(id), QVariant(quando), QVariant(alunno), QVariant(sessione),
-              QVariant(esercizio), QVariant(voce), QVariant(elenco), QVariant(dato),
-              QVariant(int(esatta)), QVariant(secondi)})
+             {QVariant(id), QVariant(quando), QVariant(alunno), QVariant(sessione), QVariant(nome),
+              QVariant(voce), QVariant(elenco), QVariant(dato), QVariant(int(esatta)),
+              QVariant(secondi)})
             query.addBindValue(valore);
         break;
     case Tipo::InizioSessione:
@@ -81,7 +85,7 @@ bool Operazione::scrivi(QSqlDatabase& db, QSqlError* errore) const {
         query.addBindValue(id);
         query.addBindValue(quando);
         query.addBindValue(sessione);
-        query.addBindValue(esercizio);
+        query.addBindValue(nome);
         break;
     case Tipo::FineSessione:
     case Tipo::Chiusura:

@@ -1,5 +1,7 @@
 #include "operazione.h"
 
+#include "nomiesercizi.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -42,15 +44,15 @@ const char* istruzioneServer(Operazione::Tipo tipo) {
     return "";
 }
 
-QVariantList valori(const Operazione& o) {
+QVariantList valori(const Operazione& o, const QString& nome) {
     switch (o.tipo) {
     case Operazione::Tipo::Risposta:
-        return {uuid(o.id), o.quando, uuid(o.sessione), o.dato, o.esatta,
-                o.secondi,  o.alunno, o.esercizio,      o.voce, o.elenco};
+        return {uuid(o.id), o.quando, uuid(o.sessione), o.dato,  o.esatta, o.secondi,
+                o.alunno,   nome,     o.voce,           o.elenco};
     case Operazione::Tipo::InizioSessione:
         return {uuid(o.id), o.quando, o.alunno};
     case Operazione::Tipo::Apertura:
-        return {uuid(o.id), o.quando, o.esercizio, uuid(o.sessione)};
+        return {uuid(o.id), o.quando, nome, uuid(o.sessione)};
     case Operazione::Tipo::FineSessione:
     case Operazione::Tipo::Chiusura:
         return {o.quando, uuid(o.id)};
@@ -72,14 +74,16 @@ bool esegui(QSqlQuery& query, const QString& testo, const QVariantList& valori, 
 } // namespace
 
 bool Operazione::scriviSulServer(QSqlDatabase& db, QString* errore) const {
+    // An answer from a journal made before a rename goes under the new name.
+    const QString nome = NomiEsercizi::attuale(esercizio);
     QSqlQuery query(db);
     if (tipo == Tipo::Risposta &&
         !esegui(query,
                 QStringLiteral("INSERT INTO voci (esercizio, testo, elenco) VALUES (CAST(? AS "
                                "text), CAST(? AS text), CAST(? AS text)) ON CONFLICT DO NOTHING"),
-                {esercizio, voce, elenco}, errore))
+                {nome, voce, elenco}, errore))
         return false;
-    return esegui(query, QLatin1String(istruzioneServer(tipo)), valori(*this), errore);
+    return esegui(query, QLatin1String(istruzioneServer(tipo)), valori(*this, nome), errore);
 }
 
 } // namespace vocario

@@ -21,6 +21,36 @@ const QStringList kIndiciEVista = {
     " FROM risposte r JOIN voci v ON v.id = r.voce",
 };
 
+// An exercise's rows take its new name, the same on both engines. A PC
+// updated before the server may have sent rows under the new name already:
+// an item kept under both names becomes one, its answers going with it.
+QStringList rinominaEsercizio(const QString& vecchio, const QString& nuovo) {
+    const QString doppie = QStringLiteral("SELECT o.id FROM voci o JOIN voci n ON n.testo = "
+                                          "o.testo AND n.elenco = o.elenco AND n.esercizio = '%2' "
+                                          "WHERE o.esercizio = '%1'")
+                               .arg(vecchio, nuovo);
+    return {
+        QStringLiteral("UPDATE risposte SET voce = (SELECT n.id FROM voci o JOIN voci n ON "
+                       "n.testo = o.testo AND n.elenco = o.elenco AND n.esercizio = '%1' WHERE "
+                       "o.id = risposte.voce) WHERE voce IN (%2)")
+            .arg(nuovo, doppie),
+        QStringLiteral("DELETE FROM voci WHERE id IN (%1)").arg(doppie),
+        QStringLiteral("UPDATE voci SET esercizio = '%2' WHERE esercizio = '%1'")
+            .arg(vecchio, nuovo),
+        QStringLiteral("UPDATE aperture SET esercizio = '%2' WHERE esercizio = '%1'")
+            .arg(vecchio, nuovo),
+    };
+}
+
+// 4 on both engines: the two exercises whose register name differed from
+// their menu caption take the caption's (NomiEsercizi maps what is still
+// written under the old ones).
+QStringList nomiDelMenu() {
+    return rinominaEsercizio(QStringLiteral("modi-di-dire"), QStringLiteral("parola-corretta")) +
+           rinominaEsercizio(QStringLiteral("parola-che-comprende"),
+                             QStringLiteral("parola-che-comprende-le-altre"));
+}
+
 // One step per version and engine: step k brings a store from version k-1
 // to k. A step once released is never changed; a change is a new step.
 // Every row a PC makes (sessions, openings, answers) has an id made on the
@@ -62,6 +92,8 @@ const std::vector<QStringList>& passiFile() {
         {
             "CREATE TABLE in_uscita (n INTEGER PRIMARY KEY, riga BLOB NOT NULL)",
         },
+        // 4: the exercises' names as in the menu.
+        nomiDelMenu(),
     };
     return passi;
 }
@@ -95,6 +127,8 @@ const std::vector<QStringList>& passiServer() {
             "CREATE TABLE attese (pc uuid PRIMARY KEY, nome text NOT NULL,"
             " in_attesa integer NOT NULL, aggiornato bigint NOT NULL)",
         },
+        // 4: as on the PC.
+        nomiDelMenu(),
     };
     return passi;
 }

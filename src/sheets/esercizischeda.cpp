@@ -57,10 +57,6 @@ QString EsercizioScheda::didascalia() const {
     return Accessibilita::didascaliaMenu(menuButton);
 }
 
-QString EsercizioScheda::nomeRiga() const {
-    return didascalia().replace(u' ', u'-');
-}
-
 const EsercizioScheda* esercizioScheda(const ExerciseEntry& entry) {
     for (const EsercizioScheda& esercizio : kEsercizi)
         if (std::strcmp(esercizio.menuButton, entry.menuButton) == 0)

@@ -36,8 +36,6 @@ struct EsercizioScheda {
 
     /// The menu's caption ("abbina contrari").
     QString didascalia() const;
-    /// The caption as the command line writes it ("abbina-contrari").
-    QString nomeRiga() const;
 };
 
 /// The row of the exercise behind `entry`; null for one that has no sheet.

@@ -6,6 +6,7 @@
 #include "esercizischeda.h"
 #include "estrazione.h"
 #include "options/opzionisalvate.h"
+#include "registerfile/nomiesercizi.h"
 #include "stampaschede.h"
 
 #include <QTextStream>
@@ -21,37 +22,41 @@ int errore(const QString& cosa, int esito) {
     return esito;
 }
 
-// The catalogue's rows named on the command line, in the order given.
-std::optional<QList<int>> esercizi(const QString& nomi, const Catalogo& catalogo,
-                                   QString& sconosciuto) {
+QString nomiEsercizi(const Catalogo& catalogo) {
+    QStringList nomi;
+    for (const ExerciseEntry& entry : catalogo)
+        if (esercizioScheda(entry))
+            nomi << QLatin1String(entry.nome);
+    return nomi.join(QStringLiteral(", ")) + QStringLiteral(" o tutti");
+}
+
+// What the teacher wrote, as the catalogue names an exercise. That name is
+// the menu's caption with hyphens for its blanks, so the caption as shown,
+// in any case, serves too; a name the register once kept stands for today's.
+QString nomeNelCatalogo(const QString& testo) {
+    return NomiEsercizi::attuale(testo.simplified().toLower().replace(u' ', u'-'));
+}
+
+} // namespace
+
+std::optional<QList<int>> eserciziNominati(const QString& nomi, const Catalogo& catalogo,
+                                           QString* sconosciuto) {
     QList<int> scelti;
     for (const QString& nome : nomi.split(u',', Qt::SkipEmptyParts)) {
-        const QString cercato = nome.trimmed().toLower();
-        bool trovato = false;
-        for (int i = 0; i < int(catalogo.size()); ++i) {
-            const EsercizioScheda* es = esercizioScheda(catalogo[size_t(i)]);
-            if (es && (cercato == QStringLiteral("tutti") || cercato == es->nomeRiga())) {
+        const qsizetype prima = scelti.size();
+        const QString cercato = nomeNelCatalogo(nome);
+        for (int i = 0; i < int(catalogo.size()); ++i)
+            if (esercizioScheda(catalogo[size_t(i)]) &&
+                (cercato == u"tutti" || cercato == QLatin1String(catalogo[size_t(i)].nome)))
                 scelti << i;
-                trovato = true;
-            }
-        }
-        if (!trovato) {
-            sconosciuto = nome;
+        if (scelti.size() == prima) {
+            if (sconosciuto)
+                *sconosciuto = nome.trimmed();
             return std::nullopt;
         }
     }
     return scelti;
 }
-
-QString nomiEsercizi(const Catalogo& catalogo) {
-    QStringList nomi;
-    for (const ExerciseEntry& entry : catalogo)
-        if (const EsercizioScheda* es = esercizioScheda(entry))
-            nomi << es->nomeRiga();
-    return nomi.join(QStringLiteral(", ")) + QStringLiteral(" o tutti");
-}
-
-} // namespace
 
 int schedaDaRigaDiComando(const RigaScheda& riga, const ScelteOpzioni& scelte,
                           const Catalogo& catalogo) {
@@ -74,7 +79,7 @@ int schedaDaRigaDiComando(const RigaScheda& riga, const ScelteOpzioni& scelte,
         stato.random.seed(valore);
     }
     QString sconosciuto;
-    const auto scelti = esercizi(riga.esercizi, catalogo, sconosciuto);
+    const auto scelti = eserciziNominati(riga.esercizi, catalogo, &sconosciuto);
     if (!scelti || scelti->isEmpty())
         return errore(QStringLiteral("non conosco l'esercizio «%1». Gli esercizi sono: %2.")
                           .arg(sconosciuto, nomiEsercizi(catalogo)),

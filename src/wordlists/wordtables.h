@@ -18,7 +18,7 @@ using TextTable = std::array<std::array<QString, Columns>, Rows>;
 /// The records a window-level table holds (its row 0 stays unused).
 template <typename Table> inline constexpr int kVociDi = int(std::tuple_size_v<Table>) - 1;
 
-/// The word tables shared by every exercise window for the whole run.
+/// Four word columns and their counts, as the two-field reader fills them.
 struct WordTables {
     WordColumn Parole1;
     WordColumn Parole2;

@@ -1,7 +1,11 @@
 #include "answeroracle.h"
 
-#include "core/appstate.h"
+#include "exercises/choice/form3sinonimicontrari.h"
+#include "exercises/choice/form9vocario.h"
+#include "exercises/click/clicktileswindow.h"
 #include "exercises/matching/dragmatchwindow.h"
+#include "exercises/matching/form2sinonimi.h"
+#include "exercises/matching/form7gradi.h"
 #include "frame/exercisewindow.h"
 #include "layouts/controlnames.h"
 
@@ -48,19 +52,23 @@ bool AnswerOracle::takesInput(const QString& name) const {
 }
 
 bool AnswerOracle::isRight(const QString& source, const QString& target) const {
-    if (form_ == u"Form3")
-        return source == (window_->statoComune().Estratto == 1 ? u"Bottone1" : u"Bottone2");
-    if (!dragging_) // Form4, Form6 and Form9: member 0 holds the right answer
-        return source.endsWith(u"(0)");
+    // Judged by the window's own model, without changing it.
+    if (const auto* w = qobject_cast<const Form3SinonimiContrari*>(window_))
+        return w->modello()
+            .giudica(source == u"Bottone1" ? ModelloSinonimiContrari::kSinonimi
+                                           : ModelloSinonimiContrari::kContrari)
+            .esatta;
+    if (const auto* w = qobject_cast<const Form9Vocario*>(window_))
+        return w->modello().giudica(*memberIndex(source, QStringLiteral("Bottone"))).esatta;
+    if (const auto* w = qobject_cast<const ClickTilesWindow*>(window_))
+        return w->modello().giudica(*memberIndex(source, kSources)).esatta;
     const int from = *memberIndex(source, kSources);
     const int to = *memberIndex(target, kTargets);
-    if (form_ == u"Form1" || form_ == u"Form5") {
-        // Judged by the text: the dragged word must be the slot's field 1.
-        const auto* matching = qobject_cast<const DragMatchWindow*>(window_);
-        const QString wanted = window_->statoComune().Parole1[size_t(matching->recordOfSlot(to))];
-        return window_->control<QLabel>(source)->text() == wanted;
-    }
-    return from == to;
+    if (const auto* w = qobject_cast<const DragMatchWindow*>(window_))
+        return w->modello().giusta(from, to);
+    if (const auto* w = qobject_cast<const Form2Sinonimi*>(window_))
+        return w->modello().giusta(from, to);
+    return ModelloGradi::giusta(from, to);
 }
 
 QList<Move> AnswerOracle::rightMoves() const {

@@ -210,8 +210,7 @@ QJsonObject ProbeServer::dump() const {
          QJsonObject{{"focus", focus ? focus->objectName() : QString()}, {"picked", picked}}},
         {"state", QJsonObject{{"NumeroEsatti", s.NumeroEsatti},
                               {"NumeroErrati", s.NumeroErrati},
-                              {"AttendeBottone", s.AttendeBottone},
-                              {"Estratto", s.Estratto}}},
+                              {"AttendeBottone", s.AttendeBottone}}},
         {"drag", QJsonObject{{"active", dragging}, {"over", dragOver_}, {"drops", drops_}}}};
     if (registerReport_)
         reply.insert("register", registerReport_());

@@ -72,6 +72,8 @@ QString RandomSession::run(int actions) {
         const QStringList played = env_.sound->playedNames();
         QString problem = model_.check(env_.state, int(played.size()),
                                        played.isEmpty() ? QString() : played.last());
+        if (problem.isEmpty() && extraCheck_)
+            problem = extraCheck_(model_);
         if (problem.isEmpty() && env_.endRequests != model_.endRequests())
             problem = QStringLiteral("%1 requests to end, expected %2")
                           .arg(env_.endRequests)

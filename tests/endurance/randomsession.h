@@ -5,6 +5,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <functional>
 #include <random>
 
 class QWidget;
@@ -33,6 +34,11 @@ class RandomSession {
     /// Runs `actions` actions from the start screen; empty when every check
     /// held, otherwise the first difference with the actions that led to it.
     QString run(int actions);
+
+    /// A further check after every action: empty when it holds.
+    void checkAlso(std::function<QString(const SessionModel&)> check) {
+        extraCheck_ = std::move(check);
+    }
 
     /// How many times each kind of action was done.
     const QMap<QString, int>& tally() const { return tally_; }
@@ -65,6 +71,7 @@ class RandomSession {
     /// The word picked by a click, tap or key and not yet placed or put back.
     QString picked_;
     QMap<QString, int> tally_;
+    std::function<QString(const SessionModel&)> extraCheck_;
 };
 
 } // namespace vocario::endurance

@@ -75,8 +75,10 @@ void SessionModel::rightAnswer(const QString& placedWord) {
         placed_.insert(placedWord);
         itemDone = ++rightInItem_ == pairs_;
     }
-    if (!countsItems(window_) || itemDone)
+    if (!countsItems(window_) || itemDone) {
         esatti_ = raised(esatti_);
+        ++countedRight_;
+    }
     labelEsatti_ = shown(esatti_);
     heard(true);
     if (restoresOnRight(window_))

@@ -43,6 +43,9 @@ class SessionModel {
     /// Every right and wrong answer of the session, whatever was reset.
     int rightAnswers() const { return rightAnswers_; }
     int wrongAnswers() const { return wrongAnswers_; }
+    /// The right answers the screen counted ("Esatti" went up): in «gradi»
+    /// one an item, not one a word.
+    int countedRightAnswers() const { return countedRight_; }
 
     /// Empty when the program shows what this model says; otherwise what differs.
     QString check(const AppState& state, int soundsPlayed, const QString& lastSound) const;
@@ -57,6 +60,7 @@ class SessionModel {
     int endRequests_ = 0;
     int rightAnswers_ = 0;
     int wrongAnswers_ = 0;
+    int countedRight_ = 0;
     qint16 esatti_ = 0;
     qint16 errati_ = 0;
     QString labelEsatti_ = QStringLiteral("0");

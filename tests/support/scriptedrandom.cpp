@@ -1,7 +1,5 @@
 #include "scriptedrandom.h"
 
-#include "core/appstate.h"
-
 #include <QtGlobal>
 
 namespace vocario::testing {
@@ -12,10 +10,10 @@ float ScriptedRandomSource::next() {
     return values_[position_++];
 }
 
-ScriptedRandomSource* scriptRandom(AppState& stato, QList<float> values) {
+ScriptedRandomSource* scriptRandom(RandomGenerator& random, QList<float> values) {
     auto source = std::make_unique<ScriptedRandomSource>(std::move(values));
     ScriptedRandomSource* raw = source.get();
-    stato.random.setSource(std::move(source));
+    random.setSource(std::move(source));
     return raw;
 }
 

@@ -24,8 +24,9 @@ class ScriptedRandomSource : public RandomSource {
     qsizetype position_ = 0;
 };
 
-/// Installs a scripted source as the random source of `stato` and returns it
-/// (owned by its generator).
+/// Installs a scripted source as the random source of `random` (or of
+/// `stato`'s) and returns it (owned by its generator).
+ScriptedRandomSource* scriptRandom(RandomGenerator& random, QList<float> values = {});
 ScriptedRandomSource* scriptRandom(AppState& stato, QList<float> values = {});
 
 /// The value r that makes floor(r * n) + 1 give k (1 <= k <= n).

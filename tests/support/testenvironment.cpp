@@ -18,6 +18,10 @@
 
 namespace vocario::testing {
 
+ScriptedRandomSource* scriptRandom(AppState& stato, QList<float> values) {
+    return scriptRandom(stato.random, std::move(values));
+}
+
 TestEnvironment::TestEnvironment() {
     closeAllWindows();
     state.cartellaProgramma = dir_.path();

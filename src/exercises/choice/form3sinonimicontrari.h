@@ -2,6 +2,7 @@
 
 #include "answerbuttons.h"
 #include "frame/exercisewindow.h"
+#include "models/sinonimicontrari.h"
 
 class QPushButton;
 
@@ -18,9 +19,7 @@ class Form3SinonimiContrari : public ExerciseWindow {
 
     QString testoTurno() const override;
 
-    /// `Estratto` of an item drawn from sinonimi.txt and from contrari.txt.
-    static constexpr qint16 kSinonimi = 1;
-    static constexpr qint16 kContrari = 2;
+    const ModelloSinonimiContrari& modello() const { return modello_; }
 
   protected:
     std::optional<QString> leggiElenco() override;
@@ -37,8 +36,7 @@ class Form3SinonimiContrari : public ExerciseWindow {
     QPushButton* bottone1_ = nullptr;
     QPushButton* bottone2_ = nullptr;
     AnswerButtons risposte_;
-    /// The pair dealt, as the register keeps it.
-    QString voce_;
+    ModelloSinonimiContrari modello_;
 };
 
 } // namespace vocario

@@ -3,10 +3,9 @@
 #include "colours/colori.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
-#include "exercises/scombiccheraposti.h"
+#include "geometry/twipsgeometry.h"
 #include "layouts/designtextbox.h"
 #include "textfitting.h"
-#include "wordlists/wordlistfiles.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,13 +13,12 @@
 namespace vocario {
 namespace {
 
-constexpr int kCampiPerVoce = 5;
 const QString kVuolDire = QStringLiteral("   vuol dire");
 
 } // namespace
 
 Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, {}) {
+    : ExerciseWindow(stato, entry, {}), modello_(entry.lists.at(0).file) {
     text1_ = control<DesignTextBox>(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("frase"));
     // Reached by Tab, so that the sentence can be heard again.
@@ -35,28 +33,19 @@ Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
 }
 
 std::optional<QString> Form9Vocario::leggiElenco() {
-    const WordListReader reader = CartelleElenchi::lettoreElenchi(stato_);
-    qint16 numero = 0;
-    const WordListResult result =
-        leggiTabella(reader, elenco().file, kCampiPerVoce, 1, TabellaVocario, numero);
-    if (!result.ok)
-        return result.error;
-    if (std::optional<QString> corto = elencoTroppoCorto(numero))
-        return corto;
-    numeroVoci_ = numero;
-    return std::nullopt;
+    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
+                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
 }
 
 void Form9Vocario::PreparaTurno() {
-    CaricaColori();
-    const int riga = stato_.random.wholeNumber(numeroVoci_);
-    ScombiccheraPosti();
-    const auto& voce = TabellaVocario[size_t(riga)];
-    TextFitting::mostraNelRiquadro(text1_, voce[1]);
-    voce_ = voce[2] + QStringLiteral(" / ") + voce[3];
-    label3_->setText(voce[2] + kVuolDire);
-    for (int i = 0; i < kNumeroBottoni; ++i)
-        TextFitting::mostraSulBottone(bottone_[i], voce[size_t(3 + i)]);
+    const ModelloVocario::Turno& turno =
+        modello_.PreparaTurno(stato_.random, [this] { CaricaColori(); });
+    TextFitting::mostraNelRiquadro(text1_, turno.frase);
+    label3_->setText(turno.parola + kVuolDire);
+    for (int i = 0; i < kNumeroBottoni; ++i) {
+        setTopTwips(bottone_[i], kRigheForm9.top(turno.righe[i]));
+        TextFitting::mostraSulBottone(bottone_[i], turno.significati[i]);
+    }
 }
 
 QString Form9Vocario::testoTurno() const {
@@ -66,18 +55,14 @@ QString Form9Vocario::testoTurno() const {
            label3_->text().simplified();
 }
 
-void Form9Vocario::ScombiccheraPosti() {
-    vocario::ScombiccheraPosti({bottone_.begin(), bottone_.end()}, kRigheForm9, stato_.random);
-}
-
 void Form9Vocario::Bottone_Click(int index) {
-    annota(voce_, bottone_[index]->text());
-    if (index != 0) {
-        RispostaErrata();
+    const Verdetto verdetto = modello_.giudica(index);
+    if (!verdetto.esatta) {
+        RispostaErrata(verdetto);
         return;
     }
-    RispostaEsatta();
-    PassaAvanti(bottone_[0]);
+    RispostaEsatta(verdetto);
+    PassaAvanti(bottone_[index]);
 }
 
 void Form9Vocario::bloccaRisposte(QWidget* premuto) {

@@ -3,7 +3,7 @@
 #include "answerbuttons.h"
 #include "designs/design_form9.h"
 #include "frame/exercisewindow.h"
-#include "wordlists/wordtables.h"
+#include "models/vocariomodello.h"
 
 #include <array>
 
@@ -23,16 +23,12 @@ class Form9Vocario : public ExerciseWindow {
 
     QString testoTurno() const override;
 
-    /// Rows 1..100 of vocario.txt, fields 1..5 (row 0 and field 0 unused).
-    static constexpr int kRigheVocario = 101;
-    using Tabella = TextTable<kRigheVocario, 6>;
+    using Tabella = ModelloVocario::Tabella;
 
     /// The answer buttons, one a row of kRigheForm9 after each deal.
     static constexpr int kNumeroBottoni = kRigheForm9.count;
 
-    const Tabella& tabellaVocario() const { return TabellaVocario; }
-    /// Records read into the table.
-    qint16 numeroVoci() const { return numeroVoci_; }
+    const ModelloVocario& modello() const { return modello_; }
 
   protected:
     std::optional<QString> leggiElenco() override;
@@ -41,18 +37,13 @@ class Form9Vocario : public ExerciseWindow {
     void riapriRisposte() override;
 
   private:
-    void ScombiccheraPosti();
     void Bottone_Click(int index);
 
-    Tabella TabellaVocario;
-    /// Records of TabellaVocario.
-    qint16 numeroVoci_ = 0;
+    ModelloVocario modello_;
     DesignTextBox* text1_ = nullptr;
     QLabel* label3_ = nullptr;
     std::array<QPushButton*, kNumeroBottoni> bottone_{};
     AnswerButtons risposte_;
-    /// The word and its right meaning, as the register keeps them.
-    QString voce_;
 };
 
 } // namespace vocario

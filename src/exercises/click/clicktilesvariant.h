@@ -1,31 +1,18 @@
 #pragma once
 
 #include "geometry/design.h"
-#include "wordlists/wordtables.h"
-
-#include <QString>
-#include <array>
+#include "models/tessere.h"
 
 namespace vocario {
 
-class RandomGenerator;
-
-/// Rows 1..100 of an area list (TabellaAree1 in Form4, TabellaAree2 in Form6).
-using TabellaAree = TextTable<101, 4>;
-/// The texts of Label3(0)..Label3(3); Label3(0) is always the right answer.
-using TestiTessere = std::array<QString, 4>;
-
 /// Where the two click-tile windows differ. Everything else (placing the
-/// tiles, judging a click, the lock while "avanti" waits) they share.
+/// tiles, the lock while "avanti" waits) they share.
 /// The instruction line comes with the design table.
 struct ClickTilesVariant {
     /// The rows onto which the tiles are shuffled.
     RowPlaces rows;
-    /// How the records of its word list fill the table.
-    int fieldsPerRecord;
-    int firstColumn;
-    /// Draws one item from rows 1..count, in the order the window draws.
-    TestiTessere (*deal)(const TabellaAree& table, int count, RandomGenerator& random);
+    /// How an item is dealt from its list.
+    ModelloTessere::Regola regola;
 };
 
 /// Form4, "parola che comprende le altre": one record of aree1.txt, the

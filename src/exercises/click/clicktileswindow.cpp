@@ -5,16 +5,15 @@
 #include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
-#include "exercises/scombiccheraposti.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "wordlists/wordlistfiles.h"
 
 namespace vocario {
 
 ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
                                    const ClickTilesVariant& variant)
-    : ExerciseWindow(stato, entry, {}), variant_(variant) {
+    : ExerciseWindow(stato, entry, {}), variant_(variant),
+      modello_(entry.lists.at(0).file, variant.regola) {
     for (int k = 0; k < kTiles; ++k) {
         label3_[size_t(k)] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label3_[size_t(k)]->setFocusPolicy(Qt::TabFocus); // Space and Return press it
@@ -23,38 +22,27 @@ ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
 }
 
 std::optional<QString> ClickTilesWindow::leggiElenco() {
-    const WordListReader reader = CartelleElenchi::lettoreElenchi(stato_);
-    const WordListResult result = leggiTabella(reader, elenco().file, variant_.fieldsPerRecord,
-                                               variant_.firstColumn, tabella_, numeroVoci_);
-    if (!result.ok)
-        return result.error;
-    return elencoTroppoCorto(numeroVoci_);
+    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
+                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
 }
 
 void ClickTilesWindow::PreparaTurno() {
-    CaricaColori();
-    const TestiTessere testi = variant_.deal(tabella_, numeroVoci_, stato_.random);
-    for (int k = 0; k < kTiles; ++k)
-        label3_[size_t(k)]->setText(testi[size_t(k)]);
-    // The right word first, as the register keeps the item.
-    voce_ = QStringList(testi.begin(), testi.end()).join(QStringLiteral(" / "));
-    ScombiccheraPosti();
-}
-
-void ClickTilesWindow::ScombiccheraPosti() {
-    vocario::ScombiccheraPosti(QList<QWidget*>(label3_.begin(), label3_.end()), variant_.rows,
-                               stato_.random);
+    const ModelloTessere::Turno& turno =
+        modello_.PreparaTurno(stato_.random, [this] { CaricaColori(); });
+    for (int k = 0; k < kTiles; ++k) {
+        label3_[size_t(k)]->setText(turno.testi[size_t(k)]);
+        setTopTwips(label3_[size_t(k)], variant_.rows.top(turno.righe[k]));
+    }
 }
 
 void ClickTilesWindow::Label3_Click(int index) {
-    annota(voce_, label3_[index]->text());
-    // Label3(0) always holds the right word, wherever it stands.
-    if (index == 0) {
-        RispostaEsatta();
-        PassaAvanti(label3_[0]);
-    } else {
-        RispostaErrata();
+    const Verdetto verdetto = modello_.giudica(index);
+    if (!verdetto.esatta) {
+        RispostaErrata(verdetto);
+        return;
     }
+    RispostaEsatta(verdetto);
+    PassaAvanti(label3_[size_t(index)]);
 }
 
 void ClickTilesWindow::bloccaRisposte(QWidget* premuto) {

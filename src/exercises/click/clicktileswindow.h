@@ -20,10 +20,7 @@ class ClickTilesWindow : public ExerciseWindow {
 
     /// Label3(k).
     DesignLabel* tessera(int k) const { return label3_.at(size_t(k)); }
-    /// The list as read when the window opened.
-    const TabellaAree& tabellaAree() const { return tabella_; }
-    /// Records read into the table.
-    qint16 numeroVoci() const { return numeroVoci_; }
+    const ModelloTessere& modello() const { return modello_; }
 
   protected:
     std::optional<QString> leggiElenco() override;
@@ -32,16 +29,11 @@ class ClickTilesWindow : public ExerciseWindow {
     void riapriRisposte() override;
 
   private:
-    void ScombiccheraPosti();
     void Label3_Click(int index);
 
     const ClickTilesVariant& variant_;
-    TabellaAree tabella_;
-    /// Records of the table.
-    qint16 numeroVoci_ = 0;
+    ModelloTessere modello_;
     std::array<DesignLabel*, kTiles> label3_{};
-    /// The tiles dealt, the right one first, as the register keeps them.
-    QString voce_;
 };
 
 } // namespace vocario

@@ -17,8 +17,8 @@ const DragMatchVariant& DragMatchVariant::form1() {
     static const DragMatchVariant variant{
         .traits = tratti(),
         .rows = kRigheForm1,
-        .deal = Deal::DistinctRecords,
-        .rightDrop = RightDrop::SameText,
+        .estrazione = RegoleAbbina::Estrazione::RecordDiversi,
+        .giusta = RegoleAbbina::Giusta::StessoTesto,
         .join = Join::TargetThenDragged,
     };
     return variant;
@@ -28,8 +28,8 @@ const DragMatchVariant& DragMatchVariant::form5() {
     static const DragMatchVariant variant{
         .traits = tratti(),
         .rows = kRigheForm5,
-        .deal = Deal::DistinctRecords,
-        .rightDrop = RightDrop::SameText,
+        .estrazione = RegoleAbbina::Estrazione::RecordDiversi,
+        .giusta = RegoleAbbina::Giusta::StessoTesto,
         .join = Join::TargetThenDragged,
     };
     return variant;
@@ -39,8 +39,8 @@ const DragMatchVariant& DragMatchVariant::form8() {
     static const DragMatchVariant variant{
         .traits = tratti(10),
         .rows = kRigheForm8,
-        .deal = Deal::ConsecutiveBlock,
-        .rightDrop = RightDrop::SameIndex,
+        .estrazione = RegoleAbbina::Estrazione::Blocco,
+        .giusta = RegoleAbbina::Giusta::StessoRecord,
         .join = Join::DraggedThenTarget,
     };
     return variant;

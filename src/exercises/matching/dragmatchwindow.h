@@ -4,9 +4,9 @@
 #include "frame/exercisewindow.h"
 #include "geometry/exercisedesign.h"
 #include "matchdrops.h"
+#include "models/abbinamento.h"
 
 #include <QList>
-#include <array>
 
 namespace vocario {
 
@@ -23,28 +23,20 @@ class DragMatchWindow : public ExerciseWindow {
 
     DragMatchWindow(AppState& stato, const ExerciseEntry& entry, const DragMatchVariant& variant);
 
-    /// The record (index into Parole1 and Parole2) shown in slot k.
-    qint16 recordOfSlot(int k) const;
-    /// Right drops in the current item.
-    qint16 coppieFatte() const { return CoppieFatte; }
+    const ModelloAbbina& modello() const { return modello_; }
 
   protected:
     std::optional<QString> leggiElenco() override;
     void PreparaTurno() override;
 
   private:
-    void estraiParole();
-    void ScombiccheraPosti();
     DropVerdict Label4_DragDrop(int i, int source);
-    bool rispostaGiusta(int i, int source) const;
     QString testoAbbinato(const QString& target, const QString& dragged) const;
 
     const DragMatchVariant& variant_;
+    ModelloAbbina modello_;
     QList<DesignLabel*> label3_;
     QList<DesignLabel*> label4_;
-    /// Records on show, slot by slot (the records drawn one by one).
-    std::array<qint16, kMaxSlots> ParoleScelte{};
-    qint16 CoppieFatte = 0;
 };
 
 } // namespace vocario

@@ -4,11 +4,9 @@
 #include "colours/widgetcolours.h"
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
-#include "exercises/scombiccheraposti.h"
 #include "geometry/designscale.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
-#include "wordlists/wordlistfiles.h"
 
 namespace vocario {
 namespace {
@@ -33,7 +31,13 @@ FrameTraits trattiSinonimi() {
 } // namespace
 
 Form2Sinonimi::Form2Sinonimi(AppState& stato, const ExerciseEntry& entry)
-    : ExerciseWindow(stato, entry, trattiSinonimi()) {
+    : ExerciseWindow(stato, entry, trattiSinonimi()),
+      modello_({.elenco = entry.lists.at(0).file,
+                .coppie = kCoppie,
+                .maxRecords = entry.lists.at(0).maxRecords,
+                .giusta = RegoleAbbina::Giusta::StessoRecord,
+                .trascinaIlSecondo = true,
+                .coloreDopoLeParole = true}) {
     for (int k = 0; k < kCoppie; ++k) {
         label3_[k] = member<DesignLabel>(QStringLiteral("Label3"), k);
         label4_[k] = member<DesignLabel>(QStringLiteral("Label4"), k);
@@ -47,20 +51,10 @@ void Form2Sinonimi::primaDellaLettura() {
         setTopTwips(label4_[k], kRigheForm2.top(k));
 }
 
-std::optional<QString> Form2Sinonimi::LeggiParole() {
-    const WordListResult result =
-        leggiTabella(CartelleElenchi::lettoreElenchi(stato_), elenco().file, 2, 1, TabellaSinonimi,
-                     NumeroSinonimi);
-    if (!result.ok)
-        return result.error;
-    return std::nullopt;
-}
-
 std::optional<QString> Form2Sinonimi::leggiElenco() {
-    if (std::optional<QString> problem = LeggiParole())
-        return problem;
     // Seven different records are drawn for every item.
-    return elencoTroppoCorto(NumeroSinonimi);
+    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
+                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
 }
 
 void Form2Sinonimi::PreparaTurno() {
@@ -68,49 +62,40 @@ void Form2Sinonimi::PreparaTurno() {
         setPointSize(label, kPuntiInAttesa);
         vocario::setBackColour(label, Colori::Bianco);
     }
-    stato_.random.differentWholeNumbers(ParoleScelte, NumeroSinonimi);
-    CaricaColori();
-    CoppieFatte = 0;
-    for (int k = 0; k < kCoppie; ++k)
-        label3_[k]->setText(TabellaSinonimi[ParoleScelte[k]][2]);
-    for (int k = 0; k < kCoppie; ++k)
-        label4_[k]->setText(TabellaSinonimi[ParoleScelte[k]][1]);
-    ScombiccheraPosti();
-}
-
-void Form2Sinonimi::ScombiccheraPosti() {
-    QList<QWidget*> sinonimi;
-    for (DesignLabel* label : label3_) {
-        label->setEnabled(true);
-        sinonimi.append(label);
+    const ModelloAbbina::Turno& turno =
+        modello_.PreparaTurno(stato_.random, [this] { CaricaColori(); });
+    for (int k = 0; k < kCoppie; ++k) {
+        label3_[k]->setText(turno.coppie[k].parola);
+        label4_[k]->setText(turno.coppie[k].posto);
+        label3_[k]->setEnabled(true);
+        setTopTwips(label3_[k], kRigheForm2.top(turno.righe[k]));
     }
-    vocario::ScombiccheraPosti(sinonimi, kRigheForm2, stato_.random);
 }
 
 DropVerdict Form2Sinonimi::Label4_DragDrop(int i, int source) {
-    const auto& riga = TabellaSinonimi[ParoleScelte[i]];
-    annota(riga[1] + QStringLiteral(" / ") + riga[2], label3_[source]->text());
-    if (source != i) {
-        RispostaErrata();
+    const std::optional<Verdetto> verdetto = modello_.giudica(source, i);
+    if (!verdetto)
+        return DropVerdict::Ignored;
+    if (!verdetto->esatta) {
+        RispostaErrata(*verdetto);
         return DropVerdict::Wrong;
     }
-    abbinamentoGiusto(i);
+    abbinamentoGiusto(i, *verdetto);
     return DropVerdict::Right;
 }
 
-void Form2Sinonimi::abbinamentoGiusto(int i) {
+void Form2Sinonimi::abbinamentoGiusto(int i, const Verdetto& verdetto) {
     DesignLabel* parola = label4_[i];
     DesignLabel* trascinata = label3_[i];
-    const auto& riga = TabellaSinonimi[ParoleScelte[i]];
-    parola->setText(riga[1] + QStringLiteral(" - ") + riga[2]);
+    const ModelloAbbina::Coppia& coppia = modello_.turno().coppie[i];
+    parola->setText(coppia.posto + QStringLiteral(" - ") + coppia.parola);
     RipristinaSfondo();
     setPointSize(parola, kPuntiAbbinata);
     trascinata->setText(QString());
-    RispostaEsatta();
-    ++CoppieFatte;
+    RispostaEsatta(verdetto);
     vocario::setBackColour(parola, Colori::GialloPallido);
     trascinata->setEnabled(false);
-    if (CoppieFatte == kCoppie)
+    if (verdetto.turnoFinito)
         PassaAvanti(trascinata);
 }
 

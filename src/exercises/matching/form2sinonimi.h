@@ -3,7 +3,7 @@
 #include "designs/design_form2.h"
 #include "frame/exercisewindow.h"
 #include "matchdrops.h"
-#include "wordlists/wordtables.h"
+#include "models/abbinamento.h"
 
 #include <array>
 
@@ -23,22 +23,19 @@ class Form2Sinonimi : public ExerciseWindow {
 
     Form2Sinonimi(AppState& stato, const ExerciseEntry& entry);
 
+    const ModelloAbbina& modello() const { return modello_; }
+
   protected:
     std::optional<QString> leggiElenco() override;
     void PreparaTurno() override;
     void primaDellaLettura() override;
 
   private:
-    std::optional<QString> LeggiParole();
-    void ScombiccheraPosti();
     DropVerdict Label4_DragDrop(int i, int source);
-    void abbinamentoGiusto(int i);
+    void abbinamentoGiusto(int i, const Verdetto& verdetto);
 
-    /// Row n holds record n: field 1 in column 1, field 2 in column 2.
-    TextTable<kMaxSinonimi + 1, 3> TabellaSinonimi;
-    qint16 NumeroSinonimi = 0;
-    std::array<qint16, kCoppie> ParoleScelte{};
-    qint16 CoppieFatte = 0;
+    /// Record n's field 1 in Parole1, its synonym in Parole2.
+    ModelloAbbina modello_;
     std::array<DesignLabel*, kCoppie> label3_{};
     std::array<DesignLabel*, kCoppie> label4_{};
 };

@@ -3,6 +3,7 @@
 #include "designs/design_form7.h"
 #include "frame/exercisewindow.h"
 #include "matchdrops.h"
+#include "models/scala.h"
 
 #include <array>
 
@@ -18,8 +19,11 @@ class Form7Gradi : public ExerciseWindow {
   public:
     /// Words, and places, of one item.
     static constexpr int kParole = int(kColonneForm7.size());
+    static_assert(kParole == ModelloGradi::kParole);
 
     Form7Gradi(AppState& stato, const ExerciseEntry& entry);
+
+    const ModelloGradi& modello() const { return modello_; }
 
   protected:
     std::optional<QString> leggiElenco() override;
@@ -27,9 +31,9 @@ class Form7Gradi : public ExerciseWindow {
 
   private:
     DropVerdict Label4_DragDrop(int i, int source);
-    void parolaAlSuoPosto(int i);
+    void parolaAlSuoPosto(int i, const Verdetto& verdetto);
 
-    qint16 CoppieFatte = 0;
+    ModelloGradi modello_;
     std::array<DesignLabel*, kParole> label3_{};
     std::array<DesignLabel*, kParole> label4_{};
 };

@@ -19,10 +19,11 @@ void connectMatchDrops(ExerciseWindow* window, int count, MatchDropHandler handl
     // goes only where a word can still go. It leaves it with the answer, as
     // the last pair of an item may deal the next one before the drop ends.
     auto dropping = std::make_shared<QPointer<DesignLabel>>();
-    QObject::connect(window, &ExerciseWindow::risposta, window, [dropping](bool esatta) {
-        if (esatta && *dropping)
-            (*dropping)->setFocusPolicy(Qt::NoFocus);
-    });
+    QObject::connect(window, &ExerciseWindow::risposta, window,
+                     [dropping](const Verdetto& verdetto) {
+                         if (verdetto.esatta && *dropping)
+                             (*dropping)->setFocusPolicy(Qt::NoFocus);
+                     });
     QObject::connect(window, &ExerciseWindow::turnoPreparato, window, [window, count] {
         for (int i = 0; i < count; ++i)
             window->member<DesignLabel>(QStringLiteral("Label4"), i)->setFocusPolicy(Qt::TabFocus);

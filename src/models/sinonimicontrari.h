@@ -1,0 +1,55 @@
+#pragma once
+
+#include "voce.h"
+#include "wordlists/wordlistreader.h"
+#include "wordlists/wordtables.h"
+
+namespace vocario {
+
+class RandomGenerator;
+
+/// "sinonimi contrari": a pair of words drawn from the synonym list or from
+/// the antonym list; the pupil says which list it came from.
+class ModelloSinonimiContrari {
+  public:
+    /// `Estratto` of a pair from sinonimi.txt and from contrari.txt, and
+    /// the answer that names each list.
+    static constexpr qint16 kSinonimi = 1;
+    static constexpr qint16 kContrari = 2;
+
+    struct Turno {
+        ChiaveVoce voce;
+        /// Which list the pair came from: kSinonimi or kContrari.
+        qint16 giusta = kSinonimi;
+    };
+
+    /// The two lists, synonyms first, and the most records each holds.
+    ModelloSinonimiContrari(QString sinonimi, QString contrari, int maxRecords = kMaxParole);
+
+    /// Reads both lists; the tables take the new words only when both can
+    /// be used, so a refused opening changes nothing.
+    std::optional<QString> leggi(const WordListReader& reader, const ControlloElenco& controllo);
+    const Turno& PreparaTurno(RandomGenerator& random, const ColoreDelTurno& colore = {});
+    /// The pupil names the list: kSinonimi or kContrari.
+    Verdetto giudica(qint16 scelta) const;
+
+    const Turno& turno() const { return turno_; }
+
+    /// Synonyms: field 1 in Parole1, field 2 in Parole3; antonyms: Parole2
+    /// and Parole4.
+    WordColumn Parole1;
+    WordColumn Parole2;
+    WordColumn Parole3;
+    WordColumn Parole4;
+    qint16 NumeroParole = 0;
+    qint16 NumeroParole2 = 0;
+    qint16 Estratto = 0;
+
+  private:
+    QString sinonimi_;
+    QString contrari_;
+    int maxRecords_;
+    Turno turno_;
+};
+
+} // namespace vocario

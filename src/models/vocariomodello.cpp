@@ -1,0 +1,52 @@
+#include "vocariomodello.h"
+
+#include "core/randomgenerator.h"
+#include "posti.h"
+#include "wordlists/wordlistfiles.h"
+
+namespace vocario {
+namespace {
+
+constexpr int kCampiPerVoce = 5;
+
+} // namespace
+
+ModelloVocario::ModelloVocario(QString elenco) : elenco_(std::move(elenco)) {}
+
+std::optional<QString> ModelloVocario::leggi(const WordListReader& reader,
+                                             const ControlloElenco& controllo) {
+    qint16 numero = 0;
+    Tabella tabella;
+    const WordListResult result = leggiTabella(reader, elenco_, kCampiPerVoce, 1, tabella, numero);
+    if (!result.ok)
+        return result.error;
+    if (std::optional<QString> corto = controllo ? controllo(numero, 0) : std::nullopt)
+        return corto;
+    TabellaVocario = std::move(tabella);
+    numeroVoci_ = numero;
+    return std::nullopt;
+}
+
+const ModelloVocario::Turno& ModelloVocario::PreparaTurno(RandomGenerator& random,
+                                                          const ColoreDelTurno& colore) {
+    if (colore)
+        colore();
+    const auto riga = qint16(random.wholeNumber(numeroVoci_));
+    const auto& voce = TabellaVocario[size_t(riga)];
+    turno_.righe = ScombiccheraPosti(kSignificati, random);
+    turno_.voce = {.elenco = elenco_, .record = riga, .testi = {voce[2], voce[3]}};
+    turno_.frase = voce[1];
+    turno_.parola = voce[2];
+    turno_.significati = {voce[3], voce[4], voce[5]};
+    return turno_;
+}
+
+Verdetto ModelloVocario::giudica(int significato) const {
+    const bool esatta = significato == 0;
+    return {.esatta = esatta,
+            .voce = turno_.voce,
+            .dato = turno_.significati.value(significato),
+            .turnoFinito = esatta};
+}
+
+} // namespace vocario
