@@ -71,6 +71,23 @@ bool AnswerOracle::isRight(const QString& source, const QString& target) const {
     return ModelloGradi::giusta(from, to);
 }
 
+QString AnswerOracle::itemOf(const Move& move) const {
+    if (const auto* w = qobject_cast<const Form3SinonimiContrari*>(window_))
+        return w->modello().turno().voce.testo();
+    if (const auto* w = qobject_cast<const Form9Vocario*>(window_))
+        return w->modello().turno().voce.testo();
+    if (const auto* w = qobject_cast<const ClickTilesWindow*>(window_))
+        return w->modello().turno().voce.testo();
+    if (const auto* w = qobject_cast<const Form7Gradi*>(window_))
+        return w->modello().turno().voce.testo();
+    const int from = *memberIndex(move.source, kSources);
+    if (const auto* w = qobject_cast<const DragMatchWindow*>(window_))
+        return w->modello().turno().coppie.value(from).voce.testo();
+    if (const auto* w = qobject_cast<const Form2Sinonimi*>(window_))
+        return w->modello().turno().coppie.value(from).voce.testo();
+    return {};
+}
+
 QList<Move> AnswerOracle::rightMoves() const {
     QList<Move> moves;
     for (const QString& source : answerControls()) {

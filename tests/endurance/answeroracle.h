@@ -36,6 +36,9 @@ class AnswerOracle {
 
     QList<Move> rightMoves() const;
     QList<Move> wrongMoves() const;
+    /// The item `move` acts on, as the register names it: the dragged
+    /// word's pair, or the item whose answer is clicked.
+    QString itemOf(const Move& move) const;
 
   private:
     bool isRight(const QString& source, const QString& target) const;

@@ -73,7 +73,7 @@ QString RandomSession::run(int actions) {
         QString problem = model_.check(env_.state, int(played.size()),
                                        played.isEmpty() ? QString() : played.last());
         if (problem.isEmpty() && extraCheck_)
-            problem = extraCheck_(model_);
+            problem = extraCheck_(*this);
         if (problem.isEmpty() && env_.endRequests != model_.endRequests())
             problem = QStringLiteral("%1 requests to end, expected %2")
                           .arg(env_.endRequests)
@@ -92,6 +92,7 @@ QString RandomSession::run(int actions) {
 }
 
 void RandomSession::act() {
+    answeredItem_.clear();
     VocarioWindow* window = programWindow();
     if (auto* exercise = qobject_cast<ExerciseWindow*>(window))
         actInExercise(exercise);
@@ -184,6 +185,7 @@ bool RandomSession::answer(ExerciseWindow* window, bool right) {
     if (moves.isEmpty())
         return false;
     const Move move = moves.at(pick(int(moves.size())));
+    answeredItem_ = oracle.itemOf(move);
     if (move.isDrag()) {
         if (!SimulatedMouse::dropWord(window->control(move.target), move.source))
             return false;

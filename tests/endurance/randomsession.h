@@ -36,9 +36,12 @@ class RandomSession {
     QString run(int actions);
 
     /// A further check after every action: empty when it holds.
-    void checkAlso(std::function<QString(const SessionModel&)> check) {
+    void checkAlso(std::function<QString(const RandomSession&)> check) {
         extraCheck_ = std::move(check);
     }
+    /// The item the last action answered on, as the oracle names it; empty
+    /// when it gave no answer by a drag or a click.
+    const QString& answeredItem() const { return answeredItem_; }
 
     /// How many times each kind of action was done.
     const QMap<QString, int>& tally() const { return tally_; }
@@ -71,7 +74,8 @@ class RandomSession {
     /// The word picked by a click, tap or key and not yet placed or put back.
     QString picked_;
     QMap<QString, int> tally_;
-    std::function<QString(const SessionModel&)> extraCheck_;
+    std::function<QString(const RandomSession&)> extraCheck_;
+    QString answeredItem_;
 };
 
 } // namespace vocario::endurance

@@ -30,10 +30,12 @@ class RegistrazioneContata : public Registrazione {
     void esercizioLasciato() override { vera_->esercizioLasciato(); }
     void risposta(const RispostaData& risposta) override {
         (risposta.esatta ? esatte : errate)++;
+        ultima = risposta.voce;
         vera_->risposta(risposta);
     }
     int esatte = 0;
     int errate = 0;
+    QString ultima;
 
   private:
     std::unique_ptr<Registrazione> vera_;
@@ -71,16 +73,24 @@ void RandomSessionTest::everyRuleHoldsAfterEveryRandomAction() {
     RandomSession session(env, used);
     // After every action the register has been told exactly the answers the
     // screen counted, whatever the counts' reset did to the labels.
-    session.checkAlso([registrate](const SessionModel& model) {
-        if (registrate->esatte == model.countedRightAnswers() &&
-            registrate->errate == model.wrongAnswers())
-            return QString();
-        return QStringLiteral("the register was told %1 right and %2 wrong answers, the screen "
-                              "counted %3 and %4")
-            .arg(registrate->esatte)
-            .arg(registrate->errate)
-            .arg(model.countedRightAnswers())
-            .arg(model.wrongAnswers());
+    // An answer that counts is charged to the item the pupil acted on.
+    int registrateFinora = 0;
+    session.checkAlso([registrate, &registrateFinora](const RandomSession& s) {
+        const SessionModel& model = s.model();
+        if (registrate->esatte != model.countedRightAnswers() ||
+            registrate->errate != model.wrongAnswers())
+            return QStringLiteral("the register was told %1 right and %2 wrong answers, the "
+                                  "screen counted %3 and %4")
+                .arg(registrate->esatte)
+                .arg(registrate->errate)
+                .arg(model.countedRightAnswers())
+                .arg(model.wrongAnswers());
+        const int nuove = registrate->esatte + registrate->errate - registrateFinora;
+        registrateFinora += nuove;
+        if (nuove > 0 && !s.answeredItem().isEmpty() && registrate->ultima != s.answeredItem())
+            return QStringLiteral("the register was told the item «%1», the pupil acted on «%2»")
+                .arg(registrate->ultima, s.answeredItem());
+        return QString();
     });
     QElapsedTimer clock;
     clock.start();
