@@ -21,8 +21,6 @@ class DragMatchTest : public QObject {
     void wrongDropCountsAndBlackensAndChangesNothingElse();
     void rightDropAfterAWrongOneBringsAColourBackFirst();
     void soundOffMeansNoSoundAndNoDraw();
-    void textComparisonIsExact_data();
-    void textComparisonIsExact();
     void equalWordsAreRightOnEitherSlotEvenTwice();
     void ninthRightDropWaitsForAvanti();
     void ninthRightDropDealsAtOnceWithoutAvanti();
@@ -170,39 +168,6 @@ void DragMatchTest::soundOffMeansNoSoundAndNoDraw() {
     QCOMPARE(env.sound->playedNames(), QStringList());
     QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 1"));
     QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 1"));
-}
-
-void DragMatchTest::textComparisonIsExact_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("lookAlike");
-    QTest::newRow("letter case") << QStringLiteral("Papa") << QStringLiteral("papa");
-    QTest::newRow("accent") << QStringLiteral("però") << QStringLiteral("pero");
-    QTest::newRow("accent direction") << QStringLiteral("perché") << QStringLiteral("perchè");
-    QTest::newRow("trailing letter") << QStringLiteral("buon") << QStringLiteral("buono");
-}
-
-void DragMatchTest::textComparisonIsExact() {
-    QFETCH(QString, word);
-    QFETCH(QString, lookAlike);
-    TestEnvironment env;
-    env.writeList(QStringLiteral("contrari.txt"), word + QStringLiteral(", uno\n") + lookAlike +
-                                                      QStringLiteral(", due\n") + kTwelveAntonyms);
-    env.scriptRandom(dealValues(2, upTo(9), 14, inOrder(9)));
-    DragMatchWindow* w = openDragMatch(1);
-    QVERIFY(w);
-    QCOMPARE(text3(w, 0), word);
-    QCOMPARE(text3(w, 1), lookAlike);
-
-    env.scriptRandom({pickWhole(1, 18), pickWhole(1, 4)});
-    drop(w, 1, 0);
-    QCOMPARE(text4(w, 0), QStringLiteral("uno"));
-    QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 1"));
-    drop(w, 0, 1);
-    QCOMPARE(text4(w, 1), QStringLiteral("due"));
-    QCOMPARE(w->etichettaErrati()->text(), QStringLiteral(" 2"));
-    drop(w, 0, 0);
-    QCOMPARE(text4(w, 0), QStringLiteral("uno / ") + word);
-    QCOMPARE(w->etichettaEsatti()->text(), QStringLiteral(" 1"));
 }
 
 void DragMatchTest::equalWordsAreRightOnEitherSlotEvenTwice() {

@@ -66,6 +66,8 @@ class ModelsTest : public QObject {
   private slots:
     void matchingDealsDistinctRecordsAndChargesAWrongDropToTheDraggedWord();
     void matchingBySameTextAcceptsATwinWordAndBlocksDealConsecutiveRecords();
+    void matchingComparesTheWordsExactly_data();
+    void matchingComparesTheWordsExactly();
     void synonymMatchingDragsFieldTwoAndDrawsTheColourBetween();
     void intensityCountsAWrongDropAndTheFinishedItemOnly();
     void synonymOrAntonymDealsFromEitherListAndARefusedReadKeepsTheTables();
@@ -161,6 +163,29 @@ void ModelsTest::matchingBySameTextAcceptsATwinWordAndBlocksDealConsecutiveRecor
     for (int k = 0; k < 4; ++k)
         QCOMPARE(turno.coppie[k].voce.record, qint16(9 + k));
     QVERIFY(!modi.giusta(0, 1) && modi.giusta(3, 3));
+}
+
+void ModelsTest::matchingComparesTheWordsExactly_data() {
+    QTest::addColumn<QString>("parola");
+    QTest::addColumn<QString>("simile");
+    QTest::newRow("letter case") << QStringLiteral("Papa") << QStringLiteral("papa");
+    QTest::newRow("accent") << QStringLiteral("però") << QStringLiteral("pero");
+    QTest::newRow("accent direction") << QStringLiteral("perché") << QStringLiteral("perchè");
+    QTest::newRow("trailing letter") << QStringLiteral("buon") << QStringLiteral("buono");
+}
+
+void ModelsTest::matchingComparesTheWordsExactly() {
+    QFETCH(QString, parola);
+    QFETCH(QString, simile);
+    Elenchi elenchi;
+    elenchi.scrivi(QStringLiteral("contrari.txt"),
+                   parola + QStringLiteral(", uno\n") + simile + QStringLiteral(", due\n"));
+    ModelloAbbina m({.elenco = QStringLiteral("contrari.txt"), .coppie = 2});
+    QVERIFY(!m.leggi(elenchi.lettore(), {}));
+    RandomGenerator random;
+    scriptRandom(random, QList<float>{pickWhole(1, 2), pickWhole(2, 2)} + posti({0, 0}));
+    m.PreparaTurno(random);
+    QVERIFY(!m.giusta(1, 0) && !m.giusta(0, 1) && m.giusta(0, 0));
 }
 
 void ModelsTest::synonymMatchingDragsFieldTwoAndDrawsTheColourBetween() {

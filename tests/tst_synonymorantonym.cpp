@@ -57,7 +57,6 @@ class SynonymOrAntonymTest : public QObject {
     void dealDrawsColourThenListThenPair();
     void wrongWrongRightWaitsForAvantiWithTheButtonsLocked();
     void wrongWrongRightWithoutAvantiDealsAtOnce();
-    void samePairInBothListsIsJudgedByTheListDrawn();
     void unusableListsRefuseTheOpening_data();
     void unusableListsRefuseTheOpening();
 };
@@ -202,35 +201,6 @@ void SynonymOrAntonymTest::wrongWrongRightWithoutAvantiDealsAtOnce() {
     QCOMPARE(backColour(c.contrari), Colori::FacciaBottone);
     QVERIFY(c.sinonimi->isEnabled() && c.contrari->isEnabled());
     QVERIFY(c.avanti->isHidden());
-}
-
-void SynonymOrAntonymTest::samePairInBothListsIsJudgedByTheListDrawn() {
-    TestEnvironment env;
-    env.state.AttendeBottone = 0;
-    env.writeList(QStringLiteral("sinonimi.txt"), QStringLiteral("grande, enorme\n"));
-    env.writeList(QStringLiteral("contrari.txt"), QStringLiteral("grande, enorme\n"));
-    ScriptedRandomSource* random =
-        env.scriptRandom({pickWhole(2, 18), pickWhole(1, 2), pickWhole(1, 1)});
-    Form3SinonimiContrari* window = apriForm3();
-    QVERIFY(window);
-    const Form3Controls c(window);
-    QCOMPARE(c.text1->text(), QStringLiteral("grande / enorme"));
-
-    click(c.contrari);
-    QCOMPARE(env.state.NumeroErrati, qint16(1));
-    random->append({pickWhole(1, 4), pickWhole(3, 18), pickWhole(2, 2), pickWhole(1, 1)});
-    click(c.sinonimi);
-    QCOMPARE(env.state.NumeroEsatti, qint16(1));
-    QCOMPARE(c.text1->text(), QStringLiteral("grande / enorme"));
-
-    // The same words from the antonym list: now "sinonimi" is wrong.
-    click(c.sinonimi);
-    QCOMPARE(env.state.NumeroErrati, qint16(2));
-    QCOMPARE(env.state.NumeroEsatti, qint16(1));
-    random->append({pickWhole(1, 4), pickWhole(4, 18), pickWhole(1, 2), pickWhole(1, 1)});
-    click(c.contrari);
-    QCOMPARE(env.state.NumeroEsatti, qint16(2));
-    QCOMPARE(random->remaining(), 0);
 }
 
 void SynonymOrAntonymTest::unusableListsRefuseTheOpening_data() {
