@@ -9,8 +9,10 @@ namespace vocario {
 class RandomGenerator;
 
 /// "sinonimi contrari": a pair of words drawn from the synonym list or from
-/// the antonym list; the pupil says which list it came from.
-class ModelloSinonimiContrari {
+/// the antonym list; the pupil says which list it came from. Its tables:
+/// the synonyms' field 1 in Parole1 and field 2 in Parole3 (NumeroParole of
+/// them), the antonyms' in Parole2 and Parole4 (NumeroParole2).
+class ModelloSinonimiContrari : public WordTables {
   public:
     /// `Estratto` of a pair from sinonimi.txt and from contrari.txt, and
     /// the answer that names each list.
@@ -35,14 +37,6 @@ class ModelloSinonimiContrari {
 
     const Turno& turno() const { return turno_; }
 
-    /// Synonyms: field 1 in Parole1, field 2 in Parole3; antonyms: Parole2
-    /// and Parole4.
-    WordColumn Parole1;
-    WordColumn Parole2;
-    WordColumn Parole3;
-    WordColumn Parole4;
-    qint16 NumeroParole = 0;
-    qint16 NumeroParole2 = 0;
     qint16 Estratto = 0;
 
   private:
