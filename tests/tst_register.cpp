@@ -10,6 +10,7 @@
 #include "register/passwordinsegnante.h"
 #include "register/registro.h"
 #include "registerfile/fileregistro.h"
+#include "registerfile/giornale.h"
 #include "registerfile/schemaregistro.h"
 #include "registerview/esportazione.h"
 #include "registerview/finestrachigioca.h"
@@ -35,6 +36,8 @@
 #include <QTreeWidget>
 #include <QUuid>
 #include <chrono>
+#include <csignal>
+#include <sys/resource.h>
 #include <thread>
 
 using namespace vocario;
@@ -94,6 +97,11 @@ QStringList testoDelPdf(const QString& pdf) {
     while (!pagine.isEmpty() && pagine.last().trimmed().isEmpty())
         pagine.removeLast();
     return pagine;
+}
+
+int righeDi(const QString& percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : -1;
 }
 
 int conta(const Registro& registro, const char* sql) {
@@ -273,6 +281,24 @@ void RegisterTest::exercisesNamedTheOldWayTakeTheMenusNameAndKeepTheirAnswers() 
 
 void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
     QTemporaryDir dir;
+    {
+        // A disk that refuses the journal's write (as a full one does): it
+        // says so, and the journal it had stays whole.
+        const QString vecchio = dir.path() + "/giornale";
+        QVERIFY(Giornale::scrivi(vecchio, "prima\n"));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit piccolo{.rlim_cur = 64, .rlim_max = limite.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &piccolo);
+        const bool scritto = Giornale::scrivi(vecchio, QByteArray(4096, 'x'));
+        setrlimit(RLIMIT_FSIZE, &limite);
+        QVERIFY(!scritto);
+        QFile letto(vecchio);
+        QVERIFY(letto.open(QIODevice::ReadOnly));
+        QCOMPARE(letto.readAll(), QByteArray("prima\n"));
+        QVERIFY(QFile::remove(vecchio) && QDir(dir.path()).isEmpty());
+    }
     const QString cartella = dir.path() + "/registro";
     auto registro = std::make_unique<Registro>(cartella);
     const qint64 alunno = registro->aggiungiAlunno(registro->aggiungiClasse("4ª C"), "Ada");
@@ -294,11 +320,18 @@ void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
     QCOMPARE(stato.inAttesa, size_t(200));
     QVERIFY2(stato.motivo.contains("locked"), qPrintable(stato.motivo));
     QVERIFY(QFile::exists(registro->percorsoFile() + "-attesa"));
+    // While the file stays locked, a new answer is in the journal at once,
+    // long before the next try.
+    registro->scrittore().impostaAttesaDopoErrore(10s);
+    QTest::qWait(400);
+    registro->scrittore().accoda(risposta(alunno, 1000));
+    QTRY_COMPARE_WITH_TIMEOUT(righeDi(registro->percorsoFile() + "-attesa"), 201, 1000);
     QVERIFY(QSqlQuery(altro).exec("COMMIT"));
     altro.close();
-    QVERIFY(registro->scrittore().svuota(5s));
-    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 200);
+    QVERIFY(registro->scrittore().svuota(12s));
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 201);
     QVERIFY(!QFile::exists(registro->percorsoFile() + "-attesa"));
+    registro->scrittore().impostaAttesaDopoErrore(50ms);
 
     // The folder goes (a file stands in its place: even root cannot write
     // there), and the program ends before it comes back: the answers wait in
@@ -311,18 +344,31 @@ void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
         registro->scrittore().accoda(risposta(alunno, k));
     QVERIFY(!registro->scrittore().svuota(300ms));
     QCOMPARE(registro->scrittore().stato().inAttesa, size_t(100));
+    // The journal then lives in this user's own folder, readable by no one else.
+    const QStringList giornali = Giornale::percorsi(registro->percorsoFile() + "-attesa");
+    QVERIFY(QFile::exists(giornali[1]) && !QFile::exists(giornali[0]));
+    QCOMPARE(QFile::permissions(giornali[1]) &
+                 ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+             QFile::Permissions());
     registro.reset();
     QVERIFY(QFile::remove(cartella));
     QVERIFY(QDir().rename(cartella + "-via", cartella));
+    // A journal that others could have written is never read.
+    Giornale::scrivi(giornali[2], risposta(alunno, 999).inGiornale());
+    QVERIFY(QFile::setPermissions(giornali[2], QFile::Permissions(0x6666)));
     registro = std::make_unique<Registro>(cartella);
     QVERIFY(registro->scrittore().svuota(5s));
-    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 300);
-    QCOMPARE(conta(*registro, "SELECT count(DISTINCT voce) FROM risposte_con_voci"), 300);
-    // The journal read twice doubles nothing.
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 301);
+    QCOMPARE(conta(*registro, "SELECT count(DISTINCT voce) FROM risposte_con_voci"), 301);
+    // Once in the file, this run's journal goes: answers the teacher then
+    // deletes never come back.
+    QVERIFY(!QFile::exists(giornali[0]) && !QFile::exists(giornali[1]));
+    QVERIFY(QFile::remove(giornali[2]));
+    QVERIFY(QSqlQuery(registro->db()).exec("DELETE FROM risposte WHERE quando % 2 = 0"));
     registro.reset();
     registro = std::make_unique<Registro>(cartella);
     QVERIFY(registro->scrittore().svuota(5s));
-    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 300);
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 150);
 
     // Given from the window's event loop, an answer is written once the
     // loop runs on, with nobody asking for it.
@@ -330,13 +376,13 @@ void RegisterTest::lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing() {
     QTimer::singleShot(0, &ciclo, [&] { registro->scrittore().accoda(risposta(alunno, 300)); });
     QTimer guarda;
     QObject::connect(&guarda, &QTimer::timeout, &ciclo, [&] {
-        if (conta(*registro, "SELECT count(*) FROM risposte") == 301)
+        if (conta(*registro, "SELECT count(*) FROM risposte") == 151)
             ciclo.quit();
     });
     guarda.start(20);
     QTimer::singleShot(5000, &ciclo, &QEventLoop::quit);
     ciclo.exec();
-    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 301);
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte"), 151);
 
     // Ids made on two threads at once never meet, and are random UUIDs.
     std::vector<QByteArray> altroFilo;

@@ -197,15 +197,7 @@ QString Registro::percorsoFile() const {
 // Answers an earlier run could not write: queued again; ids already in the
 // file are not written twice.
 void Registro::leggiGiornali() {
-    for (const QString& percorso :
-         ScrittoreRegistro::giornaliPossibili(percorsoFile() + QStringLiteral("-attesa"))) {
-        QFile file(percorso);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        while (!file.atEnd())
-            if (std::optional<Operazione> op = Operazione::dalGiornale(file.readLine()))
-                scrittore_->accoda(std::move(*op));
-    }
+    scrittore_->riprendiGiornali();
 }
 
 QString Registro::avviso() const {

@@ -2,12 +2,10 @@
 
 #include "filedanneggiato.h"
 #include "fileregistro.h"
+#include "giornale.h"
 #include "prioritafondo.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
@@ -18,27 +16,18 @@ namespace vocario {
 namespace {
 
 // Operations written in one transaction: one commit for many answers.
-constexpr size_t kLotto = 500;
+constexpr size_t kOperazioniPerLotto = 500;
 
-QString connessioneNuova() {
+QString connessioneDelloScrittore() {
     static std::atomic<int> contatore{0};
     return QStringLiteral("registro-scrittore-%1").arg(++contatore);
-}
-
-// When the register's folder cannot be written, the journal goes to the
-// system's temporary folder, named after the register it belongs to.
-QString giornaleDiRiserva(const QString& giornale) {
-    const QByteArray impronta =
-        QCryptographicHash::hash(giornale.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return QDir::tempPath() +
-           QStringLiteral("/vocario-registro-%1.attesa").arg(QString::fromLatin1(impronta));
 }
 
 } // namespace
 
 ScrittoreRegistro::ScrittoreRegistro(QString cartella, QString giornale)
     : cartella_(std::move(cartella)), giornale_(std::move(giornale)),
-      connessione_(connessioneNuova()), thread_([this] { lavora(); }) {}
+      connessione_(connessioneDelloScrittore()), thread_([this] { lavora(); }) {}
 
 ScrittoreRegistro::~ScrittoreRegistro() {
     {
@@ -49,8 +38,26 @@ ScrittoreRegistro::~ScrittoreRegistro() {
     thread_.join();
 }
 
-QStringList ScrittoreRegistro::giornaliPossibili(const QString& giornale) {
-    return {giornale, giornaleDiRiserva(giornale)};
+void ScrittoreRegistro::riprendiGiornali() {
+    std::deque<Operazione> ripresi;
+    for (const QString& percorso : Giornale::percorsi(giornale_)) {
+        QFile file(percorso);
+        if (!Giornale::fidato(percorso) || !file.open(QIODevice::ReadOnly))
+            continue;
+        while (!file.atEnd())
+            if (std::optional<Operazione> op = Operazione::dalGiornale(file.readLine()))
+                ripresi.push_back(std::move(*op));
+    }
+    {
+        std::lock_guard lock(mutex_);
+        if (ripresi.empty())
+            return;
+        // Ids already in the file are not written twice; once all is in,
+        // the journals go, whichever run wrote them.
+        giornaleScritto_ = true;
+        coda_.insert(coda_.begin(), ripresi.begin(), ripresi.end());
+    }
+    sveglia_.notify_one();
 }
 
 // On the window's thread the writer is woken once the window is done with
@@ -103,10 +110,18 @@ void ScrittoreRegistro::lavora() {
     std::unique_lock lock(mutex_);
     bool errore = false;
     bool appenaRicominciato = false;
+    std::chrono::steady_clock::time_point riprova;
     for (;;) {
-        if (errore)
-            sveglia_.wait_for(lock, attesaDopoErrore_, [this] { return fermo_ || subito_; });
-        else
+        if (errore) {
+            // While the file cannot be written, an answer given meanwhile
+            // reaches the journal at once, not at the next try.
+            sveglia_.wait_until(lock, riprova,
+                                [this] { return fermo_ || subito_ || daGiornalizzare(); });
+            if (!fermo_ && !subito_ && std::chrono::steady_clock::now() < riprova) {
+                salvaGiornale();
+                continue;
+            }
+        } else
             sveglia_.wait(lock, [this] { return fermo_ || subito_ || !coda_.empty(); });
         subito_ = false;
         if (coda_.empty()) {
@@ -115,7 +130,7 @@ void ScrittoreRegistro::lavora() {
                 break;
             continue;
         }
-        const size_t quanti = std::min(coda_.size(), kLotto);
+        const size_t quanti = std::min(coda_.size(), kOperazioniPerLotto);
         const std::vector<Operazione> lotto(coda_.begin(), coda_.begin() + qsizetype(quanti));
         const std::function<void()> alServer = alServer_;
         lock.unlock();
@@ -150,6 +165,7 @@ void ScrittoreRegistro::lavora() {
         } else {
             motivo_ = esito.motivo;
             errore = true;
+            riprova = std::chrono::steady_clock::now() + attesaDopoErrore_;
             salvaGiornale();
             if (fermo_)
                 break;
@@ -207,26 +223,34 @@ ScrittoreRegistro::Esito ScrittoreRegistro::scriviLotto(const std::vector<Operaz
     return esito;
 }
 
-// Called with the lock held: the queue as it is, one line per operation.
+// Called with the lock held: the queue as it is, one line per operation,
+// in the register's folder or, when that cannot take it, in this user's own.
 void ScrittoreRegistro::salvaGiornale() {
     QByteArray testo;
     for (const Operazione& operazione : coda_)
         testo += operazione.inGiornale();
-    for (const QString& percorso : giornaliPossibili(giornale_)) {
-        QSaveFile file(percorso);
-        if (file.open(QIODevice::WriteOnly) && file.write(testo) == testo.size() && file.commit()) {
+    const QStringList percorsi = Giornale::percorsi(giornale_);
+    // Tried once for these operations, kept or not: the next answer tries again.
+    nelGiornale_ = coda_.size();
+    for (qsizetype k = 0; k < 2; ++k)
+        if (Giornale::scrivi(percorsi[k], testo)) {
             giornaleScritto_ = true;
+            // One journal only: an older one elsewhere would come back.
+            for (qsizetype altro = 0; altro < percorsi.size(); ++altro)
+                if (altro != k)
+                    QFile::remove(percorsi[altro]);
             return;
         }
-    }
 }
 
 void ScrittoreRegistro::togliGiornale() {
     if (!giornaleScritto_)
         return;
-    for (const QString& percorso : giornaliPossibili(giornale_))
-        QFile::remove(percorso);
+    for (const QString& percorso : Giornale::percorsi(giornale_))
+        if (Giornale::fidato(percorso))
+            QFile::remove(percorso);
     giornaleScritto_ = false;
+    nelGiornale_ = 0;
 }
 
 } // namespace vocario

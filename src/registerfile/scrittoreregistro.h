@@ -52,8 +52,9 @@ class ScrittoreRegistro {
     /// school's server (in_uscita), and `scritte` is called after each batch.
     void mandaAlServer(std::function<void()> scritte);
 
-    /// The journals that may hold answers of an earlier run.
-    static QStringList giornaliPossibili(const QString& giornale);
+    /// Queues again what an earlier run left in the journals (only this
+    /// user's own are read); the journals go once all of it is written.
+    void riprendiGiornali();
 
   private:
     struct Esito {
@@ -69,6 +70,7 @@ class ScrittoreRegistro {
     Esito scriviLotto(const std::vector<Operazione>& lotto, bool alServer);
     void salvaGiornale();
     void togliGiornale();
+    bool daGiornalizzare() const { return coda_.size() != nelGiornale_; }
 
     const QString cartella_;
     const QString giornale_;
@@ -80,7 +82,11 @@ class ScrittoreRegistro {
     QString motivo_;
     bool fermo_ = false;
     bool subito_ = false;
+    /// A journal may exist: one this run wrote, or one of an earlier run
+    /// read back. It goes once the queue is empty.
     bool giornaleScritto_ = false;
+    /// Operations the journal holds, when it was written last.
+    size_t nelGiornale_ = 0;
     std::function<void()> alServer_;
     std::chrono::milliseconds attesaDopoErrore_{2000};
     /// Lives on the thread that made the writer (the window's): the writer
