@@ -33,6 +33,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QtTest>
+#include <memory>
 
 using namespace vocario;
 using namespace vocario::testing;
@@ -158,6 +159,19 @@ void OptionsTest::choicesSurviveARestartAndABrokenFileGivesTheDefaults() {
                          .maiuscolo = true};
     QVERIFY(OpzioniSalvate::salva(scelte));
     QCOMPARE(OpzioniSalvate::carica(), scelte);
+
+    // What an earlier version kept in Qt's place for a program of no
+    // organisation moves into this file once; what is here already stays.
+    const auto vecchie = [] {
+        return std::make_unique<QSettings>(QStringLiteral("Unknown Organization"),
+                                           QCoreApplication::applicationName());
+    };
+    vecchie()->setValue(QStringLiteral("registro/server"), QStringLiteral("postgresql://pc@lab/r"));
+    vecchie()->setValue(QStringLiteral("opzioni/maiuscolo"), QStringLiteral("false"));
+    QCOMPARE(OpzioniSalvate::impostazioni().value(QStringLiteral("registro/server")).toString(),
+             QStringLiteral("postgresql://pc@lab/r"));
+    QCOMPARE(OpzioniSalvate::carica(), scelte);
+    QVERIFY(!QFile::exists(vecchie()->fileName()));
 
     // Edited by hand: what is understood counts, the rest is the default.
     writeSettings("[opzioni]\ndimensione=Grande\nleggiAdAltaVoce=forse\nmaiuscolo=true\n"

@@ -2,13 +2,25 @@
 
 #include "tabellaopzioni.h"
 
-#include <QSettings>
+#include <QCoreApplication>
+#include <QFile>
 
 namespace vocario::OpzioniSalvate {
 namespace {
 
-QSettings impostazioni() {
-    return QSettings(QStringLiteral("vocario"), QStringLiteral("vocario"));
+// Where earlier versions kept the register's settings: Qt's default place
+// when the program names no organisation.
+void riprendiDalVecchioPosto() {
+    QSettings vecchie(QStringLiteral("Unknown Organization"), QCoreApplication::applicationName());
+    if (!QFile::exists(vecchie.fileName()))
+        return;
+    QSettings nuove(QStringLiteral("vocario"), QStringLiteral("vocario"));
+    for (const QString& chiave : vecchie.allKeys())
+        if (!nuove.contains(chiave))
+            nuove.setValue(chiave, vecchie.value(chiave));
+    nuove.sync();
+    if (nuove.status() == QSettings::NoError)
+        QFile::remove(vecchie.fileName());
 }
 
 QString chiave(const RigaOpzione& riga) {
@@ -16,6 +28,11 @@ QString chiave(const RigaOpzione& riga) {
 }
 
 } // namespace
+
+QSettings impostazioni() {
+    riprendiDalVecchioPosto();
+    return QSettings(QStringLiteral("vocario"), QStringLiteral("vocario"));
+}
 
 Opzioni carica() {
     const QSettings s = impostazioni();

@@ -2,6 +2,8 @@
 
 #include "opzioni.h"
 
+#include <QSettings>
+
 namespace vocario {
 
 /// The options kept for each user between runs, in Qt's settings of
@@ -14,6 +16,11 @@ namespace OpzioniSalvate {
 Opzioni carica();
 /// Keeps `opzioni` for the next runs; false when they could not be written.
 bool salva(const Opzioni& opzioni);
+
+/// This user's settings file, ~/.config/vocario/vocario.conf: the options
+/// and the register's settings alike. What earlier versions kept under
+/// ~/.config/Unknown Organization/ moves here the first time.
+QSettings impostazioni();
 
 } // namespace OpzioniSalvate
 } // namespace vocario

@@ -107,6 +107,13 @@ Registro::Registro(QString cartella, QString server)
     }
     if (danneggiato)
         rimediaSeDanneggiato({}, true);
+    // A server that is set but cannot be used is said, never passed over
+    // for the PC's own file: the lab's classes are on the server.
+    if (!server_.isEmpty() && !ServerRegistro::leggi(server_))
+        errore_ = QStringLiteral("Il server del registro impostato, «%1», non è l'indirizzo di un "
+                                 "server: si scrive postgresql://utente@host:porta/database, senza "
+                                 "password (la password va nel file ~/.pgpass).")
+                      .arg(server_);
     scrittore_ =
         std::make_unique<ScrittoreRegistro>(cartella_, percorsoFile() + QStringLiteral("-attesa"));
     if (const std::optional<ServerRegistro::Indirizzo> indirizzo = ServerRegistro::leggi(server_);

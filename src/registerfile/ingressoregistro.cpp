@@ -1,6 +1,7 @@
 #include "ingressoregistro.h"
 
 #include "core/appstate.h"
+#include "options/opzionisalvate.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -27,7 +28,7 @@ QString file(const QString& cartella) {
 QString server(const QString& daRiga) {
     if (!daRiga.isEmpty())
         return daRiga;
-    const QString dellUtente = QSettings().value(kChiaveServer).toString();
+    const QString dellUtente = OpzioniSalvate::impostazioni().value(kChiaveServer).toString();
     if (!dellUtente.isEmpty())
         return dellUtente;
     return QSettings(QSettings::SystemScope, QStringLiteral("vocario"), QStringLiteral("vocario"))

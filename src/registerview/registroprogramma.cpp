@@ -4,6 +4,7 @@
 #include "finestrachigioca.h"
 #include "frame/messaggi.h"
 #include "frame/percorso.h"
+#include "options/opzionisalvate.h"
 #include "register/importaclassi.h"
 #include "register/passwordinsegnante.h"
 #include "register/registro.h"
@@ -55,9 +56,14 @@ RegistroProgramma::RegistroProgramma(QString alunno, QString server)
 RegistroProgramma::~RegistroProgramma() = default;
 
 Registro& RegistroProgramma::registro(const AppState& stato) {
-    if (!registro_)
+    if (!registro_) {
         registro_ = std::make_unique<Registro>(Registro::cartella(stato),
                                                ServerRegistro::impostato(server_));
+        // The technician reads it where the program was started; the
+        // teacher in "Registro".
+        if (registro_->errore())
+            scrivi(stderr, QStringLiteral("vocario: ") + *registro_->errore());
+    }
     return *registro_;
 }
 
@@ -90,7 +96,8 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                QStringLiteral("vocario: «%1» non è tra gli alunni del registro.").arg(alunno_));
         alunno_.clear();
     }
-    auto* finestra = new FinestraChiGioca(classi, QSettings().value(kUltimaClasse).toString());
+    auto* finestra = new FinestraChiGioca(
+        classi, OpzioniSalvate::impostazioni().value(kUltimaClasse).toString());
     finestra->setGeometry(avvio->geometry());
     // What the sender brings while the question is on screen shows at once.
     QObject::connect(&r.avvisoClassi(), &AvvisoClassi::cambiate, finestra,
@@ -100,7 +107,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                          stato.registrazione.reset();
                          if (alunno) {
                              stato.registrazione = r.registrazionePer(*alunno);
-                             QSettings().setValue(kUltimaClasse, alunno->classe);
+                             OpzioniSalvate::impostazioni().setValue(kUltimaClasse, alunno->classe);
                          }
                          Percorso::mostraMenu(finestra);
                      });

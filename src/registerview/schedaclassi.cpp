@@ -3,6 +3,7 @@
 #include "esportazione.h"
 #include "frame/messaggi.h"
 #include "interrogazioni.h"
+#include "options/opzionisalvate.h"
 #include "register/importaclassi.h"
 #include "register/modificaalunni.h"
 #include "register/registro.h"
@@ -187,7 +188,8 @@ void SchedaClassi::elimina() {
 
 void SchedaClassi::scegli(qint64 id, bool alunno) {
     for (QTreeWidgetItemIterator it(albero_); *it; ++it)
-        if ((*it)->data(0, kRuoloId).toLongLong() == id && (*it)->data(0, kEAlunno).toBool() == alunno)
+        if ((*it)->data(0, kRuoloId).toLongLong() == id &&
+            (*it)->data(0, kEAlunno).toBool() == alunno)
             return albero_->setCurrentItem(*it);
 }
 
@@ -276,9 +278,10 @@ void SchedaClassi::esportaAlunno() {
     const QString file = QFileDialog::getSaveFileName(
         this, QStringLiteral("Dati di %1").arg(scelto->text(0)),
         cartellaDocumenti() + QStringLiteral("/%1.csv").arg(scelto->text(0)));
-    if (!file.isEmpty() && !Esportazione::scriviCsv(file, Interrogazioni::tutteLeRisposte(
-                                                              registro_.dbVista(), 0,
-                                                              scelto->data(0, kRuoloId).toLongLong())))
+    if (!file.isEmpty() &&
+        !Esportazione::scriviCsv(
+            file, Interrogazioni::tutteLeRisposte(registro_.dbVista(), 0,
+                                                  scelto->data(0, kRuoloId).toLongLong())))
         QMessageBox::warning(this, QStringLiteral("Registro"),
                              QStringLiteral("Il file %1 non si può scrivere.").arg(file));
 }
@@ -334,9 +337,9 @@ void SchedaClassi::server() {
                                                      "database, senza password.")
                                           .arg(indirizzo));
     if (indirizzo.isEmpty())
-        QSettings().remove(QStringLiteral("registro/server"));
+        OpzioniSalvate::impostazioni().remove(QStringLiteral("registro/server"));
     else
-        QSettings().setValue(QStringLiteral("registro/server"), indirizzo);
+        OpzioniSalvate::impostazioni().setValue(QStringLiteral("registro/server"), indirizzo);
     Messaggi::avvisa(this, QStringLiteral("Il server vale dal prossimo avvio di Vocario."));
 }
 
