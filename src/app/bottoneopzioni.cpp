@@ -3,6 +3,7 @@
 #include "frame/vocariowindow.h"
 #include "layouts/layoutbuilder.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace vocario::BottoneOpzioni {
@@ -25,7 +26,32 @@ const ControlDesign& riga() {
     return design;
 }
 
+const ControlDesign& rigaRegistro() {
+    static const ControlDesign design{.name = "EtichettaRegistro",
+                                      .kind = ControlKind::Label,
+                                      .count = 0,
+                                      .texts = {""},
+                                      .lefts = {600},
+                                      .tops = {5420},
+                                      .widths = {8440},
+                                      .heights = {1300},
+                                      .font = arial(13.5),
+                                      .look = Centred | Transparent};
+    return design;
+}
+
 } // namespace
+
+QLabel* aggiungiRigaRegistro(VocarioWindow* menu, const QString& testo) {
+    if (testo.isEmpty())
+        return nullptr;
+    auto* riga =
+        static_cast<QLabel*>(LayoutBuilder::addControl(rigaRegistro(), menu->centralWidget()));
+    riga->setTextFormat(Qt::PlainText); // a pupil's name is shown as it is written
+    riga->setWordWrap(true);
+    riga->setText(testo);
+    return riga;
+}
 
 QPushButton* aggiungi(VocarioWindow* menu) {
     return static_cast<QPushButton*>(LayoutBuilder::addControl(riga(), menu->centralWidget()));

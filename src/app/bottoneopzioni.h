@@ -1,6 +1,8 @@
 #pragma once
 
+class QLabel;
 class QPushButton;
+class QString;
 
 namespace vocario {
 
@@ -12,6 +14,10 @@ namespace BottoneOpzioni {
 
 /// Adds the button to the built menu window, at the window's scale.
 QPushButton* aggiungi(VocarioWindow* menu);
+
+/// Above it, across both columns: who plays, or why the register keeps
+/// nothing this time. Nothing (null) when `testo` is empty.
+QLabel* aggiungiRigaRegistro(VocarioWindow* menu, const QString& testo);
 
 } // namespace BottoneOpzioni
 } // namespace vocario

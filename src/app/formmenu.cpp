@@ -40,6 +40,13 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
     }
 
     connect(BottoneOpzioni::aggiungi(this), &QPushButton::clicked, this, &FormMenu::apriOpzioni);
+    // Pupils take turns at one PC: the next one sees whose answers these are.
+    QLabel* rigaRegistro = nullptr;
+    if (stato_.registrazione)
+        rigaRegistro = BottoneOpzioni::aggiungiRigaRegistro(
+            this, QStringLiteral("Gioca: %1").arg(stato_.registrazione->chiGioca()));
+    else if (RegistroClasse* registro = Percorso::registro())
+        rigaRegistro = BottoneOpzioni::aggiungiRigaRegistro(this, registro->avviso());
 
     CaricaColori();
     for (int index = 0; index < 2; ++index) {
@@ -48,6 +55,8 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
         // White captions where black is hard to read on the menu's colour.
         setForeColour(option, Contrasto::testoSuBgr(backColour()));
     }
+    if (rigaRegistro)
+        setForeColour(rigaRegistro, Contrasto::testoSuBgr(backColour()));
     member<QRadioButton>(QStringLiteral("Option1"), stato_.AttendeBottone == -1 ? 1 : 0)
         ->setChecked(true);
 }

@@ -37,11 +37,18 @@ bool RegistroSuRichiesta::chiGioca(AppState& stato, QWidget* avvio) {
     QString motivo;
     RegistroClasse* vero = registro(&motivo);
     if (!vero) {
+        senzaModulo_ = true;
         // The pupils play on as guests; the teacher hears of it in "Registro".
         std::fputs(qPrintable(QStringLiteral("vocario: ") + motivo + u'\n'), stderr);
         return false;
     }
     return vero->chiGioca(stato, avvio);
+}
+
+QString RegistroSuRichiesta::avviso() const {
+    if (senzaModulo_)
+        return avvisoRegistroFermo();
+    return registro_ ? registro_->avviso() : QString();
 }
 
 void RegistroSuRichiesta::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) {

@@ -22,6 +22,7 @@ class RegistroSuRichiesta final : public RegistroClasse {
     bool chiGioca(AppState& stato, QWidget* avvio) override;
     void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
     void apriRegistro(AppState& stato, QWidget* sopra) override;
+    QString avviso() const override;
 
   private:
     /// The register itself, from the module; null (with `motivo`) when missing.
@@ -30,6 +31,8 @@ class RegistroSuRichiesta final : public RegistroClasse {
     QString alunno_;
     QString server_;
     std::unique_ptr<RegistroClasse> registro_;
+    /// A register is set up, but its module could not be loaded.
+    bool senzaModulo_ = false;
 };
 
 } // namespace vocario

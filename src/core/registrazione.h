@@ -35,7 +35,15 @@ class Registrazione {
     virtual void esercizioLasciato() = 0;
     /// Costs the window far less than a millisecond: it never waits for the disk.
     virtual void risposta(const RispostaData& risposta) = 0;
+    /// Who plays, as the menu names the pupil: "Luca, 3ª A".
+    virtual QString chiGioca() const { return {}; }
 };
+
+/// What the menu tells the pupils while a register is set up but cannot be used.
+inline QString avvisoRegistroFermo() {
+    return QStringLiteral("Il registro di classe ora non si può usare: queste risposte non vengono "
+                          "salvate. L'insegnante ne trova il motivo in «Opzioni», «Registro».");
+}
 
 /// The class register as the start screen and "Opzioni" meet it; the
 /// start-up installs it (see Navigazione::impostaRegistro).
@@ -56,6 +64,9 @@ class RegistroClasse {
     virtual void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) = 0;
     /// Opens the teacher's "Registro" over `sopra` (behind the teacher's password).
     virtual void apriRegistro(AppState& stato, QWidget* sopra) = 0;
+    /// A line for the pupils when a register is set up but cannot be used
+    /// (their answers are not kept this time); empty otherwise.
+    virtual QString avviso() const { return {}; }
 };
 
 } // namespace vocario

@@ -15,6 +15,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QUrl>
 #include <QUuid>
 #include <atomic>
 
@@ -37,8 +38,11 @@ qint64 adesso() {
 // The named pupil's play, told by the windows, queued for the writer.
 class RegistrazioneAlunno final : public Registrazione {
   public:
-    RegistrazioneAlunno(ScrittoreRegistro& scrittore, qint64 alunno)
-        : scrittore_(scrittore), alunno_(alunno), sessione_(Operazione::nuovoId()) {
+    RegistrazioneAlunno(ScrittoreRegistro& scrittore, const Alunno& alunno)
+        : scrittore_(scrittore), alunno_(alunno.id),
+          chi_(alunno.classe.isEmpty() ? alunno.nome
+                                       : alunno.nome + QStringLiteral(", ") + alunno.classe),
+          sessione_(Operazione::nuovoId()) {
         scrittore_.accoda({.tipo = Operazione::Tipo::InizioSessione,
                            .id = sessione_,
                            .quando = adesso(),
@@ -83,9 +87,12 @@ class RegistrazioneAlunno final : public Registrazione {
                            .secondi = r.secondi});
     }
 
+    QString chiGioca() const override { return chi_; }
+
   private:
     ScrittoreRegistro& scrittore_;
     const qint64 alunno_;
+    const QString chi_;
     const QByteArray sessione_;
     QByteArray apertura_;
 };
@@ -109,11 +116,15 @@ Registro::Registro(QString cartella, QString server)
         rimediaSeDanneggiato({}, true);
     // A server that is set but cannot be used is said, never passed over
     // for the PC's own file: the lab's classes are on the server.
-    if (!server_.isEmpty() && !ServerRegistro::leggi(server_))
+    if (!server_.isEmpty() && !ServerRegistro::leggi(server_)) {
+        QUrl mostrato(server_);
+        if (!mostrato.password().isEmpty()) // never shown, nor written to a log
+            mostrato.setPassword(QStringLiteral("***"));
         errore_ = QStringLiteral("Il server del registro impostato, «%1», non è l'indirizzo di un "
                                  "server: si scrive postgresql://utente@host:porta/database, senza "
                                  "password (la password va nel file ~/.pgpass).")
-                      .arg(server_);
+                      .arg(mostrato.isValid() ? mostrato.toString() : QStringLiteral("?"));
+    }
     scrittore_ =
         std::make_unique<ScrittoreRegistro>(cartella_, percorsoFile() + QStringLiteral("-attesa"));
     if (const std::optional<ServerRegistro::Indirizzo> indirizzo = ServerRegistro::leggi(server_);
@@ -350,7 +361,7 @@ QList<Registro::AttesaPc> Registro::atteseDeiPc() {
 }
 
 std::unique_ptr<Registrazione> Registro::registrazionePer(const Alunno& alunno) {
-    return std::make_unique<RegistrazioneAlunno>(*scrittore_, alunno.id);
+    return std::make_unique<RegistrazioneAlunno>(*scrittore_, alunno);
 }
 
 QString Registro::impostazione(const QString& chiave) const {

@@ -124,6 +124,10 @@ void RegistroProgramma::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, Q
     riga->addWidget(bottone, 0, Qt::AlignLeft);
 }
 
+QString RegistroProgramma::avviso() const {
+    return registro_ && registro_->errore() ? avvisoRegistroFermo() : QString();
+}
+
 void RegistroProgramma::apriRegistro(AppState& stato, QWidget* sopra) {
     Registro& r = registro(stato);
     if (r.errore())

@@ -38,6 +38,7 @@ class RegistroProgramma final : public RegistroClasse {
     void prepara(const AppState& stato) override;
     void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
     void apriRegistro(AppState& stato, QWidget* sopra) override;
+    QString avviso() const override;
 
     /// The register of the state's folder, opened (and created) at the first call.
     Registro& registro(const AppState& stato);

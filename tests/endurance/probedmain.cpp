@@ -95,6 +95,7 @@ class RegistrazioneMisurata final : public Registrazione {
         costi_.misura([&] { dentro_->risposta(risposta); });
         ++risposte_;
     }
+    QString chiGioca() const override { return dentro_->chiGioca(); }
     int risposte() const { return risposte_; }
 
   private:
@@ -121,6 +122,7 @@ class RegistroMisurato final : public RegistroClasse {
     void apriRegistro(AppState& stato, QWidget* sopra) override {
         dentro_.apriRegistro(stato, sopra);
     }
+    QString avviso() const override { return dentro_.avviso(); }
 
     QJsonObject rapporto() {
         if (stato_ && stato_->registrazione &&

@@ -28,6 +28,7 @@ class RegistrazioneContata : public Registrazione {
     explicit RegistrazioneContata(std::unique_ptr<Registrazione> vera) : vera_(std::move(vera)) {}
     void esercizioAperto(const QString& esercizio) override { vera_->esercizioAperto(esercizio); }
     void esercizioLasciato() override { vera_->esercizioLasciato(); }
+    QString chiGioca() const override { return vera_->chiGioca(); }
     void risposta(const RispostaData& risposta) override {
         (risposta.esatta ? esatte : errate)++;
         ultima = risposta.voce;
