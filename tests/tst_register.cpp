@@ -7,6 +7,7 @@
 #include "core/registrazione.h"
 #include "randomsession.h"
 #include "register/importaclassi.h"
+#include "register/modificaalunni.h"
 #include "register/passwordinsegnante.h"
 #include "register/registro.h"
 #include "registerfile/fileregistro.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
@@ -56,6 +58,10 @@ class RegisterTest : public QObject {
     void lockedFileAndUnwritableFolderLoseNothingAndDoubleNothing();
     void damagedFileIsSetAsideAndTheTeacherTold();
     void chiGiocaAfterAvvioOnceAClassIsImported();
+    void namesThatHideOrTurnTextOrHoldASlashAreRefused_data();
+    void namesThatHideOrTurnTextOrHoldASlashAreRefused();
+    void aSchoolsListIsImportedAtOnceAndNamesAlikeMerge();
+    void exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers();
     void mostMissedTableCsvAndDeletionOnRandomSessions();
     void teachersPasswordIsASaltedPbkdf2Hash();
 };
@@ -645,6 +651,116 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     QCOMPARE(chi->findChild<QPushButton*>("Classe(1)")->text(), QStringLiteral("4ª B bis"));
     QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->text(), QStringLiteral("Luca Leone"));
     QCOMPARE(chi->findChild<QPushButton*>("Alunno(1)")->text(), QStringLiteral("Noè"));
+}
+
+void RegisterTest::namesThatHideOrTurnTextOrHoldASlashAreRefused_data() {
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("rifiuto"); // empty: the name is taken
+    const QString non = QStringLiteral("il nome %1 non può contenere %2");
+    for (const auto& [riga, classe, nome, rifiuto] :
+         std::initializer_list<std::tuple<const char*, QString, QString, QString>>{
+             {"slash", "3ª A", "Luca/Leone", non.arg("«Luca/Leone»", "«/»")},
+             {"zero-width space", "3ª A", "Lu\u200Bca",
+              non.arg("«Luca»", "un carattere invisibile (U+200B)")},
+             {"right-to-left override", "3ª A", "\u202Eacul",
+              non.arg("«acul»", "un carattere che cambia la direzione del testo (U+202E)")},
+             {"control character", "3ª A", "Lu\u0007ca",
+              non.arg("«Luca»", "un carattere di controllo (U+0007)")},
+             {"slash in the class", "3ª/A", "Luca", non.arg("della classe «3ª/A»", "«/»")},
+             {"accents and spaces around", "3ª A", "  Niccolò Zoë ", ""}})
+        QTest::newRow(riga) << classe << nome << rifiuto;
+}
+
+// The import, the dialog and the renaming ask the same check; a refused
+// list leaves nothing behind, not even its good lines.
+void RegisterTest::namesThatHideOrTurnTextOrHoldASlashAreRefused() {
+    QFETCH(QString, classe);
+    QFETCH(QString, nome);
+    QFETCH(QString, rifiuto);
+    QTemporaryDir dir;
+    Registro registro(dir.path());
+    QFile file(dir.filePath("classi.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(("2ª B, Ada\n" + classe + "," + nome + "\n").toUtf8());
+    file.close();
+    const EsitoImportazione importati = importaClassi(registro, file.fileName());
+    const EsitoImportazione aggiunti = aggiungiAlunni(registro, classe, "Bea\n" + nome);
+    if (rifiuto.isEmpty()) {
+        QVERIFY2(importati.ok && aggiunti.ok, qPrintable(importati.messaggio + aggiunti.messaggio));
+        QCOMPARE(importati.alunniNuovi, 2);
+        QCOMPARE(aggiunti.alunniNuovi, 1); // Bea; the other is there
+        QCOMPARE(registro.trovaAlunno(classe + '/' + nome)->nome, nome.trimmed());
+        return;
+    }
+    QCOMPARE(importati.messaggio, "Nel file classi.txt, alla riga 2, " + rifiuto +
+                                      ". Le classi non sono state importate.");
+    QVERIFY(!importati.ok && !aggiunti.ok);
+    const QString frase = 'I' + rifiuto.mid(1) + '.';
+    QCOMPARE(aggiunti.messaggio, frase);
+    QVERIFY(registro.classi().isEmpty());
+    const qint64 idClasse = registro.aggiungiClasse("2ª B");
+    const qint64 ada = registro.aggiungiAlunno(idClasse, "Ada");
+    QCOMPARE(classe.contains('/') ? ModificaAlunni::rinominaClasse(registro, idClasse, classe)
+                                  : ModificaAlunni::rinominaAlunno(registro, ada, nome),
+             frase);
+}
+
+void RegisterTest::aSchoolsListIsImportedAtOnceAndNamesAlikeMerge() {
+    QTemporaryDir dir;
+    Registro registro(dir.path());
+    auto scrivi = [&dir](const QString& testo) {
+        QFile file(dir.filePath("classi.txt"));
+        return file.open(QIODevice::WriteOnly) && file.write(testo.toUtf8()) > 0 ? file.fileName()
+                                                                                 : QString();
+    };
+    QString scuola;
+    for (int k = 0; k < 5000; ++k)
+        scuola +=
+            QStringLiteral("%1ª %2, Alunno %3\n").arg(k % 5 + 1).arg(QChar(u'A' + k / 1000)).arg(k);
+    const QString elenco = scrivi(scuola);
+    QElapsedTimer orologio;
+    orologio.start();
+    const EsitoImportazione esito = importaClassi(registro, elenco);
+    QVERIFY2(orologio.elapsed() < 2000, qPrintable(QString::number(orologio.elapsed())));
+    QVERIFY2(esito.ok, qPrintable(esito.messaggio));
+    QCOMPARE(std::tuple(esito.classiNuove, esito.alunniNuovi, esito.giaPresenti),
+             std::tuple(25, 5000, 0));
+    // The same names in another case are the same pupils, as --alunno reads them.
+    const EsitoImportazione ancora =
+        importaClassi(registro, scrivi("1ª a, ALUNNO 0\n1ª A, alunno 5\n1ª a, Alunno nuovo\n"));
+    QCOMPARE(std::tuple(ancora.classiNuove, ancora.alunniNuovi, ancora.giaPresenti),
+             std::tuple(0, 1, 2));
+    QCOMPARE(conta(registro, "SELECT count(*) FROM alunni"), 5001);
+}
+
+void RegisterTest::exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers() {
+    QCOMPARE(Esportazione::csv({{"=1+1", "+39 333", "-2+3", "@SOMMA(A1)", "\t=1", "\r=1", "a=b",
+                                 "-3", "-14,1", "+2", "7"}}),
+             QByteArray("\xEF\xBB\xBF'=1+1;'+39 333;'-2+3;'@SOMMA(A1);'\t=1;\"'\r=1\";a=b;-3;-14,1;"
+                        "+2;7\r\n"));
+    // A pupil's name, an item and an answer as the register exports them.
+    QTemporaryDir dir;
+    Registro registro(dir.path() + "/registro");
+    const qint64 alunno = registro.aggiungiAlunno(registro.aggiungiClasse("+3ª A"), "=1+1");
+    Operazione data = risposta(alunno, 0);
+    data.voce = "-2+3 / uno";
+    data.dato = "@SOMMA(A1)";
+    data.secondi = 14.1;
+    registro.scrittore().accoda(std::move(data));
+    QVERIFY(registro.scrittore().svuota(5s));
+    VistaRegistro vista(registro, nullptr);
+    const QString risposte = dir.filePath("risposte.csv");
+    const QString alunni = dir.filePath("alunni.csv");
+    QVERIFY(vista.esportaRisposte(risposte) && vista.esportaCsv(alunni, vista.righeAlunni()));
+    auto righe = [](const QString& csv) {
+        QFile file(csv);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split("\r\n")
+                                              : QStringList();
+    };
+    QCOMPARE(righe(risposte).value(1).section(';', 1),
+             "'+3ª A;'=1+1;abbina-contrari;'-2+3 / uno;del programma;'@SOMMA(A1);sì;14,1");
+    QCOMPARE(righe(alunni).value(1).section(';', 0, 3), "'=1+1;abbina-contrari;1;1");
 }
 
 void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {

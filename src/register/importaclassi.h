@@ -18,7 +18,14 @@ struct EsitoImportazione {
 /// Adds to the register the classes and pupils of a list pasted from a
 /// spreadsheet or the school's register: one line per pupil, "classe, nome",
 /// read by the word lists' reader (the same encodings and quotes). Pupils
-/// already there are left as they are.
+/// already there (whatever the case of their names) are left as they are; a
+/// name that cannot be used (ModificaAlunni::carattereVietato) refuses the
+/// whole list, naming its line. One transaction, one reading of the classes.
 EsitoImportazione importaClassi(Registro& registro, const QString& file);
+
+/// "Aggiungi alunni…": the names typed one per line into `classe` (made when
+/// missing), by the same rules; a name that cannot be used refuses them all,
+/// naming it.
+EsitoImportazione aggiungiAlunni(Registro& registro, const QString& classe, const QString& nomi);
 
 } // namespace vocario

@@ -3,13 +3,28 @@
 #include <QDate>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace vocario::Esportazione {
 namespace {
 
+// A number stays as it is: it is no formula, and its column stays numeric.
+bool numero(const QString& testo) {
+    static const QRegularExpression cifre(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)*$"));
+    return cifre.match(testo).hasMatch();
+}
+
+// A name, an item or an answer that Calc or Excel would read as a formula
+// (a tab or a carriage return before one is dropped on reading) gets an
+// apostrophe before it, as the spreadsheets' own advice on untrusted data
+// says: it is then shown as text, never evaluated.
+bool leggibileComeFormula(const QString& testo) {
+    return !testo.isEmpty() && QStringView(u"=+-@\t\r").contains(testo.front()) && !numero(testo);
+}
+
 QByteArray campo(const QString& testo) {
-    QString uscita = testo;
+    QString uscita = leggibileComeFormula(testo) ? u'\'' + testo : testo;
     if (uscita.contains(u';') || uscita.contains(u'"') || uscita.contains(u'\n') ||
         uscita.contains(u'\r'))
         uscita = u'"' + uscita.replace(u'"', QStringLiteral("\"\"")) + u'"';

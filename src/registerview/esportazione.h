@@ -13,6 +13,9 @@ namespace vocario::Esportazione {
 /// The table as a CSV that LibreOffice Calc and Excel open as it is, with an
 /// Italian locale: UTF-8 with a byte-order mark, fields separated by ';',
 /// quoted where they hold ';', quotes or line breaks, lines ended by CR LF.
+/// A text that begins with '=', '+', '-', '@', a tab or a carriage return,
+/// and is not a number, gets a leading apostrophe, so that it is shown and
+/// never evaluated.
 QByteArray csv(const QList<QStringList>& righe);
 bool scriviCsv(const QString& file, const QList<QStringList>& righe);
 

@@ -117,10 +117,11 @@ void SchedaClassi::aggiorna() {
 }
 
 void SchedaClassi::aggiungiAlunni(const QString& classe, const QString& nomi) {
-    const qint64 id = registro_.aggiungiClasse(classe);
-    for (const QString& nome : nomi.split(u'\n', Qt::SkipEmptyParts))
-        if (!nome.trimmed().isEmpty())
-            registro_.aggiungiAlunno(id, nome);
+    // The import's rules: names that differ only in case are one pupil, and
+    // a name that cannot be used refuses them all, saying which.
+    const EsitoImportazione esito = vocario::aggiungiAlunni(registro_, classe, nomi);
+    if (!esito.ok)
+        QMessageBox::warning(this, QStringLiteral("Registro"), esito.messaggio);
     aggiorna();
     emit cambiate();
 }
