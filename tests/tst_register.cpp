@@ -493,6 +493,17 @@ void RegisterTest::damagedFileIsSetAsideAndTheTeacherTold() {
     riquadro->findChild<QPushButton*>()->click();
     QVERIFY(!riquadro->isVisibleTo(&vista));
     QVERIFY(registro->avviso().isEmpty());
+
+    // Damaged where no write and no reading at opening goes (the settings'
+    // pages): the writer's check before its first write of the run finds
+    // it, and the answer goes into a new file with the pupils.
+    danneggia(registro->db(), {"impostazioni"});
+    registro = std::make_unique<Registro>(dir.path());
+    QCOMPARE(messiDaParte().size(), 3);
+    registro->scrittore().accoda(risposta(ugo, 50));
+    QVERIFY(registro->scrittore().svuota(5s));
+    QCOMPARE(messiDaParte().size(), 4);
+    QCOMPARE(conta(*registro, "SELECT count(*) FROM risposte_con_voci WHERE voce = 'voce 50'"), 1);
 }
 
 void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {

@@ -5,6 +5,7 @@
 #include "schemaregistro.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -23,6 +24,19 @@ std::optional<QSqlError> prepara(QSqlDatabase& db) {
             return query.lastError();
     }
     return std::nullopt;
+}
+
+// A file made writable again comes with SQLite's two side files, which
+// would keep it read-only for one more session: they follow it.
+void mendaFileAccanto(const QString& file) {
+    const QFileInfo registro(file);
+    if (!registro.isWritable())
+        return;
+    for (const char* accanto : {"-wal", "-shm"}) {
+        const QFileInfo lato(file + QLatin1String(accanto));
+        if (lato.exists() && !lato.isWritable() && lato.ownerId() == registro.ownerId())
+            QFile::setPermissions(lato.filePath(), registro.permissions());
+    }
 }
 
 QSqlDatabase connetti(const QString& file, const QString& connessione) {
@@ -46,6 +60,7 @@ Apertura apri(const QString& cartella, const QString& connessione, Modo modo) {
     if (modo == Modo::Completo && !QDir().mkpath(cartella))
         return {.errore = QStringLiteral("La cartella del registro non si può creare: %1")
                               .arg(QDir::toNativeSeparators(cartella))};
+    mendaFileAccanto(file);
     QSqlDatabase db = connetti(file, connessione);
     Apertura apertura{.db = db};
     if (!db.open()) {

@@ -188,6 +188,9 @@ ScrittoreRegistro::Esito ScrittoreRegistro::scriviLotto(const std::vector<Operaz
         if (apertura.errore) {
             esito.motivo = *apertura.errore;
             esito.danneggiato = apertura.danneggiato;
+        } else if (!controllato_ && !controllaFile(db, &esito)) {
+            // A file cut short or damaged where nothing has read yet is set
+            // aside before anything is written into it.
         } else if (!db.transaction()) {
             errore = db.lastError();
         } else {
@@ -221,6 +224,20 @@ ScrittoreRegistro::Esito ScrittoreRegistro::scriviLotto(const std::vector<Operaz
     }
     FileRegistro::chiudi(connessione_);
     return esito;
+}
+
+// Once a run, on the writer's thread: SQLite's quick check of every page.
+bool ScrittoreRegistro::controllaFile(QSqlDatabase& db, Esito* esito) {
+    QSqlQuery controllo(db);
+    const bool letto = controllo.exec(QStringLiteral("PRAGMA quick_check")) && controllo.next();
+    const QString risposta = letto ? controllo.value(0).toString() : controllo.lastError().text();
+    if (letto && risposta == u"ok") {
+        controllato_ = true;
+        return true;
+    }
+    esito->danneggiato = true;
+    esito->motivo = QStringLiteral("Il file del registro è danneggiato (%1).").arg(risposta);
+    return false;
 }
 
 // Called with the lock held: the queue as it is, one line per operation,

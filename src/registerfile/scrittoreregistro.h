@@ -68,6 +68,7 @@ class ScrittoreRegistro {
     };
     void lavora();
     Esito scriviLotto(const std::vector<Operazione>& lotto, bool alServer);
+    bool controllaFile(QSqlDatabase& db, Esito* esito);
     void salvaGiornale();
     void togliGiornale();
     bool daGiornalizzare() const { return coda_.size() != nelGiornale_; }
@@ -85,6 +86,8 @@ class ScrittoreRegistro {
     /// A journal may exist: one this run wrote, or one of an earlier run
     /// read back. It goes once the queue is empty.
     bool giornaleScritto_ = false;
+    /// The file has passed SQLite's quick check in this run (writer's thread).
+    bool controllato_ = false;
     /// Operations the journal holds, when it was written last.
     size_t nelGiornale_ = 0;
     std::function<void()> alServer_;
