@@ -628,6 +628,12 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     hook = registroDi("3ª a/mattia, detto matti");
     QCOMPARE(avvio()->objectName(), QStringLiteral("FormMenu"));
     QVERIFY(env.state.registrazione);
+    // One name in two classes: only with its class, never another child.
+    const QList<Classe> omonimi{{.id = 1, .nome = "3ª A", .alunni = {{.id = 7, .nome = "Luca"}}},
+                                {.id = 2, .nome = "4ª B", .alunni = {{.id = 8, .nome = "luca"}}}};
+    QVERIFY(!Registro::trovaIn(omonimi, "Luca"));
+    QCOMPARE(Registro::trovaIn(omonimi, "4ª b/LUCA")->id, 8);
+    QCOMPARE(Registro::classiCon(omonimi, " luca "), QStringList({"3ª A", "4ª B"}));
     // The next pupil at this PC sees whose answers these are.
     QCOMPARE(rigaDelMenu(), QStringLiteral("Gioca: Mattia, detto Matti, 3ª A"));
 

@@ -279,9 +279,20 @@ std::optional<Alunno> Registro::trovaAlunno(const QString& nome) {
     return trovaIn(classi(), nome);
 }
 
+QStringList Registro::classiCon(const QList<Classe>& classi, const QString& nome) {
+    QStringList trovate;
+    for (const Classe& c : classi)
+        for (const Alunno& a : c.alunni)
+            if (a.nome.compare(nome.trimmed(), Qt::CaseInsensitive) == 0)
+                trovate << c.nome;
+    return trovate;
+}
+
 std::optional<Alunno> Registro::trovaIn(const QList<Classe>& classi, const QString& nome) {
     const QString classe = nome.contains(u'/') ? nome.section(u'/', 0, 0).trimmed() : QString();
     const QString soloNome = nome.section(u'/', -1).trimmed();
+    if (classe.isEmpty() && classiCon(classi, soloNome).size() > 1)
+        return std::nullopt;
     for (const Classe& c : classi) {
         if (!classe.isEmpty() && c.nome.compare(classe, Qt::CaseInsensitive) != 0)
             continue;

@@ -89,7 +89,11 @@ class Registro {
     const AvvisoClassi& avvisoClassi() const { return avvisoClassi_; }
     /// The pupil `nome` ("nome" or "classe/nome"), if the register has one.
     std::optional<Alunno> trovaAlunno(const QString& nome);
+    /// Nothing, too, when the name is in several classes and none is named:
+    /// the answers must not go to another class's child of the same name.
     static std::optional<Alunno> trovaIn(const QList<Classe>& classi, const QString& nome);
+    /// The classes that have a pupil of that name (case aside).
+    static QStringList classiCon(const QList<Classe>& classi, const QString& nome);
 
     /// The school's server, when one is set; null otherwise.
     MittenteRegistro* mittente() { return mittente_.get(); }

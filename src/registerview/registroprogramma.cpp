@@ -92,8 +92,14 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
             stato.registrazione = r.registrazionePer(*alunno);
             return false;
         }
-        scrivi(stderr,
-               QStringLiteral("vocario: «%1» non è tra gli alunni del registro.").arg(alunno_));
+        const QStringList omonimi = Registro::classiCon(classi, alunno_);
+        scrivi(
+            stderr,
+            omonimi.size() > 1
+                ? QStringLiteral("vocario: un alunno di nome «%1» è in più classi (%2): "
+                                 "si scrive per esempio --alunno \"%3/%1\".")
+                      .arg(alunno_, omonimi.join(QStringLiteral(", ")), omonimi[0])
+                : QStringLiteral("vocario: «%1» non è tra gli alunni del registro.").arg(alunno_));
         alunno_.clear();
     }
     auto* finestra = new FinestraChiGioca(
