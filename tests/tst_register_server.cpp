@@ -25,6 +25,10 @@
 #include <QTest>
 #include <QUuid>
 #include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <mutex>
+#include <thread>
 
 using namespace vocario;
 using vocario::testing::ServerDiProva;
@@ -77,6 +81,35 @@ Operazione risposta(qint64 alunno, int k) {
 QString testo(const QByteArray& id) {
     return QUuid::fromRfc4122(id).toString(QUuid::WithoutBraces);
 }
+
+// How many of `ids` the server has.
+QString quanteDi(Connessione& c, const QStringList& ids) {
+    return c
+        .colonna(QStringLiteral("SELECT count(*) FROM risposte WHERE id::text IN ('%1')")
+                     .arg(ids.join("', '")))
+        .value(0);
+}
+
+// A server's process stopped, as on a machine too loaded to answer: it
+// takes the bytes sent to it and answers nothing. It runs again when this
+// ends, or after `limite` should the test be held up.
+class ProcessoFermo {
+  public:
+    ProcessoFermo(qint64 pid, std::chrono::seconds limite)
+        : riprende_([pid, limite](std::stop_token fine) {
+              std::mutex m;
+              std::unique_lock lock(m);
+              std::condition_variable_any().wait_for(lock, fine, limite, [] { return false; });
+              ::kill(pid_t(pid), SIGCONT);
+          }) {
+        fermato_ = ::kill(pid_t(pid), SIGSTOP) == 0;
+    }
+    bool fermato() const { return fermato_; }
+
+  private:
+    std::jthread riprende_;
+    bool fermato_ = false;
+};
 
 QWidget* chiGiocaAperta() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -507,6 +540,102 @@ class RegisterServerTest : public QObject {
         // The sender is still at its first connection, and says so.
         QVERIFY(!registro.mittente()->svuota(200ms));
         delete chiGioca;
+    }
+
+    // "Esci" while the server keeps the sender waiting, first on a table
+    // another client holds, then as a server that answers nothing: the
+    // register ends at once, the server drops the statement, and the next
+    // run delivers every answer the server had not confirmed, once. The
+    // view's reads give up on the held table too.
+    void esciWhileTheServerHoldsTheSenderEndsAtOnceAndTheNextRunDeliversOnce() {
+        QTemporaryDir cartella;
+        const QString indirizzo = server_.indirizzo("vocario_pc");
+        Connessione o(server_.indirizzo("vocario"), "o5");
+        Connessione blocco(server_.indirizzo("vocario"), "blocco");
+        const int prima = o.colonna("SELECT count(*) FROM risposte").value(0).toInt();
+        auto apriPc = [&] {
+            auto pc = std::make_unique<Registro>(cartella.path(), indirizzo);
+            pc->mittente()->impostaAttese(50ms, 400ms);
+            return pc;
+        };
+        QStringList date;
+        auto rispondi = [&](Registro& pc, qint64 alunno, int da) {
+            for (int k = da; k < da + 10; ++k) {
+                Operazione op = risposta(alunno, k);
+                date << testo(op.id);
+                pc.scrittore().accoda(std::move(op));
+            }
+            return pc.scrittore().svuota(5s);
+        };
+        auto esci = [](std::unique_ptr<Registro>& pc) {
+            QElapsedTimer orologio;
+            orologio.start();
+            pc.reset();
+            return orologio.elapsed();
+        };
+        const QString attendeBlocco = "SELECT count(*) FROM pg_stat_activity WHERE usename = "
+                                      "'vocario_pc' AND wait_event_type = 'Lock'";
+        // Just begun: the sender's own limit is seconds away.
+        const QString appenaBloccato =
+            attendeBlocco + " AND clock_timestamp() - query_start < interval '400 milliseconds'";
+        const QString occupato = "il server della scuola è occupato: un altro programma tiene "
+                                 "bloccata una tabella del registro";
+
+        std::unique_ptr<Registro> pc = apriPc();
+        QVERIFY(pc->mittente()->svuota(10s));
+        const Classe classe = pc->classiPerChiGioca().at(0);
+        // The holder's session ends by itself should the register hang.
+        QVERIFY(blocco.esegui("SET idle_in_transaction_session_timeout = '40s'"));
+        QVERIFY(blocco.db.transaction());
+        QVERIFY2(blocco.esegui("LOCK TABLE risposte"), qPrintable(blocco.errore));
+        QVERIFY(rispondi(*pc, classe.alunni[0].id, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(o.colonna(attendeBlocco), QStringList{"1"}, 10000);
+        {
+            Registro insegnante(cartella.filePath("insegnante"), indirizzo);
+            Interrogazioni::guasto(); // an earlier case's, forgotten
+            QElapsedTimer vista;
+            vista.start();
+            QVERIFY(Interrogazioni::paroleSbagliate(insegnante.dbVista(), classe.id).isEmpty());
+            const qint64 ms = vista.elapsed();
+            QVERIFY2(ms > 9000 && ms < 25000, qPrintable(QString::number(ms)));
+            QVERIFY(Interrogazioni::guasto().isValid());
+        }
+        // Meanwhile the sender gave up its rounds, and tells why.
+        QCOMPARE(pc->mittente()->stato().motivo, occupato);
+        QCOMPARE(pc->mittente()->stato().inAttesa, 10);
+
+        QTRY_COMPARE_WITH_TIMEOUT(o.colonna(appenaBloccato), QStringList{"1"}, 10000);
+        qint64 ms = esci(pc);
+        QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
+        QTRY_COMPARE_WITH_TIMEOUT(o.colonna(attendeBlocco), QStringList{"0"}, 1500);
+        QCOMPARE(quanteDi(blocco, date), "0");
+        QVERIFY(blocco.db.rollback());
+
+        // A server that stops answering mid-round: no limit of its own ends
+        // the wait.
+        const QString processi =
+            "SELECT pid FROM pg_stat_activity WHERE usename = 'vocario_pc' ORDER BY pid";
+        const QStringList altri = o.colonna(processi);
+        pc = apriPc();
+        QVERIFY(pc->mittente()->svuota(10s));
+        QCOMPARE(quanteDi(o, date), "10");
+        QStringList suo = o.colonna(processi);
+        suo.removeIf([&](const QString& pid) { return altri.contains(pid); });
+        QCOMPARE(suo.size(), 1);
+        {
+            const ProcessoFermo fermo(suo[0].toLongLong(), 40s);
+            QVERIFY(fermo.fermato());
+            QVERIFY(rispondi(*pc, classe.alunni[0].id, 10));
+            QVERIFY(!pc->mittente()->svuota(1s)); // held in its round
+            ms = esci(pc);
+            QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
+        }
+
+        pc = apriPc();
+        QVERIFY(pc->mittente()->svuota(20s));
+        QCOMPARE(pc->mittente()->stato().inAttesa, 0);
+        QCOMPARE(quanteDi(o, date), "20");
+        QCOMPARE(o.colonna("SELECT count(*) FROM risposte").value(0).toInt(), prima + 20);
     }
 };
 

@@ -20,17 +20,27 @@ constexpr int kLotto = 500;
 constexpr std::chrono::seconds kRiposo{10};
 // The classes on the server are read again after this long.
 constexpr qint64 kClassiOgniMs = 60'000;
+// A PC's statements take milliseconds: one that takes longer waits for a
+// busy server, and the round is better tried again later.
+constexpr std::chrono::seconds kLimiteIstruzione{5};
+constexpr std::chrono::seconds kLimiteBlocco{3};
 
 QString connessioneNuova(const char* tipo) {
     static std::atomic<int> contatore{0};
     return QStringLiteral("registro-mittente-%1-%2").arg(QLatin1String(tipo)).arg(++contatore);
 }
 
+ServerRegistro::Indirizzo conLimiti(ServerRegistro::Indirizzo server) {
+    server.limiteIstruzione = kLimiteIstruzione;
+    server.limiteBlocco = kLimiteBlocco;
+    return server;
+}
+
 } // namespace
 
 MittenteRegistro::MittenteRegistro(QString cartella, ServerRegistro::Indirizzo server, Pc pc,
                                    std::function<void()> classiCambiate)
-    : cartella_(std::move(cartella)), server_(std::move(server)), pc_(std::move(pc)),
+    : cartella_(std::move(cartella)), server_(conLimiti(std::move(server))), pc_(std::move(pc)),
       connessioneFile_(connessioneNuova("file")), connessioneServer_(connessioneNuova("server")),
       classiCambiate_(std::move(classiCambiate)), thread_([this] { lavora(); }) {}
 
@@ -38,6 +48,11 @@ MittenteRegistro::~MittenteRegistro() {
     {
         std::lock_guard lock(mutex_);
         fermo_ = true;
+        // A round under way gives up now: a slow server, or a table another
+        // client holds, must not keep the program from ending. What the
+        // server has not confirmed stays in the file for the next run.
+        if (iniziati_ > giri_ && interruzione_)
+            interruzione_->interrompi();
     }
     sveglia_.notify_all();
     thread_.join();
@@ -113,6 +128,7 @@ void MittenteRegistro::lavora() {
         ++giri_;
         giroFatto_.notify_all();
     }
+    interruzione_.reset();
     lock.unlock();
     QSqlDatabase::removeDatabase(connessioneServer_);
 }
@@ -149,9 +165,7 @@ bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
         return true;
 
     QSqlDatabase server = QSqlDatabase::database(connessioneServer_, false);
-    if (!server.isOpen())
-        server = ServerRegistro::apri(server_, connessioneServer_, motivo);
-    if (!server.isOpen())
+    if (!server.isOpen() && !connetti(server, motivo))
         return false;
     if (ultimo > 0 && !invia(server, lotto, ultimo, motivo, rimasti))
         return false;
@@ -171,11 +185,33 @@ bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
     return !classi || leggiClassi(server, motivo);
 }
 
+bool MittenteRegistro::connetti(QSqlDatabase& server, QString* motivo) {
+    server = ServerRegistro::apri(server_, connessioneServer_, motivo);
+    if (!server.isOpen())
+        return false;
+    std::lock_guard lock(mutex_);
+    if (fermo_) {
+        server.close();
+        return false;
+    }
+    interruzione_ = ServerRegistro::Interruzione::per(server);
+    return true;
+}
+
+void MittenteRegistro::scollega(QSqlDatabase& server) {
+    {
+        // Never a socket closed, and perhaps reused, under the interruption.
+        std::lock_guard lock(mutex_);
+        interruzione_.reset();
+    }
+    server.close();
+}
+
 bool MittenteRegistro::leggiClassi(QSqlDatabase& server, QString* motivo) {
     const std::optional<QList<Classe>> classi = ServerRegistro::classi(server);
     if (!classi) {
         *motivo = server.lastError().text();
-        server.close();
+        scollega(server);
         return false;
     }
     classiLette_ = QDateTime::currentMSecsSinceEpoch();
@@ -219,10 +255,9 @@ bool MittenteRegistro::invia(QSqlDatabase& server, const std::vector<Operazione>
     if (inviato && !server.commit())
         inviato = false;
     if (!inviato) {
-        if (motivo->isEmpty())
-            *motivo = server.lastError().text();
+        *motivo = ServerRegistro::motivo(motivo->isEmpty() ? server.lastError().text() : *motivo);
         // The next try opens a new connection: this one may be dead.
-        server.close();
+        scollega(server);
         return false;
     }
 

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -17,7 +18,9 @@ namespace vocario {
 /// The writer puts them first into the PC's own file (the table in_uscita);
 /// the sender takes them from there in batches and removes them only after
 /// the server has committed them. A server away is tried again later, at
-/// longer and longer intervals; the pupils never wait for it.
+/// longer and longer intervals; the pupils never wait for it. The server
+/// gives up a statement of the sender's after a few seconds, and the end of
+/// the program interrupts a round under way: it never waits for the server.
 ///
 /// It is also the only one that connects to the server for the pupils'
 /// side: it reads the classes and pupils there (at its first round, at each
@@ -66,6 +69,10 @@ class MittenteRegistro {
     bool invia(QSqlDatabase& server, const std::vector<Operazione>& lotto, qint64 ultimo,
                QString* motivo, qint64* rimasti);
     bool leggiClassi(QSqlDatabase& server, QString* motivo);
+    /// Opens the server's connection as one the end of the program can
+    /// interrupt; false when it could not, or the program is ending.
+    bool connetti(QSqlDatabase& server, QString* motivo);
+    void scollega(QSqlDatabase& server);
 
     const QString cartella_;
     const ServerRegistro::Indirizzo server_;
@@ -85,6 +92,8 @@ class MittenteRegistro {
     /// answers it waits for were written.
     quint64 iniziati_ = 0;
     quint64 giri_ = 0;
+    /// For the connection while it is open.
+    std::optional<ServerRegistro::Interruzione> interruzione_;
     // The sender's thread's own: the count the server was last told, and
     // when the classes were last read (0: not yet).
     qint64 riferito_ = -1;

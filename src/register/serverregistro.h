@@ -5,6 +5,8 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <chrono>
+#include <memory>
 #include <optional>
 
 namespace vocario::ServerRegistro {
@@ -17,6 +19,11 @@ struct Indirizzo {
     int porta = 5432;
     QString database = {};
     QString utente = {};
+    /// How long the server may spend on one statement, and wait for a table
+    /// another client holds, before it gives the statement up; zero: as long
+    /// as it takes (the technician's set-up may rebuild a year's indexes).
+    std::chrono::milliseconds limiteIstruzione{0};
+    std::chrono::milliseconds limiteBlocco{0};
 };
 
 /// Reads an address; nothing when it is not a PostgreSQL address, or when
@@ -31,7 +38,9 @@ QString impostato(const QString& daRiga);
 
 /// The same server as the teacher's role sees it, for the teacher's view:
 /// the user is vocario_insegnante, or the one the setting registro/insegnante
-/// names; its password too is in the teacher's own ~/.pgpass.
+/// names; its password too is in the teacher's own ~/.pgpass. Its
+/// statements are given up after 30 s, or after 10 s waiting for a table
+/// another client holds, so that no client can freeze the view.
 Indirizzo perInsegnante(Indirizzo indirizzo);
 
 /// Opens a connection named `connessione` (one per thread). Gives up after
@@ -44,5 +53,30 @@ std::optional<QString> prepara(QSqlDatabase& db);
 
 /// The server's classes and pupils; nothing when it cannot be read.
 std::optional<QList<Classe>> classi(QSqlDatabase& db);
+
+/// The driver's text for a failed statement, as the teacher reads it: a
+/// statement the server gave up for a lock or for its time in Italian,
+/// any other as it is.
+QString motivo(const QString& testoDelDriver);
+
+/// Ends, from another thread, the statement an open connection waits on:
+/// the server is asked to cancel it (dropping its locks), and the
+/// connection's socket is shut, so that the waiting thread returns at once
+/// whatever the server does. The connection is of no use afterwards.
+class Interruzione {
+  public:
+    /// Made on the connection's own thread, once it is open; nothing when
+    /// it is not a PostgreSQL connection.
+    static std::optional<Interruzione> per(const QSqlDatabase& db);
+    /// From any thread, while the connection is still open.
+    void interrompi() const;
+
+  private:
+    Interruzione(std::shared_ptr<void> annullamento, int presa);
+
+    /// libpq's PGcancel: shared with the request's own thread.
+    std::shared_ptr<void> annullamento_;
+    int presa_ = -1;
+};
 
 } // namespace vocario::ServerRegistro

@@ -61,10 +61,13 @@ QVariantList valori(const Operazione& o, const QString& nome) {
 }
 
 bool esegui(QSqlQuery& query, const QString& testo, const QVariantList& valori, QString* errore) {
-    query.prepare(testo);
+    // The server plans the statement at prepare(), so a table another
+    // client holds, or the server's time limit, is met there: its reason
+    // is that one, not the failed EXECUTE that would follow.
+    const bool preparata = query.prepare(testo);
     for (const QVariant& valore : valori)
         query.addBindValue(valore);
-    if (query.exec())
+    if (preparata && query.exec())
         return true;
     if (errore)
         *errore = query.lastError().text();
