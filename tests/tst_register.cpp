@@ -6,6 +6,7 @@
 #include "core/appstate.h"
 #include "core/registrazione.h"
 #include "randomsession.h"
+#include "register/azzerapassword.h"
 #include "register/importaclassi.h"
 #include "register/modificaalunni.h"
 #include "register/passwordinsegnante.h"
@@ -13,6 +14,7 @@
 #include "registerfile/fileregistro.h"
 #include "registerfile/giornale.h"
 #include "registerfile/schemaregistro.h"
+#include "registerview/accessoinsegnante.h"
 #include "registerview/esportazione.h"
 #include "registerview/finestrachigioca.h"
 #include "registerview/interrogazioni.h"
@@ -21,11 +23,13 @@
 #include "registerview/vistaregistro.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPasswordDigestor>
 #include <QPrinter>
 #include <QProcess>
@@ -64,6 +68,7 @@ class RegisterTest : public QObject {
     void exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers();
     void mostMissedTableCsvAndDeletionOnRandomSessions();
     void teachersPasswordIsASaltedPbkdf2Hash();
+    void wrongGuessesWaitLongerAndOnlyTheRecoveryKeyRemovesThePassword();
 };
 
 namespace {
@@ -924,6 +929,162 @@ void RegisterTest::teachersPasswordIsASaltedPbkdf2Hash() {
     QVERIFY(registro.impostazione("password") != prima); // a new salt each time
     QVERIFY(PasswordInsegnante::azzera(registro));
     QVERIFY(!PasswordInsegnante::impostata(registro));
+}
+
+void RegisterTest::wrongGuessesWaitLongerAndOnlyTheRecoveryKeyRemovesThePassword() {
+    using PasswordInsegnante::attesaDopo;
+    using PasswordInsegnante::attesaRimasta;
+    using Esito = PasswordInsegnante::Prova::Esito;
+    QList<std::chrono::milliseconds> attese;
+    for (int sbagliate : {0, 1, 2, 3, 4, 5, 6, 7, 1000})
+        attese << attesaDopo(sbagliate);
+    QCOMPARE(attese, (QList<std::chrono::milliseconds>{0s, 1s, 2s, 4s, 8s, 16s, 30s, 30s, 30s}));
+
+    QTemporaryDir dir;
+    auto registro = std::make_unique<Registro>(dir.path());
+    QDateTime adesso = QDateTime::currentDateTimeUtc();
+    const PasswordInsegnante::Orologio orologio = [&adesso] { return adesso; };
+    // Runs `passi` on the dialog `nome` once it is open; a failed check closes it.
+    const auto quandoAperta = [](const QString& nome, std::function<void(QDialog*)> passi) {
+        QTimer::singleShot(0, [nome, passi] {
+            QDialog* finestra = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->objectName() == nome)
+                    finestra = qobject_cast<QDialog*>(w);
+            const auto chiudi = qScopeGuard([finestra] {
+                if (finestra && finestra->isVisible())
+                    finestra->reject();
+            });
+            QVERIFY2(finestra, qPrintable(nome));
+            passi(finestra);
+        });
+    };
+    const auto ok = [](QDialog* d) {
+        return d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    };
+    const auto prova = [&](QDialog* porta, const QString& password) {
+        porta->findChild<QLineEdit*>("Password")->setText(password);
+        ok(porta)->click();
+        return porta->findChild<QLabel*>("Messaggio")->text();
+    };
+    // The timer's turn comes now, the clock moved on by `quanto`.
+    const auto passano = [&](QDialog* porta, std::chrono::milliseconds quanto) {
+        adesso = adesso.addMSecs(quanto.count());
+        auto* riprova = porta->findChild<QTimer*>("Riprova");
+        QVERIFY(riprova->isActive() && riprova->interval() <= 1000);
+        riprova->start(0);
+        QTest::qWait(20);
+    };
+
+    // Chosen: the key is shown once, and kept only as a salted hash.
+    QString chiave;
+    quandoAperta("AccessoRegistro", [&](QDialog* porta) {
+        porta->findChild<QLineEdit*>("Conferma")->setText("lavagna");
+        quandoAperta("ChiaveDiRecupero", [&](QDialog* mostrata) {
+            chiave = mostrata->findChild<QLabel*>("Chiave")->text();
+            mostrata->accept();
+        });
+        QCOMPARE(prova(porta, "lavagna"), QString());
+    });
+    QVERIFY(AccessoInsegnante::chiedi(*registro, nullptr, orologio));
+    QVERIFY2(
+        QRegularExpression("^[2-9A-HJ-NP-Z]{4}(-[2-9A-HJ-NP-Z]{4}){3}$").match(chiave).hasMatch(),
+        qPrintable(chiave));
+    QVERIFY(registro->impostazione("chiave-di-recupero").startsWith("pbkdf2-sha256$100000$"));
+    QSqlQuery tutte(registro->db());
+    QVERIFY(tutte.exec("SELECT group_concat(valore, ' ') FROM impostazioni") && tutte.next());
+    QVERIFY(!tutte.value(0).toString().contains(QString(chiave).remove(u'-')));
+    QVERIFY(!tutte.value(0).toString().contains(chiave));
+
+    // Each wrong guess waits longer, OK disabled meanwhile; the key is not shown again.
+    bool chiaveDiNuovo = false;
+    quandoAperta("AccessoRegistro", [&](QDialog* porta) {
+        QCOMPARE(prova(porta, "lavagnA"),
+                 QStringLiteral("Password sbagliata. Si può riprovare tra 1 secondo."));
+        QVERIFY(!ok(porta)->isEnabled());
+        passano(porta, 1s);
+        QVERIFY(ok(porta)->isEnabled());
+        QCOMPARE(prova(porta, "gessetto"),
+                 QStringLiteral("Password sbagliata. Si può riprovare tra 2 secondi."));
+        passano(porta, 1s);
+        QCOMPARE(porta->findChild<QLabel*>("Messaggio")->text(),
+                 QStringLiteral("Password sbagliata. Si può riprovare tra 1 secondo."));
+        QVERIFY(!ok(porta)->isEnabled());
+        porta->reject();
+    });
+    QVERIFY(!AccessoInsegnante::chiedi(*registro, nullptr, orologio));
+
+    // Restarting keeps the wait, even for the right password, in the dialog too.
+    registro = std::make_unique<Registro>(dir.path());
+    QCOMPARE(attesaRimasta(*registro, adesso), 1s);
+    QCOMPARE(PasswordInsegnante::provaPassword(*registro, "lavagna", adesso).esito, Esito::Presto);
+    quandoAperta("AccessoRegistro", [&](QDialog* porta) {
+        QVERIFY(!ok(porta)->isEnabled());
+        passano(porta, 1s);
+        QVERIFY(ok(porta)->isEnabled());
+        QTimer::singleShot(0, [&] {
+            if (QWidget* w = QApplication::activeModalWidget();
+                w && w->objectName() == "ChiaveDiRecupero") {
+                chiaveDiNuovo = true;
+                w->close();
+            }
+        });
+        prova(porta, "lavagna");
+    });
+    QVERIFY(AccessoInsegnante::chiedi(*registro, nullptr, orologio));
+    QVERIFY(!chiaveDiNuovo);
+    // The right one started the count again.
+    QCOMPARE(PasswordInsegnante::provaPassword(*registro, "x", adesso).attesa, 1s);
+    adesso = adesso.addSecs(1);
+
+    // --azzera-password: without the key, with a mistyped or wrong one, the password stays.
+    QString uscita, errori;
+    QTextStream flussoUscita(&uscita), flussoErrori(&errori);
+    QStringList ingresso;
+    const AzzeraPassword::Canali canali{
+        .uscita = flussoUscita, .errori = flussoErrori, .leggiRiga = [&ingresso] {
+            return ingresso.isEmpty() ? QString() : ingresso.takeFirst();
+        }};
+    const auto azzera = [&](const QString& daRiga, bool conferma = false) {
+        uscita.clear();
+        errori.clear();
+        return AzzeraPassword::esegui(*registro, {.chiave = daRiga, .conferma = conferma}, canali,
+                                      adesso);
+    };
+    QCOMPARE(azzera({}, true), 1);
+    QVERIFY2(errori.contains("serve la chiave di recupero"), qPrintable(errori));
+    QCOMPARE(azzera("K7QF-9M2D"), 2);
+    QString sbagliata = chiave;
+    sbagliata[0] = sbagliata[0] == u'K' ? u'M' : u'K';
+    QCOMPARE(azzera(sbagliata), 1);
+    QVERIFY2(errori.contains("non è quella giusta") && errori.contains("tra 2 secondi"),
+             qPrintable(errori));
+    ingresso << chiave;
+    QCOMPARE(azzera({}), 1);
+    QVERIFY2(errori.contains("troppe prove"), qPrintable(errori));
+    QCOMPARE(ingresso.size(), 1); // refused before the key was asked for
+    QVERIFY(PasswordInsegnante::corretta(*registro, "lavagna"));
+    // The right key, typed in small letters with spaces: removed, data kept.
+    adesso = adesso.addSecs(2);
+    ingresso = {QString(chiave).toLower().replace(u'-', u' ')};
+    QCOMPARE(azzera({}), 0);
+    QVERIFY(uscita.contains("è stata tolta"));
+    QVERIFY(!PasswordInsegnante::impostata(*registro));
+    QVERIFY(!PasswordInsegnante::haChiaveDiRecupero(*registro));
+    QCOMPARE(attesaRimasta(*registro, adesso), 0s);
+    QCOMPARE(azzera({}), 0);
+    QVERIFY(uscita.contains("nulla da togliere"));
+
+    // A password of a version that made no key: only with --conferma, after a warning.
+    QVERIFY(PasswordInsegnante::imposta(*registro, "lavagna"));
+    QVERIFY(QSqlQuery(registro->db())
+                .exec("DELETE FROM impostazioni WHERE chiave = 'chiave-di-recupero'"));
+    QCOMPARE(azzera(chiave), 1);
+    QVERIFY2(errori.contains("--conferma") && errori.contains("sqlite3"), qPrintable(errori));
+    QVERIFY(PasswordInsegnante::impostata(*registro));
+    QCOMPARE(azzera({}, true), 0);
+    QVERIFY(errori.contains("attenzione") && uscita.contains("è stata tolta"));
+    QVERIFY(!PasswordInsegnante::impostata(*registro));
 }
 
 QTEST_MAIN(RegisterTest)

@@ -76,8 +76,17 @@ std::vector<Interruttore> delProgramma() {
          .valore = "FILE",
          .ambito = Ambito::Registro},
         {.nomi = {"azzera-password"},
-         .aiuto = "Toglie la password dell'insegnante del registro (la prossima apertura ne "
-                  "chiede una nuova) ed esce; i dati restano.",
+         .aiuto = "Toglie la password dell'insegnante del registro con la sua chiave di recupero "
+                  "(chiesta sullo standard input) ed esce; i dati restano.",
+         .ambito = Ambito::Registro},
+        {.nomi = {"chiave-di-recupero"},
+         .aiuto = "Con --azzera-password: la CHIAVE di recupero, mostrata quando si è scelta la "
+                  "password.",
+         .valore = "CHIAVE",
+         .ambito = Ambito::Registro},
+        {.nomi = {"conferma"},
+         .aiuto = "Con --azzera-password: toglie una password scelta con una versione che non "
+                  "dava la chiave di recupero.",
          .ambito = Ambito::Registro},
         {.nomi = {"registro"},
          .aiuto = "Per questa volta il registro di classe è sul server della scuola INDIRIZZO "

@@ -129,6 +129,8 @@ std::optional<RigaScheda> Lettura::scheda() const {
 CompitiRegistro Lettura::compitiRegistro() const {
     return {.importaClassi = parser_->value(QStringLiteral("importa-classi")),
             .azzeraPassword = parser_->isSet(QStringLiteral("azzera-password")),
+            .chiaveDiRecupero = parser_->value(QStringLiteral("chiave-di-recupero")),
+            .conferma = parser_->isSet(QStringLiteral("conferma")),
             .prepara = parser_->value(QStringLiteral("registro-prepara")),
             .registro = parser_->value(QStringLiteral("registro"))};
 }

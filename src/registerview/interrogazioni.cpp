@@ -38,7 +38,9 @@ QString perIndice(const QSqlDatabase& db, const char* indice) {
 QSqlQuery esegui(const QSqlDatabase& db, const QString& sql, qint64 classe, qint64 alunno) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(sql);
+    // On the server the lock a statement meets comes with its preparing.
+    if (!query.prepare(sql))
+        return query;
     if (alunno)
         query.bindValue(QStringLiteral(":alunno"), alunno);
     else

@@ -5,8 +5,8 @@
 #include "frame/messaggi.h"
 #include "frame/percorso.h"
 #include "options/opzionisalvate.h"
+#include "register/azzerapassword.h"
 #include "register/importaclassi.h"
-#include "register/passwordinsegnante.h"
 #include "register/registro.h"
 #include "register/serverregistro.h"
 #include "registerfile/ingressoregistro.h"
@@ -164,13 +164,16 @@ std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, 
         return 1;
     }
     if (compiti.azzeraPassword) {
-        if (!PasswordInsegnante::azzera(registro)) {
-            scrivi(stderr, QStringLiteral("vocario: la password non si può togliere."));
-            return 1;
-        }
-        scrivi(stdout, QStringLiteral("La password dell'insegnante è stata tolta: alla prossima "
-                                      "apertura del registro se ne sceglie una nuova. I dati "
-                                      "sono rimasti."));
+        QTextStream uscita(stdout);
+        QTextStream errori(stderr);
+        QTextStream ingresso(stdin);
+        const int esito = AzzeraPassword::esegui(
+            registro, {.chiave = compiti.chiaveDiRecupero, .conferma = compiti.conferma},
+            {.uscita = uscita, .errori = errori, .leggiRiga = [&] { return ingresso.readLine(); }},
+            QDateTime::currentDateTimeUtc());
+        // Refused, nothing else is done either.
+        if (esito != 0)
+            return esito;
     }
     if (!compiti.importaClassi.isEmpty()) {
         const EsitoImportazione esito = importaClassi(registro, compiti.importaClassi);

@@ -17,6 +17,10 @@ struct CompitiRegistro {
     QString importaClassi = {};
     /// --azzera-password
     bool azzeraPassword = false;
+    /// --chiave-di-recupero KEY, with --azzera-password
+    QString chiaveDiRecupero = {};
+    /// --conferma, with --azzera-password for a password with no recovery key
+    bool conferma = false;
     /// --registro-prepara ADDRESS
     QString prepara = {};
     /// --registro ADDRESS, checked before the display is needed

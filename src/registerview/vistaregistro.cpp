@@ -6,6 +6,7 @@
 #include "interrogazioni.h"
 #include "register/mittenteregistro.h"
 #include "register/registro.h"
+#include "register/serverregistro.h"
 #include "schedaclassi.h"
 #include "tabellevista.h"
 
@@ -203,8 +204,8 @@ void VistaRegistro::aggiorna() {
 
     // A reading that found the file damaged: set aside, and read again
     // from the new one.
-    if (const QSqlError guasto = Interrogazioni::guasto();
-        !rimediando_ && registro_.rimediaSeDanneggiato(guasto)) {
+    const QSqlError guasto = Interrogazioni::guasto();
+    if (!rimediando_ && registro_.rimediaSeDanneggiato(guasto)) {
         rimediando_ = true;
         aggiornaClassi();
         rimediando_ = false;
@@ -234,6 +235,10 @@ void VistaRegistro::aggiorna() {
             righe << QStringLiteral("Il server della scuola non risponde: le tabelle sono vuote "
                                     "e le classi sono quelle lette l'ultima volta (%1).")
                          .arg(registro_.erroreServer());
+        else if (guasto.isValid())
+            righe << QStringLiteral("Una lettura dal server della scuola non è riuscita: le "
+                                    "tabelle possono essere incomplete (%1).")
+                         .arg(ServerRegistro::motivo(guasto.text()));
         QStringList altri;
         for (const Registro::AttesaPc& pc : registro_.atteseDeiPc())
             if (pc.inAttesa > 0)

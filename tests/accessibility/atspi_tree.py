@@ -8,6 +8,7 @@ notifications Orca speaks whatever has the focus): the instruction and the
 item at the opening and nothing else, the word picked, the pair placed, the
 answer with the new counts, the next item."""
 
+import re
 import subprocess
 import sys
 import time
@@ -288,6 +289,11 @@ def check_register():
                  ["type", "--delay", "30", "lavagna"], ["key", "Return"]):
         subprocess.run(["xdotool"] + step, check=False)
         pump(0.3)
+    # Its recovery key, shown once: read out as text, then «L'ho scritta».
+    anywhere(lambda x: x.getRoleName() == "label" and re.fullmatch(r"(\w{4}-){3}\w{4}", x.name),
+             "the recovery key")
+    press(anywhere(lambda x: x.getRoleName() == "push button" and x.name == "L'ho scritta",
+                   "«L'ho scritta» under the recovery key"))
     check_table("Parole più sbagliate", ["Voce", "Esercizio", "Prove", "Sbagliate",
                                          "Alunni che l'hanno sbagliata", "Ultima volta"])
     pages = anywhere(lambda x: x.getRoleName() == "page tab list", "the view's tabs")
