@@ -778,8 +778,8 @@ void RegisterTest::aSchoolsListIsImportedAtOnceAndNamesAlikeMerge() {
 void RegisterTest::exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers() {
     QCOMPARE(Esportazione::csv({{"=1+1", "+39 333", "-2+3", "@SOMMA(A1)", "\t=1", "\r=1", "a=b",
                                  "-3", "-14,1", "+2", "7"}}),
-             QByteArray("\xEF\xBB\xBF'=1+1;'+39 333;'-2+3;'@SOMMA(A1);'\t=1;\"'\r=1\";a=b;-3;-14,1;"
-                        "+2;7\r\n"));
+             QByteArray("\xEF\xBB\xBF'=1+1;'+39 333;'-2+3;'@SOMMA(A1);\"'\t=1\";\"'\r=1\";a=b;-3;"
+                        "\"-14,1\";+2;7\r\n"));
     // A pupil's name, an item and an answer as the register exports them.
     QTemporaryDir dir;
     Registro registro(dir.path() + "/registro");
@@ -799,8 +799,14 @@ void RegisterTest::exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers() {
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split("\r\n")
                                               : QStringList();
     };
+    // Calc's default import splits at commas too: "14,1" stays one number,
+    // and the moment is one it reads as a date.
     QCOMPARE(righe(risposte).value(1).section(';', 1),
-             "'+3ª A;'=1+1;abbina-contrari;'-2+3 / uno;del programma;'@SOMMA(A1);sì;14,1");
+             "'+3ª A;'=1+1;abbina-contrari;'-2+3 / uno;del programma;'@SOMMA(A1);sì;\"14,1\"");
+    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$")
+                 .match(righe(risposte).value(1).section(';', 0, 0))
+                 .hasMatch(),
+             qPrintable(righe(risposte).value(1)));
     QCOMPARE(righe(alunni).value(1).section(';', 0, 3), "'=1+1;abbina-contrari;1;1");
 }
 

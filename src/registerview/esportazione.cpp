@@ -25,8 +25,10 @@ bool leggibileComeFormula(const QString& testo) {
 
 QByteArray campo(const QString& testo) {
     QString uscita = leggibileComeFormula(testo) ? u'\'' + testo : testo;
-    if (uscita.contains(u';') || uscita.contains(u'"') || uscita.contains(u'\n') ||
-        uscita.contains(u'\r'))
+    // Calc offers comma, semicolon and tab as separators at once: a field
+    // holding any of them ("14,1", "Mattia, detto Matti") is quoted.
+    if (uscita.contains(u';') || uscita.contains(u',') || uscita.contains(u'\t') ||
+        uscita.contains(u'"') || uscita.contains(u'\n') || uscita.contains(u'\r'))
         uscita = u'"' + uscita.replace(u'"', QStringLiteral("\"\"")) + u'"';
     return uscita.toUtf8();
 }

@@ -1,5 +1,7 @@
 #include "interrogazioni.h"
 
+#include "tabellevista.h"
+
 #include <QLocale>
 #include <QSqlQuery>
 #include <QVariant>
@@ -137,16 +139,15 @@ QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64
                    .arg(filtro(alunno)),
                classe, alunno);
     while (query.next())
-        righe.append(
-            {daMillisecondi(query.value(0)).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
-             query.value(1).toString(), query.value(2).toString(), query.value(3).toString(),
-             query.value(4).toString(),
-             query.value(5).toString() == QLatin1String("insegnante")
-                 ? QStringLiteral("dell'insegnante")
-                 : QStringLiteral("del programma"),
-             query.value(6).toString(),
-             query.value(7).toBool() ? QStringLiteral("sì") : QStringLiteral("no"),
-             QLocale(QLocale::Italian).toString(query.value(8).toDouble(), 'f', 1)});
+        righe.append({TabelleVista::perFoglio(daMillisecondi(query.value(0))),
+                      query.value(1).toString(), query.value(2).toString(),
+                      query.value(3).toString(), query.value(4).toString(),
+                      query.value(5).toString() == QLatin1String("insegnante")
+                          ? QStringLiteral("dell'insegnante")
+                          : QStringLiteral("del programma"),
+                      query.value(6).toString(),
+                      query.value(7).toBool() ? QStringLiteral("sì") : QStringLiteral("no"),
+                      QLocale(QLocale::Italian).toString(query.value(8).toDouble(), 'f', 1)});
     nota(query);
     return righe;
 }

@@ -6,6 +6,16 @@
 #include <QTableView>
 
 namespace vocario::TabelleVista {
+namespace {
+
+// A moment as a spreadsheet takes it (see righeDi).
+constexpr int kRuoloFoglio = Qt::UserRole + 2;
+
+} // namespace
+
+QString perFoglio(const QDateTime& quando) {
+    return quando.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
 
 QString data(const QDateTime& quando) {
     return quando.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
@@ -26,6 +36,7 @@ QStandardItem* testo(const QString& t) {
 QStandardItem* momento(const QDateTime& quando) {
     auto* item = new QStandardItem(data(quando));
     item->setData(quando.toMSecsSinceEpoch(), Qt::UserRole);
+    item->setData(perFoglio(quando), kRuoloFoglio);
     return item;
 }
 
@@ -64,7 +75,7 @@ void ordinabile(QStandardItemModel* modello) {
         }
 }
 
-QList<QStringList> righeDi(const QStandardItemModel* modello) {
+QList<QStringList> righeDi(const QStandardItemModel* modello, Per per) {
     QList<QStringList> righe;
     QStringList intestazioni;
     for (int c = 0; c < modello->columnCount(); ++c)
@@ -72,8 +83,13 @@ QList<QStringList> righeDi(const QStandardItemModel* modello) {
     righe << intestazioni;
     for (int r = 0; r < modello->rowCount(); ++r) {
         QStringList riga;
-        for (int c = 0; c < modello->columnCount(); ++c)
-            riga << modello->item(r, c)->data(Qt::DisplayRole).toString();
+        for (int c = 0; c < modello->columnCount(); ++c) {
+            const QStandardItem* item = modello->item(r, c);
+            const QVariant foglio = item->data(kRuoloFoglio);
+            riga << (per == Per::FoglioDiCalcolo && foglio.isValid() ? foglio
+                                                                     : item->data(Qt::DisplayRole))
+                        .toString();
+        }
         righe << riga;
     }
     return righe;

@@ -28,6 +28,12 @@ QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* d
 void ordinabile(QStandardItemModel* modello);
 
 /// The table as the exports write it: headers first, then each row's texts.
-QList<QStringList> righeDi(const QStandardItemModel* modello);
+/// A moment as written for a spreadsheet: "2026-12-09 10:30:00".
+QString perFoglio(const QDateTime& quando);
+/// For a spreadsheet the moments are written as ISO 8601 ("2026-12-09
+/// 10:30:00"), which Calc and Excel read as dates with their default import
+/// and which sort as text too.
+enum class Per { Vista, FoglioDiCalcolo };
+QList<QStringList> righeDi(const QStandardItemModel* modello, Per per = Per::Vista);
 
 } // namespace vocario::TabelleVista

@@ -121,7 +121,9 @@ void VistaRegistro::costruisci() {
                   parole ? QStringLiteral("parole-sbagliate.csv")
                          : QStringLiteral("alunni-ed-esercizi.csv"),
                   [this, parole](const QString& file) {
-                      return esportaCsv(file, parole ? righeParole() : righeAlunni());
+                      return esportaCsv(file,
+                                        TabelleVista::righeDi(parole ? parole_ : alunni_,
+                                                              TabelleVista::Per::FoglioDiCalcolo));
                   });
     });
     auto* tutte = new QPushButton(QStringLiteral("Esporta tutte le risposte (CSV)…"), this);
