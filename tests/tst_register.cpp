@@ -803,7 +803,7 @@ void RegisterTest::exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers() {
     // and the moment is one it reads as a date.
     QCOMPARE(righe(risposte).value(1).section(';', 1),
              "'+3ª A;'=1+1;abbina-contrari;'-2+3 / uno;del programma;'@SOMMA(A1);sì;\"14,1\"");
-    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$")
+    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$")
                  .match(righe(risposte).value(1).section(';', 0, 0))
                  .hasMatch(),
              qPrintable(righe(risposte).value(1)));

@@ -14,7 +14,7 @@ constexpr int kRuoloFoglio = Qt::UserRole + 2;
 } // namespace
 
 QString perFoglio(const QDateTime& quando) {
-    return quando.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return quando.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
 QString data(const QDateTime& quando) {

@@ -27,12 +27,12 @@ QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* d
 /// Every cell sorts by its number or date when it has one, else by its text.
 void ordinabile(QStandardItemModel* modello);
 
-/// The table as the exports write it: headers first, then each row's texts.
-/// A moment as written for a spreadsheet: "2026-12-09 10:30:00".
+/// A moment as written for a spreadsheet: "2026-12-09T10:30:00".
 QString perFoglio(const QDateTime& quando);
-/// For a spreadsheet the moments are written as ISO 8601 ("2026-12-09
-/// 10:30:00"), which Calc and Excel read as dates with their default import
-/// and which sort as text too.
+/// The table as the exports write it: headers first, then each row's texts.
+/// For a spreadsheet the moments are written as ISO 8601 with its "T",
+/// which Calc reads as a date with its default import (without the "T" it
+/// keeps text) and which sorts as text too.
 enum class Per { Vista, FoglioDiCalcolo };
 QList<QStringList> righeDi(const QStandardItemModel* modello, Per per = Per::Vista);
 
