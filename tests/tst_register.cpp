@@ -627,6 +627,25 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     }
     piena->close();
 
+    // A school of twenty classes: every class within the window's width.
+    QList<Classe> scuola;
+    for (int k = 0; k < 20; ++k)
+        scuola.append({.id = 200 + k,
+                       .nome = QStringLiteral("%1ª %2").arg(1 + k / 4).arg(QChar(u'A' + k % 4)),
+                       .alunni = {{.id = 300 + k, .nome = "Alunno"}}});
+    auto* scuolaIntera = new FinestraChiGioca(scuola, {});
+    scuolaIntera->resize(1024, 600);
+    scuolaIntera->show();
+    QApplication::processEvents();
+    QCOMPARE(scuolaIntera->width(), 1024);
+    for (int k = 0; k < 20; ++k) {
+        const auto* classe =
+            scuolaIntera->findChild<QPushButton*>(QStringLiteral("Classe(%1)").arg(k));
+        const QRect dove(classe->mapTo(scuolaIntera, QPoint()), classe->size());
+        QVERIFY2(scuolaIntera->rect().contains(dove), qPrintable(classe->text()));
+    }
+    scuolaIntera->close();
+
     // `vocario --alunno`: no question.
     TestEnvironment::closeAllWindows();
     hook.reset();

@@ -4,7 +4,6 @@
 #include "disposizionenomi.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -18,6 +17,7 @@ namespace {
 
 // The class's or pupil's id on their button.
 constexpr char kProprietaId[] = "vocarioId";
+constexpr int kClassiPerRiga = 6;
 const QString kAttesa = QStringLiteral("Sto leggendo le classi dal server della scuola…");
 
 QPushButton* bottoneGrande(const QString& testo, int punti, QWidget* dentro) {
@@ -75,7 +75,7 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
 
     rigaClassi_ = new QWidget(this);
     rigaClassi_->setObjectName(QStringLiteral("Classi"));
-    new QHBoxLayout(rigaClassi_);
+    new QGridLayout(rigaClassi_);
     rigaClassi_->layout()->setContentsMargins(0, 0, 0, 0);
     colonna->addWidget(rigaClassi_);
     attesa_ = new QLabel(kAttesa, this);
@@ -157,6 +157,14 @@ void FinestraChiGioca::mostraClasse(int indice) {
 
 void FinestraChiGioca::mettiClassi() {
     QList<QPushButton*> vecchi = std::exchange(bottoniClassi_, {});
+    // A school's twenty classes in rows of at most six, as even as they come:
+    // every one within the window, within reach of a pointer or a finger.
+    auto* griglia = static_cast<QGridLayout*>(rigaClassi_->layout());
+    while (QLayoutItem* posto = griglia->takeAt(0))
+        delete posto;
+    const int quante = int(classi_.size());
+    const int righe = (quante + kClassiPerRiga - 1) / kClassiPerRiga;
+    const int perRiga = righe > 0 ? (quante + righe - 1) / righe : 1;
     for (int i = 0; classi_.size() > 1 && i < classi_.size(); ++i) {
         QPushButton* bottone = riprendi(vecchi, classi_[i].id);
         if (!bottone) {
@@ -172,7 +180,7 @@ void FinestraChiGioca::mettiClassi() {
         bottone->setObjectName(QStringLiteral("Classe(%1)").arg(i));
         bottone->setAccessibleName(QStringLiteral("Classe %1").arg(classi_[i].nome));
         // Added again in the new order.
-        rigaClassi_->layout()->addWidget(bottone);
+        griglia->addWidget(bottone, i / perRiga, i % perRiga);
         bottoniClassi_ << bottone;
     }
     qDeleteAll(vecchi);
