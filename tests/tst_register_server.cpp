@@ -299,6 +299,10 @@ class RegisterServerTest : public QObject {
                  "Sto leggendo le classi dal server della scuola…");
         QCOMPARE(chi->focusWidget(), chi->findChild<QPushButton*>("Ospite"));
         QVERIFY(!chi->findChild<QPushButton*>("Alunno(0)"));
+        // With the server away it soon says why, rather than waiting for ever.
+        QTRY_VERIFY_WITH_TIMEOUT(chi->findChild<QLabel*>("Attesa")->text().contains(
+                                     "Il server della scuola non dà ancora le classi: "),
+                                 5000);
 
         // A batch the server took whose confirmation was lost: sent again.
         Operazione giaInviata = risposta(luca, 0);

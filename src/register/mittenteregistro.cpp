@@ -187,8 +187,10 @@ bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
 
 bool MittenteRegistro::connetti(QSqlDatabase& server, QString* motivo) {
     server = ServerRegistro::apri(server_, connessioneServer_, motivo);
-    if (!server.isOpen())
+    if (!server.isOpen()) {
+        *motivo = ServerRegistro::motivo(*motivo);
         return false;
+    }
     std::lock_guard lock(mutex_);
     if (fermo_) {
         server.close();

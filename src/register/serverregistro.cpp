@@ -167,6 +167,13 @@ std::optional<QList<Classe>> classi(QSqlDatabase& db) {
 }
 
 QString motivo(const QString& testoDelDriver) {
+    // What a lab PC's technician meets first: the PC's password, missing or wrong.
+    if (testoDelDriver.contains(u"no password supplied"))
+        return QStringLiteral("questo utente non ha la password del server: va nel suo file "
+                              "~/.pgpass (vedi il README, «For schools»)");
+    if (testoDelDriver.contains(u"password authentication failed"))
+        return QStringLiteral("il server non accetta la password del file ~/.pgpass di questo "
+                              "utente");
     // Qt's driver gives the SQLSTATE in brackets: 55P03 for lock_timeout,
     // 57014 for statement_timeout.
     if (testoDelDriver.contains(u"(55P03)"))

@@ -148,6 +148,14 @@ void FinestraChiGioca::aggiorna(QList<Classe> classi) {
         (bottoniAlunni_.isEmpty() ? ospite_ : bottoniAlunni_.first())->setFocus();
 }
 
+void FinestraChiGioca::mostraMotivoAttesa(const QString& motivo) {
+    attesa_->setText(motivo.isEmpty() ? kAttesa
+                                      : QStringLiteral("Il server della scuola non dà ancora le "
+                                                       "classi: %1. Intanto si gioca come "
+                                                       "«Ospite».")
+                                            .arg(motivo));
+}
+
 void FinestraChiGioca::mostraClasse(int indice) {
     indice_ = indice;
     mettiAlunni();

@@ -27,6 +27,8 @@ class FinestraChiGioca : public QWidget {
     /// keyboard stays on its button where that is still there. Nothing is
     /// touched when nothing changed.
     void aggiorna(QList<Classe> classi);
+    /// While no class has arrived: why the school's server gives none yet.
+    void mostraMotivoAttesa(const QString& motivo);
 
   signals:
     /// A pupil, or none for "Ospite".

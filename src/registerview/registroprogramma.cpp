@@ -7,6 +7,7 @@
 #include "options/opzionisalvate.h"
 #include "register/azzerapassword.h"
 #include "register/importaclassi.h"
+#include "register/mittenteregistro.h"
 #include "register/registro.h"
 #include "register/serverregistro.h"
 #include "registerfile/ingressoregistro.h"
@@ -18,12 +19,17 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
+#include <chrono>
 #include <cstdio>
+#include <memory>
 
 namespace vocario {
 namespace {
 
 const QString kUltimaClasse = QStringLiteral("registro/ultimaClasse");
+// How often "Chi gioca?" looks again at why the classes have not come.
+constexpr std::chrono::milliseconds kGuardaAttesa{1000};
 
 void scrivi(std::FILE* dove, const QString& testo) {
     std::fputs(qPrintable(testo + u'\n'), dove);
@@ -108,6 +114,21 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     // What the sender brings while the question is on screen shows at once.
     QObject::connect(&r.avvisoClassi(), &AvvisoClassi::cambiate, finestra,
                      [&r, finestra] { finestra->aggiorna(r.classiPerChiGioca()); });
+    // A lab PC still waiting for the classes says why, on the screen and to
+    // the technician where the program was started.
+    if (classi.isEmpty() && r.mittente()) {
+        auto* guarda = new QTimer(finestra);
+        QObject::connect(guarda, &QTimer::timeout, finestra,
+                         [&r, finestra, detto = std::make_shared<QString>()] {
+                             const QString motivo = r.mittente()->stato().motivo;
+                             finestra->mostraMotivoAttesa(motivo);
+                             if (!motivo.isEmpty() && motivo != *detto)
+                                 scrivi(stderr, QStringLiteral("vocario: il server della scuola "
+                                                               "non dà le classi: ") +
+                                                    (*detto = motivo));
+                         });
+        guarda->start(kGuardaAttesa);
+    }
     QObject::connect(finestra, &FinestraChiGioca::scelto, finestra,
                      [&stato, &r, finestra](const std::optional<Alunno>& alunno) {
                          stato.registrazione.reset();
