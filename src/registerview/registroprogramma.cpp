@@ -41,8 +41,17 @@ int preparaServer(const ServerRegistro::Indirizzo& indirizzo) {
     {
         QString motivo;
         QSqlDatabase db = ServerRegistro::apri(indirizzo, connessione, &motivo);
+        // The technician's own password first: the server is there, it is
+        // the login that is missing.
         errore = db.isOpen() ? ServerRegistro::prepara(db)
-                             : QStringLiteral("Il server non risponde (%1).").arg(motivo);
+                 : motivo.contains(u"password")
+                     ? QStringLiteral("Il server non accetta l'utente %1 (%2). La password del "
+                                      "tecnico va in una riga del suo file ~/.pgpass "
+                                      "(%3:%4:%5:%1:PASSWORD, permessi 0600).")
+                           .arg(indirizzo.utente, motivo, indirizzo.host)
+                           .arg(indirizzo.porta)
+                           .arg(indirizzo.database)
+                     : QStringLiteral("Il server non risponde (%1).").arg(motivo);
     }
     QSqlDatabase::removeDatabase(connessione);
     if (errore) {
