@@ -542,6 +542,8 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
         return riga ? riga->text() : QStringLiteral("(nessuna)");
     };
     QCOMPARE(rigaDelMenu(), QStringLiteral("(nessuna)"));
+    QVERIFY(!TestEnvironment::visibleWindows().value(0)->findChild<QPushButton*>(
+        "BottoneCambiaAlunno"));
 
     // A class list as a spreadsheet saves it: Latin-1, a quoted comma.
     const QString elenco = env.folder() + "/classi.csv";
@@ -660,6 +662,14 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     QCOMPARE(Registro::classiCon(omonimi, " luca "), QStringList({"3ª A", "4ª B"}));
     // The next pupil at this PC sees whose answers these are.
     QCOMPARE(rigaDelMenu(), QStringLiteral("Gioca: Mattia, detto Matti, 3ª A"));
+    // "Cambia alunno": that pupil's session ends and the question comes back.
+    TestEnvironment::visibleWindows()
+        .value(0)
+        ->findChild<QPushButton*>("BottoneCambiaAlunno")
+        ->click();
+    QApplication::processEvents();
+    QCOMPARE(TestEnvironment::visibleWindows().value(0)->objectName(), QStringLiteral("ChiGioca"));
+    QVERIFY(!env.state.registrazione);
 
     // The teacher corrects a name and moves a pupil: the pupil keeps their
     // answers, and "Chi gioca?" shows the change.

@@ -40,7 +40,27 @@ const ControlDesign& rigaRegistro() {
     return design;
 }
 
+// In the lower band's right part, as wide as the room beside "Opzioni".
+const ControlDesign& cambiaAlunno() {
+    static const ControlDesign design{.name = "BottoneCambiaAlunno",
+                                      .kind = ControlKind::Button,
+                                      .count = 0,
+                                      .texts = {"Cambia alunno"},
+                                      .lefts = {7040},
+                                      .tops = {6918},
+                                      .widths = {2000},
+                                      .heights = {732},
+                                      .font = arial(10.5),
+                                      .look = Plain};
+    return design;
+}
+
 } // namespace
+
+QPushButton* aggiungiCambiaAlunno(VocarioWindow* menu) {
+    return static_cast<QPushButton*>(
+        LayoutBuilder::addControl(cambiaAlunno(), menu->centralWidget()));
+}
 
 QLabel* aggiungiRigaRegistro(VocarioWindow* menu, const QString& testo) {
     if (testo.isEmpty())

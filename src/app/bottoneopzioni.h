@@ -19,5 +19,8 @@ QPushButton* aggiungi(VocarioWindow* menu);
 /// nothing this time. Nothing (null) when `testo` is empty.
 QLabel* aggiungiRigaRegistro(VocarioWindow* menu, const QString& testo);
 
+/// Beside "Opzioni", while a pupil of a class plays: "Cambia alunno".
+QPushButton* aggiungiCambiaAlunno(VocarioWindow* menu);
+
 } // namespace BottoneOpzioni
 } // namespace vocario

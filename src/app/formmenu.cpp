@@ -42,11 +42,20 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
     connect(BottoneOpzioni::aggiungi(this), &QPushButton::clicked, this, &FormMenu::apriOpzioni);
     // Pupils take turns at one PC: the next one sees whose answers these are.
     QLabel* rigaRegistro = nullptr;
-    if (stato_.registrazione)
+    RegistroClasse* registro = Percorso::registro();
+    if (stato_.registrazione) {
         rigaRegistro = BottoneOpzioni::aggiungiRigaRegistro(
             this, QStringLiteral("Gioca: %1").arg(stato_.registrazione->chiGioca()));
-    else if (RegistroClasse* registro = Percorso::registro())
+        // The next pupil takes the PC without the program being left.
+        if (registro)
+            connect(BottoneOpzioni::aggiungiCambiaAlunno(this), &QPushButton::clicked, this,
+                    [this, registro] {
+                        if (!registro->cambiaAlunno(stato_, this))
+                            Percorso::mostraMenu(this);
+                    });
+    } else if (registro) {
         rigaRegistro = BottoneOpzioni::aggiungiRigaRegistro(this, registro->avviso());
+    }
 
     CaricaColori();
     for (int index = 0; index < 2; ++index) {

@@ -45,6 +45,11 @@ bool RegistroSuRichiesta::chiGioca(AppState& stato, QWidget* avvio) {
     return vero->chiGioca(stato, avvio);
 }
 
+bool RegistroSuRichiesta::cambiaAlunno(AppState& stato, QWidget* menu) {
+    // Only a pupil of a loaded register can be playing.
+    return registro_ && registro_->cambiaAlunno(stato, menu);
+}
+
 QString RegistroSuRichiesta::avviso() const {
     if (senzaModulo_)
         return avvisoRegistroFermo();

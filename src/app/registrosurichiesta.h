@@ -20,6 +20,7 @@ class RegistroSuRichiesta final : public RegistroClasse {
 
     void prepara(const AppState& stato) override;
     bool chiGioca(AppState& stato, QWidget* avvio) override;
+    bool cambiaAlunno(AppState& stato, QWidget* menu) override;
     void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
     void apriRegistro(AppState& stato, QWidget* sopra) override;
     QString avviso() const override;

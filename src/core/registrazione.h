@@ -64,6 +64,13 @@ class RegistroClasse {
     virtual void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) = 0;
     /// Opens the teacher's "Registro" over `sopra` (behind the teacher's password).
     virtual void apriRegistro(AppState& stato, QWidget* sopra) = 0;
+    /// "Cambia alunno" on the menu: the pupil's session ends and "Chi gioca?"
+    /// asks again in place of `menu`; false when there is nothing to ask.
+    virtual bool cambiaAlunno(AppState& stato, QWidget* menu) {
+        Q_UNUSED(stato)
+        Q_UNUSED(menu)
+        return false;
+    }
     /// A line for the pupils when a register is set up but cannot be used
     /// (their answers are not kept this time); empty otherwise.
     virtual QString avviso() const { return {}; }

@@ -154,6 +154,13 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     return true;
 }
 
+bool RegistroProgramma::cambiaAlunno(AppState& stato, QWidget* menu) {
+    // The pupil named on the command line has played: the next one is asked.
+    alunno_.clear();
+    stato.registrazione.reset();
+    return chiGioca(stato, menu);
+}
+
 void RegistroProgramma::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) {
     auto* bottone = IngressoRegistro::bottone(
         dialogo, [this, &stato, dialogo] { apriRegistro(stato, dialogo); });

@@ -39,6 +39,7 @@ class RegistroProgramma final : public RegistroClasse {
     ~RegistroProgramma() override;
 
     bool chiGioca(AppState& stato, QWidget* avvio) override;
+    bool cambiaAlunno(AppState& stato, QWidget* menu) override;
     void prepara(const AppState& stato) override;
     void aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, QBoxLayout* riga) override;
     void apriRegistro(AppState& stato, QWidget* sopra) override;

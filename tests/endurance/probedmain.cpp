@@ -123,6 +123,9 @@ class RegistroMisurato final : public RegistroClasse {
         dentro_.apriRegistro(stato, sopra);
     }
     QString avviso() const override { return dentro_.avviso(); }
+    bool cambiaAlunno(AppState& stato, QWidget* menu) override {
+        return dentro_.cambiaAlunno(stato, menu);
+    }
 
     QJsonObject rapporto() {
         if (stato_ && stato_->registrazione &&
