@@ -336,6 +336,10 @@ void ExerciseWindow::mnuEsci_Click() {
     Percorso::mostraMenu(this);
 }
 
+WordListReader ExerciseWindow::lettoreElenchi() const {
+    return CartelleElenchi::lettoreElenchi(stato_);
+}
+
 QString ExerciseWindow::nomeElenco(int k) const {
     return CartelleElenchi::lettoreElenchi(stato_).shownNameOf(elenco(k).file);
 }

@@ -4,6 +4,7 @@
 #include "frametraits.h"
 #include "models/voce.h"
 #include "vocariowindow.h"
+#include "wordlists/wordlistreader.h"
 
 #include <QElapsedTimer>
 #include <optional>
@@ -94,8 +95,15 @@ class ExerciseWindow : public VocarioWindow {
     QString nomeElenco(int k = 0) const;
     /// The refusal when list k holds fewer records than an item needs.
     std::optional<QString> elencoTroppoCorto(int records, int k = 0) const;
+    /// Reads the exercise model's lists from the teacher's folder or the
+    /// program's, refused when one is too short for an item.
+    template <typename Modello> std::optional<QString> leggiPer(Modello& modello) {
+        return modello.leggi(lettoreElenchi(),
+                             [this](int records, int k) { return elencoTroppoCorto(records, k); });
+    }
 
   private:
+    WordListReader lettoreElenchi() const;
     void buildMenuBar();
     void nuovoTurno();
     void focusSullaPrimaRisposta();

@@ -23,6 +23,12 @@ void riprendiDalVecchioPosto() {
         QFile::remove(vecchie.fileName());
 }
 
+// The options alone: earlier versions kept them here already, so the start
+// screen never looks for the register's old settings.
+QSettings fileDelleOpzioni() {
+    return QSettings(QStringLiteral("vocario"), QStringLiteral("vocario"));
+}
+
 QString chiave(const RigaOpzione& riga) {
     return QStringLiteral("opzioni/") + QLatin1String(riga.chiave);
 }
@@ -31,11 +37,11 @@ QString chiave(const RigaOpzione& riga) {
 
 QSettings impostazioni() {
     riprendiDalVecchioPosto();
-    return QSettings(QStringLiteral("vocario"), QStringLiteral("vocario"));
+    return fileDelleOpzioni();
 }
 
 Opzioni carica() {
-    const QSettings s = impostazioni();
+    const QSettings s = fileDelleOpzioni();
     Opzioni opzioni;
     if (s.status() != QSettings::NoError)
         return opzioni;
@@ -46,7 +52,7 @@ Opzioni carica() {
 }
 
 bool salva(const Opzioni& opzioni) {
-    QSettings s = impostazioni();
+    QSettings s = fileDelleOpzioni();
     for (const RigaOpzione& riga : tabellaOpzioni())
         s.setValue(chiave(riga), riga.parola(riga.campo.valore(opzioni)));
     s.sync();

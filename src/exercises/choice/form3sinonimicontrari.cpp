@@ -2,7 +2,6 @@
 
 #include "colours/colori.h"
 #include "core/appstate.h"
-#include "core/cartelleelenchi.h"
 #include "layouts/designtextbox.h"
 #include "textfitting.h"
 
@@ -31,8 +30,7 @@ Form3SinonimiContrari::Form3SinonimiContrari(AppState& stato, const ExerciseEntr
 }
 
 std::optional<QString> Form3SinonimiContrari::leggiElenco() {
-    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
-                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
+    return leggiPer(modello_);
 }
 
 void Form3SinonimiContrari::PreparaTurno() {

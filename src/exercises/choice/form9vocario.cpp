@@ -2,7 +2,6 @@
 
 #include "colours/colori.h"
 #include "core/appstate.h"
-#include "core/cartelleelenchi.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designtextbox.h"
 #include "textfitting.h"
@@ -33,8 +32,7 @@ Form9Vocario::Form9Vocario(AppState& stato, const ExerciseEntry& entry)
 }
 
 std::optional<QString> Form9Vocario::leggiElenco() {
-    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
-                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
+    return leggiPer(modello_);
 }
 
 void Form9Vocario::PreparaTurno() {

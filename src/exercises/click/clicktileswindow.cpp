@@ -4,7 +4,6 @@
 #include "colours/contrasto.h"
 #include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "core/cartelleelenchi.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
 
@@ -22,8 +21,7 @@ ClickTilesWindow::ClickTilesWindow(AppState& stato, const ExerciseEntry& entry,
 }
 
 std::optional<QString> ClickTilesWindow::leggiElenco() {
-    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
-                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
+    return leggiPer(modello_);
 }
 
 void ClickTilesWindow::PreparaTurno() {

@@ -3,7 +3,6 @@
 #include "colours/colori.h"
 #include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "core/cartelleelenchi.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
 
@@ -30,8 +29,7 @@ DragMatchWindow::DragMatchWindow(AppState& stato, const ExerciseEntry& entry,
 }
 
 std::optional<QString> DragMatchWindow::leggiElenco() {
-    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
-                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
+    return leggiPer(modello_);
 }
 
 void DragMatchWindow::PreparaTurno() {

@@ -3,7 +3,6 @@
 #include "colours/colori.h"
 #include "colours/widgetcolours.h"
 #include "core/appstate.h"
-#include "core/cartelleelenchi.h"
 #include "geometry/designscale.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
@@ -53,8 +52,7 @@ void Form2Sinonimi::primaDellaLettura() {
 
 std::optional<QString> Form2Sinonimi::leggiElenco() {
     // Seven different records are drawn for every item.
-    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
-                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
+    return leggiPer(modello_);
 }
 
 void Form2Sinonimi::PreparaTurno() {

@@ -1,7 +1,6 @@
 #include "form7gradi.h"
 
 #include "core/appstate.h"
-#include "core/cartelleelenchi.h"
 #include "geometry/twipsgeometry.h"
 #include "layouts/designlabel.h"
 
@@ -28,8 +27,7 @@ Form7Gradi::Form7Gradi(AppState& stato, const ExerciseEntry& entry)
 }
 
 std::optional<QString> Form7Gradi::leggiElenco() {
-    return modello_.leggi(CartelleElenchi::lettoreElenchi(stato_),
-                          [this](int records, int k) { return elencoTroppoCorto(records, k); });
+    return leggiPer(modello_);
 }
 
 void Form7Gradi::PreparaTurno() {
