@@ -237,7 +237,7 @@ int laboratorio(vocario::testing::ServerDiProva& server, const QStringList& args
     QTemporaryDir cartella;
     Laboratorio lab;
     lab.programma = argomento(args, "--program", QStringLiteral(VOCARIO_PROBED_PROGRAM));
-    lab.server = server.indirizzo("vocario_pc", "scuola");
+    lab.server = server.indirizzo("scuola_pc", "scuola");
     lab.cartella = cartella.path();
     lab.ogni = argomento(args, "--every", "2000").toInt();
     lab.durata = qint64(secondi) * 1000;

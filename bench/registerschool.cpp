@@ -158,9 +158,9 @@ int scuola(testing::ServerDiProva& server, const QStringList& args) {
         return 1;
     std::fprintf(stderr, "school of %lld answers made in %.0f s\n", risposte, ms(orologio) / 1000);
 
-    // The teacher's PC: its view reads the server as vocario_insegnante.
+    // The teacher's PC: its view reads the server as scuola_insegnante.
     QTemporaryDir cartella;
-    Registro registro(cartella.path(), server.indirizzo("vocario_pc", "scuola"));
+    Registro registro(cartella.path(), server.indirizzo("scuola_pc", "scuola"));
     const std::string soggetto = QStringLiteral("%1 answers, %2 classes on the server")
                                      .arg(risposte)
                                      .arg(kClassi)
@@ -217,9 +217,9 @@ int scuola(testing::ServerDiProva& server, const QStringList& args) {
     const QString file = argomento(args, "--explain");
     if (!file.isEmpty()) {
         if (!comeProprietario(
-                server, {"ALTER ROLE vocario_insegnante SET auto_explain.log_min_duration = 0",
-                         "ALTER ROLE vocario_insegnante SET auto_explain.log_analyze = on",
-                         "ALTER ROLE vocario_insegnante SET auto_explain.log_buffers = on"}))
+                server, {"ALTER ROLE scuola_insegnante SET auto_explain.log_min_duration = 0",
+                         "ALTER ROLE scuola_insegnante SET auto_explain.log_analyze = on",
+                         "ALTER ROLE scuola_insegnante SET auto_explain.log_buffers = on"}))
             return 1;
         const qint64 da = QFile(server.log()).size();
         delete new VistaRegistro(registro, nullptr);

@@ -117,7 +117,7 @@ int soak(testing::ServerDiProva& server, const QStringList& args) {
     if (!preparaClasse(server, "Soak", alunni))
         return 1;
     QTemporaryDir cartella;
-    const QString pc = server.indirizzo("vocario_pc", "scuola");
+    const QString pc = server.indirizzo("scuola_pc", "scuola");
     std::vector<std::unique_ptr<QProcess>> processi;
     for (int n = 1; n <= alunni; ++n) {
         auto p = std::make_unique<QProcess>();

@@ -27,6 +27,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -67,7 +68,7 @@ struct Connessione {
 Operazione risposta(qint64 alunno, int k) {
     return {.tipo = Operazione::Tipo::Risposta,
             .id = Operazione::nuovoId(),
-            .quando = 1'700'000'000'000 + k,
+            .quando = QDateTime::currentMSecsSinceEpoch() - 3'600'000 + k,
             .alunno = alunno,
             .sessione = Operazione::nuovoId(),
             .esercizio = "abbina-contrari",
@@ -161,6 +162,28 @@ class RegisterServerTest : public QObject {
         QCOMPARE(sbagliato.exitCode(), 2);
         QVERIFY(sbagliato.readAllStandardError().contains("pgpass"));
 
+        // libpq's own parameters pass; a password, or anything else, is
+        // refused with its reason.
+        QCOMPARE(ServerRegistro::leggi("postgres://pc@host:6000/db?sslmode=verify-full&"
+                                       "sslrootcert=/etc/vocario/ca.crt")
+                     ->parametri,
+                 QStringList({"sslmode=verify-full", "sslrootcert=/etc/vocario/ca.crt"}));
+        QVERIFY(ServerRegistro::leggi("postgresql:///?service=scuola"));
+        const std::pair<const char*, const char*> indirizziSbagliati[] = {
+            {"postgresql://pc:pw@host/db", "password"},
+            {"postgresql://pc@host/db?password=pw", "parametro"},
+            {"postgresql://pc@host/db?options=-c%20x", "parametro"},
+            {"postgresql://pc@host/db?sslmode=sometimes", "sslmode"},
+            {"postgresql://pc@host/db?sslrootcert=a%20b", "spazi"},
+            {"postgresql://pc@host/", "database"},
+            {"postgresql://pc@/db", "server"},
+            {"mysql://pc@host/db", "postgresql://"}};
+        for (const auto& [indirizzo, perche] : indirizziSbagliati) {
+            QString motivo;
+            QVERIFY2(!ServerRegistro::leggi(indirizzo, &motivo) && motivo.contains(perche),
+                     indirizzo);
+        }
+
         Connessione o(owner, "o");
         QVERIFY(o.esegui("INSERT INTO classi (nome) VALUES ('3ª A')"));
         QVERIFY(o.esegui("INSERT INTO alunni (classe, nome) SELECT id, n FROM classi, "
@@ -203,25 +226,198 @@ class RegisterServerTest : public QObject {
             QCOMPARE(v.colonna("SELECT count(*) FROM voci"), QStringList{"2"});
         }
 
-        Connessione pc(server_.indirizzo("vocario_pc"), "pc");
+        Connessione pc(server_.indirizzo("registro_pc"), "pc");
         QVERIFY2(pc.db.isOpen(), qPrintable(pc.errore));
         const std::optional<QList<Classe>> classi = ServerRegistro::classi(pc.db);
         QVERIFY(classi && classi->size() == 1);
         QCOMPARE(classi->at(0).alunni.size(), 2);
-        QString errore;
-        QVERIFY2(risposta(classi->at(0).alunni[0].id, 1).scriviSulServer(pc.db, &errore),
-                 qPrintable(errore));
+        // The PC's rows go through the server's functions, stamped with
+        // the PC; one refused is told and holds nothing back.
+        const QString idPc = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QString altroPc = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const qint64 luca = classi->at(0).alunni[0].id;
+        auto scrivi = [&](Operazione op, const QString& chi = {}) {
+            QString errore, rifiuto;
+            const bool ok =
+                op.scriviSulServer(pc.db, chi.isEmpty() ? idPc : chi, &errore, &rifiuto);
+            return ok ? rifiuto : QStringLiteral("errore: ") + errore;
+        };
+        Operazione sessione{.tipo = Operazione::Tipo::InizioSessione,
+                            .id = Operazione::nuovoId(),
+                            .quando = QDateTime::currentMSecsSinceEpoch(),
+                            .alunno = luca};
+        QCOMPARE(scrivi(sessione), QString());
+        Operazione presa = risposta(luca, 1);
+        presa.sessione = sessione.id;
+        QCOMPARE(scrivi(presa), QString());
+        const qint64 fra2Giorni = QDateTime::currentMSecsSinceEpoch() + 2 * 86'400'000;
+        struct Rifiuto {
+            const char* caso;
+            std::function<void(Operazione&)> cambia;
+            const char* motivo;
+        };
+        const QList<Rifiuto> rifiuti = {
+            {"future", [&](Operazione& o) { o.quando = fra2Giorni; }, "ora"},
+            {"ancient", [](Operazione& o) { o.quando = 1; }, "ora"},
+            {"negative seconds", [](Operazione& o) { o.secondi = -1; }, "secondi"},
+            {"NaN seconds", [](Operazione& o) { o.secondi = qQNaN(); }, "secondi"},
+            {"exercise", [](Operazione& o) { o.esercizio = "inventato"; }, "esercizio"},
+            {"list", [](Operazione& o) { o.elenco = "altro"; }, "elenco"},
+            {"long text", [](Operazione& o) { o.voce = QString(3000, u'x'); }, "testo"},
+            {"another PC's session", [&](Operazione& o) { o.sessione = sessione.id; }, "sessione"},
+        };
+        for (const Rifiuto& r : rifiuti) {
+            Operazione op = risposta(luca, 2);
+            r.cambia(op);
+            QVERIFY2(scrivi(op, altroPc).contains(QLatin1String(r.motivo)), r.caso);
+        }
+        Operazione fine{.tipo = Operazione::Tipo::FineSessione,
+                        .id = sessione.id,
+                        .quando = QDateTime::currentMSecsSinceEpoch()};
+        QCOMPARE(scrivi(fine, altroPc), QString()); // taken, but not another PC's session
+        QCOMPARE(o.colonna("SELECT count(*) FROM sessioni WHERE fine IS NOT NULL"),
+                 QStringList{"0"});
+        QCOMPARE(scrivi(fine), QString());
+        QCOMPARE(o.colonna("SELECT count(*) FROM sessioni WHERE fine IS NOT NULL"),
+                 QStringList{"1"});
+        QCOMPARE(o.colonna("SELECT pc::text || ' ' || (abs(arrivo - extract(epoch FROM now()) * "
+                           "1000) < 60000)::text FROM risposte"),
+                 QStringList{idPc + " true"});
+
+        // Nothing but the functions: each statement refused.
         for (const char* vietato :
              {"SELECT * FROM risposte", "SELECT dato FROM risposte_con_voci",
-              "DELETE FROM risposte", "DELETE FROM alunni", "UPDATE risposte SET esatta = true",
-              "SELECT inizio FROM sessioni", "CREATE TABLE altro (x int)"}) {
+              "SELECT nome FROM alunni", "SELECT * FROM classi", "SELECT * FROM attese",
+              "INSERT INTO classi (nome) VALUES ('x')",
+              "INSERT INTO voci (esercizio, testo, elenco) VALUES ('vocario', 'x', 'programma')",
+              "UPDATE attese SET in_attesa = 0", "DELETE FROM risposte", "DELETE FROM alunni",
+              "UPDATE risposte SET esatta = true", "SELECT inizio FROM sessioni",
+              "SELECT vocario_ora_ammessa(0)", "CREATE TABLE altro (x int)",
+              "CREATE FUNCTION f() RETURNS int LANGUAGE sql AS 'SELECT 1'"}) {
             QVERIFY2(!pc.esegui(vietato), vietato);
             QVERIFY2(pc.errore.contains("permission denied"), qPrintable(pc.errore));
         }
-        Connessione insegnante(server_.indirizzo("vocario_insegnante"), "insegnante");
+        QCOMPARE(pc.colonna("SHOW statement_timeout"), QStringList{"5s"});
+        // Another database's roles, on the same server, do not connect here;
+        // nor this one's there.
+        for (const auto& [utente, database] :
+             {std::pair{"vecchio_pc", "registro"}, std::pair{"registro_pc", "vecchio"},
+              std::pair{"registro_insegnante", "vecchio"}}) {
+            Connessione estraneo(server_.indirizzo(utente, database), "estraneo");
+            QVERIFY2(!estraneo.db.isOpen() && estraneo.errore.contains("permission denied"),
+                     qPrintable(utente + QStringLiteral(" → ") + database));
+        }
+        Connessione insegnante(server_.indirizzo("registro_insegnante"), "insegnante");
         QCOMPARE(insegnante.colonna("SELECT count(*) FROM risposte"), QStringList{"1"});
+        QCOMPARE(insegnante.colonna("SHOW lock_timeout"), QStringList{"10s"});
         QVERIFY(insegnante.esegui("DELETE FROM risposte"));
         QCOMPARE(o.colonna("SELECT count(*) FROM risposte"), QStringList{"0"});
+    }
+
+    // The README's school section followed as it stands, on a server that
+    // asks every login for its password: the technician's, the PCs' and
+    // the teacher's each where the README puts it, then the PCs' in a
+    // service file that only a group reads.
+    void theReadmesSchoolSectionOnAServerWithPasswords() {
+        ServerDiProva scuola;
+        QVERIFY(scuola.prepara("superutente"));
+        QVERIFY(scuola.avvia());
+        QTemporaryDir cartella;
+        const QString porta = QString::number(scuola.porta());
+        auto psql = [&](const QString& sql) {
+            QProcess p;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert("PGPASSWORD", "superutente");
+            p.setProcessEnvironment(ambiente);
+            p.start("psql", {"-h", "127.0.0.1", "-p", porta, "-U", "vocario", "-d", "postgres",
+                             "-v", "ON_ERROR_STOP=1", "-c", sql});
+            return p.waitForFinished(30000) && p.exitCode() == 0;
+        };
+        // Each user's home, with the ~/.pgpass line the README gives it.
+        auto casa = [&](const QString& chi, const QString& riga) {
+            QDir(cartella.path()).mkpath(chi);
+            QFile pgpass(cartella.filePath(chi + "/.pgpass"));
+            if (!riga.isEmpty() && pgpass.open(QIODevice::WriteOnly)) {
+                pgpass.write(riga.arg("127.0.0.1:" + porta).toUtf8() + '\n');
+                pgpass.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+            }
+            qputenv("HOME", cartella.filePath(chi).toUtf8());
+            return cartella.filePath(chi);
+        };
+        const QByteArray casaDelTest = qgetenv("HOME");
+        QVERIFY(psql("CREATE ROLE tecnico LOGIN CREATEROLE PASSWORD 'del-tecnico'"));
+        QVERIFY(psql("CREATE DATABASE vocario OWNER tecnico"));
+        const QString tecnico = "postgresql://tecnico@127.0.0.1:" + porta + "/vocario";
+        for (const QString& riga : {QString(), QStringLiteral("%1:vocario:tecnico:del-tecnico")}) {
+            QProcess prepara;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert("HOME", casa("tecnico", riga));
+            prepara.setProcessEnvironment(ambiente);
+            prepara.start(VOCARIO_BIN, {"--registro-prepara", tecnico});
+            QVERIFY(prepara.waitForFinished(30000));
+            // Without the line, the message says where it goes.
+            QCOMPARE(prepara.exitCode(), riga.isEmpty() ? 1 : 0);
+            QVERIFY(riga.isEmpty() ? prepara.readAllStandardError().contains("~/.pgpass")
+                                   : prepara.readAllStandardOutput().contains("vocario_pc"));
+        }
+        QVERIFY(psql("ALTER ROLE vocario_pc PASSWORD 'dei-pc'"));
+        QVERIFY(psql("ALTER ROLE vocario_insegnante PASSWORD 'dell-insegnante'"));
+
+        const QString server = "postgresql://vocario_pc@127.0.0.1:" + porta + "/vocario";
+        casa("insegnante", "%1:vocario:vocario_insegnante:dell-insegnante");
+        Registro insegnante(cartella.filePath("insegnante/registro"), server);
+        QFile elenco(cartella.filePath("classi.txt"));
+        QVERIFY(elenco.open(QIODevice::WriteOnly) && elenco.write("3ª A, Marta\n") > 0);
+        elenco.close();
+        QVERIFY(importaClassi(insegnante, elenco.fileName()).ok);
+
+        // A PC with its user's line, one whose line is wrong, and one that
+        // reads the group's service file.
+        QDir(cartella.path()).mkpath("sistema");
+        QFile servizi(cartella.filePath("sistema/pg_service.conf"));
+        QVERIFY(servizi.open(QIODevice::WriteOnly));
+        servizi.write(QStringLiteral("[scuola]\nhost=127.0.0.1\nport=%1\ndbname=vocario\n"
+                                     "user=vocario_pc\npassword=dei-pc\n")
+                          .arg(porta)
+                          .toUtf8());
+        servizi.close();
+        servizi.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        qputenv("PGSYSCONFDIR", cartella.filePath("sistema").toUtf8());
+        struct Pc {
+            const char* chi;
+            const char* riga;
+            QString indirizzo;
+            const char* motivo;
+        };
+        for (const Pc& pc : {Pc{"pc1", "%1:vocario:vocario_pc:dei-pc", server, nullptr},
+                             Pc{"pc2", "%1:vocario:vocario_pc:sbagliata", server, "non accetta"},
+                             Pc{"pc3", "", "postgresql:///?service=scuola", nullptr}}) {
+            Registro registro(casa(pc.chi, QLatin1String(pc.riga)) + "/registro", pc.indirizzo);
+            QVERIFY2(!registro.errore(), qPrintable(registro.errore().value_or("")));
+            registro.mittente()->impostaAttese(50ms, 400ms);
+            const bool consegnate = registro.mittente()->svuota(10s);
+            if (pc.motivo) {
+                QVERIFY(!consegnate);
+                QVERIFY2(registro.mittente()->stato().motivo.contains(pc.motivo),
+                         qPrintable(registro.mittente()->stato().motivo));
+                continue;
+            }
+            QVERIFY2(consegnate, qPrintable(registro.mittente()->stato().motivo));
+            const QList<Classe> classi = registro.classiPerChiGioca();
+            QCOMPARE(classi.size(), 1);
+            registro.scrittore().accoda(risposta(classi[0].alunni.at(0).id, 1));
+            QVERIFY(registro.scrittore().svuota(5s) && registro.mittente()->svuota(10s));
+        }
+        qunsetenv("PGSYSCONFDIR");
+        casa("insegnante", {});
+        const QList<Classe> classi = insegnante.classi();
+        QCOMPARE(classi.size(), 1);
+        QList<QStringList> righe =
+            Interrogazioni::tutteLeRisposte(insegnante.dbVista(), classi[0].id);
+        qputenv("HOME", casaDelTest);
+        QVERIFY2(insegnante.erroreServer().isEmpty(), qPrintable(insegnante.erroreServer()));
+        QCOMPARE(righe.size(), 3);
+        QVERIFY(righe[1].last() != righe[2].last());
     }
 
     void answersGivenWhileTheServerIsAwayArriveOnceWhenItIsBack() {
@@ -231,10 +427,10 @@ class RegisterServerTest : public QObject {
         QVERIFY(QDir(cartella.path()).mkpath("xdg/vocario"));
         QFile conf(cartella.filePath("xdg/vocario/vocario.conf"));
         QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write("[registro]\nserver=" + server_.indirizzo("vocario_pc").toUtf8() + "\n");
+        conf.write("[registro]\nserver=" + server_.indirizzo("registro_pc").toUtf8() + "\n");
         conf.close();
         qputenv("XDG_CONFIG_DIRS", cartella.filePath("xdg").toUtf8());
-        QCOMPARE(ServerRegistro::impostato({}), server_.indirizzo("vocario_pc"));
+        QCOMPARE(ServerRegistro::impostato({}), server_.indirizzo("registro_pc"));
         QCOMPARE(ServerRegistro::impostato("postgresql://x@y/z"), "postgresql://x@y/z");
         Registro registro(cartella.path(), ServerRegistro::impostato({}));
         QVERIFY(!registro.errore());
@@ -371,7 +567,7 @@ class RegisterServerTest : public QObject {
     // once while the server goes away and comes back.
     void twentyFivePcsThroughARestartLoseAndDoubleNothing() {
         QTemporaryDir cartella;
-        const QString indirizzo = server_.indirizzo("vocario_pc");
+        const QString indirizzo = server_.indirizzo("registro_pc");
         const qsizetype prima = Connessione(server_.indirizzo("vocario"), "prima")
                                     .colonna("SELECT id FROM risposte")
                                     .size();
@@ -417,7 +613,7 @@ class RegisterServerTest : public QObject {
     // reading the server, shows what the same answers show from a file.
     void classesFromOnePcAndTheViewOnTheServerAsOnAFile() {
         QTemporaryDir cartella;
-        const QString indirizzo = server_.indirizzo("vocario_pc");
+        const QString indirizzo = server_.indirizzo("registro_pc");
         Registro insegnante(cartella.filePath("insegnante"), indirizzo);
         Registro soloFile(cartella.filePath("file"));
         QFile elenco(cartella.filePath("classi.txt"));
@@ -452,7 +648,8 @@ class RegisterServerTest : public QObject {
         QCOMPARE(insegnante.classi().mid(1).size(), 2);
 
         QRandomGenerator caso(7);
-        const qint64 inizio = QDateTime(QDate(2026, 9, 14), QTime(9, 0)).toMSecsSinceEpoch();
+        const qint64 inizio =
+            QDateTime(QDate::currentDate().addDays(-90), QTime(9, 0)).toMSecsSinceEpoch();
         for (int k = 0; k < 400; ++k) {
             const int chi = int(caso.bounded(3));
             Operazione op{.tipo = Operazione::Tipo::Risposta,
@@ -491,8 +688,15 @@ class RegisterServerTest : public QObject {
                         settimane[w].risposte == attese[w].risposte &&
                         settimane[w].esatte == attese[w].esatte);
         }
-        QCOMPARE(Interrogazioni::tutteLeRisposte(insegnante.dbVista(), sulPc[0].id),
-                 Interrogazioni::tutteLeRisposte(soloFile.db(), nelFile[0].id));
+        // The server's export says which PC sent each answer; the rest is
+        // the file's.
+        QList<QStringList> esportate =
+            Interrogazioni::tutteLeRisposte(insegnante.dbVista(), sulPc[0].id);
+        QCOMPARE(esportate.takeFirst().takeLast(), "PC");
+        QCOMPARE(esportate.size(), 400);
+        for (QStringList& riga : esportate)
+            QVERIFY2(riga.takeLast().startsWith("PC "), qPrintable(riga.join(';')));
+        QCOMPARE(esportate, Interrogazioni::tutteLeRisposte(soloFile.db(), nelFile[0].id).mid(1));
         // Each PC told the server how many of its answers wait: none now.
         const QList<Registro::AttesaPc> pc = insegnante.atteseDeiPc();
         QVERIFY(pc.size() >= 2);
@@ -518,9 +722,9 @@ class RegisterServerTest : public QObject {
         QTemporaryDir cartella;
         AppState stato;
         stato.cartellaRegistro = cartella.path();
-        RegistroProgramma programma(
-            {},
-            QStringLiteral("postgresql://vocario_pc@127.0.0.1:%1/registro").arg(muto.serverPort()));
+        RegistroProgramma programma({},
+                                    QStringLiteral("postgresql://registro_pc@127.0.0.1:%1/registro")
+                                        .arg(muto.serverPort()));
         Registro& registro = programma.registro(stato);
         QVERIFY(!registro.errore());
         QVERIFY(registro.impostaImpostazione(
@@ -553,7 +757,7 @@ class RegisterServerTest : public QObject {
     // view's reads give up on the held table too.
     void esciWhileTheServerHoldsTheSenderEndsAtOnceAndTheNextRunDeliversOnce() {
         QTemporaryDir cartella;
-        const QString indirizzo = server_.indirizzo("vocario_pc");
+        const QString indirizzo = server_.indirizzo("registro_pc");
         Connessione o(server_.indirizzo("vocario"), "o5");
         Connessione blocco(server_.indirizzo("vocario"), "blocco");
         const int prima = o.colonna("SELECT count(*) FROM risposte").value(0).toInt();
@@ -578,7 +782,7 @@ class RegisterServerTest : public QObject {
             return orologio.elapsed();
         };
         const QString attendeBlocco = "SELECT count(*) FROM pg_stat_activity WHERE usename = "
-                                      "'vocario_pc' AND wait_event_type = 'Lock'";
+                                      "'registro_pc' AND wait_event_type = 'Lock'";
         // Just begun: the sender's own limit is seconds away.
         const QString appenaBloccato =
             attendeBlocco + " AND clock_timestamp() - query_start < interval '400 milliseconds'";
@@ -618,7 +822,7 @@ class RegisterServerTest : public QObject {
         // A server that stops answering mid-round: no limit of its own ends
         // the wait.
         const QString processi =
-            "SELECT pid FROM pg_stat_activity WHERE usename = 'vocario_pc' ORDER BY pid";
+            "SELECT pid FROM pg_stat_activity WHERE usename = 'registro_pc' ORDER BY pid";
         const QStringList altri = o.colonna(processi);
         pc = apriPc();
         QVERIFY(pc->mittente()->svuota(10s));

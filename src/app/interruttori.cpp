@@ -95,7 +95,8 @@ std::vector<Interruttore> delProgramma() {
          .ambito = Ambito::Gioco},
         {.nomi = {"registro-prepara"},
          .aiuto = "Prepara il server della scuola INDIRIZZO per il registro (lo schema e i ruoli "
-                  "vocario_pc e vocario_insegnante) ed esce.",
+                  "DATABASE_pc e DATABASE_insegnante, per esempio vocario_pc e "
+                  "vocario_insegnante) ed esce.",
          .valore = "INDIRIZZO",
          .ambito = Ambito::Registro},
     };

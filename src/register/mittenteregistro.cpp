@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
+#include <cstdio>
 
 namespace vocario {
 namespace {
@@ -172,13 +173,9 @@ bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
     // How many still wait, for the teacher's view: a server that cannot
     // take it yet (an older schema) takes the answers all the same.
     QSqlQuery attese(server);
-    attese.prepare(QStringLiteral("INSERT INTO attese (pc, nome, in_attesa, aggiornato) VALUES "
-                                  "(CAST(? AS uuid), CAST(? AS text), CAST(? AS integer), "
-                                  "CAST(? AS bigint)) ON CONFLICT (pc) DO UPDATE SET nome = "
-                                  "excluded.nome, in_attesa = excluded.in_attesa, aggiornato = "
-                                  "excluded.aggiornato"));
-    for (const QVariant& valore : {QVariant(pc_.id), QVariant(pc_.nome), QVariant(*rimasti),
-                                   QVariant(QDateTime::currentMSecsSinceEpoch())})
+    attese.prepare(QStringLiteral("SELECT vocario_attesa(CAST(? AS uuid), CAST(? AS text), "
+                                  "CAST(? AS integer))"));
+    for (const QVariant& valore : {QVariant(pc_.id), QVariant(pc_.nome), QVariant(*rimasti)})
         attese.addBindValue(valore);
     if (attese.exec())
         riferito_ = *rimasti;
@@ -252,10 +249,23 @@ bool MittenteRegistro::leggiClassi(QSqlDatabase& server, QString* motivo) {
 bool MittenteRegistro::invia(QSqlDatabase& server, const std::vector<Operazione>& lotto,
                              qint64 ultimo, QString* motivo, qint64* rimasti) {
     bool inviato = server.transaction();
-    for (size_t i = 0; inviato && i < lotto.size(); ++i)
-        inviato = lotto[i].scriviSulServer(server, motivo);
+    QStringList rifiutate;
+    for (size_t i = 0; inviato && i < lotto.size(); ++i) {
+        QString rifiuto;
+        inviato = lotto[i].scriviSulServer(server, pc_.id, motivo, &rifiuto);
+        if (!rifiuto.isEmpty())
+            rifiutate << rifiuto;
+    }
     if (inviato && !server.commit())
         inviato = false;
+    // A row the server refuses (a clock set wrong, a row made up) leaves the
+    // outbox with the others: kept, it would hold back every later one.
+    // The technician reads why where the program was started.
+    if (inviato && !rifiutate.isEmpty())
+        std::fprintf(stderr,
+                     "vocario: il server della scuola ha rifiutato %lld righe di questo "
+                     "PC (%s)\n",
+                     qint64(rifiutate.size()), qPrintable(rifiutate.first()));
     if (!inviato) {
         *motivo = ServerRegistro::motivo(motivo->isEmpty() ? server.lastError().text() : *motivo);
         // The next try opens a new connection: this one may be dead.

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/registrazione.h"
 #include "mittenteregistro.h"
+#include "options/opzionisalvate.h"
 #include "registerfile/filedanneggiato.h"
 #include "registerfile/fileregistro.h"
 #include "registerfile/ingressoregistro.h"
@@ -11,10 +12,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QSysInfo>
 #include <QUrl>
 #include <QUuid>
 #include <atomic>
@@ -25,6 +26,7 @@ namespace {
 // Written by FileDanneggiato when a damaged file is set aside.
 const QString kAvviso = QStringLiteral("avviso");
 const QString kPc = QStringLiteral("pc");
+const QString kNomePc = QStringLiteral("registro/pc");
 
 QString connessioneNuova() {
     static std::atomic<int> contatore{0};
@@ -116,14 +118,15 @@ Registro::Registro(QString cartella, QString server)
         rimediaSeDanneggiato({}, true);
     // A server that is set but cannot be used is said, never passed over
     // for the PC's own file: the lab's classes are on the server.
-    if (!server_.isEmpty() && !ServerRegistro::leggi(server_)) {
+    QString perche;
+    if (!server_.isEmpty() && !ServerRegistro::leggi(server_, &perche)) {
         QUrl mostrato(server_);
         if (!mostrato.password().isEmpty()) // never shown, nor written to a log
             mostrato.setPassword(QStringLiteral("***"));
-        errore_ = QStringLiteral("Il server del registro impostato, «%1», non è l'indirizzo di un "
-                                 "server: si scrive postgresql://utente@host:porta/database, senza "
+        errore_ = QStringLiteral("Il server del registro impostato, «%1», non si può usare: %2. "
+                                 "Si scrive postgresql://utente@host:porta/database, senza "
                                  "password (la password va nel file ~/.pgpass).")
-                      .arg(mostrato.isValid() ? mostrato.toString() : QStringLiteral("?"));
+                      .arg(mostrato.isValid() ? mostrato.toString() : QStringLiteral("?"), perche);
     }
     scrittore_ =
         std::make_unique<ScrittoreRegistro>(cartella_, percorsoFile() + QStringLiteral("-attesa"));
@@ -134,12 +137,15 @@ Registro::Registro(QString cartella, QString server)
             pc = QUuid::createUuid().toString(QUuid::WithoutBraces);
             impostaImpostazione(kPc, pc);
         }
-        const QString utente = qEnvironmentVariable("USER");
+        // The teacher's view tells the PCs apart by the name the
+        // technician gives (registro/pc in the system-wide settings), else
+        // by the start of the id: never by the host's name or a login.
+        const QString nome = OpzioniSalvate::impostazioni().value(kNomePc).toString().trimmed();
         mittente_ = std::make_unique<MittenteRegistro>(
             cartella_, *indirizzo,
             MittenteRegistro::Pc{.id = pc,
-                                 .nome = QSysInfo::machineHostName() +
-                                         (utente.isEmpty() ? QString() : u'/' + utente)},
+                                 .nome = nome.isEmpty() ? QStringLiteral("PC ") + pc.left(8)
+                                                        : nome.left(60)},
             [avviso = &avvisoClassi_] {
                 QMetaObject::invokeMethod(avviso, &AvvisoClassi::cambiate, Qt::QueuedConnection);
             });
@@ -175,7 +181,7 @@ QSqlDatabase Registro::dbVista() {
     QString motivo;
     server = ServerRegistro::apri(ServerRegistro::perInsegnante(*ServerRegistro::leggi(server_)),
                                   connessioneVista(), &motivo);
-    erroreServer_ = server.isOpen() ? QString() : motivo;
+    erroreServer_ = server.isOpen() ? QString() : ServerRegistro::motivo(motivo);
     return server;
 }
 

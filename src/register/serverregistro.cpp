@@ -4,12 +4,14 @@
 #include "registerfile/ingressoregistro.h"
 #include "registerfile/schemaregistro.h"
 
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QUrl>
+#include <QUrlQuery>
 #include <dlfcn.h>
 #include <sys/socket.h>
 #include <system_error>
@@ -25,34 +27,90 @@ const QString kChiaveInsegnante = QStringLiteral("registro/insegnante");
 constexpr std::chrono::seconds kIstruzioneVista{30};
 constexpr std::chrono::seconds kBloccoVista{10};
 
-// The pupils' PCs add answers and read classes, pupils and items; nothing
-// else. The teacher reads everything and deletes. Both log in with the
-// password the technician gives them (\password in psql).
-const QStringList kRuoli = {
-    "DO $$BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'vocario_pc')"
-    " THEN CREATE ROLE vocario_pc LOGIN; END IF; END$$",
-    "DO $$BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'vocario_insegnante')"
-    " THEN CREATE ROLE vocario_insegnante LOGIN; END IF; END$$",
-    "REVOKE ALL ON ALL TABLES IN SCHEMA public FROM PUBLIC",
-    "GRANT SELECT ON classi, alunni, voci, vocario_schema TO vocario_pc",
-    "GRANT INSERT ON voci, sessioni, aperture, risposte TO vocario_pc",
-    "GRANT SELECT (id), UPDATE (fine) ON sessioni, aperture TO vocario_pc",
-    // ON CONFLICT (id) reads the ids, and only them: no answer's content.
-    "GRANT SELECT (id) ON risposte TO vocario_pc",
-    // Each PC tells how many of its answers still wait; the counts of other
-    // PCs say nothing about a pupil.
-    "GRANT SELECT, INSERT, UPDATE ON attese TO vocario_pc",
-    "GRANT USAGE ON SEQUENCE voci_id_seq TO vocario_pc",
-    "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO vocario_insegnante",
-    "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO vocario_insegnante",
+// The libpq parameters an address may carry after "?", as libpq itself
+// reads them in a URL: encryption and the check of the server, a service
+// of the service file, another password file. A password is never one.
+const QStringList kParametri = {
+    "sslmode",
+    "sslrootcert",
+    "sslcert",
+    "sslkey",
+    "sslcrl",
+    "sslcrldir",
+    "sslsni",
+    "channel_binding",
+    "gssencmode",
+    "krbsrvname",
+    "service",
+    "passfile",
+    "target_session_attrs",
+};
+const QStringList kSslmode = {"disable", "allow", "prefer", "require", "verify-ca", "verify-full"};
+
+// libpq's messages, which are in English, as a teacher or a technician
+// reads them; the first that matches. Qt's driver gives a statement's
+// SQLSTATE in brackets.
+struct Traduzione {
+    const char* inglese;
+    const char* italiano;
+};
+const Traduzione kTraduzioni[] = {
+    // What a lab PC's technician meets first: the PC's password, missing or wrong.
+    {"no password supplied", "questo utente non ha la password del server: va nel suo file "
+                             "~/.pgpass (vedi il README, «For schools»)"},
+    {"password authentication failed", "il server non accetta la password del file ~/.pgpass "
+                                       "di questo utente"},
+    {"(55P03)", "il server della scuola è occupato: un altro programma tiene bloccata una "
+                "tabella del registro"},
+    {"(57014)", "il server della scuola ha impiegato troppo a rispondere"},
+    // A server prepared by an earlier program has no functions for the PCs.
+    {"(42883)", "il server della scuola è di una versione precedente: il tecnico lo prepari di "
+                "nuovo con vocario --registro-prepara"},
+    {"(42501)", "il server della scuola non permette questa operazione a questo utente"},
+    {"permission denied for database", "questo utente non può collegarsi al database del "
+                                       "registro: il tecnico prepari il server con vocario "
+                                       "--registro-prepara"},
+    {"does not exist", "il server della scuola non conosce l'utente o il database indicato"},
+    {"could not translate host name", "il nome del server della scuola non è conosciuto in "
+                                      "questa rete"},
+    {"Connection refused", "il server della scuola non accetta collegamenti (spento, o non in "
+                           "ascolto su questa rete)"},
+    {"timeout expired", "il server della scuola non risponde"},
+    {"No route to host", "il server della scuola non si raggiunge da questa rete"},
+    {"server closed the connection", "il server della scuola ha chiuso il collegamento"},
+    {"certificate", "il certificato del server della scuola non si può verificare"},
+    {"SSL", "il collegamento cifrato con il server della scuola non riesce"},
+    {"no pg_hba.conf entry", "il server della scuola non accetta collegamenti da questo PC o "
+                             "per questo utente (pg_hba.conf)"},
+    {"definition of service", "il servizio indicato non è nel file dei servizi "
+                              "(pg_service.conf)"},
 };
 
-std::optional<QString> esegui(QSqlDatabase& db, const QStringList& istruzioni) {
-    QSqlQuery query(db);
-    for (const QString& istruzione : istruzioni)
-        if (!query.exec(istruzione))
-            return QStringLiteral("Il server del registro non si può preparare (%1).")
-                .arg(query.lastError().text());
+// Why `url` cannot be used; nothing when it can.
+std::optional<QString> difetto(const QUrl& url, const QList<std::pair<QString, QString>>& voci) {
+    if (!url.isValid() || (url.scheme() != u"postgresql" && url.scheme() != u"postgres"))
+        return QStringLiteral("non comincia con postgresql://");
+    if (!url.password().isEmpty())
+        return QStringLiteral("contiene una password, che va nel file ~/.pgpass");
+    bool servizio = false;
+    for (const auto& [chiave, valore] : voci) {
+        if (!kParametri.contains(chiave))
+            return QStringLiteral("il parametro «%1» non è tra quelli che Vocario passa al "
+                                  "server (%2)")
+                .arg(chiave, kParametri.join(QStringLiteral(", ")));
+        // Qt's driver joins the parameters with blanks: a value is one word.
+        if (valore.isEmpty() || valore.contains(QRegularExpression(QStringLiteral("[\\s'\\\\;]"))))
+            return QStringLiteral("il valore di «%1» è vuoto o contiene spazi o apici").arg(chiave);
+        if (chiave == u"sslmode" && !kSslmode.contains(valore))
+            return QStringLiteral("sslmode vale uno tra %1")
+                .arg(kSslmode.join(QStringLiteral(", ")));
+        servizio = servizio || chiave == u"service";
+    }
+    // A service names host and database in the service file.
+    if (!servizio && url.host().isEmpty())
+        return QStringLiteral("manca il nome del server");
+    if (!servizio && url.path().mid(1).isEmpty())
+        return QStringLiteral("manca il nome del database");
     return std::nullopt;
 }
 
@@ -60,6 +118,8 @@ QString opzioni(const Indirizzo& indirizzo) {
     // A server away or a cable pulled: given up in seconds, tried again later.
     QString testo = QStringLiteral("connect_timeout=3;keepalives_idle=5;keepalives_interval=2;"
                                    "keepalives_count=2;application_name=vocario");
+    for (const QString& parametro : indirizzo.parametri)
+        testo += u';' + parametro;
     // Given with the connection, the limits hold from its first statement.
     if (indirizzo.limiteIstruzione.count() > 0 || indirizzo.limiteBlocco.count() > 0)
         testo += QStringLiteral(";options='-c statement_timeout=%1 -c lock_timeout=%2'")
@@ -111,17 +171,20 @@ void* connessionePg(const QSqlDatabase& db) {
 
 } // namespace
 
-std::optional<Indirizzo> leggi(const QString& testo) {
+std::optional<Indirizzo> leggi(const QString& testo, QString* perche) {
     const QUrl url(testo, QUrl::StrictMode);
-    if (!url.isValid() || (url.scheme() != u"postgresql" && url.scheme() != u"postgres") ||
-        !url.password().isEmpty() || url.host().isEmpty())
+    const QList<std::pair<QString, QString>> voci = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    if (const std::optional<QString> motivo = difetto(url, voci)) {
+        if (perche)
+            *perche = *motivo;
         return std::nullopt;
+    }
     Indirizzo indirizzo{.host = url.host(),
-                        .porta = url.port(5432),
+                        .porta = url.port(url.host().isEmpty() ? -1 : 5432),
                         .database = url.path().mid(1),
                         .utente = url.userName()};
-    if (indirizzo.database.isEmpty())
-        return std::nullopt;
+    for (const auto& [chiave, valore] : voci)
+        indirizzo.parametri << chiave + u'=' + valore;
     return indirizzo;
 }
 
@@ -130,8 +193,12 @@ QString impostato(const QString& daRiga) {
 }
 
 Indirizzo perInsegnante(Indirizzo indirizzo) {
+    // A service that names the database leaves it unknown here: the
+    // roles are then those of a database called vocario.
     indirizzo.utente = OpzioniSalvate::impostazioni()
-                           .value(kChiaveInsegnante, QStringLiteral("vocario_insegnante"))
+                           .value(kChiaveInsegnante, ruoloInsegnante(indirizzo.database.isEmpty()
+                                                                         ? QStringLiteral("vocario")
+                                                                         : indirizzo.database))
                            .toString();
     indirizzo.limiteIstruzione = kIstruzioneVista;
     indirizzo.limiteBlocco = kBloccoVista;
@@ -152,35 +219,17 @@ QSqlDatabase apri(const Indirizzo& indirizzo, const QString& connessione, QStrin
     return db;
 }
 
-std::optional<QString> prepara(QSqlDatabase& db) {
-    if (std::optional<QString> errore = SchemaRegistro::aggiorna(db))
-        return errore;
-    return esegui(db, kRuoli);
-}
-
 std::optional<QList<Classe>> classi(QSqlDatabase& db) {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN "
-                                   "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)")))
+    if (!query.exec(QStringLiteral("SELECT * FROM vocario_classi()")))
         return std::nullopt;
     return classiDaRighe(query);
 }
 
 QString motivo(const QString& testoDelDriver) {
-    // What a lab PC's technician meets first: the PC's password, missing or wrong.
-    if (testoDelDriver.contains(u"no password supplied"))
-        return QStringLiteral("questo utente non ha la password del server: va nel suo file "
-                              "~/.pgpass (vedi il README, «For schools»)");
-    if (testoDelDriver.contains(u"password authentication failed"))
-        return QStringLiteral("il server non accetta la password del file ~/.pgpass di questo "
-                              "utente");
-    // Qt's driver gives the SQLSTATE in brackets: 55P03 for lock_timeout,
-    // 57014 for statement_timeout.
-    if (testoDelDriver.contains(u"(55P03)"))
-        return QStringLiteral("il server della scuola è occupato: un altro programma tiene "
-                              "bloccata una tabella del registro");
-    if (testoDelDriver.contains(u"(57014)"))
-        return QStringLiteral("il server della scuola ha impiegato troppo a rispondere");
+    for (const Traduzione& t : kTraduzioni)
+        if (testoDelDriver.contains(QLatin1String(t.inglese)))
+            return QString::fromUtf8(t.italiano);
     return testoDelDriver;
 }
 

@@ -5,13 +5,16 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <memory>
 #include <optional>
 
 namespace vocario::ServerRegistro {
 
-/// The school's server, as `postgresql://utente@host:porta/database`. The
+/// The school's server, as `postgresql://utente@host:porta/database`, with
+/// libpq's own parameters after "?" (`?sslmode=verify-full`, or a service
+/// of the service file: `postgresql://vocario_pc@/?service=scuola`). The
 /// password is never part of it: libpq reads it from the user's password
 /// file (~/.pgpass, or the file PGPASSFILE names).
 struct Indirizzo {
@@ -19,6 +22,8 @@ struct Indirizzo {
     int porta = 5432;
     QString database = {};
     QString utente = {};
+    /// "chiave=valore", as libpq takes them.
+    QStringList parametri = {};
     /// How long the server may spend on one statement, and wait for a table
     /// another client holds, before it gives the statement up; zero: as long
     /// as it takes (the technician's set-up may rebuild a year's indexes).
@@ -26,9 +31,10 @@ struct Indirizzo {
     std::chrono::milliseconds limiteBlocco{0};
 };
 
-/// Reads an address; nothing when it is not a PostgreSQL address, or when
-/// it carries a password.
-std::optional<Indirizzo> leggi(const QString& testo);
+/// Reads an address; nothing, with the reason in Italian in `perche`, when
+/// it is not a PostgreSQL address, carries a password or a parameter that
+/// is not libpq's connection's own.
+std::optional<Indirizzo> leggi(const QString& testo, QString* perche = nullptr);
 
 /// The server set for this run: `--registro` when given, else the user's
 /// settings (the teacher's), else the system-wide file the technician
@@ -37,19 +43,27 @@ std::optional<Indirizzo> leggi(const QString& testo);
 QString impostato(const QString& daRiga);
 
 /// The same server as the teacher's role sees it, for the teacher's view:
-/// the user is vocario_insegnante, or the one the setting registro/insegnante
-/// names; its password too is in the teacher's own ~/.pgpass. Its
-/// statements are given up after 30 s, or after 10 s waiting for a table
-/// another client holds, so that no client can freeze the view.
+/// the user is the database's teacher's role (vocario_insegnante for the
+/// database vocario), or the one the setting registro/insegnante names; its password too is in the
+/// teacher's own ~/.pgpass. Its statements are given up after 30 s, or after 10 s waiting for a
+/// table another client holds, so that no client can freeze the view.
 Indirizzo perInsegnante(Indirizzo indirizzo);
 
 /// Opens a connection named `connessione` (one per thread). Gives up after
 /// a few seconds, also when the network goes mid-statement.
 QSqlDatabase apri(const Indirizzo& indirizzo, const QString& connessione, QString* errore);
 
-/// The owner's first set-up: the schema and the two roles (vocario_pc,
-/// vocario_insegnante) with their rights. Harmless when run again.
-std::optional<QString> prepara(QSqlDatabase& db);
+/// The two roles of a database: the pupils' PCs (DATABASE_pc) and the
+/// teacher (DATABASE_insegnante), so that two schools' databases on one
+/// server never share one.
+QString ruoloPc(const QString& database);
+QString ruoloInsegnante(const QString& database);
+
+/// The owner's set-up: the schema and the two roles with their rights.
+/// The PCs' role reaches the tables only through the functions that add
+/// its rows and read the classes; only the two roles connect to the
+/// database. Harmless when run again. `database`: the database prepared.
+std::optional<QString> prepara(QSqlDatabase& db, QString* database = nullptr);
 
 /// The server's classes and pupils; nothing when it cannot be read.
 std::optional<QList<Classe>> classi(QSqlDatabase& db);

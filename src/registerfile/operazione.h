@@ -35,8 +35,13 @@ struct Operazione {
     /// Writes the operation; false with SQLite's error in `errore` when it
     /// could not.
     bool scrivi(QSqlDatabase& db, QSqlError* errore) const;
-    /// The same on the school's PostgreSQL server (operazioneserver.cpp).
-    bool scriviSulServer(QSqlDatabase& db, QString* errore) const;
+    /// The same on the school's PostgreSQL server (operazioneserver.cpp),
+    /// through the functions the PCs' role may call, stamped with this PC's
+    /// id `pc` (a uuid). False with the driver's error when the server could
+    /// not be asked; true otherwise, with the server's reason in `rifiuto`
+    /// when it refused the row.
+    bool scriviSulServer(QSqlDatabase& db, const QString& pc, QString* errore,
+                         QString* rifiuto = nullptr) const;
 
     /// One line of the journal of answers waiting, and back.
     QByteArray inGiornale() const;

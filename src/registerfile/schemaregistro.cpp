@@ -51,6 +51,132 @@ QStringList nomiDelMenu() {
                              QStringLiteral("parola-che-comprende-le-altre"));
 }
 
+// The server's time in milliseconds since 1970, as the rows keep it.
+const char* const kAdesso = "(extract(epoch FROM clock_timestamp()) * 1000)::bigint";
+
+// What the PCs' role may do on the server, and nothing more. An answer
+// that waited on a PC while the server was away keeps its own time, so a
+// time is refused only when it is later than a day from now or older than
+// a school year: a PC's clock set wrong, or a row made up. Each function
+// returns NULL when the row is taken (or dropped because the teacher has
+// deleted its pupil meanwhile) and the reason when it refuses it, so that
+// one bad row never holds back the rows behind it.
+QStringList funzioniDeiPc() {
+    const QString adesso = QString::fromLatin1(kAdesso);
+    const QString intestazione = QStringLiteral(
+        " LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$ ");
+    return {
+        "ALTER TABLE sessioni ADD COLUMN pc uuid, ADD COLUMN arrivo bigint",
+        "ALTER TABLE risposte ADD COLUMN pc uuid, ADD COLUMN arrivo bigint",
+        // The exercises a row may name: the program's catalogue, written by
+        // --registro-prepara.
+        "CREATE TABLE esercizi (nome text PRIMARY KEY)",
+        QStringLiteral("CREATE FUNCTION vocario_ora_ammessa(quando bigint) RETURNS boolean"
+                       " LANGUAGE sql AS $$SELECT quando IS NOT NULL AND quando <= %1 + 86400000"
+                       " AND quando >= %1 - 400 * 86400000::bigint$$")
+            .arg(adesso),
+        QStringLiteral(
+            "CREATE FUNCTION vocario_risposta(p_id uuid, p_quando bigint, p_sessione uuid,"
+            " p_alunno bigint, p_esercizio text, p_voce text, p_elenco text, p_dato text,"
+            " p_esatta boolean, p_secondi double precision, p_pc uuid) RETURNS text") +
+            intestazione +
+            QStringLiteral(
+                "DECLARE v_voce bigint; BEGIN"
+                " IF p_id IS NULL OR p_pc IS NULL OR p_esatta IS NULL THEN"
+                " RETURN 'risposta incompleta'; END IF;"
+                " IF NOT vocario_ora_ammessa(p_quando) THEN RETURN 'ora fuori dal tempo ammesso';"
+                " END IF;"
+                " IF p_secondi IS NULL OR NOT (p_secondi >= 0 AND p_secondi <= 86400) THEN"
+                " RETURN 'secondi fuori misura'; END IF;"
+                " IF NOT EXISTS (SELECT 1 FROM esercizi WHERE nome = p_esercizio) THEN"
+                " RETURN 'esercizio sconosciuto'; END IF;"
+                " IF p_elenco IS NULL OR p_elenco NOT IN ('programma', 'insegnante') THEN"
+                " RETURN 'elenco sconosciuto'; END IF;"
+                " IF coalesce(length(p_voce), 0) NOT BETWEEN 1 AND 2000"
+                " OR coalesce(length(p_dato), 501) > 500 THEN RETURN 'testo fuori misura'; END IF;"
+                " IF NOT EXISTS (SELECT 1 FROM alunni WHERE id = p_alunno) THEN RETURN NULL;"
+                " END IF;"
+                " IF EXISTS (SELECT 1 FROM sessioni WHERE id = p_sessione AND (alunno <> p_alunno"
+                " OR pc <> p_pc)) THEN RETURN 'sessione di un altro alunno o PC';"
+                " END IF;"
+                " INSERT INTO voci (esercizio, testo, elenco) VALUES (p_esercizio, p_voce,"
+                " p_elenco) ON CONFLICT DO NOTHING;"
+                " SELECT id INTO v_voce FROM voci WHERE esercizio = p_esercizio"
+                " AND testo = p_voce AND elenco = p_elenco;"
+                " INSERT INTO risposte (id, quando, alunno, sessione, voce, dato, esatta,"
+                " secondi, pc, arrivo) VALUES (p_id, p_quando, p_alunno, p_sessione, v_voce,"
+                " p_dato, p_esatta, p_secondi, p_pc, %1) ON CONFLICT (id) DO NOTHING;"
+                " RETURN NULL; END $$")
+                .arg(adesso),
+        QStringLiteral("CREATE FUNCTION vocario_inizio_sessione(p_id uuid, p_inizio bigint,"
+                       " p_alunno bigint, p_pc uuid) RETURNS text") +
+            intestazione +
+            QStringLiteral(
+                "BEGIN IF p_id IS NULL OR p_pc IS NULL THEN RETURN 'sessione incompleta'; END IF;"
+                " IF NOT vocario_ora_ammessa(p_inizio) THEN RETURN 'ora fuori dal tempo ammesso';"
+                " END IF;"
+                " INSERT INTO sessioni (id, inizio, alunno, pc, arrivo) SELECT p_id, p_inizio,"
+                " a.id, p_pc, %1 FROM alunni a WHERE a.id = p_alunno ON CONFLICT (id) DO NOTHING;"
+                " RETURN NULL; END $$")
+                .arg(adesso),
+        // A session begun before these functions has no PC: the PC that
+        // began it closes it all the same.
+        QStringLiteral("CREATE FUNCTION vocario_fine_sessione(p_id uuid, p_fine bigint,"
+                       " p_pc uuid) RETURNS text") +
+            intestazione +
+            QStringLiteral("BEGIN IF NOT vocario_ora_ammessa(p_fine) THEN"
+                           " RETURN 'ora fuori dal tempo ammesso'; END IF;"
+                           " UPDATE sessioni SET fine = p_fine WHERE id = p_id AND p_fine >= inizio"
+                           " AND (pc = p_pc OR pc IS NULL); RETURN NULL; END $$"),
+        QStringLiteral("CREATE FUNCTION vocario_apertura(p_id uuid, p_inizio bigint,"
+                       " p_esercizio text, p_sessione uuid, p_pc uuid) RETURNS text") +
+            intestazione +
+            QStringLiteral(
+                "BEGIN IF p_id IS NULL THEN RETURN 'apertura incompleta'; END IF;"
+                " IF NOT vocario_ora_ammessa(p_inizio) THEN RETURN 'ora fuori dal tempo ammesso';"
+                " END IF;"
+                " IF NOT EXISTS (SELECT 1 FROM esercizi WHERE nome = p_esercizio) THEN"
+                " RETURN 'esercizio sconosciuto'; END IF;"
+                " INSERT INTO aperture (id, inizio, esercizio, sessione) SELECT p_id, p_inizio,"
+                " p_esercizio, s.id FROM sessioni s WHERE s.id = p_sessione"
+                " AND (s.pc = p_pc OR s.pc IS NULL) ON CONFLICT (id) DO NOTHING;"
+                " RETURN NULL; END $$"),
+        QStringLiteral("CREATE FUNCTION vocario_chiusura(p_id uuid, p_fine bigint, p_pc uuid)"
+                       " RETURNS text") +
+            intestazione +
+            QStringLiteral(
+                "BEGIN IF NOT vocario_ora_ammessa(p_fine) THEN"
+                " RETURN 'ora fuori dal tempo ammesso'; END IF;"
+                " UPDATE aperture a SET fine = p_fine FROM sessioni s WHERE a.id = p_id"
+                " AND s.id = a.sessione AND p_fine >= a.inizio AND (s.pc = p_pc OR s.pc IS NULL);"
+                " RETURN NULL; END $$"),
+        // A PC tells only its own count; its name is the one the PC shows
+        // (never its host or its user's login).
+        QStringLiteral("CREATE FUNCTION vocario_attesa(p_pc uuid, p_nome text, p_in_attesa"
+                       " integer) RETURNS text") +
+            intestazione +
+            QStringLiteral(
+                "BEGIN IF p_pc IS NULL OR coalesce(length(p_nome), 61) > 60"
+                " OR NOT (p_in_attesa BETWEEN 0 AND 100000000) THEN"
+                " RETURN 'attesa fuori misura'; END IF;"
+                " INSERT INTO attese (pc, nome, in_attesa, aggiornato) VALUES (p_pc, p_nome,"
+                " p_in_attesa, %1) ON CONFLICT (pc) DO UPDATE SET nome = excluded.nome,"
+                " in_attesa = excluded.in_attesa, aggiornato = excluded.aggiornato;"
+                " RETURN NULL; END $$")
+                .arg(adesso),
+        "CREATE FUNCTION vocario_classi() RETURNS TABLE (classe bigint, nome_classe text,"
+        " alunno bigint, nome_alunno text) LANGUAGE sql STABLE SECURITY DEFINER"
+        " SET search_path = public, pg_temp AS $$SELECT c.id, c.nome, a.id, a.nome FROM classi c"
+        " LEFT JOIN alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)$$",
+        // Every function may be called by anyone until told otherwise.
+        "REVOKE ALL ON FUNCTION vocario_ora_ammessa(bigint), vocario_risposta(uuid, bigint, uuid,"
+        " bigint, text, text, text, text, boolean, double precision, uuid),"
+        " vocario_inizio_sessione(uuid, bigint, bigint, uuid), vocario_fine_sessione(uuid,"
+        " bigint, uuid), vocario_apertura(uuid, bigint, text, uuid, uuid), vocario_chiusura(uuid,"
+        " bigint, uuid), vocario_attesa(uuid, text, integer), vocario_classi() FROM PUBLIC",
+    };
+}
+
 // One step per version and engine: step k brings a store from version k-1
 // to k. A step once released is never changed; a change is a new step.
 // Every row a PC makes (sessions, openings, answers) has an id made on the
@@ -129,6 +255,11 @@ const std::vector<QStringList>& passiServer() {
         },
         // 4: as on the PC.
         nomiDelMenu(),
+        // 5: the PCs' role reaches the tables only through these functions,
+        // which run as the tables' owner and take a row only as an honest
+        // PC would send it. Each row is stamped with the PC that sent it
+        // and the server's time of its arrival.
+        funzioniDeiPc(),
     };
     return passi;
 }

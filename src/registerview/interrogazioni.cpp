@@ -128,17 +128,25 @@ QList<Settimana> progressi(const QSqlDatabase& db, qint64 alunno) {
 }
 
 QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64 alunno) {
+    // On the school's server each answer says which PC sent it, by the
+    // name that PC gives itself.
+    const bool server = db.driverName() == QLatin1String("QPSQL");
     QList<QStringList> righe{{"Data e ora", "Classe", "Alunno", "Esercizio", "Voce", "Elenco",
                               "Risposta data", "Esatta", "Secondi"}};
+    if (server)
+        righe[0] << QStringLiteral("PC");
     QSqlQuery query =
         esegui(db,
                QStringLiteral(
-                   "SELECT r.quando, c.nome, a.nome, r.esercizio, r.voce, r.elenco, r.dato, "
-                   "r.esatta, r.secondi FROM risposte_con_voci r JOIN alunni a ON a.id = r.alunno "
-                   "JOIN classi c ON c.id = a.classe WHERE %1 ORDER BY r.quando")
-                   .arg(filtro(alunno)),
+                   "SELECT r.quando, c.nome, a.nome, v.esercizio, v.testo, v.elenco, r.dato, "
+                   "r.esatta, r.secondi%1 FROM risposte r JOIN voci v ON v.id = r.voce JOIN alunni "
+                   "a ON a.id = r.alunno JOIN classi c ON c.id = a.classe%2 WHERE %3 ORDER BY "
+                   "r.quando")
+                   .arg(server ? QStringLiteral(", coalesce(p.nome, '')") : QString(),
+                        server ? QStringLiteral(" LEFT JOIN attese p ON p.pc = r.pc") : QString(),
+                        filtro(alunno)),
                classe, alunno);
-    while (query.next())
+    while (query.next()) {
         righe.append({TabelleVista::perFoglio(daMillisecondi(query.value(0))),
                       query.value(1).toString(), query.value(2).toString(),
                       query.value(3).toString(), query.value(4).toString(),
@@ -148,6 +156,9 @@ QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64
                       query.value(6).toString(),
                       query.value(7).toBool() ? QStringLiteral("sì") : QStringLiteral("no"),
                       QLocale(QLocale::Italian).toString(query.value(8).toDouble(), 'f', 1)});
+        if (server)
+            righe.back() << query.value(9).toString();
+    }
     nota(query);
     return righe;
 }

@@ -38,12 +38,13 @@ void scrivi(std::FILE* dove, const QString& testo) {
 int preparaServer(const ServerRegistro::Indirizzo& indirizzo) {
     const QString connessione = QStringLiteral("registro-prepara");
     std::optional<QString> errore;
+    QString database;
     {
         QString motivo;
         QSqlDatabase db = ServerRegistro::apri(indirizzo, connessione, &motivo);
         // The technician's own password first: the server is there, it is
         // the login that is missing.
-        errore = db.isOpen() ? ServerRegistro::prepara(db)
+        errore = db.isOpen() ? ServerRegistro::prepara(db, &database)
                  : motivo.contains(u"password")
                      ? QStringLiteral("Il server non accetta l'utente %1 (%2). La password del "
                                       "tecnico va in una riga del suo file ~/.pgpass "
@@ -58,9 +59,11 @@ int preparaServer(const ServerRegistro::Indirizzo& indirizzo) {
         scrivi(stderr, QStringLiteral("vocario: ") + *errore);
         return 1;
     }
-    scrivi(stdout, QStringLiteral("Il server del registro è pronto: ruoli vocario_pc (per i PC "
-                                  "degli alunni) e vocario_insegnante. Dare loro una password "
-                                  "con \\password in psql."));
+    scrivi(stdout,
+           QStringLiteral("Il server del registro è pronto: ruoli %1 (per i PC degli "
+                          "alunni) e %2 (per l'insegnante). Dare loro una password con "
+                          "\\password in psql.")
+               .arg(ServerRegistro::ruoloPc(database), ServerRegistro::ruoloInsegnante(database)));
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "serverdiprova.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
 #include <unistd.h>
@@ -15,7 +16,7 @@ ServerDiProva::~ServerDiProva() {
     ferma(QStringLiteral("immediate"));
 }
 
-bool ServerDiProva::prepara() {
+bool ServerDiProva::prepara(const QString& password) {
     QTcpServer libero;
     if (!cartella_.isValid() || !libero.listen(QHostAddress::LocalHost))
         return false;
@@ -23,7 +24,17 @@ bool ServerDiProva::prepara() {
     libero.close();
     if (geteuid() == 0 && QProcess::execute("chown", {"postgres", cartella_.path()}) != 0)
         return false;
-    return esegui("initdb", {"-D", dati(), "-A", "trust", "-U", "vocario", "--no-sync"});
+    if (password.isEmpty())
+        return esegui("initdb", {"-D", dati(), "-A", "trust", "-U", "vocario", "--no-sync"});
+    // As a school's server: every login by its password.
+    QFile file(cartella_.filePath("password"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(password.toUtf8() + '\n') < 0)
+        return false;
+    file.close();
+    if (geteuid() == 0 && QProcess::execute("chown", {"postgres", file.fileName()}) != 0)
+        return false;
+    return esegui("initdb", {"-D", dati(), "-A", "scram-sha-256", "--pwfile", file.fileName(), "-U",
+                             "vocario", "--no-sync"});
 }
 
 bool ServerDiProva::avvia(const QStringList& impostazioni) {

@@ -7,18 +7,19 @@
 namespace vocario::testing {
 
 /// A PostgreSQL of its own, in a temporary folder, on a free local port,
-/// with trust authentication (a throw-away server, never a school's). The
-/// server refuses to run as root, so as root it runs as postgres. Stopped
-/// at the end, also when a check fails. For the server's test and the
-/// register's school-size benchmark.
+/// with trust authentication unless asked (a throw-away server, never a
+/// school's). The server refuses to run as root, so as root it runs as
+/// postgres. Stopped at the end, also when a check fails. For the server's
+/// test and the register's school-size benchmark.
 class ServerDiProva {
   public:
     /// Where Debian's postgresql puts initdb and pg_ctl.
     static QString bin();
     ~ServerDiProva();
 
-    /// initdb, with `vocario` as the owner (a superuser).
-    bool prepara();
+    /// initdb, with `vocario` as the owner (a superuser); with `password`,
+    /// every login asks for one (scram-sha-256), the owner's being that.
+    bool prepara(const QString& password = {});
     /// Starts it; `impostazioni` are more `-c name=value` settings.
     bool avvia(const QStringList& impostazioni = {});
     /// Stops it (`fast`, `immediate` or `smart`).
