@@ -93,6 +93,15 @@ std::vector<Interruttore> delProgramma() {
                   "(postgresql://utente@host:porta/database).",
          .valore = "INDIRIZZO",
          .ambito = Ambito::Gioco},
+        {.nomi = {"elenchi-classe"},
+         .aiuto = "Dà alla classe CLASSE del registro gli elenchi di parole della CARTELLA scritta "
+                  "dopo (controllati come con --verifica), su ogni PC, ed esce; con --programma "
+                  "la classe torna agli elenchi del programma.",
+         .valore = "CLASSE",
+         .ambito = Ambito::Registro},
+        {.nomi = {"programma"},
+         .aiuto = "Con --elenchi-classe: la classe torna agli elenchi del programma.",
+         .ambito = Ambito::Registro},
         {.nomi = {"registro-prepara"},
          .aiuto = "Prepara il server della scuola INDIRIZZO per il registro (lo schema e i ruoli "
                   "DATABASE_pc e DATABASE_insegnante, per esempio vocario_pc e "

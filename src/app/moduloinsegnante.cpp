@@ -48,7 +48,7 @@ const Voci* caricaDallaRiga() {
 
 std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, char* argv[]) {
     if (compiti.importaClassi.isEmpty() && !compiti.azzeraPassword && compiti.prepara.isEmpty() &&
-        compiti.registro.isEmpty())
+        compiti.registro.isEmpty() && compiti.elenchiClasse.isEmpty())
         return std::nullopt;
     const Voci* voci = caricaDallaRiga();
     return voci ? voci->compitiDelRegistro(compiti, argc, argv) : 1;

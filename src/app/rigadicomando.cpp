@@ -132,7 +132,11 @@ CompitiRegistro Lettura::compitiRegistro() const {
             .chiaveDiRecupero = parser_->value(QStringLiteral("chiave-di-recupero")),
             .conferma = parser_->isSet(QStringLiteral("conferma")),
             .prepara = parser_->value(QStringLiteral("registro-prepara")),
-            .registro = parser_->value(QStringLiteral("registro"))};
+            .registro = parser_->value(QStringLiteral("registro")),
+            .elenchiClasse = parser_->value(QStringLiteral("elenchi-classe")),
+            // The folder is the word after the class.
+            .cartellaElenchi = parser_->positionalArguments().value(0),
+            .elenchiDelProgramma = parser_->isSet(QStringLiteral("programma"))};
 }
 
 std::optional<int> Lettura::soloPerLaScheda() const {

@@ -1,6 +1,7 @@
 #include "cartelleelenchi.h"
 
 #include "appstate.h"
+#include "registrazione.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -19,9 +20,17 @@ QString programma(const AppState& stato) {
     return stato.cartellaProgramma + QStringLiteral("/testi");
 }
 
+QString classe(const AppState& stato) {
+    return stato.registrazione ? stato.registrazione->cartellaElenchi() : QString();
+}
+
 QList<WordListFolder> perLaLettura(const AppState& stato) {
-    return {{insegnante(stato), QDir::toNativeSeparators(insegnante(stato) + u'/')},
-            {programma(stato), QStringLiteral("testi/")}};
+    QList<WordListFolder> cartelle = {
+        {insegnante(stato), QDir::toNativeSeparators(insegnante(stato) + u'/')},
+        {programma(stato), QStringLiteral("testi/")}};
+    if (const QString dellaClasse = classe(stato); !dellaClasse.isEmpty())
+        cartelle.prepend({dellaClasse, QStringLiteral("elenchi della classe: ")});
+    return cartelle;
 }
 
 WordListReader lettoreElenchi(const AppState& stato) {
@@ -29,8 +38,12 @@ WordListReader lettoreElenchi(const AppState& stato) {
 }
 
 QList<CartellaElenchi> perIlRapporto(const AppState& stato) {
-    return {{QStringLiteral("elenchi dell'insegnante"), insegnante(stato)},
-            {QStringLiteral("elenchi del programma"), programma(stato)}};
+    QList<CartellaElenchi> cartelle = {
+        {QStringLiteral("elenchi dell'insegnante"), insegnante(stato)},
+        {QStringLiteral("elenchi del programma"), programma(stato)}};
+    if (const QString dellaClasse = classe(stato); !dellaClasse.isEmpty())
+        cartelle.prepend({QStringLiteral("elenchi della classe"), dellaClasse});
+    return cartelle;
 }
 
 } // namespace vocario::CartelleElenchi

@@ -15,8 +15,9 @@ struct CartellaElenchi {
     QString percorso;
 };
 
-/// Where the word lists are: the teacher's own folder first, whose lists take
-/// the place of the program's of the same name, then the program's `testi`.
+/// Where the word lists are: the lists the teacher gave the playing pupil's
+/// class, then the teacher's own folder, whose lists take the place of the
+/// program's of the same name, then the program's `testi`.
 namespace CartelleElenchi {
 
 /// The teacher's folder: the platform's place for the program's data
@@ -25,7 +26,11 @@ QString insegnante(const AppState& stato);
 /// The program's own lists.
 QString programma(const AppState& stato);
 
-/// Both folders, the teacher's first, for the reader.
+/// The lists of the playing pupil's class, when the teacher gave it some;
+/// empty otherwise (a guest, no class).
+QString classe(const AppState& stato);
+
+/// The folders, the class's first, then the teacher's, for the reader.
 QList<WordListFolder> perLaLettura(const AppState& stato);
 /// The reader every exercise reads its lists with.
 WordListReader lettoreElenchi(const AppState& stato);

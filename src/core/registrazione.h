@@ -16,6 +16,8 @@ struct RispostaData {
     QString esercizio;
     /// The item as its texts, e.g. "alto / basso".
     QString voce;
+    /// The list's file name ("contrari.txt").
+    QString file;
     /// True when the list came from the teacher's folder.
     bool elencoInsegnante = false;
     /// What the pupil gave: the word dropped or clicked, the button pressed.
@@ -37,6 +39,9 @@ class Registrazione {
     virtual void risposta(const RispostaData& risposta) = 0;
     /// Who plays, as the menu names the pupil: "Luca, 3ª A".
     virtual QString chiGioca() const { return {}; }
+    /// The folder of the lists the teacher gave the pupil's class, read
+    /// before any other; empty when the class has none.
+    virtual QString cartellaElenchi() const { return {}; }
 };
 
 /// What the menu tells the pupils while a register is set up but cannot be used.

@@ -253,6 +253,7 @@ void ExerciseWindow::registra(const Verdetto& verdetto) {
     stato_.registrazione->risposta(
         {.esercizio = QLatin1String(entry_.nome),
          .voce = verdetto.voce.testo(),
+         .file = verdetto.voce.elenco,
          .elencoInsegnante = elenchiInsegnante_.contains(verdetto.voce.elenco),
          .dato = verdetto.dato,
          .esatta = verdetto.esatta,

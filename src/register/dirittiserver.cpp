@@ -27,6 +27,8 @@ const char* const kFunzioniDeiPc[] = {
     "vocario_chiusura(uuid, bigint, uuid)",
     "vocario_attesa(uuid, text, integer)",
     "vocario_classi()",
+    "vocario_versioni_elenchi()",
+    "vocario_elenco(bigint, text, integer)",
 };
 
 QString identificatore(const QString& nome) {

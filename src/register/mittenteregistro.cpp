@@ -1,5 +1,6 @@
 #include "mittenteregistro.h"
 
+#include "elenchiclasse.h"
 #include "registerfile/classi.h"
 #include "registerfile/fileregistro.h"
 #include "registerfile/operazione.h"
@@ -238,6 +239,8 @@ bool MittenteRegistro::leggiClassi(QSqlDatabase& server, QString* motivo) {
                 if (!cambiate)
                     *motivo = query.lastError().text();
             }
+            // The classes' own lists come with them; only those that changed.
+            scritte = scritte && ElenchiClasse::copiaDalServer(server, apertura.db, motivo);
         }
     }
     FileRegistro::chiudi(connessioneFile_);

@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/registrazione.h"
+#include "elenchiclasse.h"
 #include "mittenteregistro.h"
 #include "options/opzionisalvate.h"
 #include "registerfile/filedanneggiato.h"
@@ -40,8 +41,9 @@ qint64 adesso() {
 // The named pupil's play, told by the windows, queued for the writer.
 class RegistrazioneAlunno final : public Registrazione {
   public:
-    RegistrazioneAlunno(ScrittoreRegistro& scrittore, const Alunno& alunno)
-        : scrittore_(scrittore), alunno_(alunno.id),
+    RegistrazioneAlunno(ScrittoreRegistro& scrittore, const Alunno& alunno,
+                        ElenchiClasse::PerGiocare elenchi)
+        : scrittore_(scrittore), elenchi_(std::move(elenchi)), alunno_(alunno.id),
           chi_(alunno.classe.isEmpty() ? alunno.nome
                                        : alunno.nome + QStringLiteral(", ") + alunno.classe),
           sessione_(Operazione::nuovoId()) {
@@ -82,17 +84,26 @@ class RegistrazioneAlunno final : public Registrazione {
                            .sessione = sessione_,
                            .esercizio = r.esercizio,
                            .voce = r.voce,
-                           .elenco = r.elencoInsegnante ? QStringLiteral("insegnante")
-                                                        : QStringLiteral("programma"),
+                           .elenco = elencoDi(r),
                            .dato = r.dato,
                            .esatta = r.esatta,
                            .secondi = r.secondi});
     }
 
     QString chiGioca() const override { return chi_; }
+    QString cartellaElenchi() const override { return elenchi_.cartella; }
 
   private:
+    // The class's list, by its version, when the window read the item there.
+    QString elencoDi(const RispostaData& r) const {
+        if (const auto versione = elenchi_.versioni.constFind(r.file);
+            versione != elenchi_.versioni.cend())
+            return ElenchiClasse::nelRegistro(r.file, *versione);
+        return r.elencoInsegnante ? QStringLiteral("insegnante") : QStringLiteral("programma");
+    }
+
     ScrittoreRegistro& scrittore_;
+    const ElenchiClasse::PerGiocare elenchi_;
     const qint64 alunno_;
     const QString chi_;
     const QByteArray sessione_;
@@ -378,7 +389,15 @@ QList<Registro::AttesaPc> Registro::atteseDeiPc() {
 }
 
 std::unique_ptr<Registrazione> Registro::registrazionePer(const Alunno& alunno) {
-    return std::make_unique<RegistrazioneAlunno>(*scrittore_, alunno);
+    // The class's own lists, if it has any, from the PC's file: a lab's
+    // copy is the server's as the sender last brought it.
+    qint64 classe = 0;
+    for (const Classe& c : classiPerChiGioca())
+        if (c.nome == alunno.classe)
+            classe = c.id;
+    return std::make_unique<RegistrazioneAlunno>(
+        *scrittore_, alunno,
+        classe ? ElenchiClasse::prepara(db(), cartella_, classe) : ElenchiClasse::PerGiocare{});
 }
 
 QString Registro::impostazione(const QString& chiave) const {

@@ -51,6 +51,31 @@ QStringList nomiDelMenu() {
                              QStringLiteral("parola-che-comprende-le-altre"));
 }
 
+QStringList elenchiDelleClassi() {
+    const QString intestazione =
+        QStringLiteral(" LANGUAGE sql STABLE SECURITY DEFINER SET search_path = public, pg_temp");
+    return {
+        // The reader's own limit on a list's size, and the seven lists' names.
+        "CREATE TABLE elenchi_classe (classe bigint NOT NULL REFERENCES classi(id) ON DELETE"
+        " CASCADE, file text NOT NULL CHECK (file ~ '^[a-z]{1,30}[.]txt$'), versione integer NOT"
+        " NULL, testo bytea CHECK (length(testo) <= 2097152), quando bigint NOT NULL,"
+        " PRIMARY KEY (classe, file, versione))",
+        QStringLiteral("CREATE FUNCTION vocario_versioni_elenchi() RETURNS TABLE (classe bigint,"
+                       " file text, versione integer, ritirato boolean)") +
+            intestazione +
+            QStringLiteral(" AS $$SELECT DISTINCT ON (classe, file) classe, file, versione,"
+                           " testo IS NULL FROM elenchi_classe ORDER BY classe, file,"
+                           " versione DESC$$"),
+        QStringLiteral("CREATE FUNCTION vocario_elenco(p_classe bigint, p_file text,"
+                       " p_versione integer) RETURNS bytea") +
+            intestazione +
+            QStringLiteral(" AS $$SELECT testo FROM elenchi_classe WHERE classe = p_classe AND"
+                           " file = p_file AND versione = p_versione$$"),
+        "REVOKE ALL ON FUNCTION vocario_versioni_elenchi(), vocario_elenco(bigint, text, integer)"
+        " FROM PUBLIC",
+    };
+}
+
 // The server's time in milliseconds since 1970, as the rows keep it.
 const char* const kAdesso = "(extract(epoch FROM clock_timestamp()) * 1000)::bigint";
 
@@ -90,7 +115,10 @@ QStringList funzioniDeiPc() {
                 " RETURN 'secondi fuori misura'; END IF;"
                 " IF NOT EXISTS (SELECT 1 FROM esercizi WHERE nome = p_esercizio) THEN"
                 " RETURN 'esercizio sconosciuto'; END IF;"
-                " IF p_elenco IS NULL OR p_elenco NOT IN ('programma', 'insegnante') THEN"
+                " IF p_elenco IS NULL OR (p_elenco NOT IN ('programma', 'insegnante') AND NOT "
+                "EXISTS"
+                " (SELECT 1 FROM elenchi_classe e JOIN alunni a ON a.classe = e.classe WHERE"
+                " a.id = p_alunno AND 'classe:' || e.file || ':' || e.versione = p_elenco)) THEN"
                 " RETURN 'elenco sconosciuto'; END IF;"
                 " IF coalesce(length(p_voce), 0) NOT BETWEEN 1 AND 2000"
                 " OR coalesce(length(p_dato), 501) > 500 THEN RETURN 'testo fuori misura'; END IF;"
@@ -220,6 +248,15 @@ const std::vector<QStringList>& passiFile() {
         },
         // 4: the exercises' names as in the menu.
         nomiDelMenu(),
+        // 5: the lists the teacher gave a class, every version kept (the
+        // answers given on one name it); a version without text gives the
+        // class back the program's list. On a lab's PC, the copy of the
+        // server's, as with the classes.
+        {
+            "CREATE TABLE elenchi_classe (classe INTEGER NOT NULL, file TEXT NOT NULL,"
+            " versione INTEGER NOT NULL, testo BLOB, quando INTEGER NOT NULL,"
+            " PRIMARY KEY (classe, file, versione))",
+        },
     };
     return passi;
 }
@@ -259,7 +296,9 @@ const std::vector<QStringList>& passiServer() {
         // which run as the tables' owner and take a row only as an honest
         // PC would send it. Each row is stamped with the PC that sent it
         // and the server's time of its arrival.
-        funzioniDeiPc(),
+        // The classes' own lists as on the PC: the teacher's role writes
+        // them, the PCs' reads the current version of each.
+        elenchiDelleClassi() + funzioniDeiPc(),
     };
     return passi;
 }

@@ -1,5 +1,8 @@
 #include "registroprogramma.h"
 
+#include "core/cartelleelenchi.h"
+#include "register/elenchiclasse.h"
+
 #include "core/appstate.h"
 #include "finestrachigioca.h"
 #include "frame/messaggi.h"
@@ -65,6 +68,25 @@ int preparaServer(const ServerRegistro::Indirizzo& indirizzo) {
                           "\\password in psql.")
                .arg(ServerRegistro::ruoloPc(database), ServerRegistro::ruoloInsegnante(database)));
     return 0;
+}
+
+int elenchiDellaClasse(Registro& registro, const AppState& stato, const CompitiRegistro& compiti) {
+    const QList<Classe> classi = registro.classi();
+    const auto classe = std::find_if(classi.begin(), classi.end(), [&](const Classe& c) {
+        return c.nome.compare(compiti.elenchiClasse.trimmed(), Qt::CaseInsensitive) == 0;
+    });
+    if (classe == classi.end()) {
+        scrivi(stderr, QStringLiteral("vocario: la classe «%1» non è nel registro.")
+                           .arg(compiti.elenchiClasse));
+        return 2;
+    }
+    const ElenchiClasse::Esito esito =
+        compiti.elenchiDelProgramma
+            ? ElenchiClasse::tornaAlProgramma(registro, classe->id)
+            : ElenchiClasse::daiDaCartella(registro, classe->id, compiti.cartellaElenchi,
+                                           CartelleElenchi::programma(stato));
+    scrivi(esito.ok ? stdout : stderr, esito.messaggio);
+    return esito.ok ? 0 : 1;
 }
 
 } // namespace
@@ -190,7 +212,14 @@ std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, 
                                .arg(indirizzo));
             return 2;
         }
-    if (compiti.importaClassi.isEmpty() && !compiti.azzeraPassword && compiti.prepara.isEmpty())
+    if (!compiti.elenchiClasse.isEmpty() &&
+        compiti.cartellaElenchi.isEmpty() == !compiti.elenchiDelProgramma) {
+        scrivi(stderr, QStringLiteral("vocario: dopo --elenchi-classe CLASSE si scrive la cartella "
+                                      "degli elenchi, oppure --programma."));
+        return 2;
+    }
+    if (compiti.importaClassi.isEmpty() && !compiti.azzeraPassword && compiti.prepara.isEmpty() &&
+        compiti.elenchiClasse.isEmpty())
         return std::nullopt;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
@@ -221,6 +250,8 @@ std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, 
         if (!esito.ok)
             return 1;
     }
+    if (!compiti.elenchiClasse.isEmpty())
+        return elenchiDellaClasse(registro, stato, compiti);
     return 0;
 }
 

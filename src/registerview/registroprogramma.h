@@ -25,6 +25,10 @@ struct CompitiRegistro {
     QString prepara = {};
     /// --registro ADDRESS, checked before the display is needed
     QString registro = {};
+    /// --elenchi-classe CLASS FOLDER, or CLASS --programma
+    QString elenchiClasse = {};
+    QString cartellaElenchi = {};
+    bool elenchiDelProgramma = false;
 };
 
 /// The class register as the program meets it: "Chi gioca?" after "Avvio"
