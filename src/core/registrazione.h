@@ -9,6 +9,7 @@ class QWidget;
 namespace vocario {
 
 struct AppState;
+class SceltaVoci;
 
 /// One answer as an exercise window judged it.
 struct RispostaData {
@@ -37,6 +38,12 @@ class Registrazione {
     virtual void risposta(const RispostaData& risposta) = 0;
     /// Who plays, as the menu names the pupil: "Luca, 3ª A".
     virtual QString chiGioca() const { return {}; }
+    /// What steers the pupil's deals of `esercizio` (their review); none
+    /// deals at random. Lives as long as this recorder.
+    virtual SceltaVoci* ripasso(const QString& esercizio) {
+        Q_UNUSED(esercizio)
+        return nullptr;
+    }
 };
 
 /// What the menu tells the pupils while a register is set up but cannot be used.
