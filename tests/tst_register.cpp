@@ -11,6 +11,7 @@
 #include "register/modificaalunni.h"
 #include "register/passwordinsegnante.h"
 #include "register/registro.h"
+#include "register/rispostealunno.h"
 #include "registerfile/fileregistro.h"
 #include "registerfile/giornale.h"
 #include "registerfile/schemaregistro.h"
@@ -188,6 +189,21 @@ void RegisterTest::namedPupilsPlayIsRecordedAnswerByAnswerAndAGuestsIsNot() {
     QVERIFY(registro.scrittore().svuota(5s));
     QCOMPARE(conta(registro, "SELECT count(*) FROM risposte"), 3);
     QCOMPARE(conta(registro, "SELECT count(*) FROM aperture"), 1);
+
+    // Lucìa again: her review, read from the file, deals her missed pair first.
+    TestEnvironment::closeAllWindows();
+    const QList<RispostaRipasso> sue = risposteDellAlunno(registro.db(), lucia.id);
+    QCOMPARE(sue.size(), 3);
+    QCOMPARE(sue[0].voce, QStringLiteral("aperto / chiuso"));
+    QVERIFY(!sue[0].esatta && sue[1].esatta && sue[0].quando <= sue[1].quando);
+    env.state.registrazione = registrazioneConRipasso(registro, lucia);
+    env.state.random.seed(1);
+    w = openDragMatch(1);
+    QVERIFY(w);
+    QCOMPARE(w->modello().turno().coppie[0].voce.testo(), QStringLiteral("aperto / chiuso"));
+    QCOMPARE(w->modello().turno().coppie.size(), 9);
+    TestEnvironment::closeAllWindows();
+    env.state.registrazione.reset(); // before the register it writes to
 }
 
 void RegisterTest::versionOneIsBroughtUpToDateAndANewerFileIsRefused() {

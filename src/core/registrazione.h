@@ -9,6 +9,7 @@ class QWidget;
 namespace vocario {
 
 struct AppState;
+class SceltaVoci;
 
 /// One answer as an exercise window judged it.
 struct RispostaData {
@@ -42,6 +43,12 @@ class Registrazione {
     /// The folder of the lists the teacher gave the pupil's class, read
     /// before any other; empty when the class has none.
     virtual QString cartellaElenchi() const { return {}; }
+    /// What steers the pupil's deals of `esercizio` (their review); none
+    /// deals at random. Lives as long as this recorder.
+    virtual SceltaVoci* ripasso(const QString& esercizio) {
+        Q_UNUSED(esercizio)
+        return nullptr;
+    }
 };
 
 /// What the menu tells the pupils while a register is set up but cannot be used.

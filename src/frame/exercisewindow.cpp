@@ -337,6 +337,11 @@ void ExerciseWindow::mnuEsci_Click() {
     Percorso::mostraMenu(this);
 }
 
+SceltaVoci* ExerciseWindow::sceltaDelRipasso() const {
+    return stato_.registrazione ? stato_.registrazione->ripasso(QLatin1String(entry_.nome))
+                                : nullptr;
+}
+
 WordListReader ExerciseWindow::lettoreElenchi() const {
     return CartelleElenchi::lettoreElenchi(stato_);
 }

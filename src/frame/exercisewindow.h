@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace vocario {
 
+class SceltaVoci;
+
 /// The frame that the nine exercise windows share: the two counts and their
 /// labels, the right and wrong pictures, the "avanti" button, the menu bar and
 /// the shared answer steps. An exercise supplies its word-list reader, its
@@ -98,12 +100,15 @@ class ExerciseWindow : public VocarioWindow {
     /// Reads the exercise model's lists from the teacher's folder or the
     /// program's, refused when one is too short for an item.
     template <typename Modello> std::optional<QString> leggiPer(Modello& modello) {
+        modello.setRipasso(sceltaDelRipasso());
         return modello.leggi(lettoreElenchi(),
                              [this](int records, int k) { return elencoTroppoCorto(records, k); });
     }
 
   private:
     WordListReader lettoreElenchi() const;
+    /// The named pupil's review of this exercise; none for a guest.
+    SceltaVoci* sceltaDelRipasso() const;
     void buildMenuBar();
     void nuovoTurno();
     void focusSullaPrimaRisposta();

@@ -16,6 +16,7 @@ std::optional<QString> ModelloAbbina::leggi(const WordListReader& reader,
                                             const ControlloElenco& controllo) {
     const WordListResult result = leggiDueCampi(reader, regole_.elenco, Parole1, Parole2,
                                                 NumeroParole, regole_.maxRecords, regole_.blocco);
+    indice_.azzera();
     if (!result.ok)
         return result.error;
     return controllo ? controllo(NumeroParole, 0) : std::nullopt;
@@ -39,12 +40,37 @@ void ModelloAbbina::estraiParole(RandomGenerator& random) {
                                  NumeroParole);
 }
 
+void ModelloAbbina::estraiDalRipasso(RandomGenerator& random) {
+    const bool blocchi = regole_.estrazione == RegoleAbbina::Estrazione::Blocco;
+    const int perUnita = blocchi ? regole_.coppie : 1;
+    if (indice_.vuoto())
+        for (int primo = 1; primo + perUnita - 1 <= NumeroParole; primo += perUnita) {
+            QStringList testi;
+            for (int r = primo; r < primo + perUnita; ++r)
+                testi.append(Parole1[size_t(r)] + QStringLiteral(" / ") + Parole2[size_t(r)]);
+            indice_.aggiungi(testi);
+        }
+    QList<int> scelte = unitaGuidate(*scelta_, indice_, blocchi ? 1 : regole_.coppie, random);
+    if (blocchi) {
+        if (scelte.isEmpty())
+            return estraiParole(random);
+        Estratto = qint16(regole_.coppie * (scelte[0] - 1) + 1);
+        return;
+    }
+    completaACaso(scelte, regole_.coppie, NumeroParole, random);
+    for (int k = 0; k < regole_.coppie; ++k)
+        ParoleScelte[size_t(k)] = qint16(scelte[k]);
+}
+
 const ModelloAbbina::Turno& ModelloAbbina::PreparaTurno(RandomGenerator& random,
                                                         const ColoreDelTurno& colore) {
     if (colore && !regole_.coloreDopoLeParole)
         colore();
     CoppieFatte = 0;
-    estraiParole(random);
+    if (scelta_)
+        estraiDalRipasso(random);
+    else
+        estraiParole(random);
     if (colore && regole_.coloreDopoLeParole)
         colore();
     turno_.coppie.clear();

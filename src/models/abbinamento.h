@@ -1,5 +1,6 @@
 #pragma once
 
+#include "turnoguidato.h"
 #include "voce.h"
 #include "wordlists/wordlistreader.h"
 #include "wordlists/wordtables.h"
@@ -10,6 +11,7 @@
 namespace vocario {
 
 class RandomGenerator;
+class SceltaVoci;
 
 /// What tells the four matching exercises apart.
 struct RegoleAbbina {
@@ -76,6 +78,9 @@ class ModelloAbbina {
     bool giusta(int parola, int posto) const;
     bool posata(int parola) const { return posate_.at(parola); }
 
+    /// A named pupil's review steers the deal; none (a guest) deals at random.
+    void setRipasso(SceltaVoci* scelta) { scelta_ = scelta; }
+
     const RegoleAbbina& regole() const { return regole_; }
     const Turno& turno() const { return turno_; }
     /// The record shown in pair k.
@@ -93,10 +98,13 @@ class ModelloAbbina {
 
   private:
     void estraiParole(RandomGenerator& random);
+    void estraiDalRipasso(RandomGenerator& random);
 
     RegoleAbbina regole_;
     Turno turno_;
     QList<bool> posate_;
+    SceltaVoci* scelta_ = nullptr;
+    IndiceVoci indice_;
 };
 
 } // namespace vocario

@@ -18,6 +18,7 @@ std::optional<QString> ModelloGradi::leggi(const WordListReader& reader,
                                            const ControlloElenco& controllo) {
     const WordListResult result =
         leggiDueCampi(reader, elenco_, Parole1, Parole2, NumeroParole, maxRecords_);
+    indice_.azzera();
     if (!result.ok)
         return result.error;
     return controllo ? controllo(NumeroParole, 0) : std::nullopt;
@@ -28,7 +29,15 @@ const ModelloGradi::Turno& ModelloGradi::PreparaTurno(RandomGenerator& random,
     CoppieFatte = 0;
     if (colore)
         colore();
-    Estratto = qint16(random.wholeNumber(NumeroParole));
+    Estratto = 0;
+    if (scelta_) {
+        if (indice_.vuoto())
+            for (int r = 1; r <= NumeroParole; ++r)
+                indice_.aggiungi({Parole1[size_t(r)] + QStringLiteral(" / ") + Parole2[size_t(r)]});
+        Estratto = qint16(unitaGuidate(*scelta_, indice_, 1, random).value(0));
+    }
+    if (Estratto == 0)
+        Estratto = qint16(random.wholeNumber(NumeroParole));
     const QString& meno = Parole1[size_t(Estratto)];
     const QString& piu = Parole2[size_t(Estratto)];
     turno_.voce = {.elenco = elenco_, .record = Estratto, .testi = {meno, piu}};

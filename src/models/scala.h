@@ -1,5 +1,6 @@
 #pragma once
 
+#include "turnoguidato.h"
 #include "voce.h"
 #include "wordlists/wordlistreader.h"
 #include "wordlists/wordtables.h"
@@ -9,6 +10,7 @@
 namespace vocario {
 
 class RandomGenerator;
+class SceltaVoci;
 
 /// Intensity ordering ("gradi"): the two words of one record of gradi.txt,
 /// the less intense first, go to their places "meno intenso" (place 0) and
@@ -38,6 +40,9 @@ class ModelloGradi {
     static bool giusta(int parola, int posto) { return parola == posto; }
     bool posata(int parola) const { return posate_.at(size_t(parola)); }
 
+    /// A named pupil's review steers the deal; none (a guest) deals at random.
+    void setRipasso(SceltaVoci* scelta) { scelta_ = scelta; }
+
     const Turno& turno() const { return turno_; }
 
     WordColumn Parole1;
@@ -51,6 +56,8 @@ class ModelloGradi {
     int maxRecords_;
     Turno turno_;
     std::array<bool, kParole> posate_{};
+    SceltaVoci* scelta_ = nullptr;
+    IndiceVoci indice_;
 };
 
 } // namespace vocario

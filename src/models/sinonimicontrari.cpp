@@ -34,6 +34,7 @@ std::optional<QString> ModelloSinonimiContrari::leggi(const WordListReader& read
     Parole2 = std::move(parole2);
     Parole4 = std::move(parole4);
     NumeroParole2 = numeroContrari;
+    indice_.azzera();
     return std::nullopt;
 }
 
@@ -41,9 +42,25 @@ const ModelloSinonimiContrari::Turno&
 ModelloSinonimiContrari::PreparaTurno(RandomGenerator& random, const ColoreDelTurno& colore) {
     if (colore)
         colore();
-    Estratto = qint16(random.wholeNumber(2));
+    int guidata = 0;
+    if (scelta_) {
+        if (indice_.vuoto()) {
+            for (int r = 1; r <= NumeroParole; ++r)
+                indice_.aggiungi({Parole1[size_t(r)] + QStringLiteral(" / ") + Parole3[size_t(r)]});
+            for (int r = 1; r <= NumeroParole2; ++r)
+                indice_.aggiungi({Parole2[size_t(r)] + QStringLiteral(" / ") + Parole4[size_t(r)]});
+        }
+        guidata = unitaGuidate(*scelta_, indice_, 1, random).value(0);
+    }
+    qint16 k = 0;
+    if (guidata > 0) {
+        Estratto = guidata <= NumeroParole ? kSinonimi : kContrari;
+        k = qint16(guidata <= NumeroParole ? guidata : guidata - NumeroParole);
+    } else {
+        Estratto = qint16(random.wholeNumber(2));
+        k = qint16(random.wholeNumber(Estratto == kSinonimi ? NumeroParole : NumeroParole2));
+    }
     const bool sinonimi = Estratto == kSinonimi;
-    const qint16 k = qint16(random.wholeNumber(sinonimi ? NumeroParole : NumeroParole2));
     const QString& primo = sinonimi ? Parole1[size_t(k)] : Parole2[size_t(k)];
     const QString& secondo = sinonimi ? Parole3[size_t(k)] : Parole4[size_t(k)];
     turno_ = {.voce = {.elenco = sinonimi ? sinonimi_ : contrari_,

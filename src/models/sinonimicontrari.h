@@ -1,5 +1,6 @@
 #pragma once
 
+#include "turnoguidato.h"
 #include "voce.h"
 #include "wordlists/wordlistreader.h"
 #include "wordlists/wordtables.h"
@@ -7,6 +8,7 @@
 namespace vocario {
 
 class RandomGenerator;
+class SceltaVoci;
 
 /// "sinonimi contrari": a pair of words drawn from the synonym list or from
 /// the antonym list; the pupil says which list it came from. Its tables:
@@ -35,6 +37,9 @@ class ModelloSinonimiContrari : public WordTables {
     /// The pupil names the list: kSinonimi or kContrari.
     Verdetto giudica(qint16 scelta) const;
 
+    /// A named pupil's review steers the deal; none (a guest) deals at random.
+    void setRipasso(SceltaVoci* scelta) { scelta_ = scelta; }
+
     const Turno& turno() const { return turno_; }
 
     qint16 Estratto = 0;
@@ -44,6 +49,8 @@ class ModelloSinonimiContrari : public WordTables {
     QString contrari_;
     int maxRecords_;
     Turno turno_;
+    SceltaVoci* scelta_ = nullptr;
+    IndiceVoci indice_;
 };
 
 } // namespace vocario

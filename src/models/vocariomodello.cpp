@@ -24,6 +24,7 @@ std::optional<QString> ModelloVocario::leggi(const WordListReader& reader,
         return corto;
     TabellaVocario = std::move(tabella);
     numeroVoci_ = numero;
+    indice_.azzera();
     return std::nullopt;
 }
 
@@ -31,7 +32,16 @@ const ModelloVocario::Turno& ModelloVocario::PreparaTurno(RandomGenerator& rando
                                                           const ColoreDelTurno& colore) {
     if (colore)
         colore();
-    const auto riga = qint16(random.wholeNumber(numeroVoci_));
+    qint16 riga = 0;
+    if (scelta_) {
+        if (indice_.vuoto())
+            for (int r = 1; r <= numeroVoci_; ++r)
+                indice_.aggiungi({TabellaVocario[size_t(r)][2] + QStringLiteral(" / ") +
+                                  TabellaVocario[size_t(r)][3]});
+        riga = qint16(unitaGuidate(*scelta_, indice_, 1, random).value(0));
+    }
+    if (riga == 0)
+        riga = qint16(random.wholeNumber(numeroVoci_));
     const auto& voce = TabellaVocario[size_t(riga)];
     turno_.righe = ScombiccheraPosti(kSignificati, random);
     turno_.voce = {.elenco = elenco_, .record = riga, .testi = {voce[2], voce[3]}};

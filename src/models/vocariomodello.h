@@ -1,5 +1,6 @@
 #pragma once
 
+#include "turnoguidato.h"
 #include "voce.h"
 #include "wordlists/wordlistreader.h"
 #include "wordlists/wordtables.h"
@@ -9,6 +10,7 @@
 namespace vocario {
 
 class RandomGenerator;
+class SceltaVoci;
 
 /// "vocario": a sentence, the word or phrase it asks about, and three
 /// meanings on shuffled buttons; meaning 0 is the right one.
@@ -37,6 +39,9 @@ class ModelloVocario {
     /// The pupil presses the button of meaning k.
     Verdetto giudica(int significato) const;
 
+    /// A named pupil's review steers the deal; none (a guest) deals at random.
+    void setRipasso(SceltaVoci* scelta) { scelta_ = scelta; }
+
     const Turno& turno() const { return turno_; }
     const Tabella& tabella() const { return TabellaVocario; }
     qint16 numeroVoci() const { return numeroVoci_; }
@@ -46,6 +51,8 @@ class ModelloVocario {
     Tabella TabellaVocario;
     qint16 numeroVoci_ = 0;
     Turno turno_;
+    SceltaVoci* scelta_ = nullptr;
+    IndiceVoci indice_;
 };
 
 } // namespace vocario

@@ -12,6 +12,7 @@
 #include "register/importaclassi.h"
 #include "register/mittenteregistro.h"
 #include "register/registro.h"
+#include "register/rispostealunno.h"
 #include "register/serverregistro.h"
 #include "registerfile/ingressoregistro.h"
 #include "teacher/verificadariga.h"
@@ -129,7 +130,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
         return false;
     if (!alunno_.isEmpty() && !classi.isEmpty()) {
         if (const std::optional<Alunno> alunno = Registro::trovaIn(classi, alunno_)) {
-            stato.registrazione = r.registrazionePer(*alunno);
+            stato.registrazione = registrazioneConRipasso(r, *alunno);
             return false;
         }
         const QStringList omonimi = Registro::classiCon(classi, alunno_);
@@ -167,7 +168,7 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                      [&stato, &r, finestra](const std::optional<Alunno>& alunno) {
                          stato.registrazione.reset();
                          if (alunno) {
-                             stato.registrazione = r.registrazionePer(*alunno);
+                             stato.registrazione = registrazioneConRipasso(r, *alunno);
                              OpzioniSalvate::impostazioni().setValue(kUltimaClasse, alunno->classe);
                          }
                          Percorso::mostraMenu(finestra);
