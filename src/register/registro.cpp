@@ -264,8 +264,9 @@ QList<Classe> Registro::classiPerChiGioca() const {
         return classiSalvate();
     for (int prova = 0; prova < 2; ++prova) {
         QSqlQuery query(db());
-        query.exec(QStringLiteral("SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN "
-                                  "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)"));
+        query.exec(
+            QStringLiteral("SELECT c.id, c.nome, a.id, a.nome, c.ripasso FROM classi c LEFT JOIN "
+                           "alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)"));
         const QList<Classe> elenco = classiDaRighe(query);
         if (!query.lastError().isValid()) {
             FileDanneggiato::ricordaClassi(cartella_, elenco);

@@ -43,6 +43,10 @@ QList<RispostaRipasso> risposteDellAlunno(const QSqlDatabase& db, qint64 alunno)
 }
 
 std::unique_ptr<Registrazione> registrazioneConRipasso(Registro& registro, const Alunno& alunno) {
+    // A class whose teacher switched the review off deals as a guest's.
+    for (const Classe& classe : registro.classiPerChiGioca())
+        if (classe.nome == alunno.classe && !classe.ripasso)
+            return registro.registrazionePer(alunno);
     return std::make_unique<RegistrazioneRipasso>(
         registro.registrazionePer(alunno),
         Ripasso::daRisposte(risposteDellAlunno(registro.db(), alunno.id)));

@@ -19,11 +19,15 @@ struct Classe {
     qint64 id = 0;
     QString nome = {};
     QList<Alunno> alunni = {};
+    /// The teacher's switch: the pupils' missed words come back until
+    /// learnt (on by default).
+    bool ripasso = true;
     bool operator==(const Classe&) const = default;
 };
 
-/// The classes of rows (class id, class name, pupil id, pupil name), ordered
-/// by class, as the PC's file and the school's server both give them.
+/// The classes of rows (class id, class name, pupil id, pupil name, and the
+/// class's review switch when the row has it), ordered by class, as the PC's
+/// file and the school's server both give them.
 QList<Classe> classiDaRighe(QSqlQuery& righe);
 
 /// The key of the file's settings under which a PC keeps the classes the

@@ -56,6 +56,7 @@ QStringList elenchiDelleClassi() {
         QStringLiteral(" LANGUAGE sql STABLE SECURITY DEFINER SET search_path = public, pg_temp");
     return {
         // The reader's own limit on a list's size, and the seven lists' names.
+        "ALTER TABLE classi ADD COLUMN ripasso boolean NOT NULL DEFAULT true",
         "CREATE TABLE elenchi_classe (classe bigint NOT NULL REFERENCES classi(id) ON DELETE"
         " CASCADE, file text NOT NULL CHECK (file ~ '^[a-z]{1,30}[.]txt$'), versione integer NOT"
         " NULL, testo bytea CHECK (length(testo) <= 2097152), quando bigint NOT NULL,"
@@ -193,8 +194,9 @@ QStringList funzioniDeiPc() {
                 " RETURN NULL; END $$")
                 .arg(adesso),
         "CREATE FUNCTION vocario_classi() RETURNS TABLE (classe bigint, nome_classe text,"
-        " alunno bigint, nome_alunno text) LANGUAGE sql STABLE SECURITY DEFINER"
-        " SET search_path = public, pg_temp AS $$SELECT c.id, c.nome, a.id, a.nome FROM classi c"
+        " alunno bigint, nome_alunno text, ripasso boolean) LANGUAGE sql STABLE SECURITY DEFINER"
+        " SET search_path = public, pg_temp AS $$SELECT c.id, c.nome, a.id, a.nome, c.ripasso"
+        " FROM classi c"
         " LEFT JOIN alunni a ON a.classe = c.id ORDER BY c.nome, lower(a.nome)$$",
         // Every function may be called by anyone until told otherwise.
         "REVOKE ALL ON FUNCTION vocario_ora_ammessa(bigint), vocario_risposta(uuid, bigint, uuid,"
@@ -256,6 +258,8 @@ const std::vector<QStringList>& passiFile() {
             "CREATE TABLE elenchi_classe (classe INTEGER NOT NULL, file TEXT NOT NULL,"
             " versione INTEGER NOT NULL, testo BLOB, quando INTEGER NOT NULL,"
             " PRIMARY KEY (classe, file, versione))",
+            // The class's review of its pupils' missed words, on by default.
+            "ALTER TABLE classi ADD COLUMN ripasso INTEGER NOT NULL DEFAULT 1",
         },
     };
     return passi;
