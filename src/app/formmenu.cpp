@@ -44,8 +44,11 @@ FormMenu::FormMenu(AppState& stato) : VocarioWindow(designFormMenu(), stato) {
     QLabel* rigaRegistro = nullptr;
     RegistroClasse* registro = Percorso::registro();
     if (stato_.registrazione) {
+        // With the register's line when the answers wait for it.
+        const QString avviso = registro ? registro->avviso() : QString();
         rigaRegistro = BottoneOpzioni::aggiungiRigaRegistro(
-            this, QStringLiteral("Gioca: %1").arg(stato_.registrazione->chiGioca()));
+            this, QStringLiteral("Gioca: %1").arg(stato_.registrazione->chiGioca()) +
+                      (avviso.isEmpty() ? QString() : u'\n' + avviso));
         // The next pupil takes the PC without the program being left.
         if (registro)
             connect(BottoneOpzioni::aggiungiCambiaAlunno(this), &QPushButton::clicked, this,

@@ -57,6 +57,13 @@ inline QString avvisoRegistroFermo() {
                           "salvate. L'insegnante ne trova il motivo in «Opzioni», «Registro».");
 }
 
+/// What the menu tells a pupil playing while the register cannot be opened:
+/// the answers are kept aside meanwhile.
+inline QString avvisoRegistroInAttesa() {
+    return QStringLiteral("Il registro di classe ora non si apre: le risposte sono tenute da parte "
+                          "ed entreranno nel registro più tardi.");
+}
+
 /// The class register as the start screen and "Opzioni" meet it; the
 /// start-up installs it (see Navigazione::impostaRegistro).
 class RegistroClasse {

@@ -5,6 +5,7 @@
 #include "elenchiclasse.h"
 #include "mittenteregistro.h"
 #include "options/opzionisalvate.h"
+#include "registerfile/classiricordate.h"
 #include "registerfile/filedanneggiato.h"
 #include "registerfile/fileregistro.h"
 #include "registerfile/ingressoregistro.h"
@@ -28,6 +29,8 @@ namespace {
 const QString kAvviso = QStringLiteral("avviso");
 const QString kPc = QStringLiteral("pc");
 const QString kNomePc = QStringLiteral("registro/pc");
+// Made by the schema's step 5: the file's own identity.
+const QString kIdentita = QStringLiteral("identita");
 
 QString connessioneNuova() {
     static std::atomic<int> contatore{0};
@@ -41,53 +44,56 @@ qint64 adesso() {
 // The named pupil's play, told by the windows, queued for the writer.
 class RegistrazioneAlunno final : public Registrazione {
   public:
-    RegistrazioneAlunno(ScrittoreRegistro& scrittore, const Alunno& alunno,
+    // `registro`: the identity of the file the id was read from; empty when
+    // the id cannot be trusted (the register not open), and the writer
+    // finds the pupil by class and name.
+    RegistrazioneAlunno(ScrittoreRegistro& scrittore, const Alunno& alunno, QString registro,
                         ElenchiClasse::PerGiocare elenchi)
         : scrittore_(scrittore), elenchi_(std::move(elenchi)), alunno_(alunno.id),
           chi_(alunno.classe.isEmpty() ? alunno.nome
                                        : alunno.nome + QStringLiteral(", ") + alunno.classe),
+          classe_(alunno.classe), nome_(alunno.nome), registro_(std::move(registro)),
           sessione_(Operazione::nuovoId()) {
-        scrittore_.accoda({.tipo = Operazione::Tipo::InizioSessione,
-                           .id = sessione_,
-                           .quando = adesso(),
-                           .alunno = alunno_});
+        accoda({.tipo = Operazione::Tipo::InizioSessione,
+                .id = sessione_,
+                .quando = adesso(),
+                .alunno = alunno_});
     }
     ~RegistrazioneAlunno() override {
         esercizioLasciato();
-        scrittore_.accoda(
-            {.tipo = Operazione::Tipo::FineSessione, .id = sessione_, .quando = adesso()});
+        accoda({.tipo = Operazione::Tipo::FineSessione, .id = sessione_, .quando = adesso()});
     }
 
     void esercizioAperto(const QString& esercizio) override {
         esercizioLasciato();
         apertura_ = Operazione::nuovoId();
-        scrittore_.accoda({.tipo = Operazione::Tipo::Apertura,
-                           .id = apertura_,
-                           .quando = adesso(),
-                           .sessione = sessione_,
-                           .esercizio = esercizio});
+        accoda({.tipo = Operazione::Tipo::Apertura,
+                .id = apertura_,
+                .quando = adesso(),
+                .sessione = sessione_,
+                .esercizio = esercizio});
     }
 
     void esercizioLasciato() override {
         if (apertura_.isEmpty())
             return;
-        scrittore_.accoda({.tipo = Operazione::Tipo::Chiusura,
-                           .id = std::exchange(apertura_, {}),
-                           .quando = adesso()});
+        accoda({.tipo = Operazione::Tipo::Chiusura,
+                .id = std::exchange(apertura_, {}),
+                .quando = adesso()});
     }
 
     void risposta(const RispostaData& r) override {
-        scrittore_.accoda({.tipo = Operazione::Tipo::Risposta,
-                           .id = Operazione::nuovoId(),
-                           .quando = adesso(),
-                           .alunno = alunno_,
-                           .sessione = sessione_,
-                           .esercizio = r.esercizio,
-                           .voce = r.voce,
-                           .elenco = elencoDi(r),
-                           .dato = r.dato,
-                           .esatta = r.esatta,
-                           .secondi = r.secondi});
+        accoda({.tipo = Operazione::Tipo::Risposta,
+                .id = Operazione::nuovoId(),
+                .quando = adesso(),
+                .alunno = alunno_,
+                .sessione = sessione_,
+                .esercizio = r.esercizio,
+                .voce = r.voce,
+                .elenco = elencoDi(r),
+                .dato = r.dato,
+                .esatta = r.esatta,
+                .secondi = r.secondi});
     }
 
     QString chiGioca() const override { return chi_; }
@@ -102,10 +108,23 @@ class RegistrazioneAlunno final : public Registrazione {
         return r.elencoInsegnante ? QStringLiteral("insegnante") : QStringLiteral("programma");
     }
 
+    // Every operation names the pupil: the session's end and an exercise's
+    // opening wait with the answers when the pupil must be found again.
+    void accoda(Operazione operazione) {
+        operazione.alunno = alunno_;
+        operazione.classe = classe_;
+        operazione.nome = nome_;
+        operazione.registro = registro_;
+        scrittore_.accoda(std::move(operazione));
+    }
+
     ScrittoreRegistro& scrittore_;
     const ElenchiClasse::PerGiocare elenchi_;
     const qint64 alunno_;
     const QString chi_;
+    const QString classe_;
+    const QString nome_;
+    const QString registro_;
     const QByteArray sessione_;
     QByteArray apertura_;
 };
@@ -163,6 +182,11 @@ Registro::Registro(QString cartella, QString server)
         scrittore_->mandaAlServer([m = mittente_.get()] { m->sveglia(); });
     }
     if (!errore_)
+        identita_ = impostazione(kIdentita);
+    // Also while the file cannot be used: the writer keeps what an earlier
+    // run left waiting with the new answers, in the journal it rewrites.
+    // Not with a server set that cannot be used: what waits is the server's.
+    if (!errore_ || server_.isEmpty())
         leggiGiornali();
 }
 
@@ -210,9 +234,10 @@ QSqlDatabase Registro::db() const {
     // The writer found the file damaged and started a new one: this side
     // follows it there.
     if (const int attuale = FileDanneggiato::generazione(cartella_); attuale != generazione_) {
-        FileRegistro::chiudi(connessione_);
+        FileRegistro::chiudiStaccato(connessione_);
         errore_ = FileRegistro::apri(cartella_, connessione_).errore;
         generazione_ = attuale;
+        identita_ = errore_ ? QString() : impostazione(kIdentita);
     }
     return QSqlDatabase::database(connessione_, false);
 }
@@ -222,6 +247,7 @@ bool Registro::rimediaSeDanneggiato(const QSqlError& errore, bool certo) const {
         return false;
     errore_ = FileDanneggiato::ricomincia(cartella_, connessione_, generazione_).errore;
     generazione_ = FileDanneggiato::generazione(cartella_);
+    identita_ = errore_ ? QString() : impostazione(kIdentita);
     return true;
 }
 
@@ -236,7 +262,27 @@ void Registro::leggiGiornali() {
 }
 
 QString Registro::avviso() const {
-    return impostazione(kAvviso);
+    QStringList righe;
+    if (const QString avviso = impostazione(kAvviso); !avviso.isEmpty())
+        righe << avviso;
+    if (classiPerse_)
+        righe << QStringLiteral(
+            "Il file del registro non ha più le classi che aveva (è stato cancellato o "
+            "sostituito). Gli alunni giocano con i nomi di prima e le loro risposte aspettano: "
+            "entrano nel registro quando la classe c'è di nuovo (per esempio importandola).");
+    const ScrittoreRegistro::Stato stato = scrittore_->stato();
+    if (stato.inAttesa > 0 && !stato.motivo.isEmpty())
+        righe << QStringLiteral("Il registro ora non si può scrivere (%1): %2 operazioni degli "
+                                "alunni aspettano in un giornale ed entrano appena si può.")
+                     .arg(stato.motivo)
+                     .arg(stato.inAttesa);
+    if (stato.sospese > 0)
+        righe << QStringLiteral("%1 risposte aspettano il loro alunno, che nel registro non c'è: "
+                                "%2. Entrano nel registro quando c'è di nuovo un alunno con lo "
+                                "stesso nome nella stessa classe.")
+                     .arg(stato.sospese)
+                     .arg(stato.perChi.join(QStringLiteral("; ")));
+    return righe.join(QStringLiteral("\n\n"));
 }
 
 void Registro::avvisoLetto() {
@@ -270,6 +316,14 @@ QList<Classe> Registro::classiPerChiGioca() const {
         const QList<Classe> elenco = classiDaRighe(query);
         if (!query.lastError().isValid()) {
             FileDanneggiato::ricordaClassi(cartella_, elenco);
+            if (!errore_) {
+                // A file with none of the classes the copy has, and not the
+                // copy's file: deleted or replaced since.
+                const ClassiRicordate::Copia copia = ClassiRicordate::leggi(cartella_);
+                classiPerse_ =
+                    elenco.isEmpty() && !copia.classi.isEmpty() && copia.registro != identita_;
+                ClassiRicordate::ricorda(cartella_, identita_, elenco);
+            }
             return elenco;
         }
         if (!rimediaSeDanneggiato(query.lastError()))
@@ -343,7 +397,11 @@ qint64 Registro::aggiungiAlunno(qint64 classe, const QString& nome) {
     query.prepare(QStringLiteral("SELECT id FROM alunni WHERE classe = ? AND nome = ?"));
     query.addBindValue(classe);
     query.addBindValue(nome.trimmed());
-    return query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+    const qint64 id = query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+    // Answers that waited for this pupil find them now.
+    if (id > 0)
+        scrittore_->riprovaSospese();
+    return id;
 }
 
 bool Registro::eliminaAlunno(qint64 alunno) {
@@ -396,9 +454,27 @@ std::unique_ptr<Registrazione> Registro::registrazionePer(const Alunno& alunno) 
     for (const Classe& c : classiPerChiGioca())
         if (c.nome == alunno.classe)
             classe = c.id;
+    ElenchiClasse::PerGiocare elenchi = classe && !errore_
+                                            ? ElenchiClasse::prepara(db(), cartella_, classe)
+                                            : ElenchiClasse::PerGiocare{};
+    if (perNome()) {
+        Alunno perNome = alunno;
+        perNome.id = 0;
+        return std::make_unique<RegistrazioneAlunno>(*scrittore_, perNome, QString(),
+                                                     std::move(elenchi));
+    }
     return std::make_unique<RegistrazioneAlunno>(
-        *scrittore_, alunno,
-        classe ? ElenchiClasse::prepara(db(), cartella_, classe) : ElenchiClasse::PerGiocare{});
+        *scrittore_, alunno, suServer() ? QString() : identita_, std::move(elenchi));
+}
+
+// Not with a school's server set that cannot be used: its classes are the
+// server's, which this PC has not read.
+bool Registro::perNome() const {
+    return (errore_.has_value() && server_.isEmpty()) || classiPerse_;
+}
+
+QList<Classe> Registro::classiRicordate() const {
+    return ClassiRicordate::leggi(cartella_).classi;
 }
 
 QString Registro::impostazione(const QString& chiave) const {

@@ -117,8 +117,15 @@ class Registro {
     /// Every answer and session before `giorno`; how many answers went.
     int eliminaPrimaDi(const QDate& giorno);
 
-    /// A recorder of the pupil's answers, through the writer.
+    /// A recorder of the pupil's answers, through the writer: by id, or by
+    /// class and name while perNome().
     std::unique_ptr<Registrazione> registrazionePer(const Alunno& alunno);
+    /// True while the PC's register cannot be used, or has lost the classes
+    /// it had (its file deleted or replaced): the pupils are those of
+    /// classiRicordate(), their answers wait under their names.
+    bool perNome() const;
+    /// The classes and pupils this register gave last, kept aside.
+    QList<Classe> classiRicordate() const;
     ScrittoreRegistro& scrittore() { return *scrittore_; }
 
     /// A setting of the teacher's (the password's hash); empty when unset.
@@ -135,6 +142,9 @@ class Registro {
     QString server_;
     QString erroreServer_;
     bool riprovaVista_ = true;
+    /// The file's own identity (impostazioni), empty while it cannot be read.
+    mutable QString identita_;
+    mutable bool classiPerse_ = false;
     /// FileDanneggiato::generazione of the file the connection is open on.
     mutable int generazione_ = 0;
     // Before the sender, which posts to it from its thread until it ends.

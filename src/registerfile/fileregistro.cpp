@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 namespace vocario::FileRegistro {
 namespace {
@@ -86,6 +89,19 @@ bool danneggiato(const QSqlError& errore) {
     // The primary codes, also when an extended one is given (SQLITE_CORRUPT_*).
     const int codice = errore.nativeErrorCode().toInt();
     return (codice & 0xff) == 11 || (codice & 0xff) == 26;
+}
+
+void chiudiStaccato(const QString& connessione) {
+    if (!QSqlDatabase::contains(connessione))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(connessione, false);
+    const QVariant maniglia = db.isOpen() ? db.driver()->handle() : QVariant();
+    if (maniglia.isValid() && qstrcmp(maniglia.typeName(), "sqlite3*") == 0)
+        if (sqlite3* sqlite = *static_cast<sqlite3* const*>(maniglia.constData())) {
+            int tieni = 1;
+            sqlite3_file_control(sqlite, "main", SQLITE_FCNTL_PERSIST_WAL, &tieni);
+        }
+    chiudi(connessione);
 }
 
 void chiudi(const QString& connessione) {

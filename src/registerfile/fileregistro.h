@@ -36,6 +36,11 @@ Apertura apri(const QString& cartella, const QString& connessione, Modo modo = M
 /// Closes and forgets the connection named `connessione`.
 void chiudi(const QString& connessione);
 
+/// The same for a connection whose file is no longer the one at its path
+/// (deleted, replaced, set aside): SQLite would otherwise fold its log into
+/// it and remove the log by name, which may by then be the new file's.
+void chiudiStaccato(const QString& connessione);
+
 /// True when SQLite says that the file is damaged (SQLITE_CORRUPT,
 /// SQLITE_NOTADB), whenever it finds out: at the opening, reading, writing.
 bool danneggiato(const QSqlError& errore);

@@ -19,16 +19,6 @@ QString impronta(const QString& giornale) {
         QCryptographicHash::hash(giornale.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
 }
 
-// ~/.cache/vocario: this user's, made readable by this user alone.
-QString cartellaPrivata() {
-    const QString cartella =
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-        QStringLiteral("/vocario");
-    QDir().mkpath(cartella);
-    ::chmod(QFile::encodeName(cartella).constData(), 0700);
-    return cartella;
-}
-
 bool scriviTutto(int fd, const QByteArray& testo) {
     const char* dati = testo.constData();
     qsizetype resta = testo.size();
@@ -54,6 +44,15 @@ bool sincronizzaCartella(const QString& cartella) {
 }
 
 } // namespace
+
+QString cartellaPrivata() {
+    const QString cartella =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+        QStringLiteral("/vocario");
+    QDir().mkpath(cartella);
+    ::chmod(QFile::encodeName(cartella).constData(), 0700);
+    return cartella;
+}
 
 bool scrivi(const QString& percorso, const QByteArray& testo) {
     const QByteArray finale = QFile::encodeName(percorso);

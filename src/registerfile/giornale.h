@@ -18,6 +18,10 @@ bool scrivi(const QString& percorso, const QByteArray& testo);
 /// have been put there by someone else.
 bool fidato(const QString& percorso);
 
+/// This user's own folder for what the register keeps aside (~/.cache/vocario,
+/// made if needed, readable by this user alone).
+QString cartellaPrivata();
+
 /// The journals of the register whose own journal is `giornale`: that one,
 /// the one in this user's private folder used when the register's folder
 /// cannot be written, and the one earlier versions kept in the system's

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "options/opzionisalvate.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
@@ -25,6 +26,15 @@ QString file(const QString& cartella) {
     return cartella + QStringLiteral("/registro.sqlite");
 }
 
+QString classiRicordate(const QString& cartella) {
+    const QByteArray nome =
+        QCryptographicHash::hash(file(cartella).toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(12);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/vocario/registro-%1.classi").arg(QString::fromLatin1(nome));
+}
+
 QString server(const QString& daRiga) {
     if (!daRiga.isEmpty())
         return daRiga;
@@ -37,7 +47,8 @@ QString server(const QString& daRiga) {
 }
 
 bool daAprire(const AppState& stato, const QString& daRiga) {
-    return QFileInfo::exists(file(cartella(stato))) || !server(daRiga).isEmpty();
+    return QFileInfo::exists(file(cartella(stato))) ||
+           QFileInfo::exists(classiRicordate(cartella(stato))) || !server(daRiga).isEmpty();
 }
 
 QPushButton* bottone(QWidget* dialogo, std::function<void()> apri) {

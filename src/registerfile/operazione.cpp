@@ -104,7 +104,7 @@ bool Operazione::scrivi(QSqlDatabase& db, QSqlError* errore) const {
 }
 
 QByteArray Operazione::inGiornale() const {
-    const QJsonObject riga{
+    QJsonObject riga{
         {"tipo", int(tipo)},
         {"id", QString::fromLatin1(id.toBase64())},
         {"quando", QString::number(quando)},
@@ -117,6 +117,11 @@ QByteArray Operazione::inGiornale() const {
         {"esatta", esatta},
         {"secondi", secondi},
     };
+    if (!nome.isEmpty()) {
+        riga.insert(QLatin1String("classe"), classe);
+        riga.insert(QLatin1String("nome"), nome);
+        riga.insert(QLatin1String("registro"), registro);
+    }
     return QJsonDocument(riga).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -139,6 +144,9 @@ std::optional<Operazione> Operazione::dalGiornale(const QByteArray& riga) {
         .dato = o.value("dato").toString(),
         .esatta = o.value("esatta").toBool(),
         .secondi = o.value("secondi").toDouble(),
+        .classe = o.value("classe").toString(),
+        .nome = o.value("nome").toString(),
+        .registro = o.value("registro").toString(),
     };
 }
 

@@ -28,6 +28,13 @@ struct Operazione {
     QString dato = {};
     bool esatta = false;
     double secondi = 0;
+    /// Whose play it is, by name, for when the id cannot be trusted: the
+    /// pupil's class and name, and the identity of the file `alunno` was
+    /// read from (empty when the register could not be opened). Empty in
+    /// lines of earlier versions, which are written by id alone.
+    QString classe = {};
+    QString nome = {};
+    QString registro = {};
 
     /// A new id.
     static QByteArray nuovoId();

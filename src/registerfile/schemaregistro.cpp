@@ -1,5 +1,6 @@
 #include "schemaregistro.h"
 
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -250,7 +251,28 @@ const std::vector<QStringList>& passiFile() {
         },
         // 4: the exercises' names as in the menu.
         nomiDelMenu(),
-        // 5: the lists the teacher gave a class, every version kept (the
+        // 5: a deleted pupil's or class's id is never given again (an answer
+        // still waiting names its pupil by id), and the file has an identity
+        // of its own, which a copy keeps and a new file does not. Rebuilt as
+        // SQLite's documentation says, with the foreign keys off (aggiorna):
+        // dropping the old tables deletes nothing of what refers to them.
+        {
+            "CREATE TABLE classi_nuova (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+            " nome TEXT NOT NULL UNIQUE)",
+            "INSERT INTO classi_nuova (id, nome) SELECT id, nome FROM classi",
+            "CREATE TABLE alunni_nuova (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+            " classe INTEGER NOT NULL REFERENCES classi(id) ON DELETE CASCADE,"
+            " nome TEXT NOT NULL, UNIQUE (classe, nome))",
+            "INSERT INTO alunni_nuova (id, classe, nome) SELECT id, classe, nome FROM alunni",
+            "DROP TABLE alunni",
+            "DROP TABLE classi",
+            "ALTER TABLE classi_nuova RENAME TO classi",
+            "ALTER TABLE alunni_nuova RENAME TO alunni",
+            "CREATE INDEX alunni_per_classe ON alunni (classe)",
+            "INSERT OR IGNORE INTO impostazioni (chiave, valore)"
+            " VALUES ('identita', lower(hex(randomblob(16))))",
+        },
+        // 6: the lists the teacher gave a class, every version kept (the
         // answers given on one name it); a version without text gives the
         // class back the program's list. On a lab's PC, the copy of the
         // server's, as with the classes.
@@ -326,6 +348,39 @@ QString versioneScritta(int k, bool server) {
                   : QStringLiteral("PRAGMA user_version = %1").arg(k);
 }
 
+// Step k in one transaction. On the file the foreign keys are off meanwhile
+// (SQLite ignores the switch inside a transaction), then as they were: a
+// table rebuilt must not take with it the rows that refer to it.
+std::optional<QString> passo(QSqlDatabase& db, Motore motore, int k) {
+    const bool server = motore == Motore::Server;
+    QSqlQuery query(db);
+    const bool chiaviAccese = !server && query.exec(QStringLiteral("PRAGMA foreign_keys")) &&
+                              query.next() && query.value(0).toBool();
+    if (chiaviAccese)
+        query.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    const auto chiavi = qScopeGuard([&db, chiaviAccese] {
+        if (chiaviAccese)
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    });
+    if (!db.transaction())
+        return motivo(db.lastError(), server);
+    QStringList istruzioni = passi(motore)[size_t(k - 1)];
+    istruzioni << versioneScritta(k, server);
+    for (const QString& istruzione : std::as_const(istruzioni))
+        if (!query.exec(istruzione)) {
+            const QSqlError errore = query.lastError();
+            db.rollback();
+            return motivo(errore, server);
+        }
+    query.finish();
+    if (!db.commit()) {
+        const QSqlError errore = db.lastError();
+        db.rollback();
+        return motivo(errore, server);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int versioneAttuale(Motore motore) {
@@ -370,24 +425,9 @@ std::optional<QString> aggiorna(QSqlDatabase& db, int finoA) {
                                        "il file resta com'è.")
                             .arg(attuale)
                             .arg(versioneAttuale(motore));
-    for (int k = attuale + 1; k <= finoA; ++k) {
-        if (!db.transaction())
-            return motivo(db.lastError(), server);
-        QSqlQuery query(db);
-        QStringList istruzioni = passi(motore)[size_t(k - 1)];
-        istruzioni << versioneScritta(k, server);
-        for (const QString& istruzione : std::as_const(istruzioni))
-            if (!query.exec(istruzione)) {
-                const QSqlError errore = query.lastError();
-                db.rollback();
-                return motivo(errore, server);
-            }
-        if (!db.commit()) {
-            const QSqlError errore = db.lastError();
-            db.rollback();
-            return motivo(errore, server);
-        }
-    }
+    for (int k = attuale + 1; k <= finoA; ++k)
+        if (std::optional<QString> errore = passo(db, motore, k))
+            return errore;
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "filedanneggiato.h"
 #include "fileregistro.h"
 #include "giornale.h"
+#include "intestazione.h"
 #include "prioritafondo.h"
 
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
+#include <cstdio>
+#include <sys/stat.h>
 #include <utility>
 
 namespace vocario {
@@ -21,6 +24,15 @@ constexpr size_t kOperazioniPerLotto = 500;
 QString connessioneDelloScrittore() {
     static std::atomic<int> contatore{0};
     return QStringLiteral("registro-scrittore-%1").arg(++contatore);
+}
+
+// The school's classes as the sender last brought them into the file.
+QList<Classe> classiDelServer(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT valore FROM impostazioni WHERE chiave = ?"));
+    query.addBindValue(QLatin1String(kClassiDelServer));
+    return query.exec() && query.next() ? classiDaJson(query.value(0).toByteArray())
+                                        : QList<Classe>();
 }
 
 } // namespace
@@ -60,6 +72,18 @@ void ScrittoreRegistro::riprendiGiornali() {
     sveglia_.notify_one();
 }
 
+void ScrittoreRegistro::riprovaSospese() {
+    {
+        std::lock_guard lock(mutex_);
+        if (sospese_.empty())
+            return;
+        coda_.insert(coda_.begin(), sospese_.begin(), sospese_.end());
+        sospese_.clear();
+        sospeseNelGiornale_ = 0;
+    }
+    sveglia_.notify_one();
+}
+
 // On the window's thread the writer is woken once the window is done with
 // the pupil's input: waking it is the call's one system call, a point where
 // a busy machine may hand the core to another program mid-answer.
@@ -85,7 +109,18 @@ void ScrittoreRegistro::accoda(Operazione operazione) {
 
 ScrittoreRegistro::Stato ScrittoreRegistro::stato() const {
     std::lock_guard lock(mutex_);
-    return {.inAttesa = coda_.size(), .motivo = motivo_};
+    Stato stato{.inAttesa = coda_.size(), .motivo = motivo_};
+    for (const Operazione& operazione : sospese_) {
+        if (operazione.tipo != Operazione::Tipo::Risposta)
+            continue;
+        ++stato.sospese;
+        const QString chi = operazione.classe.isEmpty()
+                                ? operazione.nome
+                                : operazione.nome + QStringLiteral(", ") + operazione.classe;
+        if (!stato.perChi.contains(chi))
+            stato.perChi << chi;
+    }
+    return stato;
 }
 
 bool ScrittoreRegistro::svuota(std::chrono::milliseconds limite) {
@@ -139,7 +174,7 @@ void ScrittoreRegistro::lavora() {
         if (esito.danneggiato && !appenaRicominciato) {
             const FileDanneggiato::Esito rimedio =
                 FileDanneggiato::ricomincia(cartella_, connessione_, esito.generazione);
-            FileRegistro::chiudi(connessione_);
+            chiudiFile();
             if (!rimedio.errore) {
                 appenaRicominciato = true;
                 lock.lock();
@@ -153,6 +188,8 @@ void ScrittoreRegistro::lavora() {
         lock.lock();
         if (esito.scritto) {
             coda_.erase(coda_.begin(), coda_.begin() + qsizetype(quanti));
+            sospese_.insert(sospese_.end(), esito.sospese.begin(), esito.sospese.end());
+            diciSospese(esito.sospese);
             motivo_.clear();
             errore = false;
             appenaRicominciato = false;
@@ -163,6 +200,12 @@ void ScrittoreRegistro::lavora() {
                 subito_ = true; // the rest at once
             }
         } else {
+            // The technician reads it where the program was started, once.
+            if (esito.motivo != motivo_)
+                std::fputs(qPrintable(QStringLiteral("vocario: le risposte aspettano in un "
+                                                     "giornale: %1\n")
+                                          .arg(esito.motivo)),
+                           stderr);
             motivo_ = esito.motivo;
             errore = true;
             riprova = std::chrono::steady_clock::now() + attesaDopoErrore_;
@@ -171,59 +214,145 @@ void ScrittoreRegistro::lavora() {
                 break;
         }
     }
+    lock.unlock();
+    chiudiFile();
 }
 
 ScrittoreRegistro::Esito ScrittoreRegistro::scriviLotto(const std::vector<Operazione>& lotto,
                                                         bool alServer) {
-    // Opened for each batch and closed after: a file made read-only or
-    // replaced meanwhile is seen at the next write, and the log is folded
-    // back into the file whenever the program rests.
+    // One connection for the run: a batch neither opens the file again nor
+    // folds the log back into it (SQLite does that every thousand pages). A
+    // file deleted, replaced or cut short meanwhile is seen before the
+    // batch and opened again; a failed write opens it again next time.
     const std::unique_lock blocco = FileDanneggiato::bloccaFile();
     Esito esito{.generazione = FileDanneggiato::generazione(cartella_)};
-    {
-        FileRegistro::Apertura apertura =
-            FileRegistro::apri(cartella_, connessione_, FileRegistro::Modo::SoloEsistente);
-        QSqlDatabase& db = apertura.db;
-        QSqlError errore;
-        if (apertura.errore) {
-            esito.motivo = *apertura.errore;
+    if (const Cambio cambio = fileCambiato(esito.generazione); cambio != Cambio::Nessuno)
+        chiudiFile(cambio == Cambio::AltroFile);
+    if (!file_.aperto) {
+        {
+            const FileRegistro::Apertura apertura =
+                FileRegistro::apri(cartella_, connessione_, FileRegistro::Modo::SoloEsistente);
+            esito.motivo = apertura.errore.value_or(QString());
             esito.danneggiato = apertura.danneggiato;
-        } else if (!controllato_ && !controllaFile(db, &esito)) {
-            // A file cut short or damaged where nothing has read yet is set
-            // aside before anything is written into it.
-        } else if (!db.transaction()) {
-            errore = db.lastError();
-        } else {
-            bool scritto = true;
-            QSqlQuery inUscita(db);
-            for (const Operazione& operazione : lotto) {
-                if (alServer) {
-                    inUscita.prepare(QStringLiteral("INSERT INTO in_uscita (riga) VALUES (?)"));
-                    inUscita.addBindValue(operazione.inGiornale());
-                    scritto = inUscita.exec();
-                    if (!scritto)
-                        errore = inUscita.lastError();
-                } else {
-                    scritto = operazione.scrivi(db, &errore);
-                }
-                if (!scritto)
-                    break;
+        }
+        if (!esito.motivo.isEmpty()) {
+            chiudiFile();
+            return esito;
+        }
+        file_.aperto = true;
+        file_.generazione = esito.generazione;
+        fileCambiato(esito.generazione); // takes the file's identity
+    }
+    scriviNelFile(lotto, alServer, &esito);
+    if (!esito.scritto)
+        chiudiFile();
+    else
+        fileCambiato(esito.generazione);
+    return esito;
+}
+
+void ScrittoreRegistro::scriviNelFile(const std::vector<Operazione>& lotto, bool alServer,
+                                      Esito* esito) {
+    QSqlDatabase db = QSqlDatabase::database(connessione_, false);
+    QSqlError errore;
+    if (!controllato_ && !controllaFile(db, esito)) {
+        // A file cut short or damaged where nothing has read yet is set
+        // aside before anything is written into it.
+    } else if (!db.transaction()) {
+        errore = db.lastError();
+    } else {
+        bool scritto = true;
+        QSqlQuery inUscita(db);
+        // By id where the id is the same child's; by class and name where
+        // it may not be; kept where this register lacks the pupil.
+        Intestazione intestazione = alServer ? Intestazione(classiDelServer(db)) : Intestazione(db);
+        for (const Operazione& originale : lotto) {
+            const Intestazione::Verdetto verdetto = intestazione.per(originale);
+            if (verdetto.esito == Intestazione::Esito::Sospeso) {
+                esito->sospese.push_back(originale);
+                continue;
             }
-            if (scritto && !db.commit()) {
-                errore = db.lastError();
-                scritto = false;
+            if (verdetto.esito == Intestazione::Esito::Eliminato)
+                continue;
+            Operazione operazione = originale;
+            operazione.alunno = verdetto.alunno;
+            if (alServer) {
+                inUscita.prepare(QStringLiteral("INSERT INTO in_uscita (riga) VALUES (?)"));
+                inUscita.addBindValue(operazione.inGiornale());
+                scritto = inUscita.exec();
+                if (!scritto)
+                    errore = inUscita.lastError();
+            } else {
+                scritto = operazione.scrivi(db, &errore);
             }
             if (!scritto)
-                db.rollback();
-            esito.scritto = scritto;
+                break;
         }
-        if (errore.isValid()) {
-            esito.motivo = errore.text();
-            esito.danneggiato = FileRegistro::danneggiato(errore);
+        if (scritto && !db.commit()) {
+            errore = db.lastError();
+            scritto = false;
         }
+        if (!scritto) {
+            db.rollback();
+            esito->sospese.clear();
+        }
+        esito->scritto = scritto;
     }
-    FileRegistro::chiudi(connessione_);
-    return esito;
+    if (errore.isValid()) {
+        esito->motivo = errore.text();
+        esito->danneggiato = FileRegistro::danneggiato(errore);
+    }
+}
+
+// Whether the file at the register's path is still the one the connection
+// has open: gone, started again after damage, shorter than it was (cut
+// short: checked again before any write), or another file. With the same
+// file, takes its size as it is now.
+ScrittoreRegistro::Cambio ScrittoreRegistro::fileCambiato(int generazione) {
+    if (!file_.aperto)
+        return Cambio::Nessuno;
+    // Set aside after damage: a new file, with its own log, has its path.
+    if (generazione != file_.generazione)
+        return Cambio::AltroFile;
+    struct stat info {};
+    if (::stat(QFile::encodeName(FileRegistro::percorso(cartella_)).constData(), &info) != 0)
+        return Cambio::Cambiato;
+    if (file_.inode != 0 &&
+        (quint64(info.st_dev) != file_.dispositivo || quint64(info.st_ino) != file_.inode))
+        return Cambio::AltroFile;
+    if (qint64(info.st_size) < file_.dimensione) {
+        controllato_ = false;
+        return Cambio::Cambiato;
+    }
+    file_.dispositivo = quint64(info.st_dev);
+    file_.inode = quint64(info.st_ino);
+    file_.dimensione = qint64(info.st_size);
+    return Cambio::Nessuno;
+}
+
+// Called with the lock held; once per pupil and run.
+void ScrittoreRegistro::diciSospese(const std::vector<Operazione>& sospese) {
+    for (const Operazione& operazione : sospese) {
+        const QString chi =
+            operazione.classe.isEmpty()
+                ? QStringLiteral("«%1»").arg(operazione.nome)
+                : QStringLiteral("«%1» della classe «%2»").arg(operazione.nome, operazione.classe);
+        if (detti_.contains(chi))
+            continue;
+        detti_.insert(chi);
+        std::fputs(qPrintable(QStringLiteral("vocario: nel registro non c'è l'alunno %1: le sue "
+                                             "risposte aspettano in un giornale.\n")
+                                  .arg(chi)),
+                   stderr);
+    }
+}
+
+void ScrittoreRegistro::chiudiFile(bool staccato) {
+    if (staccato)
+        FileRegistro::chiudiStaccato(connessione_);
+    else
+        FileRegistro::chiudi(connessione_);
+    file_ = {};
 }
 
 // Once a run, on the writer's thread: SQLite's quick check of every page.
@@ -244,11 +373,13 @@ bool ScrittoreRegistro::controllaFile(QSqlDatabase& db, Esito* esito) {
 // in the register's folder or, when that cannot take it, in this user's own.
 void ScrittoreRegistro::salvaGiornale() {
     QByteArray testo;
-    for (const Operazione& operazione : coda_)
-        testo += operazione.inGiornale();
+    for (const std::deque<Operazione>* parte : {&sospese_, &coda_})
+        for (const Operazione& operazione : *parte)
+            testo += operazione.inGiornale();
     const QStringList percorsi = Giornale::percorsi(giornale_);
     // Tried once for these operations, kept or not: the next answer tries again.
     nelGiornale_ = coda_.size();
+    sospeseNelGiornale_ = sospese_.size();
     for (qsizetype k = 0; k < 2; ++k)
         if (Giornale::scrivi(percorsi[k], testo)) {
             giornaleScritto_ = true;
@@ -261,6 +392,12 @@ void ScrittoreRegistro::salvaGiornale() {
 }
 
 void ScrittoreRegistro::togliGiornale() {
+    // What waits for its pupil stays, alone, in the journal.
+    if (!sospese_.empty()) {
+        if (sospeseNelGiornale_ != sospese_.size() || nelGiornale_ != 0)
+            salvaGiornale();
+        return;
+    }
     if (!giornaleScritto_)
         return;
     for (const QString& percorso : Giornale::percorsi(giornale_))
@@ -268,6 +405,7 @@ void ScrittoreRegistro::togliGiornale() {
             QFile::remove(percorso);
     giornaleScritto_ = false;
     nelGiornale_ = 0;
+    sospeseNelGiornale_ = 0;
 }
 
 } // namespace vocario

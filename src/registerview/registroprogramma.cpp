@@ -119,18 +119,30 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     if (!registro_ && !IngressoRegistro::daAprire(stato, server_))
         return false;
     Registro& r = registro(stato);
-    // A register that cannot be read is the teacher's to see in "Registro";
-    // the pupils play on as guests meanwhile.
-    if (r.errore())
+    QList<Classe> classi = r.classiPerChiGioca();
+    // A register that cannot be used, or has lost its classes, is the
+    // teacher's to see in "Registro"; the pupils it had play on under their
+    // names meanwhile, and their answers wait for it. A school's server set
+    // that cannot be used leaves them guests.
+    const bool perNome = r.perNome();
+    if (r.errore() && !perNome)
         return false;
-    const QList<Classe> classi = r.classiPerChiGioca();
-    // A lab's PC whose sender has not read the school's server yet asks all
-    // the same: the classes fill in as they arrive, "Ospite" meanwhile.
-    if (classi.isEmpty() && !r.attendeClassi())
-        return false;
-    if (!alunno_.isEmpty() && !classi.isEmpty()) {
-        if (const std::optional<Alunno> alunno = Registro::trovaIn(classi, alunno_)) {
-            stato.registrazione = registrazioneConRipasso(r, *alunno);
+    if (perNome && !r.errore())
+        scrivi(stderr, QStringLiteral("vocario: il registro %1 non ha più le classi che aveva (è "
+                                      "stato cancellato o sostituito).")
+                           .arg(r.percorsoFile()));
+    if (perNome)
+        classi = r.classiRicordate();
+    inAttesa_ = false;
+    if (!alunno_.isEmpty()) {
+        std::optional<Alunno> alunno = Registro::trovaIn(classi, alunno_);
+        // Nothing known of the classes: the name as it was given.
+        if (!alunno && perNome && classi.isEmpty())
+            alunno = Alunno{.nome = alunno_.section(u'/', -1).trimmed(),
+                            .classe = alunno_.contains(u'/') ? alunno_.section(u'/', 0, 0).trimmed()
+                                                             : QString()};
+        if (alunno) {
+            registra(stato, r, *alunno);
             return false;
         }
         const QStringList omonimi = Registro::classiCon(classi, alunno_);
@@ -143,6 +155,10 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
                 : QStringLiteral("vocario: «%1» non è tra gli alunni del registro.").arg(alunno_));
         alunno_.clear();
     }
+    // A lab's PC whose sender has not read the school's server yet asks all
+    // the same: the classes fill in as they arrive, "Ospite" meanwhile.
+    if (classi.isEmpty() && (perNome || !r.attendeClassi()))
+        return false;
     auto* finestra = new FinestraChiGioca(
         classi, OpzioniSalvate::impostazioni().value(kUltimaClasse).toString());
     finestra->setGeometry(avvio->geometry());
@@ -165,10 +181,11 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
         guarda->start(kGuardaAttesa);
     }
     QObject::connect(finestra, &FinestraChiGioca::scelto, finestra,
-                     [&stato, &r, finestra](const std::optional<Alunno>& alunno) {
+                     [this, &stato, &r, finestra](const std::optional<Alunno>& alunno) {
                          stato.registrazione.reset();
+                         inAttesa_ = false;
                          if (alunno) {
-                             stato.registrazione = registrazioneConRipasso(r, *alunno);
+                             registra(stato, r, *alunno);
                              OpzioniSalvate::impostazioni().setValue(kUltimaClasse, alunno->classe);
                          }
                          Percorso::mostraMenu(finestra);
@@ -178,6 +195,19 @@ bool RegistroProgramma::chiGioca(AppState& stato, QWidget* avvio) {
     finestra->activateWindow();
     avvio->close();
     return true;
+}
+
+void RegistroProgramma::registra(AppState& stato, Registro& r, const Alunno& alunno) {
+    inAttesa_ = r.perNome();
+    // The review reads the pupil's answers in the file: none to read while
+    // the answers wait by name.
+    stato.registrazione =
+        inAttesa_ ? r.registrazionePer(alunno) : registrazioneConRipasso(r, alunno);
+    if (inAttesa_)
+        scrivi(stderr, QStringLiteral("vocario: le risposte di «%1» aspettano in un giornale di "
+                                      "questo utente: entreranno nel registro quando la sua "
+                                      "classe si potrà leggere di nuovo.")
+                           .arg(stato.registrazione->chiGioca()));
 }
 
 bool RegistroProgramma::cambiaAlunno(AppState& stato, QWidget* menu) {
@@ -194,13 +224,23 @@ void RegistroProgramma::aggiungiAlleOpzioni(AppState& stato, QDialog* dialogo, Q
 }
 
 QString RegistroProgramma::avviso() const {
+    if (inAttesa_)
+        return avvisoRegistroInAttesa();
     return registro_ && registro_->errore() ? avvisoRegistroFermo() : QString();
 }
 
 void RegistroProgramma::apriRegistro(AppState& stato, QWidget* sopra) {
     Registro& r = registro(stato);
-    if (r.errore())
-        return Messaggi::avvisa(sopra, *r.errore());
+    if (r.errore()) {
+        const size_t inAttesa = r.scrittore().stato().inAttesa;
+        return Messaggi::avvisa(
+            sopra, inAttesa == 0 ? *r.errore()
+                                 : *r.errore() + QStringLiteral("\n\nLe operazioni degli alunni "
+                                                                "in attesa (%1) sono tenute da "
+                                                                "parte ed entreranno nel registro "
+                                                                "quando si potrà aprire.")
+                                                     .arg(inAttesa));
+    }
     apriVistaRegistro(r, sopra);
 }
 

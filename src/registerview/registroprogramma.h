@@ -9,6 +9,7 @@
 namespace vocario {
 
 class Registro;
+struct Alunno;
 
 /// The register's tasks asked on the command line, which end the run and
 /// need no display.
@@ -53,7 +54,13 @@ class RegistroProgramma final : public RegistroClasse {
     Registro& registro(const AppState& stato);
 
   private:
+    /// The pupil's play, through the writer; by name while the register
+    /// cannot give ids, which the pupil and the technician are told.
+    void registra(AppState& stato, Registro& r, const Alunno& alunno);
+
     QString alunno_;
+    /// The pupil playing is recorded by name, waiting for the register.
+    bool inAttesa_ = false;
     QString server_;
     std::unique_ptr<Registro> registro_;
 };
