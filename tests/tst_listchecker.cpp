@@ -143,6 +143,10 @@ void ListCheckerTest::namesEachFaultAtItsLine_data() {
     QTest::newRow("columns pasted with tabs: one part per line, lines paired")
         << "contrari.txt" << pairs(20).replace(", ", "\t") << daCorreggere << 0
         << "separate da tabulazioni";
+    QTest::newRow("a spreadsheet's header row, read as an item")
+        << "contrari.txt"
+        << "Parola;Contrario\n" + pairs(10).replace(", ", ";") << daCorreggere << 1
+        << "«Parola, Contrario» sembra la riga dei nomi delle colonne";
     QTest::newRow("two records on one line")
         << "aree1.txt" << generated(4, 2).replace("\nw2", ", w2") << consiglio << 1
         << "è letta come 2 voci";

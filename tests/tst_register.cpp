@@ -1,10 +1,12 @@
 #include "dragmatchtesting.h"
 #include "messageboxanswerer.h"
+#include "parolepdf.h"
 
 #include "app/formavvio.h"
 #include "app/navigazione.h"
 #include "core/appstate.h"
 #include "core/registrazione.h"
+#include "core/salvataggi.h"
 #include "randomsession.h"
 #include "register/azzerapassword.h"
 #include "register/importaclassi.h"
@@ -18,17 +20,21 @@
 #include "registerview/accessoinsegnante.h"
 #include "registerview/esportazione.h"
 #include "registerview/finestrachigioca.h"
+#include "registerview/graficoprogressi.h"
 #include "registerview/interrogazioni.h"
 #include "registerview/registroprogramma.h"
 #include "registerview/schedaclassi.h"
+#include "registerview/tabellevista.h"
 #include "registerview/vistaregistro.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPasswordDigestor>
@@ -37,7 +43,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -739,6 +748,8 @@ void RegisterTest::damagedFileIsSetAsideAndTheTeacherTold() {
     QVERIFY(!registro->errore());
     VistaRegistro vista(*registro, nullptr);
     QCOMPARE(messiDaParte().size(), 3);
+    vista.findChild<QSpinBox*>("AlmenoSbagliate")->setValue(1);
+    vista.findChild<QComboBox*>("PeriodoParole")->setCurrentIndex(3); // da sempre
     QCOMPARE(vista.righeParole().size(), 2); // headers, and Ugo's one missed word
     auto* riquadro = vista.findChild<QWidget*>("AvvisoRegistro");
     QVERIFY(riquadro->isVisibleTo(&vista));
@@ -829,7 +840,7 @@ void RegisterTest::chiGiocaAfterAvvioOnceAClassIsImported() {
     }
     QWidget* chi = avvio();
     QCOMPARE(chi->objectName(), QStringLiteral("ChiGioca"));
-    QCOMPARE(chi->windowTitle(), QStringLiteral("Chi gioca?"));
+    QCOMPARE(chi->windowTitle(), QStringLiteral("Vocario – Chi gioca?"));
     QVERIFY(chi->findChild<QPushButton*>("Classe(1)"));
     QCOMPARE(chi->findChild<QPushButton*>("Alunno(0)")->accessibleName(), QStringLiteral("Luca"));
     QCOMPARE(chi->findChild<QPushButton*>("Alunno(1)")->text(),
@@ -1050,6 +1061,34 @@ void RegisterTest::aSchoolsListIsImportedAtOnceAndNamesAlikeMerge() {
     QCOMPARE(std::tuple(ancora.classiNuove, ancora.alunniNuovi, ancora.giaPresenti),
              std::tuple(0, 1, 2));
     QCOMPARE(conta(registro, "SELECT count(*) FROM alunni"), 5001);
+
+    // A register's header row is skipped with a word; Excel's "Unicode text"
+    // (UTF-16 with its mark, tabs, a comma and quotes in names) reads whole.
+    const EsitoImportazione registroDiScuola =
+        importaClassi(registro, scrivi("Classe;Alunno\n6ª Z;Zeno\n"));
+    QVERIFY2(registroDiScuola.ok && registroDiScuola.messaggio.contains("La riga 1 («Classe; "
+                                                                        "Alunno») è "
+                                                                        "un'intestazione"),
+             qPrintable(registroDiScuola.messaggio));
+    QByteArray unicode("\xFF\xFE");
+    const QString excel = "CLASSE\tNome e cognome\r\n6ª Z\tMattia, detto Matti\r\n"
+                          "6ª Z\t\"Anna \"\"Nanà\"\"\"\r\n\t\r\n";
+    unicode.append(reinterpret_cast<const char*>(excel.utf16()), excel.size() * 2);
+    QFile file(dir.filePath("excel.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(unicode) > 0);
+    file.close();
+    const EsitoImportazione daExcel = importaClassi(registro, file.fileName());
+    QVERIFY2(daExcel.ok && daExcel.messaggio.contains("intestazione"),
+             qPrintable(daExcel.messaggio));
+    QCOMPARE(std::tuple(daExcel.classiNuove, daExcel.alunniNuovi), std::tuple(0, 2));
+    QStringList quinta;
+    for (const Classe& c : registro.classi())
+        for (const Alunno& a : c.alunni)
+            if (c.nome == "6ª Z")
+                quinta << a.nome;
+    quinta.sort();
+    QCOMPARE(quinta, QStringList({"Anna \"Nanà\"", "Mattia, detto Matti", "Zeno"}));
+    QCOMPARE(conta(registro, "SELECT count(*) FROM classi WHERE lower(nome) = 'classe'"), 0);
 }
 
 void RegisterTest::exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers() {
@@ -1066,6 +1105,13 @@ void RegisterTest::exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers() {
     data.dato = "@SOMMA(A1)";
     data.secondi = 14.1;
     registro.scrittore().accoda(std::move(data));
+    // A word of 300 letters missed twice, for the printed summary.
+    for (int k : {1, 3}) {
+        Operazione lunga = risposta(alunno, k);
+        lunga.quando = QDateTime::currentMSecsSinceEpoch() + k;
+        lunga.voce = QString(300, u'w') + " / corta";
+        registro.scrittore().accoda(std::move(lunga));
+    }
     QVERIFY(registro.scrittore().svuota(5s));
     VistaRegistro vista(registro, nullptr);
     const QString risposte = dir.filePath("risposte.csv");
@@ -1084,7 +1130,25 @@ void RegisterTest::exportedTextNeverRunsAsAFormulaAndNumbersStayNumbers() {
                  .match(righe(risposte).value(1).section(';', 0, 0))
                  .hasMatch(),
              qPrintable(righe(risposte).value(1)));
-    QCOMPARE(righe(alunni).value(1).section(';', 0, 3), "'=1+1;abbina-contrari;1;1");
+    QCOMPARE(righe(alunni).value(1).section(';', 0, 3), "'=1+1;abbina-contrari;2;1");
+    // Saved as named by what, whose and when, in a folder that exists.
+    QCOMPARE(Salvataggi::nomeFile({"parole-sbagliate", " +3ª A/2 ", ""}, "csv", QDate(2026, 12, 9)),
+             "parole-sbagliate_3ª-A-2_2026-12-09.csv");
+    QVERIFY(QFileInfo(Salvataggi::cartella()).isDir());
+
+    // The summary wraps the long word inside its column, all of it on the
+    // page, and the other columns keep their words whole.
+    QVERIFY(vista.esportaPdf(dir.filePath("riassunto.pdf")));
+    const QList<ParolaPdf> parole = parolePdf(dir.filePath("riassunto.pdf"));
+    QVERIFY2(fuoriPagina(parole, 20).isEmpty(), qPrintable(fuoriPagina(parole, 20).join('\n')));
+    qsizetype w = 0;
+    for (const ParolaPdf& p : parole)
+        w += p.testo.count(u'w');
+    QCOMPARE(w, 300);
+    for (const char* intera : {"Sbagliate", "abbina-contrari", "Esatte"})
+        QVERIFY2(std::any_of(parole.cbegin(), parole.cend(),
+                             [intera](auto& p) { return p.testo.startsWith(intera); }),
+                 intera);
 }
 
 void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
@@ -1105,43 +1169,127 @@ void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
     }
     QVERIFY(registro.scrittore().svuota(10s));
 
-    // The table worked out again from the raw answers.
+    // Last year's slips, twice by Bruno: in the table only "da sempre".
+    for (int k = 0; k < 2; ++k) {
+        Operazione vecchia = risposta(bruno.id, 1);
+        vecchia.quando = QDateTime::currentDateTime().addDays(-400).toMSecsSinceEpoch() + k;
+        vecchia.voce = "vecchia / voce";
+        registro.scrittore().accoda(std::move(vecchia));
+    }
+    QVERIFY(registro.scrittore().svuota(5s));
+
+    // The table worked out again from the raw answers of this school year.
     struct Conto {
         int prove = 0, errate = 0;
-        QSet<qint64> alunni;
+        QMap<QString, int> chi; // who missed it, how often
+        QSet<QString> date;     // what was answered wrong
     };
-    QMap<QPair<QString, QString>, Conto> conti;
+    QMap<QPair<QString, QString>, Conto> conti, diAnna;
     QSqlQuery q(registro.db());
-    QVERIFY(q.exec("SELECT esercizio, voce, alunno, esatta FROM risposte_con_voci"));
-    while (q.next()) {
-        Conto& c = conti[{q.value(0).toString(), q.value(1).toString()}];
-        ++c.prove;
-        if (!q.value(3).toBool()) {
-            ++c.errate;
-            c.alunni.insert(q.value(2).toLongLong());
+    QVERIFY(q.exec("SELECT r.esercizio, r.voce, a.nome, r.esatta, r.dato FROM risposte_con_voci r "
+                   "JOIN alunni a ON a.id = r.alunno WHERE r.voce <> 'vecchia / voce'"));
+    while (q.next())
+        for (auto* tutti : {&conti, &diAnna}) {
+            if (tutti == &diAnna && q.value(2).toString() != "Anna")
+                continue;
+            Conto& c = (*tutti)[{q.value(0).toString(), q.value(1).toString()}];
+            ++c.prove;
+            if (!q.value(3).toBool()) {
+                ++c.errate;
+                ++c.chi[q.value(2).toString()];
+                c.date.insert(q.value(4).toString());
+            }
         }
-    }
     VistaRegistro vista(registro, nullptr);
-    const QList<QStringList> tabella = vista.righeParole();
-    QCOMPARE(tabella.first(), QStringList({"Voce", "Esercizio", "Prove", "Sbagliate",
-                                           "Alunni che l'hanno sbagliata", "Ultima volta"}));
-    int attese = 0;
-    for (const Conto& c : std::as_const(conti))
-        attese += c.errate > 0;
-    QVERIFY(attese > 10);
-    QCOMPARE(tabella.size() - 1, attese);
-    int prima = INT_MAX;
-    bool dueAlunni = false;
-    for (const QStringList& riga : tabella.mid(1)) {
-        const Conto c = conti.value({riga[1], riga[0]});
-        QCOMPARE(riga[2].toInt(), c.prove);
-        QCOMPARE(riga[3].toInt(), c.errate);
-        QCOMPARE(riga[4].toInt(), int(c.alunni.size()));
-        QVERIFY(riga[3].toInt() <= prima); // most missed first
-        prima = riga[3].toInt();
-        dueAlunni |= c.alunni.size() == 2;
+    auto* almeno = vista.findChild<QSpinBox*>("AlmenoSbagliate");
+    auto* periodo = vista.findChild<QComboBox*>("PeriodoParole");
+    QCOMPARE(almeno->value(), 2); // a slip once is not a "most missed" word
+    QVERIFY(periodo->currentText().startsWith("dall'inizio dell'anno scolastico"));
+    for (const int soglia : {2, 1}) {
+        almeno->setValue(soglia);
+        const QList<QStringList> tabella = vista.righeParole();
+        QCOMPARE(tabella.first(), QStringList({"Voce", "Esercizio", "Prove", "Sbagliate", "Alunni",
+                                               "Chi l'ha sbagliata", "Ultima volta"}));
+        int attese = 0;
+        for (const Conto& c : std::as_const(conti))
+            attese += c.errate >= soglia;
+        QVERIFY(attese > 10);
+        QCOMPARE(tabella.size() - 1, attese);
+        int prima = INT_MAX;
+        bool dueAlunni = false;
+        for (const QStringList& riga : tabella.mid(1)) {
+            const Conto c = conti.value({riga[1], riga[0]});
+            QCOMPARE(riga[2].toInt(), c.prove);
+            QCOMPARE(riga[3].toInt(), c.errate);
+            QCOMPARE(riga[4].toInt(), int(c.chi.size()));
+            // Names, most misses first: "Bruno (3); Anna".
+            QStringList chi = c.chi.keys();
+            std::stable_sort(chi.begin(), chi.end(),
+                             [&c](auto& a, auto& b) { return c.chi.value(a) > c.chi.value(b); });
+            for (QString& nome : chi)
+                if (c.chi.value(nome) > 1)
+                    nome += QStringLiteral(" (%1)").arg(c.chi.value(nome));
+            QCOMPARE(riga[5], chi.join("; "));
+            QVERIFY(riga[3].toInt() <= prima); // most missed first
+            prima = riga[3].toInt();
+            dueAlunni |= c.chi.size() == 2;
+        }
+        QVERIFY(dueAlunni);
+        QVERIFY(!tabella.contains(QStringList{}) &&
+                std::none_of(tabella.cbegin(), tabella.cend(),
+                             [](auto& riga) { return riga[0] == "vecchia / voce"; }));
     }
-    QVERIFY(dueAlunni);
+    const int sbagliateQuestAnno = vista.righeParole().size() - 1;
+    periodo->setCurrentIndex(periodo->findText("da sempre"));
+    const QList<QStringList> daSempre = vista.righeParole();
+    QCOMPARE(daSempre.size() - 1, sbagliateQuestAnno + 1);
+    QVERIFY(std::any_of(daSempre.cbegin(), daSempre.cend(), [](auto& riga) {
+        return riga.mid(0, 6) ==
+               QStringList({"vecchia / voce", "abbina-contrari", "2", "2", "1", "Bruno (2)"});
+    }));
+    periodo->setCurrentIndex(0);
+    const QList<QStringList> tabella = vista.righeParole();
+
+    // Anna's window: named, her wrong answers and no column of ones, rows
+    // in the order of her misses with no sort arrow claiming otherwise.
+    std::unique_ptr<QDialog> finestra(vista.paroleDellAlunno(anna.id, "Anna"));
+    QCOMPARE(finestra->objectName(), QStringLiteral("ParoleDellAlunno"));
+    QCOMPARE(finestra->windowTitle(), QStringLiteral("Vocario – Parole sbagliate da Anna (2ª C)"));
+    auto* suaTabella = finestra->findChild<QTableView*>();
+    const QList<QStringList> sue =
+        TabelleVista::righeDi(qobject_cast<QStandardItemModel*>(suaTabella->model()));
+    QCOMPARE(sue.first(), QStringList({"Voce", "Esercizio", "Prove", "Sbagliate", "Risposte date",
+                                       "Ultima volta"}));
+    int sueAttese = 0, primaSua = INT_MAX;
+    for (const Conto& c : std::as_const(diAnna))
+        sueAttese += c.errate > 0;
+    QCOMPARE(sue.size() - 1, sueAttese);
+    for (const QStringList& riga : sue.mid(1)) {
+        const Conto c = diAnna.value({riga[1], riga[0]});
+        QCOMPARE(riga[3].toInt(), c.errate);
+        QVERIFY(c.errate <= primaSua);
+        primaSua = c.errate;
+        QSet<QString> date;
+        for (const QString& data : riga[4].split("; "))
+            date.insert(data.section(QRegularExpression(" \\(\\d+\\)$"), 0, 0));
+        QCOMPARE(date, c.date);
+    }
+    QCOMPARE(suaTabella->horizontalHeader()->sortIndicatorSection(), -1);
+    QTest::mouseClick(suaTabella->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(suaTabella->horizontalHeader()->sectionViewportPosition(3) + 5, 5));
+    QCOMPARE(suaTabella->horizontalHeader()->sortIndicatorSection(), 3);
+
+    // "Progressi": each week at its date, a gap for the weeks between; the
+    // last sixteen weeks up to the last one played.
+    const QDate lunedi(2026, 9, 14);
+    QList<Interrogazioni::Settimana> settimane;
+    for (const int dopo : {0, 1, 4, 30, 33, 45})
+        settimane.append({.lunedi = lunedi.addDays(7 * dopo), .risposte = 5, .esatte = 2});
+    QList<std::pair<int, int>> posti;
+    for (const GraficoProgressi::Posto& posto : GraficoProgressi::posti(settimane))
+        posti.append({posto.indice, posto.di});
+    QCOMPARE(posti, (QList<std::pair<int, int>>{{0, 16}, {3, 16}, {15, 16}}));
+    QCOMPARE(GraficoProgressi::posti(settimane.mid(0, 3)).last().indice, 4);
     const QList<QStringList> alunni = vista.righeAlunni();
     QVERIFY(alunni.size() > 2);
     QCOMPARE(alunni[1][0], QStringLiteral("Anna"));
@@ -1152,7 +1300,7 @@ void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
     QFile letto(csv);
     QVERIFY(letto.open(QIODevice::ReadOnly));
     const QByteArray byte = letto.readAll();
-    QVERIFY(byte.startsWith("\xEF\xBB\xBFVoce;Esercizio;Prove;Sbagliate;Alunni che l'hanno "
+    QVERIFY(byte.startsWith("\xEF\xBB\xBFVoce;Esercizio;Prove;Sbagliate;Alunni;Chi l'ha "
                             "sbagliata;Ultima volta\r\n"));
     QCOMPARE(byte.count("\r\n"), tabella.size());
     QCOMPARE(Esportazione::csv({{"a;b", "c\"d", "è"}}),
@@ -1189,7 +1337,15 @@ void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
     QCOMPARE(conta(registro, "SELECT count(*) FROM risposte WHERE alunno = 1"), 0);
     QCOMPARE(conta(registro, "SELECT count(*) FROM sessioni WHERE alunno = 1"), 0);
     QCOMPARE(conta(registro, "SELECT count(*) FROM risposte"), diBruno);
-    QVERIFY(registro.eliminaPrimaDi(QDate::currentDate().addDays(1)) == diBruno);
+    // Every class's answers go, as many as the dialog counted beforehand.
+    const Alunno altro{.id = registro.aggiungiAlunno(registro.aggiungiClasse("3ª D"), "Ugo")};
+    registro.scrittore().accoda(risposta(altro.id, 0));
+    QVERIFY(registro.scrittore().svuota(5s));
+    // Bruno's two of last year, and Ugo's of 2023.
+    QCOMPARE(registro.contaPrimaDi(QDate::currentDate().addDays(-399)), 3);
+    QCOMPARE(registro.contaPrimaDi(QDate::currentDate().addDays(1)), diBruno + 1);
+    QVERIFY(registro.eliminaPrimaDi(QDate::currentDate().addDays(1)) == diBruno + 1);
+    QCOMPARE(registro.contaPrimaDi(QDate::currentDate().addDays(1)), 0);
     QCOMPARE(conta(registro, "SELECT count(*) FROM risposte"), 0);
 }
 

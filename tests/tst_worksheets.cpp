@@ -1,3 +1,4 @@
+#include "parolepdf.h"
 #include "testenvironment.h"
 
 #include "app/dialogoopzioni.h"
@@ -31,6 +32,7 @@ class WorksheetsTest : public QObject {
   private slots:
     void keyAgreesWithTheLists_data();
     void keyAgreesWithTheLists();
+    void wordsLongerThanALineStayOnThePage();
     void shortListIsRefusedWithItsFolder();
     void commandLineWithoutADisplay();
     void commandLineNamesAsTheRegisterAndTheMenu_data();
@@ -138,8 +140,10 @@ void WorksheetsTest::keyAgreesWithTheLists() {
             QStringList{QStringLiteral("bello, buono"), QStringLiteral("brutto, cattivo")}));
         const QRegularExpression row(
             QStringLiteral("^\\s*(\\d+)\\.\\s+(.+?)\\s+\\(([a-z])\\)\\s+([a-z])\\.\\s+(.+?)\\s*$"));
-        // Each group numbers its rows from 1 and letters its second column from a.
+        // The rows are numbered on across the groups; each group letters
+        // its second column from a.
         QMap<QString, QString> lettered;
+        int last = 0;
         QList<QPair<QString, QString>> joined;
         const auto check = [&] {
             for (const auto& [word, letter] : joined)
@@ -151,10 +155,11 @@ void WorksheetsTest::keyAgreesWithTheLists() {
         };
         for (const QString& line : lines)
             if (const auto m = row.match(line); m.hasMatch()) {
-                if (m.captured(1) == QStringLiteral("1"))
+                if (m.captured(4) == QStringLiteral("a"))
                     QVERIFY2(check(), qPrintable(key));
+                QCOMPARE(m.captured(1).toInt(), ++last);
                 // No partner printed beside its word.
-                QVERIFY(m.captured(3) != QChar(u'a' + m.captured(1).toInt() - 1));
+                QVERIFY(m.captured(3) != m.captured(4));
                 lettered[m.captured(4)] = m.captured(5);
                 joined << QPair(m.captured(2), m.captured(3));
             }
@@ -209,6 +214,48 @@ void WorksheetsTest::keyAgreesWithTheLists() {
     QVERIFY(answered >= 4);
 }
 
+void WorksheetsTest::wordsLongerThanALineStayOnThePage() {
+    TestEnvironment env;
+    env.useShippedLists();
+    // Lists of the teacher's whose every record has a word of 300 letters.
+    const QString lunga(300, u'w');
+    QString contrari, gradi, vocario;
+    for (int k = 0; k < 20; ++k) {
+        contrari += QStringLiteral("%1%2, basso%2\n").arg(lunga).arg(k);
+        gradi += QStringLiteral("tiepido%2, %1%2\n").arg(lunga).arg(k);
+        vocario += QStringLiteral("La %1%2 era lì., %1%2, giusto%2, sbagliato%2, altro%2\n")
+                       .arg(lunga)
+                       .arg(k);
+    }
+    env.writeTeacherList(QStringLiteral("contrari.txt"), contrari);
+    env.writeTeacherList(QStringLiteral("gradi.txt"), gradi);
+    env.writeTeacherList(QStringLiteral("vocario.txt"), vocario);
+    env.state.random.seed(3);
+    // Matching, the scale, synonyms or antonyms, the meaning: two of each.
+    EsitoScheda made = componiScheda(catalogoEsercizi(), {.esercizi = {0, 6, 2, 8}, .voci = 2},
+                                     CartelleElenchi::lettoreElenchi(env.state), env.state.random);
+    QVERIFY2(made.errore.isEmpty(), qPrintable(made.errore));
+    const QString pdf = env.folder() + QStringLiteral("/lunghe.pdf");
+    QCOMPARE(salvaPdf(made.scheda, pdf), QString());
+    const QList<ParolaPdf> parole = parolePdf(pdf);
+    // Within the page's margins (18 mm, some 51 points), every letter there.
+    QVERIFY2(fuoriPagina(parole, 40).isEmpty(), qPrintable(fuoriPagina(parole, 40).join(u'\n')));
+    qsizetype w = 0;
+    for (const ParolaPdf& p : parole)
+        w += p.testo.count(u'w');
+    QVERIFY2(w >= 2 * 4 * 300 && w % 300 == 0, qPrintable(QString::number(w)));
+    // Nothing drawn over another: no two words of a page share a point.
+    for (qsizetype a = 0; a < parole.size(); ++a)
+        for (qsizetype b = a + 1; b < parole.size() && parole[b].pagina == parole[a].pagina; ++b) {
+            const ParolaPdf &p = parole[a], &q = parole[b];
+            const bool sovrapposte = p.xMin + 0.5 < q.xMax && q.xMin + 0.5 < p.xMax &&
+                                     p.yMin + 0.5 < q.yMax && q.yMin + 0.5 < p.yMax;
+            QVERIFY2(!sovrapposte, qPrintable(QStringLiteral("p. %1: «%2» on «%3»")
+                                                  .arg(p.pagina)
+                                                  .arg(p.testo.left(12), q.testo.left(12))));
+        }
+}
+
 void WorksheetsTest::shortListIsRefusedWithItsFolder() {
     TestEnvironment env;
     env.useShippedLists();
@@ -251,13 +298,25 @@ void WorksheetsTest::commandLineWithoutADisplay() {
                           QStringLiteral("--seme"), QStringLiteral("7"), QStringLiteral("--pdf")};
     QCOMPARE(run(all + QStringList{first}), 0);
     QCOMPARE(run(all + QStringList{second}), 0);
-    // The same seed, the same sheet; each exercise fills one page, the key follows.
+    // The same seed, the same sheet; each exercise fills one page, the key
+    // follows, its pages numbered on from the sheets'. The items are
+    // numbered across the sheet, never from 1 again.
     const QStringList pages = pagine(first);
     QCOMPARE(pages, pagine(second));
     QCOMPARE(pages.size(), 18);
-    for (int p = 0; p < 9; ++p)
-        QVERIFY(pages[p].contains(QStringLiteral("Nome")) &&
-                pages[p + 9].contains(QStringLiteral("Soluzioni")));
+    const QRegularExpression item(QStringLiteral("^\\s*(\\d+)\\.\\s"),
+                                  QRegularExpression::MultilineOption);
+    int items = 0;
+    for (int p = 0; p < 18; ++p) {
+        QVERIFY(pages[p].contains(p < 9 ? QStringLiteral("Nome") : QStringLiteral("Soluzioni")));
+        // The foot: "Vocario", then the page's number.
+        QVERIFY2(pages[p].trimmed().section(QRegularExpression(QStringLiteral("\\s+")), -1) ==
+                     QString::number(p + 1),
+                 qPrintable(pages[p].right(80)));
+        for (auto it = item.globalMatch(pages[p]); p < 9 && it.hasNext();)
+            QCOMPARE(it.next().captured(1).toInt(), ++items);
+    }
+    QVERIFY(items > 60);
     QCOMPARE(run({QStringLiteral("--scheda"), QStringLiteral("vocario,gradi"),
                   QStringLiteral("--seme"), QStringLiteral("8"), QStringLiteral("--voci"),
                   QStringLiteral("2"), QStringLiteral("--pdf"), first}),

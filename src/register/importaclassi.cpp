@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace vocario {
 namespace {
 
@@ -100,6 +102,19 @@ EsitoImportazione aggiungiTutti(Registro& registro, const QList<NuovoAlunno>& al
     return esito;
 }
 
+// A first line of column names, as a school's register or a spreadsheet
+// exports it ("Classe;Alunno", "CLASSE, NOME E COGNOME"): no class is
+// called "Classe".
+bool intestazione(const QStringList& riga) {
+    static const QStringList classi{"classe", "classi", "class", "sezione"};
+    static const QStringList nomi{"alunn", "nom", "cognom", "student", "alliev", "pupil", "name"};
+    const QString classe = riga.value(0).simplified().toCaseFolded();
+    const QString nome = riga.value(1).simplified().toCaseFolded();
+    return classi.contains(classe) &&
+           std::any_of(nomi.cbegin(), nomi.cend(),
+                       [&nome](const QString& inizio) { return nome.startsWith(inizio); });
+}
+
 // The first line whose class or name cannot be used, as the teacher is told it.
 std::optional<QString> rigaRifiutata(const WordListResult& letto, const QString& file) {
     for (qsizetype r = 0; r < letto.records.size(); ++r)
@@ -126,11 +141,20 @@ EsitoImportazione importaClassi(Registro& registro, const QString& file) {
         return esito;
     }
     const QString nomeFile = QFileInfo(file).fileName();
-    const WordListResult letto = WordListReader::parse(ingresso.read(WordListReader::kMaxFileBytes),
-                                                       nomeFile, 2, kMassimoAlunni);
+    WordListResult letto = WordListReader::parse(ingresso.read(WordListReader::kMaxFileBytes),
+                                                 nomeFile, 2, kMassimoAlunni, true);
     if (!letto.ok) {
         esito.messaggio = letto.error;
         return esito;
+    }
+    QString saltata;
+    if (!letto.records.isEmpty() && intestazione(letto.records.first())) {
+        saltata = QStringLiteral("La riga %1 («%2») è un'intestazione, non un alunno: non è stata "
+                                 "importata. ")
+                      .arg(letto.recordLines.first())
+                      .arg(letto.records.first().join(QStringLiteral("; ")).simplified());
+        letto.records.removeFirst();
+        letto.recordLines.removeFirst();
     }
     if (std::optional<QString> motivo = rigaRifiutata(letto, nomeFile)) {
         esito.messaggio = *motivo;
@@ -143,7 +167,9 @@ EsitoImportazione importaClassi(Registro& registro, const QString& file) {
         if (!alunno.classe.isEmpty() && !alunno.nome.isEmpty())
             alunni.append(std::move(alunno));
     }
-    return aggiungiTutti(registro, alunni, QStringLiteral("le classi non sono state importate"));
+    esito = aggiungiTutti(registro, alunni, QStringLiteral("le classi non sono state importate"));
+    esito.messaggio.prepend(saltata);
+    return esito;
 }
 
 EsitoImportazione aggiungiAlunni(Registro& registro, const QString& classe, const QString& nomi) {

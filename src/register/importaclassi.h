@@ -17,7 +17,9 @@ struct EsitoImportazione {
 
 /// Adds to the register the classes and pupils of a list pasted from a
 /// spreadsheet or the school's register: one line per pupil, "classe, nome",
-/// read by the word lists' reader (the same encodings and quotes). Pupils
+/// read by the word lists' reader (the same encodings and quotes, and the
+/// tabs of Excel's "Unicode text"); a first line of column names
+/// ("Classe;Alunno") is skipped, and the message says so. Pupils
 /// already there (whatever the case of their names) are left as they are; a
 /// name that cannot be used (ModificaAlunni::carattereVietato) refuses the
 /// whole list, naming its line. One transaction, one reading of the classes.

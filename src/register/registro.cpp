@@ -418,6 +418,13 @@ bool Registro::eliminaClasse(qint64 classe) {
     return query.exec();
 }
 
+int Registro::contaPrimaDi(const QDate& giorno) {
+    QSqlQuery query(dbVista());
+    query.prepare(QStringLiteral("SELECT count(*) FROM risposte WHERE quando < ?"));
+    query.addBindValue(giorno.startOfDay().toMSecsSinceEpoch());
+    return query.exec() && query.next() ? query.value(0).toInt() : -1;
+}
+
 int Registro::eliminaPrimaDi(const QDate& giorno) {
     const qint64 limite = giorno.startOfDay().toMSecsSinceEpoch();
     QSqlDatabase base = dbVista();

@@ -114,8 +114,12 @@ class Registro {
     /// The pupil and every answer and session of theirs.
     bool eliminaAlunno(qint64 alunno);
     bool eliminaClasse(qint64 classe);
-    /// Every answer and session before `giorno`; how many answers went.
+    /// Every answer and session before `giorno`, of every class; how many
+    /// answers went.
     int eliminaPrimaDi(const QDate& giorno);
+    /// How many answers eliminaPrimaDi(giorno) would remove; -1 when they
+    /// cannot be counted.
+    int contaPrimaDi(const QDate& giorno);
 
     /// A recorder of the pupil's answers, through the writer: by id, or by
     /// class and name while perNome().

@@ -65,7 +65,7 @@ class Porta {
   private:
     void costruisci() {
         finestra_.setObjectName(QStringLiteral("AccessoRegistro"));
-        finestra_.setWindowTitle(QStringLiteral("Registro"));
+        finestra_.setWindowTitle(QStringLiteral("Vocario – Registro"));
         auto* modulo = new QFormLayout(&finestra_);
         auto* testa = new QLabel(spiegazione(nuova_), &finestra_);
         testa->setWordWrap(true);
@@ -160,7 +160,7 @@ bool chiedi(Registro& registro, QWidget* parent, const PasswordInsegnante::Orolo
 void mostraChiaveDiRecupero(const QString& chiave, QWidget* parent) {
     QDialog finestra(parent);
     finestra.setObjectName(QStringLiteral("ChiaveDiRecupero"));
-    finestra.setWindowTitle(QStringLiteral("Chiave di recupero"));
+    finestra.setWindowTitle(QStringLiteral("Vocario – Chiave di recupero"));
     auto* colonna = new QVBoxLayout(&finestra);
     auto* prima = new QLabel(
         QStringLiteral("La password è scelta. Questa è la sua chiave di recupero: scriverla su "

@@ -50,7 +50,7 @@ FinestraChiGioca::FinestraChiGioca(QList<Classe> classi, const QString& classeMo
     : classi_(std::move(classi)), classeScelta_(classeMostrata) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("ChiGioca"));
-    setWindowTitle(QStringLiteral("Chi gioca?"));
+    setWindowTitle(QStringLiteral("Vocario – Chi gioca?"));
     setAccessibleName(QStringLiteral("Chi gioca?"));
     // The start screen's pale colour, so that the question follows it softly.
     QPalette colori = palette();

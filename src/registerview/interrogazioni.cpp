@@ -2,9 +2,12 @@
 
 #include "tabellevista.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace vocario::Interrogazioni {
@@ -37,7 +40,8 @@ QString perIndice(const QSqlDatabase& db, const char* indice) {
                : QString();
 }
 
-QSqlQuery esegui(const QSqlDatabase& db, const QString& sql, qint64 classe, qint64 alunno) {
+QSqlQuery esegui(const QSqlDatabase& db, const QString& sql, qint64 classe, qint64 alunno,
+                 const QList<std::pair<QString, QVariant>>& altri = {}) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // On the server the lock a statement meets comes with its preparing.
@@ -47,35 +51,66 @@ QSqlQuery esegui(const QSqlDatabase& db, const QString& sql, qint64 classe, qint
         query.bindValue(QStringLiteral(":alunno"), alunno);
     else
         query.bindValue(QStringLiteral(":classe"), classe);
+    for (const auto& [nome, valore] : altri)
+        query.bindValue(nome, valore);
     query.exec();
     return query;
 }
 
+// "Anna (3)", or "Anna" for once.
+QString volte(const QString& chi, int quante) {
+    return quante > 1 ? QStringLiteral("%1 (%2)").arg(chi).arg(quante) : chi;
+}
+
 } // namespace
 
-QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint64 alunno) {
+QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint64 alunno,
+                                     const FiltroParole& quali) {
+    const QList<std::pair<QString, QVariant>> limiti{
+        {QStringLiteral(":da"),
+         quali.da.isValid() ? quali.da.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min()},
+        {QStringLiteral(":almeno"), std::max(1, quali.almeno)}};
     // One pass over the index by item, which holds everything the table needs.
-    QSqlQuery query =
-        esegui(db,
-               QStringLiteral("SELECT v.testo, v.esercizio, p.prove, p.errate, p.alunni, p.ultima "
-                              "FROM (SELECT r.voce, count(*) AS prove, sum(CASE WHEN r.esatta "
-                              "THEN 0 ELSE 1 END) AS errate, count(DISTINCT CASE WHEN NOT "
-                              "r.esatta THEN r.alunno END) AS alunni, max(r.quando) AS ultima "
-                              "FROM risposte r %2 WHERE %1 GROUP BY r.voce "
-                              "HAVING sum(CASE WHEN r.esatta THEN 0 ELSE 1 END) > 0) p "
-                              "JOIN voci v ON v.id = p.voce "
-                              "ORDER BY p.errate DESC, p.alunni DESC, p.prove DESC, v.testo")
-                   .arg(filtro(alunno), perIndice(db, "risposte_per_voce")),
-               classe, alunno);
+    QSqlQuery query = esegui(
+        db,
+        QStringLiteral("SELECT p.voce, v.testo, v.esercizio, p.prove, p.errate, p.alunni, p.ultima "
+                       "FROM (SELECT r.voce, count(*) AS prove, sum(CASE WHEN r.esatta "
+                       "THEN 0 ELSE 1 END) AS errate, count(DISTINCT CASE WHEN NOT "
+                       "r.esatta THEN r.alunno END) AS alunni, max(r.quando) AS ultima "
+                       "FROM risposte r %2 WHERE %1 AND r.quando >= :da GROUP BY r.voce "
+                       "HAVING sum(CASE WHEN r.esatta THEN 0 ELSE 1 END) >= :almeno) p "
+                       "JOIN voci v ON v.id = p.voce "
+                       "ORDER BY p.errate DESC, p.alunni DESC, p.prove DESC, v.testo")
+            .arg(filtro(alunno), perIndice(db, "risposte_per_voce")),
+        classe, alunno, limiti);
     QList<VoceSbagliata> elenco;
-    while (query.next())
-        elenco.append({.voce = query.value(0).toString(),
-                       .esercizio = query.value(1).toString(),
-                       .prove = query.value(2).toInt(),
-                       .errate = query.value(3).toInt(),
-                       .alunni = query.value(4).toInt(),
-                       .ultima = daMillisecondi(query.value(5))});
+    QHash<qint64, qsizetype> posto;
+    while (query.next()) {
+        posto.insert(query.value(0).toLongLong(), elenco.size());
+        elenco.append({.voce = query.value(1).toString(),
+                       .esercizio = query.value(2).toString(),
+                       .prove = query.value(3).toInt(),
+                       .errate = query.value(4).toInt(),
+                       .alunni = query.value(5).toInt(),
+                       .ultima = daMillisecondi(query.value(6))});
+    }
     nota(query);
+    if (elenco.isEmpty())
+        return elenco;
+    // Who missed each (of a pupil: what was answered), most often first.
+    QSqlQuery chi = esegui(
+        db,
+        QStringLiteral("SELECT r.voce, %3, count(*) AS volte FROM risposte r %2%4 WHERE %1 AND "
+                       "r.quando >= :da AND NOT r.esatta GROUP BY r.voce, %3 "
+                       "ORDER BY r.voce, volte DESC, %3")
+            .arg(filtro(alunno), perIndice(db, "risposte_per_voce"),
+                 alunno ? QStringLiteral("r.dato") : QStringLiteral("a.nome"),
+                 alunno ? QString() : QStringLiteral(" JOIN alunni a ON a.id = r.alunno")),
+        classe, alunno, limiti.mid(0, 1));
+    while (chi.next())
+        if (const auto voce = posto.constFind(chi.value(0).toLongLong()); voce != posto.cend())
+            elenco[*voce].chi << volte(chi.value(1).toString(), chi.value(2).toInt());
+    nota(chi);
     return elenco;
 }
 

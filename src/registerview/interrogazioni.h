@@ -19,11 +19,24 @@ struct VoceSbagliata {
     /// Pupils who missed it at least once.
     int alunni = 0;
     QDateTime ultima = {};
+    /// Of a class: who missed it, most often first ("Anna (3)", "Bruno").
+    /// Of a pupil: the wrong answers given, most often first ("basso (2)").
+    /// The tables join them with "; ", as a name may hold a comma.
+    QStringList chi = {};
 };
 
-/// The items with at least one wrong answer, most missed first, of the
-/// class `classe`, or of the pupil `alunno` when given.
-QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint64 alunno = 0);
+/// Which answers count for the most missed words.
+struct FiltroParole {
+    /// Answers from this moment on; all when it is not valid.
+    QDateTime da = {};
+    /// An item missed fewer times than this is left out.
+    int almeno = 1;
+};
+
+/// The items missed at least `filtro.almeno` times since `filtro.da`, most
+/// missed first, of the class `classe`, or of the pupil `alunno` when given.
+QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint64 alunno = 0,
+                                     const FiltroParole& filtro = {});
 
 /// One pupil in one exercise.
 struct AlunnoEsercizio {

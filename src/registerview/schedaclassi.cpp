@@ -1,5 +1,6 @@
 #include "schedaclassi.h"
 
+#include "core/salvataggi.h"
 #include "esportazione.h"
 #include "frame/messaggi.h"
 #include "interrogazioni.h"
@@ -17,11 +18,11 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -32,12 +33,8 @@ namespace {
 constexpr int kRuoloId = Qt::UserRole;
 constexpr int kEAlunno = Qt::UserRole + 1;
 
-QString cartellaDocumenti() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
 bool conferma(QWidget* parent, const QString& domanda) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Registro"), domanda,
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vocario – Registro"), domanda,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
     box.button(QMessageBox::No)->setText(QStringLiteral("No"));
@@ -121,14 +118,14 @@ void SchedaClassi::aggiungiAlunni(const QString& classe, const QString& nomi) {
     // a name that cannot be used refuses them all, saying which.
     const EsitoImportazione esito = vocario::aggiungiAlunni(registro_, classe, nomi);
     if (!esito.ok)
-        QMessageBox::warning(this, QStringLiteral("Registro"), esito.messaggio);
+        QMessageBox::warning(this, QStringLiteral("Vocario – Registro"), esito.messaggio);
     aggiorna();
     emit cambiate();
 }
 
 void SchedaClassi::aggiungi() {
     QDialog finestra(this);
-    finestra.setWindowTitle(QStringLiteral("Aggiungi alunni"));
+    finestra.setWindowTitle(QStringLiteral("Vocario – Aggiungi alunni"));
     auto* colonna = new QVBoxLayout(&finestra);
     auto* classe = new QLineEdit(&finestra);
     if (QTreeWidgetItem* scelto = albero_->currentItem())
@@ -151,13 +148,13 @@ void SchedaClassi::aggiungi() {
 }
 
 void SchedaClassi::importa() {
-    const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Importa le classi"), cartellaDocumenti(),
-                                     QStringLiteral("Elenchi (*.txt *.csv);;Tutti i file (*)"));
+    const QString file = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Importa le classi"), Salvataggi::cartella(),
+        QStringLiteral("Elenchi (*.txt *.csv);;Tutti i file (*)"));
     if (file.isEmpty())
         return;
     const EsitoImportazione esito = importaClassi(registro_, file);
-    QMessageBox::information(this, QStringLiteral("Registro"), esito.messaggio);
+    QMessageBox::information(this, QStringLiteral("Vocario – Registro"), esito.messaggio);
     aggiorna();
     emit cambiate();
 }
@@ -243,7 +240,7 @@ void SchedaClassi::rinomina() {
                       {scelto->text(0)}, false);
     if (nome)
         if (const QString motivo = rinominaScelto(*nome); !motivo.isEmpty())
-            QMessageBox::warning(this, QStringLiteral("Registro"), motivo);
+            QMessageBox::warning(this, QStringLiteral("Vocario – Registro"), motivo);
 }
 
 void SchedaClassi::sposta() {
@@ -256,7 +253,7 @@ void SchedaClassi::sposta() {
                 altre << c.nome;
         if (altre.isEmpty())
             return void(
-                QMessageBox::information(this, QStringLiteral("Registro"),
+                QMessageBox::information(this, QStringLiteral("Vocario – Registro"),
                                          QStringLiteral("Non ci sono altre classi: aggiungerne "
                                                         "una con «Aggiungi alunni…».")));
         classe = chiedi(
@@ -266,38 +263,57 @@ void SchedaClassi::sposta() {
     }
     if (classe)
         if (const QString motivo = spostaScelto(*classe); !motivo.isEmpty())
-            QMessageBox::warning(this, QStringLiteral("Registro"), motivo);
+            QMessageBox::warning(this, QStringLiteral("Vocario – Registro"), motivo);
 }
 
 void SchedaClassi::esportaAlunno() {
     QTreeWidgetItem* scelto = albero_->currentItem();
     if (!scelto || !scelto->data(0, kEAlunno).toBool()) {
-        QMessageBox::information(this, QStringLiteral("Registro"),
+        QMessageBox::information(this, QStringLiteral("Vocario – Registro"),
                                  QStringLiteral("Scegliere prima un alunno."));
         return;
     }
     const QString file = QFileDialog::getSaveFileName(
         this, QStringLiteral("Dati di %1").arg(scelto->text(0)),
-        cartellaDocumenti() + QStringLiteral("/%1.csv").arg(scelto->text(0)));
+        Salvataggi::proposta({QStringLiteral("risposte"), scelto->text(0),
+                              scelto->parent() ? scelto->parent()->text(0) : QString()},
+                             QStringLiteral("csv")));
     if (!file.isEmpty() &&
         !Esportazione::scriviCsv(
             file, Interrogazioni::tutteLeRisposte(registro_.dbVista(), 0,
                                                   scelto->data(0, kRuoloId).toLongLong())))
-        QMessageBox::warning(this, QStringLiteral("Registro"),
+        QMessageBox::warning(this, QStringLiteral("Vocario – Registro"),
                              QStringLiteral("Il file %1 non si può scrivere.").arg(file));
 }
 
 void SchedaClassi::eliminaPrimaDi() {
     QDialog finestra(this);
-    finestra.setWindowTitle(QStringLiteral("Elimina le risposte prima di una data"));
+    finestra.setWindowTitle(QStringLiteral("Vocario – Elimina le risposte prima di una data"));
     auto* colonna = new QVBoxLayout(&finestra);
-    colonna->addWidget(new QLabel(QStringLiteral("Le risposte e le sessioni prima del giorno "
-                                                 "scelto (per esempio alla fine dell'anno "
-                                                 "scolastico) vengono eliminate; classi e alunni "
-                                                 "restano."),
-                                  &finestra));
+    auto* spiegazione = new QLabel(QStringLiteral("Le risposte e le sessioni di <b>tutte le "
+                                                  "classi</b> prima del giorno scelto (per "
+                                                  "esempio alla fine dell'anno scolastico) "
+                                                  "vengono eliminate; classi e alunni restano."),
+                                   &finestra);
+    spiegazione->setWordWrap(true);
+    colonna->addWidget(spiegazione);
     auto* calendario = new QCalendarWidget(&finestra);
+    calendario->setLocale(QLocale(QLocale::Italian));
+    calendario->setObjectName(QStringLiteral("GiornoLimite"));
     colonna->addWidget(calendario);
+    // What the day chosen would remove, counted again at each day.
+    auto* quante = new QLabel(&finestra);
+    quante->setObjectName(QStringLiteral("RisposteDaEliminare"));
+    const auto conta = [this, calendario, quante] {
+        const int n = registro_.contaPrimaDi(calendario->selectedDate());
+        quante->setText(n < 0 ? QStringLiteral("Le risposte non si possono contare.")
+                              : QStringLiteral("Risposte che verranno eliminate: %1, di tutte le "
+                                               "classi.")
+                                    .arg(n));
+    };
+    connect(calendario, &QCalendarWidget::selectionChanged, quante, conta);
+    conta();
+    colonna->addWidget(quante);
     auto* bottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     bottoni->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
     connect(bottoni, &QDialogButtonBox::accepted, &finestra, &QDialog::accept);
@@ -306,11 +322,22 @@ void SchedaClassi::eliminaPrimaDi() {
     if (finestra.exec() != QDialog::Accepted)
         return;
     const QDate giorno = calendario->selectedDate();
-    if (!conferma(this, QStringLiteral("Eliminare tutte le risposte prima del %1?")
-                            .arg(giorno.toString(QStringLiteral("dd/MM/yyyy")))))
+    const QString data = giorno.toString(QStringLiteral("dd/MM/yyyy"));
+    const int daTogliere = registro_.contaPrimaDi(giorno);
+    if (daTogliere == 0)
+        return void(QMessageBox::information(
+            this, QStringLiteral("Vocario – Registro"),
+            QStringLiteral("Non ci sono risposte prima del %1: non c'è niente da eliminare.")
+                .arg(data)));
+    const QString quali = daTogliere < 0    ? QStringLiteral("tutte le risposte")
+                          : daTogliere == 1 ? QStringLiteral("l'unica risposta")
+                                            : QStringLiteral("%1 risposte").arg(daTogliere);
+    if (!conferma(this, QStringLiteral("Eliminare %1 di tutte le classi date prima del %2? Non si "
+                                       "potranno recuperare.")
+                            .arg(quali, data)))
         return;
     const int tolte = registro_.eliminaPrimaDi(giorno);
-    QMessageBox::information(this, QStringLiteral("Registro"),
+    QMessageBox::information(this, QStringLiteral("Vocario – Registro"),
                              QStringLiteral("Risposte eliminate: %1.").arg(tolte));
     emit cambiate();
 }

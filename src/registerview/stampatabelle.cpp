@@ -106,10 +106,14 @@ class Pagine {
   private:
     // As a browser lays out a table: every column at least as wide as its
     // longest word (a date or a number whole), the room left shared in
-    // proportion to what each column would need to fit on one line.
+    // proportion to what each column would need to fit on one line. When the
+    // longest words do not fit side by side (a word of 300 letters), the
+    // widest columns give way, down to the same width, and break their words
+    // there: the dates, numbers and short words of the others stay whole.
     QList<qreal> colonne(const QList<QStringList>& righe, const QFont& grassetto) const {
         const QFontMetricsF metrica(base_, dove_), metricaGrassetto(grassetto, dove_);
         const qsizetype quante = righe.first().size();
+        const qreal pagina = dove_->width();
         QList<qreal> minime(quante, 0), intere(quante, 0);
         for (qsizetype r = 0; r < righe.size(); ++r) {
             const QFontMetricsF& m = r == 0 ? metricaGrassetto : metrica;
@@ -121,10 +125,12 @@ class Pagine {
                     minime[c] = std::max(minime[c], m.horizontalAdvance(pezzo));
             }
         }
-        const qreal pagina = dove_->width();
+        for (qreal& minima : minime)
+            minima += 3 * margine_;
+        const qreal livello = livelloPer(minime, pagina);
         qreal sommaMinime = 0, sommaIntere = 0;
         for (qsizetype c = 0; c < quante; ++c) {
-            minime[c] += 3 * margine_;
+            minime[c] = std::min(minime[c], livello);
             intere[c] = std::max(intere[c] + 3 * margine_, minime[c]);
             sommaMinime += minime[c];
             sommaIntere += intere[c];
@@ -140,6 +146,20 @@ class Pagine {
                                                (sommaIntere - sommaMinime);
         }
         return larghezze;
+    }
+
+    // The width no column may exceed for `minime` to fit `pagina`, the
+    // narrower ones kept whole (no limit when they all fit).
+    static qreal livelloPer(QList<qreal> minime, qreal pagina) {
+        std::sort(minime.begin(), minime.end());
+        qreal resta = pagina;
+        for (qsizetype i = 0; i < minime.size(); ++i) {
+            const qsizetype rimaste = minime.size() - i;
+            if (minime[i] * rimaste >= resta)
+                return resta / rimaste;
+            resta -= minime[i];
+        }
+        return pagina;
     }
 
     // What a line may not break: a word (a hyphen may end a line), or a

@@ -40,25 +40,36 @@ QStandardItem* momento(const QDateTime& quando) {
     return item;
 }
 
-QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* dentro) {
+QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* dentro,
+                    const QList<int>& larghe) {
     auto* vista = new QTableView(dentro);
     vista->setObjectName(nome);
     vista->setAccessibleName(nome);
     vista->setModel(modello);
-    vista->setSortingEnabled(true);
     vista->setSelectionBehavior(QAbstractItemView::SelectRows);
     vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vista->setTabKeyNavigation(false);
-    // The item's column takes the room left; the others fit their contents,
+    // The columns `larghe` share the room left; the others fit their contents,
     // measured on the first rows only, so that a year's table opens at once.
     vista->horizontalHeader()->setResizeContentsPrecision(200);
     QHeaderView* intestazione = vista->horizontalHeader();
     intestazione->setSectionResizeMode(QHeaderView::ResizeToContents);
-    QObject::connect(intestazione, &QHeaderView::sectionCountChanged, intestazione,
-                     [intestazione](int, int quante) {
-                         if (quante > 0)
-                             intestazione->setSectionResizeMode(0, QHeaderView::Stretch);
-                     });
+    // Now for a model already filled, and again whenever it is refilled.
+    const auto allarga = [intestazione, larghe](int, int quante) {
+        for (const int larga : larghe)
+            if (quante > larga)
+                intestazione->setSectionResizeMode(larga, QHeaderView::Stretch);
+    };
+    allarga(0, intestazione->count());
+    QObject::connect(intestazione, &QHeaderView::sectionCountChanged, intestazione, allarga);
+    // The rows a reading brings stay in its order (the most missed first),
+    // with no arrow over a column, until a header is clicked; a new reading
+    // forgets that sort. Sorting on by column 0 would sort them, and the
+    // arrow would stay over rows read again in the query's order.
+    intestazione->setSortIndicator(-1, Qt::AscendingOrder);
+    QObject::connect(modello, &QAbstractItemModel::modelReset, intestazione,
+                     [intestazione] { intestazione->setSortIndicator(-1, Qt::AscendingOrder); });
+    vista->setSortingEnabled(true);
     vista->verticalHeader()->hide();
     modello->setSortRole(Qt::UserRole + 1);
     return vista;

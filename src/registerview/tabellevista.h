@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStandardItemModel>
 #include <QStringList>
 
 class QDateTime;
@@ -21,8 +22,12 @@ QStandardItem* momento(const QDateTime& quando);
 QString data(const QDateTime& quando);
 
 /// A read-only, sortable table of `modello` named `nome` for a screen
-/// reader: rows selected whole, the first column taking the room left.
-QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* dentro);
+/// reader: rows selected whole, the columns `larghe` sharing the room left
+/// (none: every column as wide as its contents).
+/// The rows come in the order they were put in, with no sort arrow, until
+/// a header is clicked.
+QTableView* tabella(QStandardItemModel* modello, const QString& nome, QWidget* dentro,
+                    const QList<int>& larghe = {0});
 
 /// Every cell sorts by its number or date when it has one, else by its text.
 void ordinabile(QStandardItemModel* modello);

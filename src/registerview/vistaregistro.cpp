@@ -14,9 +14,12 @@
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -29,14 +32,51 @@ using namespace TabelleVista;
 
 namespace {
 
-void riempiParole(QStandardItemModel* modello, const QList<Interrogazioni::VoceSbagliata>& voci) {
+// The class's table names who missed each item; a pupil's, what the pupil
+// answered (a column of pupils would say 1 on every row).
+void riempiParole(QStandardItemModel* modello, const QList<Interrogazioni::VoceSbagliata>& voci,
+                  bool diUnAlunno = false) {
     modello->clear();
-    modello->setHorizontalHeaderLabels({"Voce", "Esercizio", "Prove", "Sbagliate",
-                                        "Alunni che l'hanno sbagliata", "Ultima volta"});
-    for (const auto& v : voci)
-        modello->appendRow({testo(v.voce), testo(v.esercizio), numero(v.prove), numero(v.errate),
-                            numero(v.alunni), momento(v.ultima)});
+    if (diUnAlunno) {
+        modello->setHorizontalHeaderLabels(
+            {"Voce", "Esercizio", "Prove", "Sbagliate", "Risposte date", "Ultima volta"});
+    } else {
+        modello->setHorizontalHeaderLabels({"Voce", "Esercizio", "Prove", "Sbagliate", "Alunni",
+                                            "Chi l'ha sbagliata", "Ultima volta"});
+        modello->horizontalHeaderItem(4)->setToolTip(
+            QStringLiteral("Quanti alunni l'hanno sbagliata"));
+    }
+    for (const auto& v : voci) {
+        QList<QStandardItem*> riga{testo(v.voce), testo(v.esercizio), numero(v.prove),
+                                   numero(v.errate)};
+        if (!diUnAlunno)
+            riga << numero(v.alunni);
+        riga << testo(v.chi.join(QStringLiteral("; "))) << momento(v.ultima);
+        modello->appendRow(riga);
+    }
     ordinabile(modello);
+}
+
+// The periods the most missed words can cover, the school year first.
+enum class Periodo { AnnoScolastico, UltimoMese, DueSettimane, Sempre };
+
+QDate inizioAnnoScolastico(const QDate& oggi) {
+    return QDate(oggi.month() >= 9 ? oggi.year() : oggi.year() - 1, 9, 1);
+}
+
+QDateTime inizioDi(Periodo periodo) {
+    const QDate oggi = QDate::currentDate();
+    switch (periodo) {
+    case Periodo::AnnoScolastico:
+        return inizioAnnoScolastico(oggi).startOfDay();
+    case Periodo::UltimoMese:
+        return oggi.addMonths(-1).startOfDay();
+    case Periodo::DueSettimane:
+        return oggi.addDays(-14).startOfDay();
+    case Periodo::Sempre:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -52,7 +92,7 @@ void apriVistaRegistro(Registro& registro, QWidget* parent) {
 VistaRegistro::VistaRegistro(Registro& registro, QWidget* parent)
     : QDialog(parent), registro_(registro) {
     setObjectName(QStringLiteral("VistaRegistro"));
-    setWindowTitle(QStringLiteral("Registro"));
+    setWindowTitle(QStringLiteral("Vocario – Registro"));
     // Each opening tries the school's server once, if it was away before.
     registro_.ricollegaVista();
     costruisci();
@@ -93,13 +133,15 @@ void VistaRegistro::costruisci() {
     schede_ = new QTabWidget(this);
     parole_ = new QStandardItemModel(this);
     alunni_ = new QStandardItemModel(this);
-    schede_->addTab(tabella(parole_, QStringLiteral("Parole più sbagliate"), schede_),
-                    QStringLiteral("Parole più sbagliate"));
+    schede_->addTab(schedaParole(), QStringLiteral("Parole più sbagliate"));
     QTableView* vistaAlunni = tabella(alunni_, QStringLiteral("Alunni ed esercizi"), schede_);
     vistaAlunni->setToolTip(QStringLiteral("Una riga apre le parole sbagliate dell'alunno."));
     connect(vistaAlunni, &QTableView::activated, this, [this](const QModelIndex& indice) {
         const QStandardItem* nome = alunni_->item(indice.row(), 0);
-        apriParoleDellAlunno(nome->data(Qt::UserRole + 2).toLongLong(), nome->text());
+        QDialog* finestra =
+            paroleDellAlunno(nome->data(Qt::UserRole + 2).toLongLong(), nome->text());
+        finestra->exec();
+        delete finestra;
     });
     schede_->addTab(vistaAlunni, QStringLiteral("Alunni ed esercizi"));
     schede_->addTab(schedaProgressi(), QStringLiteral("Progressi"));
@@ -116,25 +158,29 @@ void VistaRegistro::costruisci() {
     auto* bottoni = new QHBoxLayout;
     auto* csv = new QPushButton(QStringLiteral("Esporta la tabella (CSV)…"), this);
     connect(csv, &QPushButton::clicked, this, [this] {
-        const bool parole = schede_->currentIndex() != 1;
-        salvaCome(QStringLiteral("Esporta la tabella"),
-                  parole ? QStringLiteral("parole-sbagliate.csv")
-                         : QStringLiteral("alunni-ed-esercizi.csv"),
-                  [this, parole](const QString& file) {
-                      return esportaCsv(file,
-                                        TabelleVista::righeDi(parole ? parole_ : alunni_,
-                                                              TabelleVista::Per::FoglioDiCalcolo));
+        // The table in sight; from the classes' tab, the most missed words.
+        const int scheda = schede_->currentIndex();
+        QStandardItemModel* modello = scheda == 1 ? alunni_ : scheda == 2 ? settimane_ : parole_;
+        const QString cosa = scheda == 1 ? QStringLiteral("alunni-ed-esercizi")
+                             : scheda == 2
+                                 ? QStringLiteral("progressi-") + alunnoProgressi_->currentText()
+                                 : QStringLiteral("parole-sbagliate");
+        salvaCome(QStringLiteral("Esporta la tabella"), cosa, QStringLiteral("csv"),
+                  [this, modello](const QString& file) {
+                      return esportaCsv(
+                          file, TabelleVista::righeDi(modello, TabelleVista::Per::FoglioDiCalcolo));
                   });
     });
     auto* tutte = new QPushButton(QStringLiteral("Esporta tutte le risposte (CSV)…"), this);
     connect(tutte, &QPushButton::clicked, this, [this] {
-        salvaCome(QStringLiteral("Esporta tutte le risposte"), QStringLiteral("risposte.csv"),
+        salvaCome(QStringLiteral("Esporta tutte le risposte"), QStringLiteral("risposte"),
+                  QStringLiteral("csv"),
                   [this](const QString& file) { return esportaRisposte(file); });
     });
     auto* pdf = new QPushButton(QStringLiteral("Salva il riassunto (PDF)…"), this);
     connect(pdf, &QPushButton::clicked, this, [this] {
-        salvaCome(QStringLiteral("Riassunto della classe"), QStringLiteral("riassunto.pdf"),
-                  [this](const QString& file) { return esportaPdf(file); });
+        salvaCome(QStringLiteral("Riassunto della classe"), QStringLiteral("riassunto"),
+                  QStringLiteral("pdf"), [this](const QString& file) { return esportaPdf(file); });
     });
     auto* stampa = new QPushButton(QStringLiteral("Stampa il riassunto…"), this);
     connect(stampa, &QPushButton::clicked, this, &VistaRegistro::stampaRiassunto);
@@ -148,6 +194,50 @@ void VistaRegistro::costruisci() {
     resize(900, 600);
 }
 
+QWidget* VistaRegistro::schedaParole() {
+    auto* scheda = new QWidget;
+    auto* colonna = new QVBoxLayout(scheda);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    auto* riga = new QHBoxLayout;
+    periodo_ = new QComboBox(scheda);
+    periodo_->setObjectName(QStringLiteral("PeriodoParole"));
+    periodo_->addItem(
+        QStringLiteral("dall'inizio dell'anno scolastico (%1)")
+            .arg(inizioAnnoScolastico(QDate::currentDate()).toString(QStringLiteral("d/M/yyyy"))),
+        int(Periodo::AnnoScolastico));
+    periodo_->addItem(QStringLiteral("nell'ultimo mese"), int(Periodo::UltimoMese));
+    periodo_->addItem(QStringLiteral("nelle ultime due settimane"), int(Periodo::DueSettimane));
+    periodo_->addItem(QStringLiteral("da sempre"), int(Periodo::Sempre));
+    auto* etichettaPeriodo = new QLabel(QStringLiteral("Ris&poste date"), scheda);
+    etichettaPeriodo->setBuddy(periodo_);
+    almeno_ = new QSpinBox(scheda);
+    almeno_->setObjectName(QStringLiteral("AlmenoSbagliate"));
+    almeno_->setRange(1, 99);
+    // Once is a slip; twice, by one pupil or by two, is worth a lesson.
+    almeno_->setValue(2);
+    almeno_->setSuffix(QStringLiteral(" volte"));
+    auto* etichettaAlmeno = new QLabel(QStringLiteral("voci sbagliate &almeno"), scheda);
+    etichettaAlmeno->setBuddy(almeno_);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{etichettaPeriodo, periodo_, etichettaAlmeno, almeno_})
+        riga->addWidget(w);
+    riga->addStretch(1);
+    colonna->addLayout(riga);
+    // The item and who missed it share the room the figures leave.
+    colonna->addWidget(tabella(parole_, QStringLiteral("Parole più sbagliate"), scheda, {0, 5}), 1);
+    const auto rileggi = [this] {
+        riempiParole(parole_, Interrogazioni::paroleSbagliate(registro_.dbVista(), classe(), 0,
+                                                              filtroParole()));
+    };
+    connect(periodo_, &QComboBox::currentIndexChanged, this, rileggi);
+    connect(almeno_, &QSpinBox::valueChanged, this, rileggi);
+    return scheda;
+}
+
+Interrogazioni::FiltroParole VistaRegistro::filtroParole() const {
+    return {.da = inizioDi(Periodo(periodo_->currentData().toInt())), .almeno = almeno_->value()};
+}
+
 QWidget* VistaRegistro::schedaProgressi() {
     auto* scheda = new QWidget;
     auto* colonna = new QVBoxLayout(scheda);
@@ -159,7 +249,12 @@ QWidget* VistaRegistro::schedaProgressi() {
     grafico_ = new GraficoProgressi(divisore);
     settimane_ = new QStandardItemModel(this);
     divisore->addWidget(grafico_);
-    divisore->addWidget(tabella(settimane_, QStringLiteral("Settimane"), divisore));
+    // The table keeps the room of its columns, the chart takes the rest.
+    tabellaSettimane_ = tabella(settimane_, QStringLiteral("Settimane"), divisore, {});
+    divisore->addWidget(tabellaSettimane_);
+    divisore->setStretchFactor(0, 1);
+    divisore->setStretchFactor(1, 0);
+    divisore->setChildrenCollapsible(false);
     colonna->addWidget(divisore, 1);
     connect(alunnoProgressi_, &QComboBox::currentIndexChanged, this,
             &VistaRegistro::mostraProgressi);
@@ -185,7 +280,8 @@ void VistaRegistro::aggiornaClassi() {
 }
 
 void VistaRegistro::aggiorna() {
-    riempiParole(parole_, Interrogazioni::paroleSbagliate(registro_.dbVista(), classe()));
+    riempiParole(parole_,
+                 Interrogazioni::paroleSbagliate(registro_.dbVista(), classe(), 0, filtroParole()));
     alunni_->clear();
     alunni_->setHorizontalHeaderLabels(
         {"Alunno", "Esercizio", "Voci provate", "Esatte al primo tentativo", "Ultima volta"});
@@ -273,22 +369,40 @@ void VistaRegistro::mostraProgressi(int riga) {
                                numero(s.risposte ? s.esatte * 100 / s.risposte : 0)});
     }
     ordinabile(settimane_);
+    // Wide enough for its dates whole, whatever the splitter was left at.
+    QHeaderView* colonne = tabellaSettimane_->horizontalHeader();
+    colonne->resizeSections(QHeaderView::ResizeToContents);
+    tabellaSettimane_->setMinimumWidth(colonne->length() + 2 * tabellaSettimane_->frameWidth() +
+                                       tabellaSettimane_->verticalScrollBar()->sizeHint().width());
 }
 
-void VistaRegistro::apriParoleDellAlunno(qint64 alunno, const QString& nome) {
-    QDialog finestra(this);
-    finestra.setWindowTitle(QStringLiteral("Parole sbagliate da %1").arg(nome));
-    finestra.setObjectName(QStringLiteral("ParoleDellAlunno"));
-    auto* colonna = new QVBoxLayout(&finestra);
-    auto* modello = new QStandardItemModel(&finestra);
-    riempiParole(modello, Interrogazioni::paroleSbagliate(registro_.dbVista(), 0, alunno));
-    colonna->addWidget(tabella(modello, finestra.windowTitle(), &finestra));
-    auto* chiudi = new QDialogButtonBox(QDialogButtonBox::Close, &finestra);
+QDialog* VistaRegistro::paroleDellAlunno(qint64 alunno, const QString& nome) {
+    auto* finestra = new QDialog(this);
+    const QString chi = QStringLiteral("%1 (%2)").arg(nome, classi_->currentText());
+    finestra->setWindowTitle(QStringLiteral("Vocario – Parole sbagliate da %1").arg(chi));
+    finestra->setObjectName(QStringLiteral("ParoleDellAlunno"));
+    auto* colonna = new QVBoxLayout(finestra);
+    // Every word the pupil missed, even once, over the view's period.
+    const Interrogazioni::FiltroParole filtro{.da = filtroParole().da, .almeno = 1};
+    const bool sempre = Periodo(periodo_->currentData().toInt()) == Periodo::Sempre;
+    auto* intestazione =
+        new QLabel(QStringLiteral("Le parole che %1 ha sbagliato%2, con le "
+                                  "risposte che ha dato.")
+                       .arg(chi, sempre ? QString() : u' ' + periodo_->currentText()),
+                   finestra);
+    intestazione->setWordWrap(true);
+    colonna->addWidget(intestazione);
+    auto* modello = new QStandardItemModel(finestra);
+    riempiParole(modello, Interrogazioni::paroleSbagliate(registro_.dbVista(), 0, alunno, filtro),
+                 true);
+    colonna->addWidget(
+        tabella(modello, QStringLiteral("Parole sbagliate da %1").arg(nome), finestra, {0, 4}));
+    auto* chiudi = new QDialogButtonBox(QDialogButtonBox::Close, finestra);
     chiudi->button(QDialogButtonBox::Close)->setText(QStringLiteral("Chiudi"));
-    connect(chiudi, &QDialogButtonBox::rejected, &finestra, &QDialog::reject);
+    connect(chiudi, &QDialogButtonBox::rejected, finestra, &QDialog::reject);
     colonna->addWidget(chiudi);
-    finestra.resize(700, 400);
-    finestra.exec();
+    finestra->resize(900, 440);
+    return finestra;
 }
 
 } // namespace vocario

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "esportazione.h"
+#include "interrogazioni.h"
 
 #include <QDialog>
 
 class QComboBox;
 class QLabel;
+class QSpinBox;
 class QStandardItemModel;
 class QTableView;
 class QTabWidget;
@@ -39,16 +41,22 @@ class VistaRegistro : public QDialog {
     /// Shows the class `indice` of the class list.
     void scegliClasse(int indice);
     QTabWidget* schede() const { return schede_; }
+    /// The pupil's missed words over the view's period, with what the pupil
+    /// answered: the window a row of "Alunni ed esercizi" opens.
+    QDialog* paroleDellAlunno(qint64 alunno, const QString& nome);
 
   private:
     void costruisci();
+    QWidget* schedaParole();
     QWidget* schedaProgressi();
+    Interrogazioni::FiltroParole filtroParole() const;
     QWidget* schedaClassi();
     void aggiorna();
     void aggiornaClassi();
     void mostraProgressi(int riga);
-    void apriParoleDellAlunno(qint64 alunno, const QString& nome);
-    void salvaCome(const QString& titolo, const QString& nome,
+    /// The save dialog, in the documents folder, the file named by `cosa`,
+    /// the class and the day.
+    void salvaCome(const QString& titolo, const QString& cosa, const QString& estensione,
                    const std::function<bool(const QString&)>& scrivi);
     qint64 classe() const;
     QString titoloRiassunto() const;
@@ -59,10 +67,13 @@ class VistaRegistro : public QDialog {
     QComboBox* classi_ = nullptr;
     QTabWidget* schede_ = nullptr;
     QStandardItemModel* parole_ = nullptr;
+    QComboBox* periodo_ = nullptr;
+    QSpinBox* almeno_ = nullptr;
     QStandardItemModel* alunni_ = nullptr;
     QStandardItemModel* settimane_ = nullptr;
     QComboBox* alunnoProgressi_ = nullptr;
     GraficoProgressi* grafico_ = nullptr;
+    QTableView* tabellaSettimane_ = nullptr;
     QTreeWidget* albero_ = nullptr;
     QLabel* stato_ = nullptr;
     QWidget* avviso_ = nullptr;

@@ -1,5 +1,6 @@
 // "Registro"'s exports, its printed summary and the save dialog they share.
 
+#include "core/salvataggi.h"
 #include "esportazione.h"
 #include "interrogazioni.h"
 #include "register/registro.h"
@@ -11,7 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
+#include <QSpinBox>
 
 namespace vocario {
 
@@ -37,7 +38,10 @@ QString VistaRegistro::titoloRiassunto() const {
 }
 
 QList<Esportazione::Sezione> VistaRegistro::riassunto() const {
-    return {{QStringLiteral("Parole più sbagliate"), righeParole()},
+    return {{QStringLiteral("Parole più sbagliate %1, almeno %2 volte")
+                 .arg(periodo_->currentText())
+                 .arg(almeno_->value()),
+             righeParole()},
             {QStringLiteral("Alunni ed esercizi"), righeAlunni()}};
 }
 
@@ -55,18 +59,18 @@ void VistaRegistro::stampaRiassunto() {
     if (dialogo.exec() != QDialog::Accepted)
         return;
     if (!Esportazione::stampa(&stampante, titoloRiassunto(), riassunto()))
-        QMessageBox::warning(this, QStringLiteral("Registro"),
+        QMessageBox::warning(this, QStringLiteral("Vocario – Registro"),
                              QStringLiteral("La stampante non si può usare."));
 }
 
-void VistaRegistro::salvaCome(const QString& titolo, const QString& nome,
+void VistaRegistro::salvaCome(const QString& titolo, const QString& cosa, const QString& estensione,
                               const std::function<bool(const QString&)>& scrivi) {
-    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString file = QFileDialog::getSaveFileName(this, titolo, cartella + u'/' + nome);
+    const QString file = QFileDialog::getSaveFileName(
+        this, titolo, Salvataggi::proposta({cosa, classi_->currentText()}, estensione));
     if (file.isEmpty())
         return;
     if (!scrivi(file))
-        QMessageBox::warning(this, QStringLiteral("Registro"),
+        QMessageBox::warning(this, QStringLiteral("Vocario – Registro"),
                              QStringLiteral("Il file %1 non si può scrivere.").arg(file));
 }
 

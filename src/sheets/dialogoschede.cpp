@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
+#include "core/salvataggi.h"
 #include "esercizischeda.h"
 #include "estrazione.h"
 #include "frame/messaggi.h"
@@ -20,7 +21,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace vocario {
@@ -36,7 +36,7 @@ template <typename T> T* nominato(T* widget, const QString& name) {
 DialogoSchede::DialogoSchede(AppState& stato, const Catalogo& catalogo, QWidget* parent)
     : QDialog(parent), stato_(stato), catalogo_(catalogo) {
     setObjectName(QStringLiteral("DialogoSchede"));
-    setWindowTitle(QStringLiteral("Schede da stampare"));
+    setWindowTitle(QStringLiteral("Vocario – Schede da stampare"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* colonna = new QVBoxLayout(this);
 
@@ -138,11 +138,10 @@ void DialogoSchede::salvaScheda() {
     std::optional<EsitoScheda> esito = componi();
     if (!esito)
         return;
-    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Salva la scheda"),
-                                     QDir(cartella).filePath(QStringLiteral("scheda-vocario.pdf")),
-                                     QStringLiteral("Documenti PDF (*.pdf)"));
+    QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Salva la scheda"),
+        Salvataggi::proposta({QStringLiteral("scheda-vocario")}, QStringLiteral("pdf")),
+        QStringLiteral("Documenti PDF (*.pdf)"));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

@@ -25,19 +25,28 @@ QString lettera(int k) {
     return QStringLiteral("%1.").arg(QChar(u'a' + k));
 }
 
+// Room for the numbers up to `n`: two digits at least, so that items line up.
+double larghezzaNumero(const Tela& t, int n) {
+    return std::max(t.larghezza(QStringLiteral("00. "), t.testo()),
+                    t.larghezza(numero(n) + u' ', t.testo()));
+}
+
 // The key's answer at the right edge of an item, so that a teacher can read
-// the answers down the page.
-void risposta(const Tela& t, const QString& testo, double x, double y, double larghezza) {
+// the answers down the page. Its height, the same on the sheet, which keeps
+// its room free, so that both lay out alike.
+double risposta(const Tela& t, const QString& testo, double x, double y, double larghezza) {
+    const QString scritta = QStringLiteral("→\u00A0") + t.parola(testo);
+    const QFont font = t.adattato(t.grassetto(), scritta, kRisposta);
     if (t.soluzioni)
-        t.scrivi(QStringLiteral("→\u00A0") + t.parola(testo), t.grassetto(),
-                 x + larghezza - kRisposta, y, kRisposta, Qt::AlignRight);
+        return t.scrivi(scritta, font, x + larghezza - kRisposta, y, kRisposta, Qt::AlignRight);
+    return t.altezza(scritta, font, kRisposta);
 }
 
 // Two columns, the second shuffled: a dot after each word of the first and
 // before each of the second, to join with a line. The key writes the letter
 // of the partner before the dot and draws the line.
-double abbina(const Tela& t, const VoceScheda& v, double x, double y, double w) {
-    const double num = t.larghezza(QStringLiteral("00. "), t.testo());
+double abbina(const Tela& t, const VoceScheda& v, int n, double x, double y, double w) {
+    const double num = larghezzaNumero(t, n + int(v.sinistra.size()) - 1);
     const double colonna = (w - kSpazioColonne) / 2;
     const double fessura = t.larghezza(QStringLiteral("(m)"), t.grassetto()) + 1;
     const double puntoSinistro = x + colonna - 1.5;
@@ -58,7 +67,7 @@ double abbina(const Tela& t, const VoceScheda& v, double x, double y, double w) 
         const double centro = cy + t.riga(t.testo()) / 2;
         centri[r] = centro;
         if (r < v.sinistra.size()) {
-            t.scrivi(numero(r + 1), t.testo(), x, cy, num);
+            t.scrivi(numero(n + r), t.testo(), x, cy, num);
             t.scrivi(t.parola(v.sinistra[r]), t.testo(), x + num, cy, colonna - num - fessura - 3);
             t.punto(puntoSinistro, centro);
             if (t.soluzioni)
@@ -81,7 +90,7 @@ double abbina(const Tela& t, const VoceScheda& v, double x, double y, double w) 
 
 // The two words, then the scale: "meno intenso", a box, a box, "più intenso".
 double gradi(const Tela& t, const VoceScheda& v, int n, double x, double y, double w) {
-    const double num = t.larghezza(QStringLiteral("00. "), t.testo());
+    const double num = larghezzaNumero(t, n);
     const double meta = (w - num) / 2;
     t.scrivi(numero(n), t.testo(), x, y, num);
     double alta = 0;
@@ -95,7 +104,11 @@ double gradi(const Tela& t, const VoceScheda& v, int n, double x, double y, doub
     const double lPiu = t.larghezza(piu, t.testo()) + 3;
     const double mezzo = 12;
     const double lato = (w - num - lMeno - lPiu - mezzo) / 2;
-    const double alto = t.riga(t.testo()) + 3.5;
+    // As tall as the key's longer word needs, on the sheet too.
+    double alto = t.riga(t.testo());
+    for (const QString& parola : v.sinistra)
+        alto = std::max(alto, t.altezza(t.parola(parola), t.grassetto(), lato));
+    alto += 3.5;
     const double base = sy + 1.75;
     double bx = x + num;
     t.scrivi(meno, t.testo(), bx, base, lMeno);
@@ -116,7 +129,7 @@ double gradi(const Tela& t, const VoceScheda& v, int n, double x, double y, doub
 
 // The pair, then "sinonimi / contrari" to circle.
 double sinonimiContrari(const Tela& t, const VoceScheda& v, int n, double x, double y, double w) {
-    const double num = t.larghezza(QStringLiteral("00. "), t.testo());
+    const double num = larghezzaNumero(t, n);
     const double scelte = x + w - kRisposta - 62;
     t.scrivi(numero(n), t.testo(), x, y, num);
     double alta = t.scrivi(t.parola(v.sinistra.join(QStringLiteral(" / "))), t.testo(), x + num, y,
@@ -133,49 +146,55 @@ double sinonimiContrari(const Tela& t, const VoceScheda& v, int n, double x, dou
             sx += 9;
         }
     }
-    risposta(t, v.scelte[v.giuste[0]], x, y, w);
-    alta = std::max(alta, t.riga(t.testo()));
+    alta = std::max({alta, t.riga(t.testo()), risposta(t, v.scelte[v.giuste[0]], x, y, w)});
     return alta + kSotto;
 }
 
 // Four words side by side: one to circle, or to cross out.
 double quattroParole(const Tela& t, const VoceScheda& v, bool cancella, int n, double x, double y,
                      double w) {
-    const double num = t.larghezza(QStringLiteral("00. "), t.testo());
+    const double num = larghezzaNumero(t, n);
     const double cella = (w - num - kRisposta) / v.scelte.size();
     t.scrivi(numero(n), t.testo(), x, y, num);
     double alta = t.riga(t.testo());
     for (int k = 0; k < v.scelte.size(); ++k) {
         const double cx = x + num + k * cella;
         const QString parola = t.parola(v.scelte[k]);
-        const double h = t.scrivi(parola, t.testo(), cx + 2, y, cella - 4, Qt::AlignHCenter);
+        const QFont font = t.adattato(t.testo(), parola, cella - 4);
+        const double h = t.scrivi(parola, font, cx + 2, y, cella - 4, Qt::AlignHCenter);
         alta = std::max(alta, h);
         if (!t.soluzioni || v.giuste[0] != k)
             continue;
-        const double lw = std::min(t.larghezza(parola, t.testo()), cella - 4);
+        const double lw = std::min(t.larghezza(parola, font), cella - 4);
         const double sx = cx + (cella - lw) / 2;
         if (cancella)
             t.linea(sx - 1, y + h / 2, sx + lw + 1, y + h / 2, 0.5);
         else
             t.ovale(QRectF(sx - 2, y - 1, lw + 4, h + 2));
     }
-    risposta(t, v.scelte[v.giuste[0]], x, y, w);
+    alta = std::max(alta, risposta(t, v.scelte[v.giuste[0]], x, y, w));
     return alta + kSotto + 1;
 }
 
 // The sentence with its word in bold, then the three meanings with a box
 // each; the key ticks the right one.
 double significato(const Tela& t, const VoceScheda& v, int n, double x, double y, double w) {
-    const double num = t.larghezza(QStringLiteral("00. "), t.testo());
+    const double num = larghezzaNumero(t, n);
     t.scrivi(numero(n), t.testo(), x, y, num);
     double cy = y + t.scriviFrase(v.frase, v.parola, x + num, y, w - num) + 1.5;
     const QString parola = t.parola(v.parola);
     const double lw = t.larghezza(parola + u' ', t.grassetto());
-    t.scrivi(parola, t.grassetto(), x + num, cy, lw);
-    cy +=
-        std::max(t.scrivi(QStringLiteral("vuol dire:"), t.testo(), x + num + lw, cy, w - num - lw),
-                 t.riga(t.testo())) +
-        1;
+    if (lw > (w - num) / 2) {
+        // A word too long to share its line: on lines of its own, wrapped.
+        cy += t.scrivi(parola, t.grassetto(), x + num, cy, w - num);
+        cy += t.scrivi(QStringLiteral("vuol dire:"), t.testo(), x + num, cy, w - num) + 1;
+    } else {
+        t.scrivi(parola, t.grassetto(), x + num, cy, lw);
+        cy += std::max(
+                  t.scrivi(QStringLiteral("vuol dire:"), t.testo(), x + num + lw, cy, w - num - lw),
+                  t.riga(t.testo())) +
+              1;
+    }
     const double lato = 4.5;
     for (int k = 0; k < v.scelte.size(); ++k) {
         const double alto = t.riga(t.testo());
@@ -191,11 +210,15 @@ double significato(const Tela& t, const VoceScheda& v, int n, double x, double y
 
 } // namespace
 
+int numeriDi(const EsercizioScheda& esercizio, const VoceScheda& voce) {
+    return esercizio.forma == Forma::Abbina ? std::max(1, int(voce.sinistra.size())) : 1;
+}
+
 double disegnaVoce(const Tela& tela, const EsercizioScheda& esercizio, const VoceScheda& voce,
                    int numero, double x, double y, double larghezza) {
     switch (esercizio.forma) {
     case Forma::Abbina:
-        return abbina(tela, voce, x, y, larghezza);
+        return abbina(tela, voce, numero, x, y, larghezza);
     case Forma::Gradi:
         return gradi(tela, voce, numero, x, y, larghezza);
     case Forma::SinonimiContrari:

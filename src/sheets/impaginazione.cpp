@@ -20,9 +20,13 @@ constexpr double kDopoIstruzione = 3;
 
 class Impaginatore {
   public:
-    Impaginatore(Tela& tela, QPagedPaintDevice& device)
+    // The key's pages go on from the sheets' last: `pagineFatte` before.
+    Impaginatore(Tela& tela, QPagedPaintDevice& device, int pagineFatte = 0)
         : tela_(tela), device_(device), larghezza_(device.width() / tela.mm()),
-          fondo_(device.height() / tela.mm() - kPiede) {}
+          fondo_(device.height() / tela.mm() - kPiede), pagina_(pagineFatte),
+          primaPagina_(pagineFatte) {}
+
+    int pagine() const { return pagina_; }
 
     // Room for items on a page of its own, below the header.
     double spazioPagina() {
@@ -39,8 +43,9 @@ class Impaginatore {
                kDopoIstruzione;
     }
 
-    double voce(const BloccoScheda& blocco, int k, double y) {
-        return disegnaVoce(tela_, *blocco.esercizio, blocco.voci[k], k + 1, 0, y, larghezza_);
+    // Item `k` of the block, numbered `numero` on the sheet.
+    double voce(const BloccoScheda& blocco, int k, int numero, double y) {
+        return disegnaVoce(tela_, *blocco.esercizio, blocco.voci[k], numero, 0, y, larghezza_);
     }
 
     // Keeps of a block that fills a page the items that fit on one.
@@ -49,7 +54,7 @@ class Impaginatore {
         double resta = spazioPagina() - istruzione(blocco, 0);
         qsizetype stanno = 0;
         while (stanno < blocco.voci.size()) {
-            resta -= voce(blocco, int(stanno), 0);
+            resta -= voce(blocco, int(stanno), 1, 0);
             if (resta < 0)
                 break;
             ++stanno;
@@ -58,8 +63,11 @@ class Impaginatore {
         tela_.disegna = true;
     }
 
+    // The items are numbered across the sheet, not from 1 in each block,
+    // so that "the 12" names one item of the sheet and of its key.
     void disegna(const Scheda& scheda) {
         nuovaPagina();
+        int numero = 1;
         for (const BloccoScheda& blocco : scheda.blocchi) {
             if (blocco.voci.isEmpty())
                 continue;
@@ -69,18 +77,19 @@ class Impaginatore {
                 y_ += kTraBlocchi;
             // The instruction stays with the first item.
             tela_.disegna = false;
-            const double prima = istruzione(blocco, y_) + voce(blocco, 0, y_);
+            const double prima = istruzione(blocco, y_) + voce(blocco, 0, numero, y_);
             tela_.disegna = true;
             if (!vuota_ && y_ + prima > fondo_)
                 nuovaPagina();
             y_ += istruzione(blocco, y_);
             for (int k = 0; k < blocco.voci.size(); ++k) {
                 tela_.disegna = false;
-                const double alta = voce(blocco, k, y_);
+                const double alta = voce(blocco, k, numero, y_);
                 tela_.disegna = true;
                 if (y_ + alta > fondo_ && k > 0)
                     nuovaPagina();
-                y_ += voce(blocco, k, y_);
+                y_ += voce(blocco, k, numero, y_);
+                numero += numeriDi(*blocco.esercizio, blocco.voci[k]);
                 vuota_ = false;
             }
         }
@@ -88,7 +97,7 @@ class Impaginatore {
 
   private:
     void nuovaPagina() {
-        if (pagina_ > 0)
+        if (pagina_ > primaPagina_)
             device_.newPage();
         ++pagina_;
         piede();
@@ -140,6 +149,7 @@ class Impaginatore {
     double fondo_;
     double y_ = 0;
     int pagina_ = 0;
+    int primaPagina_ = 0;
     bool vuota_ = true;
 };
 
@@ -156,16 +166,14 @@ bool disegnaScheda(Scheda& scheda, QPagedPaintDevice& device) {
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     Tela tela(painter, scheda.altaLeggibilita, scheda.maiuscolo);
-    {
-        Impaginatore schede(tela, device);
-        for (BloccoScheda& blocco : scheda.blocchi)
-            if (blocco.unaPagina && !blocco.voci.isEmpty())
-                schede.riduci(blocco);
-        schede.disegna(scheda);
-    }
+    Impaginatore schede(tela, device);
+    for (BloccoScheda& blocco : scheda.blocchi)
+        if (blocco.unaPagina && !blocco.voci.isEmpty())
+            schede.riduci(blocco);
+    schede.disegna(scheda);
     device.newPage();
     tela.soluzioni = true;
-    Impaginatore chiave(tela, device);
+    Impaginatore chiave(tela, device, schede.pagine());
     chiave.disegna(scheda);
     return painter.end();
 }

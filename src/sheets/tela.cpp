@@ -6,6 +6,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace vocario {
 namespace {
@@ -44,26 +47,53 @@ QRectF Tela::inDevice(double x, double y, double w, double h) const {
     return {x * mm_, y * mm_, w * mm_, h * mm_};
 }
 
+// `testo` broken into lines of `larghezza` mm: at blanks, and inside a word
+// too long for a line (a word of 300 letters stays on the page); the lines
+// spaced as QPainter::drawText spaces them. Its height in mm.
+double Tela::componi(QTextLayout& layout, double larghezza, Qt::Alignment allineamento) const {
+    QTextOption opzione(allineamento);
+    opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(opzione);
+    const qreal interlinea = QFontMetricsF(layout.font(), painter_.device()).leading();
+    qreal alta = 0;
+    layout.beginLayout();
+    for (QTextLine riga = layout.createLine(); riga.isValid(); riga = layout.createLine()) {
+        riga.setLineWidth(larghezza * mm_);
+        alta += interlinea;
+        riga.setPosition(QPointF(0, alta));
+        alta += riga.height();
+    }
+    layout.endLayout();
+    return alta / mm_;
+}
+
 double Tela::altezza(const QString& testo, const QFont& font, double larghezza) const {
-    const QFontMetricsF metrics(font, painter_.device());
-    return metrics
-               .boundingRect(inDevice(0, 0, larghezza, 1000), Qt::AlignTop | Qt::TextWordWrap,
-                             testo)
-               .height() /
-           mm_;
+    QTextLayout layout(testo, font, painter_.device());
+    return componi(layout, larghezza, Qt::AlignLeft);
 }
 
 double Tela::scrivi(const QString& testo, const QFont& font, double x, double y, double larghezza,
                     Qt::Alignment allineamento) const {
-    const int flags = int(allineamento) | Qt::AlignTop | Qt::TextWordWrap;
-    const QRectF box = inDevice(x, y, larghezza, 1000);
-    const double altezza = this->altezza(testo, font, larghezza);
+    QTextLayout layout(testo, font, painter_.device());
+    const double altezza = componi(layout, larghezza, allineamento);
     if (disegna) {
-        painter_.setFont(font);
         painter_.setPen(Qt::black);
-        painter_.drawText(box, flags, testo);
+        layout.draw(&painter_, QPointF(x * mm_, y * mm_));
     }
     return altezza;
+}
+
+QFont Tela::adattato(const QFont& font, const QString& testo, double larghezza,
+                     double minimo) const {
+    double piuLunga = 0;
+    for (const QString& parola : testo.split(u' ', Qt::SkipEmptyParts))
+        piuLunga = std::max(piuLunga, this->larghezza(parola, font));
+    if (piuLunga <= larghezza)
+        return font;
+    QFont piccolo = font;
+    // A little less than the exact ratio: sizes and advances are rounded.
+    piccolo.setPointSizeF(font.pointSizeF() * std::max(minimo, 0.97 * larghezza / piuLunga));
+    return piccolo;
 }
 
 double Tela::larghezza(const QString& testo, const QFont& font) const {
@@ -162,6 +192,13 @@ double Tela::scriviFrase(const QString& frase, const QString& evidenziata, doubl
         if (cx > x && cx + w > x + larghezza) {
             cx = x;
             cy += alta;
+        }
+        if (w > larghezza) {
+            // A word longer than a line: its own lines, broken where they end.
+            const double h = scrivi(prima + lettere + dopo, font, x, cy, larghezza);
+            cy += h - alta;
+            cx = x + larghezza;
+            continue;
         }
         if (disegna) {
             painter_.setPen(Qt::black);

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QPainter;
+class QTextLayout;
 
 namespace vocario {
 
@@ -38,6 +39,12 @@ class Tela {
                   Qt::Alignment allineamento = Qt::AlignLeft) const;
     /// Height (mm) of `testo` wrapped into `larghezza` mm, never drawn.
     double altezza(const QString& testo, const QFont& font, double larghezza) const;
+    /// `font`, smaller when a word of `testo` is wider than `larghezza` mm,
+    /// so that an ordinary long word ("moltiplicazione") stays whole in a
+    /// narrow place; never below `minimo` of its size: a longer word is then
+    /// broken where the line ends.
+    QFont adattato(const QFont& font, const QString& testo, double larghezza,
+                   double minimo = 0.7) const;
     /// Width (mm) of `testo` on one line.
     double larghezza(const QString& testo, const QFont& font) const;
     /// Height (mm) of one line of `font`.
@@ -54,6 +61,7 @@ class Tela {
     void ovale(const QRectF& attorno) const;
 
   private:
+    double componi(QTextLayout& layout, double larghezza, Qt::Alignment allineamento) const;
     QRectF inDevice(double x, double y, double w, double h) const;
 
     QPainter& painter_;

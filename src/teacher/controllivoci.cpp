@@ -4,6 +4,7 @@
 #include "wordlists/recordshape.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -107,11 +108,50 @@ void indizioLunghezza(const SchedaElenco& scheda, const QString& mostrato, const
                             .arg(scheda.colonne[size_t(scheda.primaScelta)].nome));
 }
 
+// A first record of column names, as a spreadsheet saves its header row
+// ("Parola;Contrario", "Frase, Parola, Significato giusto, …"): every part
+// made of words that name columns, one of them a column's own name. The
+// exercises read it as an item like any other, so it is only pointed out.
+bool sembraIntestazione(const QStringList& voce) {
+    static const QSet<QString> nomi{
+        "parola",  "parole",  "contrario",   "contraria",   "contrari", "sinonimo", "sinonimi",
+        "frase",   "frasi",   "significato", "significati", "gruppo",   "gruppi",   "categoria",
+        "intruso", "intrusa", "risposta",    "risposte",    "voce",     "voci",     "termine",
+        "colonna", "modo",    "modi",        "word",        "meaning",  "antonym",  "synonym"};
+    static const QSet<QString> altre{
+        "la",     "il",     "lo",      "le",        "i",         "di",        "del",
+        "della",  "e",      "sua",     "suo",       "che",       "dire",      "giusto",
+        "giusta", "esatto", "esatta",  "sbagliato", "sbagliata", "sbagliati", "sbagliate",
+        "meno",   "più",    "intensa", "intenso",   "compresa",  "comprese",  "comprende",
+        "altre",  "prima",  "primo",   "seconda",   "secondo",   "terza",     "terzo",
+        "quarta", "quarto", "a",       "b",         "c",         "d"};
+    static const QRegularExpression nonLettere(QStringLiteral("[^\\p{L}]+"));
+    bool nome = false;
+    for (const QString& campo : voce) {
+        const QStringList parole = campo.toCaseFolded().split(nonLettere, Qt::SkipEmptyParts);
+        if (parole.isEmpty())
+            return false;
+        for (const QString& parola : parole) {
+            if (nomi.contains(parola))
+                nome = true;
+            else if (!altre.contains(parola))
+                return false;
+        }
+    }
+    return nome;
+}
+
 } // namespace
 
 QList<Segnalazione> voci(const SchedaElenco& scheda, const QString& mostrato,
                          const WordListResult& letto) {
     QList<Segnalazione> trovate;
+    if (!letto.records.isEmpty() && sembraIntestazione(letto.records.first()))
+        trovate << alla(Gravita::DaCorreggere, scheda, mostrato, letto.recordLines.first(),
+                        QStringLiteral("%1 sembra la riga dei nomi delle colonne, non una voce: "
+                                       "gli esercizi la leggono come una voce. Se lo è, "
+                                       "togli la riga.")
+                            .arg(citato(letto.records.first().join(QStringLiteral(", ")))));
     QHash<QString, int> vociViste;
     std::vector<QHash<QString, int>> colonneViste(size_t(scheda.campiPerVoce()));
     QHash<QString, int> gruppoDi;

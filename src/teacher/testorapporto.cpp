@@ -76,6 +76,15 @@ QString testoRapporto(const RapportoElenchi& rapporto, const QList<CartellaElenc
                                        "esercizi usano quello degli %2."))
                      .arg(cartelle[0].nome, cartelle[1].nome);
 
+    if (!rapporto.ignorati.isEmpty()) {
+        testo << QString() << QStringLiteral("File che gli esercizi non leggono:");
+        for (const FileIgnorato& f : rapporto.ignorati)
+            testo << QStringLiteral("  - %1: %2")
+                         .arg(QDir::toNativeSeparators(
+                                  QDir(cartelle.value(f.cartella).percorso).filePath(f.file)),
+                              f.motivo);
+    }
+
     for (Gravita gravita : {Gravita::Errore, Gravita::DaCorreggere, Gravita::Consiglio}) {
         QHash<QString, int> perFile;
         QStringList righe;
@@ -98,6 +107,9 @@ QString testoRapporto(const RapportoElenchi& rapporto, const QList<CartellaElenc
     if (!rapporto.tuttiUtilizzabili())
         testo << QStringLiteral("Esito: alcuni elenchi non si possono usare; correggi gli errori "
                                 "e controlla di nuovo.");
+    else if (rapporto.segnalazioni.isEmpty() && !rapporto.ignorati.isEmpty())
+        testo << QStringLiteral("Esito: tutti gli elenchi si possono usare; guarda però i file "
+                                "che gli esercizi non leggono.");
     else if (rapporto.segnalazioni.isEmpty())
         testo << QStringLiteral("Esito: tutti gli elenchi si possono usare e non c'è niente da "
                                 "correggere.");

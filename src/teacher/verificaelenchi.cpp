@@ -8,6 +8,7 @@
 #include "wordlists/wordlistfiles.h"
 #include "wordlists/wordlistscan.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -69,6 +70,41 @@ int posizione(const QString& file) {
     return int(schede.size());
 }
 
+// Why the exercises do not read `file`: a list's name in other capitals, or
+// with another extension, is most likely a list the teacher meant them to.
+QString motivoIgnorato(const QString& file) {
+    const QString base = file.section(u'.', 0, 0).toCaseFolded();
+    for (const SchedaElenco& scheda : schedeElenchi()) {
+        if (file.compare(scheda.file, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("gli esercizi leggono «%1», con le lettere minuscole: "
+                                  "maiuscole e minuscole contano. Rinominalo «%1».")
+                .arg(scheda.file);
+        if (base == scheda.file.section(u'.', 0, 0))
+            return QStringLiteral("gli esercizi leggono solo «%1», con l'estensione .txt. Se è "
+                                  "quell'elenco, rinominalo «%1» (un file CSV va bene così, "
+                                  "basta il nome).")
+                .arg(scheda.file);
+    }
+    return QStringLiteral("non è il nome di nessuno dei sette elenchi.");
+}
+
+// A few dozen at most: a folder of other things is named, not listed whole.
+constexpr int kIgnoratiMostrati = 30;
+
+QList<FileIgnorato> ignoratiIn(int cartella, const QString& percorso) {
+    QList<FileIgnorato> ignorati;
+    const QStringList files =
+        QDir(percorso).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& file : files) {
+        if (schedaElenco(file))
+            continue;
+        if (ignorati.size() == kIgnoratiMostrati)
+            break;
+        ignorati << FileIgnorato{cartella, file, motivoIgnorato(file)};
+    }
+    return ignorati;
+}
+
 } // namespace
 
 bool RapportoElenchi::tuttiUtilizzabili() const {
@@ -84,6 +120,10 @@ RapportoElenchi verificaElenchi(const QList<WordListFolder>& cartelle) {
         letture << leggi(elenchi, scheda, rapporto.segnalazioni);
         rapporto.elenchi << letture.last().elenco;
     }
+    // The program's own folder, last when there are more, is not the teacher's to fill.
+    const int cartelleProprie = cartelle.size() > 1 ? int(cartelle.size()) - 1 : 1;
+    for (int c = 0; c < cartelleProprie && c < cartelle.size(); ++c)
+        rapporto.ignorati += ignoratiIn(c, cartelle[c].path);
     const Lettura& sinonimi = letture[posizione(WordListFile::Sinonimi)];
     const Lettura& contrari = letture[posizione(WordListFile::Contrari)];
     if (sinonimi.letto.ok && contrari.letto.ok)

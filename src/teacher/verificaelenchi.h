@@ -18,9 +18,21 @@ struct ElencoLetto {
     int voci = -1;
 };
 
+/// A file of a folder of lists that no exercise reads, and why.
+struct FileIgnorato {
+    /// Index of its folder.
+    int cartella = 0;
+    QString file;
+    /// "ha l'estensione .csv: …", a phrase that follows the file's name.
+    QString motivo;
+};
+
 /// Everything the checker found in the seven lists.
 struct RapportoElenchi {
     QList<ElencoLetto> elenchi;
+    /// The files beside the lists (in every folder but the program's own)
+    /// that the exercises never read: a list saved under another name.
+    QList<FileIgnorato> ignorati;
     /// Most serious first, then in the order of the lists and of the lines.
     QList<Segnalazione> segnalazioni;
 

@@ -3,8 +3,9 @@
 namespace vocario {
 namespace {
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+// A tab is a blank unless it separates the parts.
+bool isBlank(QChar c, QChar separator) {
+    return (c == u' ' || c == u'\t') && c != separator;
 }
 
 bool isLineEnd(QChar c) {
@@ -32,7 +33,7 @@ qsizetype separatorLineLength(QStringView text, QChar& separator) {
     if (named != u',' && named != u';')
         return 0;
     qsizetype end = kPrefix.size() + 1;
-    while (end < text.size() && isBlank(text[end]))
+    while (end < text.size() && isBlank(text[end], u','))
         ++end;
     if (end < text.size() && !isLineEnd(text[end]))
         return 0;
@@ -42,13 +43,13 @@ qsizetype separatorLineLength(QStringView text, QChar& separator) {
 
 } // namespace
 
-FieldScanner::FieldScanner(QStringView text) : text_(text) {
+FieldScanner::FieldScanner(QStringView text, bool tabulazioni) : text_(text) {
     QChar named;
     pos_ = separatorLineLength(text_, named);
     if (pos_ > 0)
         separator_.separator = named;
     else
-        separator_ = detectFieldSeparator(text_);
+        separator_ = detectFieldSeparator(text_, 1, tabulazioni);
 }
 
 bool FieldScanner::atLineEnd() const {
@@ -60,7 +61,8 @@ bool FieldScanner::atEmptyRow() const {
     if (pos_ >= text_.size() || text_[pos_] != separator_.separator)
         return false;
     qsizetype i = pos_;
-    while (i < text_.size() && (text_[i] == separator_.separator || isBlank(text_[i])))
+    while (i < text_.size() &&
+           (text_[i] == separator_.separator || isBlank(text_[i], separator_.separator)))
         ++i;
     return i == text_.size() || isLineEnd(text_[i]);
 }
@@ -74,7 +76,7 @@ void FieldScanner::consumeLineEnd() {
 
 bool FieldScanner::hasField() {
     for (;;) {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
+        while (pos_ < text_.size() && isBlank(text_[pos_], separator_.separator))
             ++pos_;
         // A comma promises one more field, even an empty one at a line end.
         if (afterComma_)
@@ -139,7 +141,7 @@ QString FieldScanner::readField(bool& unclosedQuote) {
     while (pos_ < text_.size() && text_[pos_] != separator_.separator && !atLineEnd())
         ++pos_;
     qsizetype end = pos_;
-    while (end > start && isBlank(text_[end - 1]))
+    while (end > start && isBlank(text_[end - 1], separator_.separator))
         --end;
     const QString field = text_.sliced(start, end - start).toString();
     consumeSeparator();

@@ -19,7 +19,8 @@ namespace vocario {
 /// dropped, text after a closing quote is ignored.
 class FieldScanner {
   public:
-    explicit FieldScanner(QStringView text);
+    /// `tabulazioni`: tabs may separate (see detectFieldSeparator).
+    explicit FieldScanner(QStringView text, bool tabulazioni = false);
 
     /// Moves to the start of the next field; false when the text is exhausted.
     bool hasField();

@@ -11,11 +11,12 @@ struct LineSeparators {
     int line = 0;
     int commas = 0;
     int semicolons = 0;
+    int tabs = 0;
 };
 
 // The lines that hold a word, with their separators outside quotes. A quote
 // opens a quoted part only at the start of a part, as the scanner reads it.
-QList<LineSeparators> separatorsPerLine(QStringView text, int firstLine) {
+QList<LineSeparators> separatorsPerLine(QStringView text, int firstLine, bool tabulazioni) {
     QList<LineSeparators> lines;
     LineSeparators current{.line = firstLine};
     int line = firstLine;
@@ -34,7 +35,11 @@ QList<LineSeparators> separatorsPerLine(QStringView text, int firstLine) {
             line += lineEnd ? 1 : 0;
             continue;
         }
-        if (c == u',' || c == u';') {
+        if (c == u'\t') {
+            // A blank, unless tabs may separate: then a part may start after it.
+            ++current.tabs;
+            partStart = partStart || tabulazioni;
+        } else if (c == u',' || c == u';') {
             ++(c == u',' ? current.commas : current.semicolons);
             partStart = true;
         } else if (c == u'\n' || c == u'\r') {
@@ -45,7 +50,7 @@ QList<LineSeparators> separatorsPerLine(QStringView text, int firstLine) {
             current = {.line = ++line};
             hasWord = false;
             partStart = true;
-        } else if (c != u' ' && c != u'\t') {
+        } else if (c != u' ') {
             quoted = partStart && c == u'"';
             hasWord = true;
             partStart = false;
@@ -66,12 +71,24 @@ template <typename Count> bool sameOnEveryLine(const QList<LineSeparators>& line
 
 } // namespace
 
-FieldSeparator detectFieldSeparator(QStringView text, int firstLine) {
-    const QList<LineSeparators> lines = separatorsPerLine(text, firstLine);
+FieldSeparator detectFieldSeparator(QStringView text, int firstLine, bool tabulazioni) {
+    const QList<LineSeparators> lines = separatorsPerLine(text, firstLine, tabulazioni);
     FieldSeparator found;
     int firstComma = 0;
     int firstSemicolon = 0;
     QList<LineSeparators> both;
+    // Excel's "Unicode text" separates with tabs, and leaves a comma in a
+    // name unquoted: tabs separate when every line has as many, unless
+    // commas or semicolons do the same.
+    const auto ogniRiga = [&lines](auto count) {
+        return !lines.isEmpty() && count(lines.first()) > 0 && sameOnEveryLine(lines, count);
+    };
+    if (tabulazioni && ogniRiga([](auto& l) { return l.tabs; }) &&
+        !ogniRiga([](auto& l) { return l.commas; }) &&
+        !ogniRiga([](auto& l) { return l.semicolons; })) {
+        found.separator = u'\t';
+        return found;
+    }
     for (const LineSeparators& l : lines) {
         if (l.commas > 0 && l.semicolons > 0)
             both << l;
@@ -96,6 +113,8 @@ FieldSeparator detectFieldSeparator(QStringView text, int firstLine) {
 }
 
 QString separatorName(QChar separator) {
+    if (separator == u'\t')
+        return QStringLiteral("la tabulazione");
     return separator == u';' ? QStringLiteral("il punto e virgola (;)")
                              : QStringLiteral("la virgola (,)");
 }

@@ -22,8 +22,12 @@ struct FieldSeparator {
 /// semicolon for the comma. A file with lines of both kinds mixes them. When
 /// every line has both, the character that comes the same number of times on
 /// every line separates (the other is in the texts); the comma if both do.
+/// With `tabulazioni` (the class lists; a word list reads its tabs as blanks,
+/// as it always has), tabs separate when every line has as many of them and
+/// neither commas nor semicolons come as many times on every line: Excel's
+/// "Unicode text", which leaves a comma in a name unquoted.
 /// `firstLine` is the number of the text's first line.
-FieldSeparator detectFieldSeparator(QStringView text, int firstLine = 1);
+FieldSeparator detectFieldSeparator(QStringView text, int firstLine = 1, bool tabulazioni = false);
 
 /// "la virgola (,)", "il punto e virgola (;)"
 QString separatorName(QChar separator);

@@ -111,8 +111,8 @@ WordListResult WordListReader::read(const QString& fileName, int fieldsPerRecord
 }
 
 WordListResult WordListReader::parse(const QByteArray& bytes, const QString& shownName,
-                                     int fieldsPerRecord, int maxRecords) {
-    const WordListScan scan = scanWordList(bytes, fieldsPerRecord);
+                                     int fieldsPerRecord, int maxRecords, bool tabulazioni) {
+    const WordListScan scan = scanWordList(bytes, fieldsPerRecord, tabulazioni);
     if (scan.notText)
         return failure(ListMessages::notText(shownName));
     const QChar separator = scan.separator.separator;

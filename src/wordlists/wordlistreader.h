@@ -47,9 +47,10 @@ class WordListReader {
                         int block = 1) const;
 
     /// The same rules applied to text already in memory; `shownName` names the
-    /// file in messages.
+    /// file in messages. `tabulazioni`: tabs may separate the parts, as in
+    /// Excel's "Unicode text" (a class list; never a word list).
     static WordListResult parse(const QByteArray& bytes, const QString& shownName,
-                                int fieldsPerRecord, int maxRecords);
+                                int fieldsPerRecord, int maxRecords, bool tabulazioni = false);
 
     /// Where `fileName` is read from: the first folder that holds it, or the
     /// last folder when none does.

@@ -36,7 +36,7 @@ void dropTrailingEmptyParts(WordListScan& scan, int fieldsPerRecord) {
 
 } // namespace
 
-WordListScan scanWordList(const QByteArray& bytes, int fieldsPerRecord) {
+WordListScan scanWordList(const QByteArray& bytes, int fieldsPerRecord, bool tabulazioni) {
     WordListScan scan;
     DecodedText decoded = decodeWordListLines(bytes);
     // NUL characters, whatever the encoding, mean a picture or a document.
@@ -46,7 +46,7 @@ WordListScan scanWordList(const QByteArray& bytes, int fieldsPerRecord) {
     }
     scan.windows1252Lines = std::move(decoded.windows1252Lines);
     scan.utf8Lines = decoded.utf8Lines;
-    FieldScanner scanner(decoded.text);
+    FieldScanner scanner(decoded.text, tabulazioni);
     scan.separator = scanner.separator();
     while (scanner.hasField()) {
         const int line = scanner.line();

@@ -31,6 +31,8 @@ struct WordListScan {
 /// Decodes and splits a whole file; an unclosed quote ends the scan. Empty
 /// parts at the end of a line beyond a whole number of `fieldsPerRecord`
 /// (`alto, basso,`: an empty column of a spreadsheet) are dropped.
-WordListScan scanWordList(const QByteArray& bytes, int fieldsPerRecord);
+/// `tabulazioni`: tabs may separate the parts (a class list), see
+/// detectFieldSeparator.
+WordListScan scanWordList(const QByteArray& bytes, int fieldsPerRecord, bool tabulazioni = false);
 
 } // namespace vocario

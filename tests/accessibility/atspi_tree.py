@@ -295,7 +295,8 @@ def check_register():
     press(anywhere(lambda x: x.getRoleName() == "push button" and x.name == "L'ho scritta",
                    "«L'ho scritta» under the recovery key"))
     check_table("Parole più sbagliate", ["Voce", "Esercizio", "Prove", "Sbagliate",
-                                         "Alunni che l'hanno sbagliata", "Ultima volta"])
+                                         "Alunni", "Chi l'ha sbagliata",
+                                         "Ultima volta"])
     pages = anywhere(lambda x: x.getRoleName() == "page tab list", "the view's tabs")
     labels = [pages.getChildAtIndex(i).name for i in range(pages.childCount)]
     if labels[:3] != ["Parole più sbagliate", "Alunni ed esercizi", "Progressi"]:
