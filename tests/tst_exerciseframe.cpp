@@ -556,11 +556,24 @@ void ExerciseFrameTest::screenReadersFindItalianNamesInReadingOrder() {
     }
     QCOMPARE(words, 9);
     QCOMPARE(places, 9);
+    // The window's description, said with its name whenever it becomes the
+    // active one: the instruction for keys, then the words to place as they stand.
+    const auto daPosare = [frame] {
+        const QString description = frame->text(QAccessible::Description);
+        if (!description.startsWith(QStringLiteral("Posa ogni parola sulla sua contraria. ")) ||
+            !description.endsWith(u'.'))
+            return QStringList{description};
+        return description.section(QStringLiteral("parole da posare: "), 1)
+            .chopped(1)
+            .split(QStringLiteral(", "));
+    };
+    QCOMPARE(daPosare().size(), 9);
 
     // A word is a button whose press picks it; a place's press drops it there.
     auto* word = window->control<DesignLabel>(QStringLiteral("Label3(0)"));
     const QString wordText = word->text();
     QAccessibleInterface* wordItem = QAccessible::queryAccessibleInterface(word);
+    QVERIFY(daPosare().contains(wordText));
     QCOMPARE(wordItem->role(), QAccessible::Button);
     QVERIFY(wordItem->state().checkable && !wordItem->state().checked);
     QVERIFY(wordItem->actionInterface()->actionNames().contains(
@@ -583,6 +596,8 @@ void ExerciseFrameTest::screenReadersFindItalianNamesInReadingOrder() {
         QAccessible::queryAccessibleInterface(window->etichettaEsatti())->text(QAccessible::Name),
         QStringLiteral("Esatti: 1"));
     QCOMPARE(wordItem->text(QAccessible::Name), QStringLiteral("parola già posata"));
+    QTRY_COMPARE(daPosare().size(), 8);
+    QVERIFY(!daPosare().contains(wordText));
 }
 
 QTEST_MAIN(ExerciseFrameTest)

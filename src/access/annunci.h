@@ -11,12 +11,13 @@ class QWidget;
 
 namespace vocario {
 
-/// What a screen reader speaks while the focus stays where it is: the
-/// instruction and the item when a window opens, a word picked or put back,
-/// an answer with the new counts, the next item. Qt 6.4 has no announcement
-/// event and its name-change event reaches the screen reader broken; a
-/// notification coming into view is spoken by Orca whatever has the focus.
-/// The notification is an object no one sees: the window looks as before.
+/// What a screen reader speaks while the focus stays where it is: a word
+/// picked or put back, an answer with the new counts, the next item (what a
+/// window holds when it opens is its description, not news). Qt 6.4 has no
+/// announcement event and its name-change event reaches the screen reader
+/// broken; a notification coming into view is spoken by Orca whatever has
+/// the focus. The notification is an object no one sees: the window looks
+/// as before.
 class Annunciatore : public QObject {
     Q_OBJECT
   public:

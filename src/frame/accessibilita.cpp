@@ -6,7 +6,6 @@
 #include "access/screenorder.h"
 #include "designs/designs.h"
 #include "layouts/designlabel.h"
-#include "layouts/designtextbox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,7 +13,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QRegularExpression>
+#include <QTimer>
 
 namespace vocario::Accessibilita {
 namespace {
@@ -90,6 +89,7 @@ class Cronista : public Cronaca {
     }
 
     void turnoPreparato() override {
+        descrivi();
         if (aperta_)
             annunci_->annuncia(Annunciatore::Parte::Turno, esercizio_.testoTurno());
     }
@@ -98,23 +98,25 @@ class Cronista : public Cronaca {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show)
             seguiParole();
-        if (event->type() == QEvent::WindowActivate && !aperta_) {
-            // Only the item: the screen reader says the window's name and its
-            // description, the instruction, by itself; nothing of the answers.
+        // The opening says the item through the window's description, which
+        // the screen reader speaks with the window's name whichever control
+        // it hears of first; news would say it twice.
+        if (event->type() == QEvent::WindowActivate)
             aperta_ = true;
-            annunci_->annunciaPoi(Annunciatore::Parte::Turno, [this] {
-                // A window that opens on the box of its pair or sentence has
-                // said that part already.
-                QString item = esercizio_.testoTurno();
-                if (const auto* box = qobject_cast<DesignTextBox*>(QApplication::focusWidget()))
-                    item.remove(detto(box->text()));
-                return item.remove(QRegularExpression(QStringLiteral("^[\\s.,]+"))).trimmed();
-            });
-        }
         return QObject::eventFilter(watched, event);
     }
 
   private:
+    /// The instruction and the item as it stands: what the screen reader
+    /// says each time the window becomes the active one.
+    void descrivi() {
+        QString item = esercizio_.testoTurno().trimmed();
+        if (!item.isEmpty() && !item.endsWith(u'.'))
+            item += u'.';
+        window_->setAccessibleDescription(
+            (istruzione(esercizio_.menuButton) + u' ' + item).trimmed());
+    }
+
     void seguiParole() {
         auto* pick = window_->findChild<PickAndPlace*>();
         if (!pick || pick_ == pick)
@@ -131,6 +133,8 @@ class Cronista : public Cronaca {
     }
 
     void risposta(bool esatta) override {
+        // Once the window has taken the answer in (a placed word leaves the item).
+        QTimer::singleShot(0, this, [this] { descrivi(); });
         annunci_->annuncia(Annunciatore::Parte::Esito, esatta
                                                            ? QStringLiteral("risposta esatta")
                                                            : QStringLiteral("risposta sbagliata"));
@@ -163,8 +167,10 @@ class Cronista : public Cronaca {
     bool aperta_ = false;
 };
 
-/// Says the start screen's texts when it opens: a screen reader speaks only
-/// the window and the button that has the focus.
+/// The start screen's texts besides its name (the author, where the build
+/// names one) become its description, which the screen reader says with
+/// the window: it speaks only the window and the button with the focus.
+/// Not news: no notification is on show there.
 class Presentazione : public QObject {
   public:
     explicit Presentazione(QMainWindow* window) : QObject(window), window_(window) {
@@ -173,15 +179,15 @@ class Presentazione : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate) {
+        if (event->type() == QEvent::Show) {
             window_->removeEventFilter(this);
             QStringList texts;
             for (QWidget* control : ScreenOrder::controlsOf(window_->centralWidget()))
                 if (auto* label = qobject_cast<QLabel*>(control); label && label->isVisible())
                     texts.append(label->text().simplified());
             texts.removeAll(QString());
-            Annunciatore::di(window_)->annuncia(Annunciatore::Parte::Istruzione,
-                                                texts.join(QStringLiteral(", ")));
+            texts.removeAll(window_->accessibleName());
+            window_->setAccessibleDescription(texts.join(QStringLiteral(", ")));
         }
         return QObject::eventFilter(watched, event);
     }

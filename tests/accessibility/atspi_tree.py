@@ -3,10 +3,12 @@
 AT-SPI bus: presses through the start screen and the menu, then checks a
 drag exercise, a choice exercise, «gradi» and a click exercise: Italian
 names, pressable words, places and tiles, the controls in reading order,
-Tab through the words before the places, and what the window announces (the
-notifications Orca speaks whatever has the focus): the instruction and the
-item at the opening and nothing else, the word picked, the pair placed, the
-answer with the new counts, the next item."""
+Tab through the words before the places; what Orca says when a window
+opens, its name and description (the instruction and the item, in every
+exercise; nothing else on the start screen); and what the window announces
+(the notifications Orca speaks whatever has the focus): nothing at the
+opening, the word picked, the pair placed, the answer with the new counts,
+the next item."""
 
 import re
 import subprocess
@@ -167,25 +169,34 @@ def focused(window):
     return pyatspi.findDescendant(window, lambda x: x.getState().contains(pyatspi.STATE_FOCUSED))
 
 
-def check_opening(window, item_words, focus=None):
-    """The window's description is the instruction, for keys; the item and
-    nothing else is announced at the opening."""
-    if focus is None:
-        wait_for_announcement("the opening of " + window.name, "")
+def item_words(window):
+    """The item on show as a pupil sees it: the pair or the sentence in its
+    box, else the words to place, else the tiles to press."""
+    box = pyatspi.findDescendant(
+        window, lambda x: x.getRoleName() == "text" and x.name in ("coppia di parole", "frase"))
+    if box is not None:
+        text = box.queryText().getText(0, -1).strip()
+        return text.split(" / ") if box.name == "coppia di parole" else [text]
+    words = [w.name[len("parola: "):] for w in named(window, "parola: ")]
+    return words or [c.name for c in controls(window)
+                     if c.getRoleName() == "push button" and c.name != "avanti"]
+
+
+def check_opening(window):
+    """Orca says the active window's name and description whichever control
+    it hears of first: the description holds the instruction for keys and
+    the item, and nothing is announced besides at the opening."""
     pump(1.0)
-    said = announced()
-    if focus is not None:
-        # The window opens on the text box that shows the item: that is read.
-        if said:
-            fail("%s says %r besides the item it opens on" % (window.name, said))
-        said = [focus.queryText().getText(0, -1)]
-    # No verdict at the opening; the item itself may hold the word "risposta".
-    verdict = ("risposta esatta", "risposta sbagliata")
-    if len(said) != 1 or any(v in said[0] for v in verdict) or \
-            not all(w in said[0] for w in item_words):
-        fail("%s opens saying %r, not once %r" % (window.name, said, item_words))
-    if "Spazio" not in window.description or "Trascina" in window.description:
-        fail("%s is described as %r, not for keys" % (window.name, window.description))
+    words = item_words(window)
+    description = window.description
+    if not words or not all(w and w in description for w in words):
+        fail("%s opens described as %r, without the item %r" % (window.name, description, words))
+    if "Spazio" not in description or "Trascina" in description:
+        fail("%s is described as %r, not for keys" % (window.name, description))
+    if announced():
+        fail("%s says %r at the opening besides its description" % (window.name, announced()))
+    if not window.getState().contains(pyatspi.STATE_ACTIVE) or focused(window) is None:
+        fail("%s opens without being active with a control focused" % window.name)
 
 
 def keys(*names):
@@ -211,7 +222,7 @@ def check_choice(mode):
     pump(1.0)
     if name_of(focused(window)) != "coppia di parole":
         fail("the pair cannot be heard again: the focus opens on %r" % name_of(focused(window)))
-    check_opening(window, pair_in(window), focused(window))
+    check_opening(window)
     for answer in ("contrari", "sinonimi"):
         while name_of(focused(window)) != answer:
             keys("Tab")
@@ -233,6 +244,10 @@ def check_choice(mode):
             fail("the next pair is announced as %r" % said)
         if name_of(focused(window)) not in ("contrari", "sinonimi"):
             fail("after avanti the focus is on %r" % name_of(focused(window)))
+    # Said again when the window is active again (after a box, say).
+    pump(0.5)
+    if not all(w in window.description for w in pair_in(window)):
+        fail("the description %r keeps no pair on show %r" % (window.description, pair_in(window)))
     leave()
 
 
@@ -319,6 +334,13 @@ def main():
     pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing", "object:property-change:accessible-name", "object:state-changed:checked")
     pump(1.0)
     start = frame("Vocario")
+    # Nothing but the window and its button: no news on a screen that has
+    # none (Orca said "notifica Vocario"), no name said twice.
+    pump(1.5)
+    notices = pyatspi.findAllDescendants(start, lambda x: x.getRoleName() == "notification")
+    if notices or announced() or start.description == start.name:
+        fail("the start screen holds %r, announces %r, is described as %r"
+             % ([n.name for n in notices], announced(), start.description))
     press(pyatspi.findDescendant(start, lambda x: x.name == "Avvio"))
     drag = open_exercise("abbina contrari")
     menubar = drag.getChildAtIndex(0)
@@ -332,7 +354,7 @@ def main():
     words, places = named(drag, "parola: "), named(drag, "bersaglio: ")
     if len(words) != 9 or len(places) != 9:
         fail("Form1 shows %d words and %d places" % (len(words), len(places)))
-    check_opening(drag, [w.name[len("parola: "):] for w in words])
+    check_opening(drag)
     # Tab goes through the words first, then the places.
     order = []
     for _ in range(len(words) + len(places)):
@@ -392,12 +414,14 @@ def main():
     check_choice("attende la pressione del bottone per proseguire")
     check_choice("prosegue automaticamente negli esercizi")
     gradi = open_exercise("gradi")
+    check_opening(gradi)
     names = sorted(c.name for c in controls(gradi) if c.name.endswith("intenso: vuoto"))
     if names != ["meno intenso: vuoto", "più intenso: vuoto"]:
         fail("the places of «gradi» are named %r" % names)
     leave()
 
     tiles_window = open_exercise("parola intrusa")
+    check_opening(tiles_window)
     check_names(tiles_window, ())
     check_reading_order(tiles_window)
     tiles = [c for c in controls(tiles_window)
@@ -408,6 +432,11 @@ def main():
     press(tiles[0])
     wait_for_announcement("a tile")
     print("Form6 reads: " + " | ".join(c.name for c in filter(on_show, controls(tiles_window))))
+    leave()
+    for caption in ("abbina sinonimi", "parola che comprende le altre", "abbina gradi",
+                    "parola corretta", "vocario"):
+        check_opening(open_exercise(caption))
+        leave()
 
     if problems:
         print("%d problems" % len(problems))

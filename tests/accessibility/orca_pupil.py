@@ -139,13 +139,25 @@ def play_choice(frame):
         key("space", 1.5)
 
 
-def leave():
-    """Esc (a picked word is put back first) until "Vuoi tornare al menù?",
-    then Return for "Sì"."""
+def to_question():
+    """Esc (a picked word is put back first) until "Vuoi tornare al menù?"."""
     for _ in range(3):
         key("Escape", 1.0)
         if name_of(active_frame(2)) == "Vocario":
-            break
+            return True
+    return False
+
+
+def leave(caption):
+    """Esc to the question, Esc again for "No" (Orca says the window once
+    more: what it holds now), then the question again and Return for "Sì"."""
+    if to_question():
+        mark = log_size()
+        key("Escape", 2.5)
+        print("== back in " + caption)
+        for line in spoken_since(mark):
+            print("   " + line)
+    to_question()
     key("Return", 1.0)
     for _ in range(20):
         if name_of(active_frame(2)) == "menù degli esercizi":
@@ -182,7 +194,7 @@ def main():
         pump(2)
         for line in spoken_since(mark):
             print("   " + line)
-        leave()
+        leave(caption)
     if failures:
         print("FAIL: " + "; ".join(failures))
         return 1
