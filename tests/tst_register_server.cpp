@@ -757,6 +757,76 @@ class RegisterServerTest : public QObject {
                  QStringList{"0"});
     }
 
+    // A class's own lists, given by the teacher from the command line, reach
+    // another PC's pupil of that class, stay there with the server away,
+    // and name themselves in the answers; the other class plays the
+    // program's.
+    void aClassesOwnListsReachEveryPcAndStayThereWithTheServerAway() {
+        QTemporaryDir cartella;
+        const QString indirizzo = server_.indirizzo("registro_pc");
+        Registro insegnante(cartella.filePath("insegnante"), indirizzo);
+        const qint64 terza = insegnante.aggiungiClasse("3ª L");
+        QVERIFY(terza && insegnante.aggiungiAlunno(terza, "Marta"));
+        QVERIFY(insegnante.aggiungiAlunno(insegnante.aggiungiClasse("4ª L"), "Piero"));
+        QDir(cartella.path()).mkpath("sue");
+        QFile programma(QStringLiteral(VOCARIO_SOURCE_DIR "/testi/contrari.txt"));
+        QVERIFY(programma.open(QIODevice::ReadOnly));
+        const QByteArray sue = "zenit, nadir\n" + programma.readAll();
+        QFile suo(cartella.filePath("sue/contrari.txt"));
+        QVERIFY(suo.open(QIODevice::WriteOnly) && suo.write(sue) == sue.size());
+        suo.close();
+        auto elenchi = [&](const QStringList& argomenti) {
+            QProcess vocario;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert("XDG_DATA_HOME", cartella.filePath("dati"));
+            vocario.setProcessEnvironment(ambiente);
+            vocario.start(VOCARIO_BIN, QStringList{"--registro", indirizzo} + argomenti);
+            return vocario.waitForFinished(30000) ? vocario.exitCode() : -1;
+        };
+        QCOMPARE(elenchi({"--elenchi-classe", "3ª L"}), 2);
+        QCOMPARE(
+            elenchi({"--elenchi-classe", "3ª L", VOCARIO_SOURCE_DIR "/tests/data/elenchi-guasti"}),
+            1);
+        QCOMPARE(elenchi({"--elenchi-classe", "3ª L", cartella.filePath("sue")}), 0);
+
+        const QString pc = cartella.filePath("pc");
+        auto registrazioni = [&](const QString& alunno) {
+            Registro registro(pc, indirizzo);
+            registro.mittente()->impostaAttese(50ms, 400ms);
+            registro.mittente()->svuota(5s);
+            const std::optional<Alunno> chi = registro.trovaAlunno(alunno);
+            return chi ? registro.registrazionePer(*chi)->cartellaElenchi() : QStringLiteral("?");
+        };
+        QCOMPARE(registrazioni("Piero"), QString());
+        for (int volta = 0; volta < 2; ++volta) {
+            const QString cartellaMarta = registrazioni("Marta");
+            QFile letto(cartellaMarta + "/contrari.txt");
+            QVERIFY2(letto.open(QIODevice::ReadOnly) && letto.readAll() == sue,
+                     qPrintable(cartellaMarta));
+            // The second time from the PC's copy alone.
+            if (volta == 0)
+                QVERIFY(server_.ferma());
+        }
+        {
+            Registro registro(pc, indirizzo);
+            std::unique_ptr<Registrazione> marta =
+                registro.registrazionePer(*registro.trovaAlunno("Marta"));
+            marta->risposta({.esercizio = "abbina-contrari",
+                             .voce = "zenit / nadir",
+                             .file = "contrari.txt",
+                             .dato = "nadir",
+                             .esatta = true});
+            marta.reset();
+            QVERIFY(registro.scrittore().svuota(5s));
+            QVERIFY(server_.avvia());
+            QVERIFY(registro.mittente()->svuota(20s));
+        }
+        Connessione o(server_.indirizzo("vocario"), "o-elenchi");
+        QCOMPARE(o.colonna("SELECT elenco FROM risposte_con_voci WHERE voce = 'zenit / nadir'"),
+                 QStringList{"classe:contrari.txt:1"});
+        QCOMPARE(o.colonna("SELECT count(*) FROM elenchi_classe"), QStringList{"1"});
+    }
+
     // A server that takes the connection and never answers: "Avvio" shows
     // "Chi gioca?" from the PC's copy at once; only the sender waits.
     void avvioWithAServerThatNeverAnswersDoesNotWait() {
