@@ -5,10 +5,12 @@
 #include "app/formavvio.h"
 #include "app/navigazione.h"
 #include "core/appstate.h"
+#include "core/cartelleelenchi.h"
 #include "core/registrazione.h"
 #include "core/salvataggi.h"
 #include "randomsession.h"
 #include "register/azzerapassword.h"
+#include "register/elenchiclasse.h"
 #include "register/importaclassi.h"
 #include "register/modificaalunni.h"
 #include "register/passwordinsegnante.h"
@@ -20,6 +22,7 @@
 #include "registerview/accessoinsegnante.h"
 #include "registerview/esportazione.h"
 #include "registerview/finestrachigioca.h"
+#include "registerview/finestraelenchiclasse.h"
 #include "registerview/graficoprogressi.h"
 #include "registerview/interrogazioni.h"
 #include "registerview/registroprogramma.h"
@@ -83,6 +86,7 @@ class RegisterTest : public QObject {
     void mostMissedTableCsvAndDeletionOnRandomSessions();
     void teachersPasswordIsASaltedPbkdf2Hash();
     void wrongGuessesWaitLongerAndOnlyTheRecoveryKeyRemovesThePassword();
+    void aClassesOwnListsComeFirstForItsPupilsKeepTheirVersionsAndGoBack();
 };
 
 namespace {
@@ -1524,6 +1528,69 @@ void RegisterTest::wrongGuessesWaitLongerAndOnlyTheRecoveryKeyRemovesThePassword
     QCOMPARE(azzera({}, true), 0);
     QVERIFY(errori.contains("attenzione") && uscita.contains("è stata tolta"));
     QVERIFY(!PasswordInsegnante::impostata(*registro));
+}
+
+// The teacher gives a class its own «contrari» from "Elenchi della classe":
+// a folder with an error gives nothing; the class's pupils read it before
+// the PC's lists, the other class the program's; a list replaced keeps the
+// version its answers were given on; going back leaves nothing behind.
+void RegisterTest::aClassesOwnListsComeFirstForItsPupilsKeepTheirVersionsAndGoBack() {
+    QTemporaryDir cartella;
+    Registro registro(cartella.filePath("registro"));
+    const qint64 classe = registro.aggiungiClasse("2ª C");
+    QVERIFY(classe && registro.aggiungiAlunno(classe, "Ada"));
+    QVERIFY(registro.aggiungiAlunno(registro.aggiungiClasse("5ª C"), "Bea"));
+    QFile programma(QStringLiteral(VOCARIO_SOURCE_DIR "/testi/contrari.txt"));
+    QVERIFY(programma.open(QIODevice::ReadOnly));
+    const QByteArray delProgramma = programma.readAll();
+    auto daiLaPrima = [&](const QByteArray& coppia) {
+        QDir(cartella.path()).mkpath("sue");
+        QFile suo(cartella.filePath("sue/contrari.txt"));
+        suo.open(QIODevice::WriteOnly);
+        suo.write(coppia + '\n' + delProgramma);
+        suo.close();
+    };
+    FinestraElenchiClasse finestra(registro, classe, "2ª C", nullptr);
+    const ElenchiClasse::Esito guasti =
+        finestra.daiDa(VOCARIO_SOURCE_DIR "/tests/data/elenchi-guasti");
+    QVERIFY(!guasti.ok && guasti.messaggio.contains("contrari.txt"));
+    QVERIFY(ElenchiClasse::attuali(registro.db(), classe).isEmpty());
+
+    AppState stato;
+    stato.cartellaProgramma = VOCARIO_SOURCE_DIR;
+    auto primaCoppia = [&](const QString& alunno) {
+        stato.registrazione = registro.registrazionePer(*registro.trovaAlunno(alunno));
+        return CartelleElenchi::lettoreElenchi(stato).read("contrari.txt", 2, 500).records.value(0);
+    };
+    auto risponde = [&](const QString& voce) {
+        stato.registrazione->risposta({.esercizio = "abbina-contrari",
+                                       .voce = voce,
+                                       .file = "contrari.txt",
+                                       .dato = "x",
+                                       .esatta = false});
+    };
+    for (const char* coppia : {"zenit, nadir", "prima, dopo"}) {
+        daiLaPrima(coppia);
+        QVERIFY(finestra.daiDa(cartella.filePath("sue")).ok);
+        QCOMPARE(primaCoppia("Ada").join(", "), coppia);
+        risponde(QString::fromUtf8(coppia).replace(", ", " / "));
+    }
+    QVERIFY2(finestra.righe().join('\n').contains("contrari.txt: della classe, versione 2 del "),
+             qPrintable(finestra.righe().join("; ")));
+    QCOMPARE(primaCoppia("Bea"), QStringList({"alto", "basso"}));
+    QVERIFY(stato.registrazione->cartellaElenchi().isEmpty());
+    QVERIFY(finestra.tornaAlProgramma().ok);
+    QVERIFY(finestra.righe().join('\n').contains("contrari.txt: del programma"));
+    QCOMPARE(primaCoppia("Ada"), QStringList({"alto", "basso"}));
+    stato.registrazione.reset();
+    QVERIFY(registro.scrittore().svuota(5s));
+    QSqlQuery elenchi(registro.db());
+    QVERIFY(elenchi.exec("SELECT voce || ' ' || elenco FROM risposte_con_voci ORDER BY quando"));
+    QStringList dati;
+    while (elenchi.next())
+        dati << elenchi.value(0).toString();
+    QCOMPARE(dati, QStringList({"zenit / nadir classe:contrari.txt:1",
+                                "prima / dopo classe:contrari.txt:2"}));
 }
 
 int main(int argc, char* argv[]) {

@@ -1,5 +1,7 @@
 #include "schedaclassi.h"
 
+#include "finestraelenchiclasse.h"
+
 #include "core/salvataggi.h"
 #include "esportazione.h"
 #include "frame/messaggi.h"
@@ -78,6 +80,7 @@ SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
         {"Esporta i dati dell'alunno…", &SchedaClassi::esportaAlunno},
         {"Elimina…", &SchedaClassi::elimina},
         {"Elimina le risposte prima di una data…", &SchedaClassi::eliminaPrimaDi},
+        {"Elenchi della classe…", &SchedaClassi::elenchi},
         {"Server della scuola…", &SchedaClassi::server},
     };
     for (const auto& [testo, azione] : azioni) {
@@ -345,6 +348,18 @@ void SchedaClassi::eliminaPrimaDi() {
 // The school's server for this user's runs (the technician's file in
 // /etc/xdg serves every user). The address only: the password stays in
 // libpq's own file, ~/.pgpass.
+void SchedaClassi::elenchi() {
+    // The class chosen, or the class of the pupil chosen.
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (scelto && scelto->data(0, kEAlunno).toBool())
+        scelto = scelto->parent();
+    if (!scelto)
+        return Messaggi::informa(this, QStringLiteral("Scegliere prima una classe."));
+    FinestraElenchiClasse finestra(registro_, scelto->data(0, kRuoloId).toLongLong(),
+                                   scelto->text(0), this);
+    finestra.exec();
+}
+
 void SchedaClassi::server() {
     bool ok = false;
     const QString indirizzo =

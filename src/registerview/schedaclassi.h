@@ -38,6 +38,7 @@ class SchedaClassi : public QWidget {
     void scegli(qint64 id, bool alunno);
     void esportaAlunno();
     void eliminaPrimaDi();
+    void elenchi();
     void server();
 
     Registro& registro_;
