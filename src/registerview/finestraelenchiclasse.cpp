@@ -1,6 +1,7 @@
 #include "finestraelenchiclasse.h"
 
 #include "core/appstate.h"
+#include "core/cartelle.h"
 #include "core/cartelleelenchi.h"
 #include "frame/messaggi.h"
 #include "register/registro.h"
@@ -22,12 +23,12 @@ namespace {
 // own, where the dialog starts, and the program's, which fills the lists
 // a folder lacks when the checker reads it.
 QString cartellaInsegnante() {
-    const AppState stato;
+    const AppState stato(Cartelle::datiProgramma());
     return CartelleElenchi::insegnante(stato);
 }
 
 QString cartellaProgramma() {
-    const AppState stato;
+    const AppState stato(Cartelle::datiProgramma());
     return CartelleElenchi::programma(stato);
 }
 

@@ -4,6 +4,7 @@
 #include "register/elenchiclasse.h"
 
 #include "core/appstate.h"
+#include "core/cartelle.h"
 #include "finestrachigioca.h"
 #include "frame/messaggi.h"
 #include "frame/percorso.h"
@@ -266,7 +267,7 @@ std::optional<int> compitiDelRegistro(const CompitiRegistro& compiti, int argc, 
     QCoreApplication::setApplicationName(QString::fromLatin1(kNomeApplicazione));
     if (!compiti.prepara.isEmpty())
         return preparaServer(*ServerRegistro::leggi(compiti.prepara));
-    AppState stato;
+    AppState stato(Cartelle::datiProgramma());
     // Classes imported go to the school's server when one is set.
     Registro registro(Registro::cartella(stato), ServerRegistro::impostato(compiti.registro));
     if (registro.errore()) {
