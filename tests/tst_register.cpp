@@ -1577,6 +1577,14 @@ void RegisterTest::aClassesOwnListsComeFirstForItsPupilsKeepTheirVersionsAndGoBa
     }
     QVERIFY2(finestra.righe().join('\n').contains("contrari.txt: della classe, versione 2 del "),
              qPrintable(finestra.righe().join("; ")));
+    // A worksheet for the class, its name in any case, reads them too.
+    stato.cartellaRegistro = cartella.filePath("registro");
+    const ElenchiClasse::PerLaScheda scheda = ElenchiClasse::perLaScheda(stato, "2ª c");
+    QCOMPARE(WordListReader(QList<WordListFolder>{{scheda.cartella, {}}})
+                 .read("contrari.txt", 2, 500)
+                 .records.value(0),
+             QStringList({"prima", "dopo"}));
+    QVERIFY(!ElenchiClasse::perLaScheda(stato, "9ª Z").errore.isEmpty());
     QCOMPARE(primaCoppia("Bea"), QStringList({"alto", "basso"}));
     QVERIFY(stato.registrazione->cartellaElenchi().isEmpty());
     QVERIFY(finestra.tornaAlProgramma().ok);

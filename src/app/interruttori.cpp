@@ -61,6 +61,11 @@ std::vector<Interruttore> delProgramma() {
          .aiuto = "Con --scheda: lo stesso seme dà di nuovo la stessa scheda.",
          .valore = "N",
          .ambito = Ambito::Scheda},
+        {.nomi = {"classe"},
+         .aiuto = "Con --scheda: la scheda con gli elenchi che la CLASSE del registro ha dei "
+                  "suoi.",
+         .valore = "CLASSE",
+         .ambito = Ambito::Scheda},
         {.nomi = {"pdf"},
          .aiuto = "Con --scheda: il file PDF da scrivere.",
          .valore = "FILE",

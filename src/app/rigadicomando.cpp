@@ -123,7 +123,8 @@ std::optional<RigaScheda> Lettura::scheda() const {
     return RigaScheda{.esercizi = *esercizi,
                       .voci = valore(*parser_, "voci"),
                       .seme = valore(*parser_, "seme"),
-                      .pdf = valore(*parser_, "pdf")};
+                      .pdf = valore(*parser_, "pdf"),
+                      .classe = valore(*parser_, "classe")};
 }
 
 CompitiRegistro Lettura::compitiRegistro() const {

@@ -1,7 +1,9 @@
 #include "elenchiclasse.h"
 
 #include "exercises/catalogo.h"
+#include "registerfile/ingressoregistro.h"
 #include "registro.h"
+#include "serverregistro.h"
 #include "teacher/testorapporto.h"
 #include "teacher/verificaelenchi.h"
 #include "wordlists/wordlistreader.h"
@@ -164,6 +166,29 @@ PerGiocare prepara(const QSqlDatabase& file, const QString& cartellaRegistro, qi
     if (!perGiocare.versioni.isEmpty())
         perGiocare.cartella = cartella.path();
     return perGiocare;
+}
+
+PerLaScheda perLaScheda(const AppState& stato, const QString& nome) {
+    Registro registro(Registro::cartella(stato), ServerRegistro::impostato({}));
+    if (registro.errore())
+        return {.errore = *registro.errore()};
+    for (const Classe& classe : registro.classi())
+        if (classe.nome.compare(nome.trimmed(), Qt::CaseInsensitive) == 0)
+            return {.cartella =
+                        prepara(registro.dbVista(),
+                                Registro::cartella(stato) + QStringLiteral("/schede"), classe.id)
+                            .cartella};
+    return {.errore = QStringLiteral("la classe «%1» non è nel registro.").arg(nome)};
+}
+
+QStringList classiDelRegistro(const AppState& stato) {
+    QStringList nomi;
+    if (!IngressoRegistro::daAprire(stato, {}))
+        return nomi;
+    Registro registro(Registro::cartella(stato), ServerRegistro::impostato({}));
+    for (const Classe& classe : registro.classi())
+        nomi << classe.nome;
+    return nomi;
 }
 
 bool copiaDalServer(QSqlDatabase& server, QSqlDatabase& file, QString* motivo, bool* cambiati) {

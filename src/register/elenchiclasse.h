@@ -10,6 +10,7 @@
 
 namespace vocario {
 
+struct AppState;
 class Registro;
 
 /// The word lists a teacher gives a class, kept in the register (every
@@ -59,6 +60,20 @@ struct PerGiocare {
     QHash<QString, int> versioni = {};
 };
 PerGiocare prepara(const QSqlDatabase& file, const QString& cartellaRegistro, qint64 classe);
+
+/// A worksheet for class `classe` (its name): the class's lists written
+/// into a folder, from the register the program would open (the school's
+/// server, as the teacher's role, when one is set). No folder when the
+/// class has no lists of its own; the reason, in Italian, when the class
+/// cannot be found.
+struct PerLaScheda {
+    QString cartella = {};
+    QString errore = {};
+};
+PerLaScheda perLaScheda(const AppState& stato, const QString& classe);
+/// The classes a worksheet may be made for: none when no register is set
+/// up on this PC (none is made for asking).
+QStringList classiDelRegistro(const AppState& stato);
 
 /// The sender's part, off the window's thread: brings into the PC's file
 /// the lists the server has that it has not (a few bytes asked when none

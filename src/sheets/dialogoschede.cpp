@@ -1,5 +1,7 @@
 #include "dialogoschede.h"
 
+#include "register/elenchiclasse.h"
+
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
 #include "core/salvataggi.h"
@@ -10,6 +12,7 @@
 #include "stampaschede.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -60,6 +63,15 @@ DialogoSchede::DialogoSchede(AppState& stato, const Catalogo& catalogo, QWidget*
     voci_->setSpecialValueText(QStringLiteral("quante stanno in una pagina"));
     voci_->setAccessibleName(QStringLiteral("Voci per esercizio"));
     forma->addRow(QStringLiteral("&Voci per esercizio:"), voci_);
+    // A class's own lists, when the register has classes.
+    classe_ = nominato(new QComboBox, QStringLiteral("ClasseDellaScheda"));
+    classe_->setAccessibleName(QStringLiteral("Elenchi della classe"));
+    classe_->addItem(QStringLiteral("nessuna: gli elenchi di questo computer"));
+    classe_->addItems(ElenchiClasse::classiDelRegistro(stato_));
+    if (classe_->count() > 1)
+        forma->addRow(QStringLiteral("&Elenchi della classe:"), classe_);
+    else
+        classe_->hide();
     colonna->addLayout(forma);
 
     leggibile_ = nominato(new QCheckBox(QStringLiteral("Caratteri ad alta leggibilità")),
@@ -111,8 +123,19 @@ std::optional<EsitoScheda> DialogoSchede::componi() {
     for (int i = 0; i < esercizi_.size(); ++i)
         if (esercizi_[i]->isChecked())
             richiesta.esercizi << i;
+    QList<WordListFolder> cartelle = CartelleElenchi::perLaLettura(stato_);
+    if (classe_->currentIndex() > 0) {
+        const ElenchiClasse::PerLaScheda dellaClasse =
+            ElenchiClasse::perLaScheda(stato_, classe_->currentText());
+        if (!dellaClasse.errore.isEmpty()) {
+            Messaggi::avvisa(this, dellaClasse.errore);
+            return std::nullopt;
+        }
+        if (!dellaClasse.cartella.isEmpty())
+            cartelle.prepend({dellaClasse.cartella, QStringLiteral("elenchi della classe: ")});
+    }
     EsitoScheda esito =
-        componiScheda(catalogo_, richiesta, CartelleElenchi::lettoreElenchi(stato_), stato_.random);
+        componiScheda(catalogo_, richiesta, WordListReader(cartelle), stato_.random);
     if (!esito.errore.isEmpty()) {
         Messaggi::avvisa(this, esito.errore);
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include <QList>
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QSpinBox;
 
@@ -33,6 +34,7 @@ class DialogoSchede : public QDialog {
     const Catalogo& catalogo_;
     /// One per exercise of the catalogue, in its order.
     QList<QCheckBox*> esercizi_;
+    QComboBox* classe_ = nullptr;
     QSpinBox* voci_ = nullptr;
     QCheckBox* leggibile_ = nullptr;
     QCheckBox* maiuscolo_ = nullptr;

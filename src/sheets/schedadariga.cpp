@@ -1,5 +1,7 @@
 #include "schedadariga.h"
 
+#include "register/elenchiclasse.h"
+
 #include "core/appstate.h"
 #include "core/cartelle.h"
 #include "core/cartelleelenchi.h"
@@ -89,8 +91,16 @@ int schedaDaRigaDiComando(const RigaScheda& riga, const ScelteOpzioni& scelte,
     richiesta.altaLeggibilita = opzioni.altaLeggibilita;
     richiesta.maiuscolo = opzioni.maiuscolo;
 
-    EsitoScheda esito =
-        componiScheda(catalogo, richiesta, CartelleElenchi::lettoreElenchi(stato), stato.random);
+    QList<WordListFolder> cartelle = CartelleElenchi::perLaLettura(stato);
+    if (riga.classe) {
+        const ElenchiClasse::PerLaScheda dellaClasse =
+            ElenchiClasse::perLaScheda(stato, *riga.classe);
+        if (!dellaClasse.errore.isEmpty())
+            return errore(dellaClasse.errore, 1);
+        if (!dellaClasse.cartella.isEmpty())
+            cartelle.prepend({dellaClasse.cartella, QStringLiteral("elenchi della classe: ")});
+    }
+    EsitoScheda esito = componiScheda(catalogo, richiesta, WordListReader(cartelle), stato.random);
     if (!esito.errore.isEmpty())
         return errore(esito.errore, 1);
     const QString scritto = salvaPdf(esito.scheda, *riga.pdf);

@@ -17,6 +17,8 @@ struct RigaScheda {
     std::optional<QString> voci = {};
     std::optional<QString> seme = {};
     std::optional<QString> pdf = {};
+    /// --classe: the lists the teacher gave that class of the register.
+    std::optional<QString> classe = {};
 };
 
 /// The catalogue's rows that `nomi` (names separated by commas) asks for,
