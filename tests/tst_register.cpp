@@ -9,8 +9,8 @@
 #include "core/registrazione.h"
 #include "core/salvataggi.h"
 #include "randomsession.h"
+#include "register/assegnaelenchi.h"
 #include "register/azzerapassword.h"
-#include "register/elenchiclasse.h"
 #include "register/importaclassi.h"
 #include "register/modificaalunni.h"
 #include "register/passwordinsegnante.h"
@@ -567,7 +567,8 @@ void RegisterTest::faultsLoseNothingAndDoubleNothing() {
         while (contate.size() < 10 && figlio.waitForReadyRead(10000))
             while (figlio.canReadLine())
                 contate << figlio.readLine().trimmed().toInt();
-        QCOMPARE(contate.size(), 10);
+        // A loaded machine may bring several lines at once.
+        QVERIFY(contate.size() >= 10);
         ::kill(pid_t(figlio.processId()), SIGKILL);
         QVERIFY(figlio.waitForFinished(5000));
     }

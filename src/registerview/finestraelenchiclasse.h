@@ -1,6 +1,6 @@
 #pragma once
 
-#include "register/elenchiclasse.h"
+#include "register/assegnaelenchi.h"
 
 #include <QDialog>
 

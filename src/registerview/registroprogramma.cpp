@@ -1,7 +1,7 @@
 #include "registroprogramma.h"
 
 #include "core/cartelleelenchi.h"
-#include "register/elenchiclasse.h"
+#include "register/assegnaelenchi.h"
 
 #include "core/appstate.h"
 #include "core/cartelle.h"

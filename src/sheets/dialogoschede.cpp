@@ -1,6 +1,6 @@
 #include "dialogoschede.h"
 
-#include "register/elenchiclasse.h"
+#include "register/assegnaelenchi.h"
 
 #include "core/appstate.h"
 #include "core/cartelleelenchi.h"
