@@ -99,10 +99,11 @@ void VistaRegistro::costruisci() {
     vistaAlunni->setToolTip(QStringLiteral("Una riga apre le parole sbagliate dell'alunno."));
     connect(vistaAlunni, &QTableView::activated, this, [this](const QModelIndex& indice) {
         const QStandardItem* nome = alunni_->item(indice.row(), 0);
-        apriParoleDellAlunno(nome->data(Qt::UserRole + 2).toLongLong(), nome->text());
+        apriParoleDellAlunno(nome->data(TabelleVista::kRuoloIdRiga).toLongLong(), nome->text());
     });
     schede_->addTab(vistaAlunni, QStringLiteral("Alunni ed esercizi"));
     schede_->addTab(schedaProgressi(), QStringLiteral("Progressi"));
+    schede_->addTab(schedaRipasso(), QStringLiteral("Ripasso"));
     auto* classi = new SchedaClassi(registro_, schede_);
     connect(classi, &SchedaClassi::cambiate, this, &VistaRegistro::aggiornaClassi);
     schede_->addTab(classi, QStringLiteral("Classi e alunni"));
@@ -116,6 +117,8 @@ void VistaRegistro::costruisci() {
     auto* bottoni = new QHBoxLayout;
     auto* csv = new QPushButton(QStringLiteral("Esporta la tabella (CSV)…"), this);
     connect(csv, &QPushButton::clicked, this, [this] {
+        if (esportaRipassoCsv())
+            return;
         const bool parole = schede_->currentIndex() != 1;
         salvaCome(QStringLiteral("Esporta la tabella"),
                   parole ? QStringLiteral("parole-sbagliate.csv")
@@ -191,7 +194,7 @@ void VistaRegistro::aggiorna() {
         {"Alunno", "Esercizio", "Voci provate", "Esatte al primo tentativo", "Ultima volta"});
     for (const auto& r : Interrogazioni::alunniPerEsercizio(registro_.dbVista(), classe())) {
         QStandardItem* nome = testo(r.nome);
-        nome->setData(r.alunno, Qt::UserRole + 2);
+        nome->setData(r.alunno, TabelleVista::kRuoloIdRiga);
         alunni_->appendRow(
             {nome, testo(r.esercizio), numero(r.voci), numero(r.esatteAlPrimo), momento(r.ultima)});
     }
@@ -203,6 +206,7 @@ void VistaRegistro::aggiorna() {
             for (const Alunno& a : c.alunni)
                 alunnoProgressi_->addItem(a.nome, a.id);
     mostraProgressi(alunnoProgressi_->currentIndex());
+    aggiornaRipasso();
 
     // A reading that found the file damaged: set aside, and read again
     // from the new one.

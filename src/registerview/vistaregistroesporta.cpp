@@ -37,8 +37,9 @@ QString VistaRegistro::titoloRiassunto() const {
 }
 
 QList<Esportazione::Sezione> VistaRegistro::riassunto() const {
-    return {{QStringLiteral("Parole più sbagliate"), righeParole()},
-            {QStringLiteral("Alunni ed esercizi"), righeAlunni()}};
+    return QList<Esportazione::Sezione>{{QStringLiteral("Parole più sbagliate"), righeParole()},
+                                        {QStringLiteral("Alunni ed esercizi"), righeAlunni()}} +
+           riassuntoRipasso();
 }
 
 bool VistaRegistro::esportaPdf(const QString& file) {
