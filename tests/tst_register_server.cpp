@@ -5,6 +5,7 @@
 #include "register/mittenteregistro.h"
 #include "register/modificaalunni.h"
 #include "register/registro.h"
+#include "register/rispostealunno.h"
 #include "register/serverregistro.h"
 #include "registerfile/schemaregistro.h"
 #include "registerview/interrogazioni.h"
@@ -720,6 +721,12 @@ class RegisterServerTest : public QObject {
         QVERIFY(daServer.righeParole().size() > 10);
         QCOMPARE(daServer.righeParole(), daFile.righeParole());
         QCOMPARE(daServer.righeAlunni(), daFile.righeAlunni());
+        // Each pupil's review, rebuilt from the server's answers as from the file's.
+        QCOMPARE(daServer.righeRipassoAlunni().size(), 7);
+        QCOMPARE(daServer.righeRipassoAlunni(), daFile.righeRipassoAlunni());
+        QCOMPARE(daServer.righeRipassoParole(), daFile.righeRipassoParole());
+        QCOMPARE(risposteDellAlunno(insegnante.dbVista(), sulPc[0].alunni[0].id),
+                 risposteDellAlunno(soloFile.db(), nelFile[0].alunni[0].id));
         for (int chi = 0; chi < 3; ++chi) {
             const auto settimane =
                 Interrogazioni::progressi(insegnante.dbVista(), sulPc[0].alunni[chi].id);

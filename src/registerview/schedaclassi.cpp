@@ -10,9 +10,11 @@
 #include "register/importaclassi.h"
 #include "register/modificaalunni.h"
 #include "register/registro.h"
+#include "register/ripassoclasse.h"
 #include "register/serverregistro.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -34,6 +36,7 @@ namespace {
 
 constexpr int kRuoloId = Qt::UserRole;
 constexpr int kEAlunno = Qt::UserRole + 1;
+constexpr int kRipasso = Qt::UserRole + 2;
 
 bool conferma(QWidget* parent, const QString& domanda) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Vocario – Registro"), domanda,
@@ -88,6 +91,19 @@ SchedaClassi::SchedaClassi(Registro& registro, QWidget* parent)
         connect(bottone, &QPushButton::clicked, this, azione);
         colonna->addWidget(bottone);
     }
+    ripasso_ = new QCheckBox(QStringLiteral("&Ripasso delle parole sbagliate"), this);
+    ripasso_->setObjectName(QStringLiteral("RipassoClasse"));
+    ripasso_->setAccessibleName(QStringLiteral("Ripasso delle parole sbagliate"));
+    ripasso_->setToolTip(QStringLiteral("Le parole che un alunno della classe sbaglia tornano "
+                                        "negli esercizi finché non le ha imparate."));
+    connect(ripasso_, &QCheckBox::clicked, this, [this](bool attivo) {
+        if (const QString motivo = impostaRipassoScelto(attivo); !motivo.isEmpty()) {
+            QMessageBox::warning(this, QStringLiteral("Registro"), motivo);
+            mostraRipasso();
+        }
+    });
+    connect(albero_, &QTreeWidget::currentItemChanged, this, &SchedaClassi::mostraRipasso);
+    colonna->addWidget(ripasso_);
     colonna->addStretch(1);
     auto* nota = new QLabel(registro_.mittente()
                                 ? QStringLiteral("Solo nomi o soprannomi, niente cognomi. "
@@ -107,6 +123,7 @@ void SchedaClassi::aggiorna() {
     for (const Classe& c : registro_.classi()) {
         auto* classe = new QTreeWidgetItem(albero_, {c.nome});
         classe->setData(0, kRuoloId, c.id);
+        classe->setData(0, kRipasso, c.ripasso);
         for (const Alunno& a : c.alunni) {
             auto* alunno = new QTreeWidgetItem(classe, {a.nome});
             alunno->setData(0, kRuoloId, a.id);
@@ -114,6 +131,43 @@ void SchedaClassi::aggiorna() {
         }
         classe->setExpanded(true);
     }
+    mostraRipasso();
+}
+
+qint64 SchedaClassi::classeScelta() const {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (scelto && scelto->parent())
+        scelto = scelto->parent();
+    return scelto ? scelto->data(0, kRuoloId).toLongLong() : 0;
+}
+
+// The switch shows the chosen class's, as the register read it.
+void SchedaClassi::mostraRipasso() {
+    QTreeWidgetItem* scelto = albero_->currentItem();
+    if (scelto && scelto->parent())
+        scelto = scelto->parent();
+    ripasso_->setEnabled(scelto);
+    ripasso_->setChecked(!scelto || scelto->data(0, kRipasso).toBool());
+    ripasso_->setAccessibleDescription(scelto ? QStringLiteral("Classe %1").arg(scelto->text(0))
+                                              : QStringLiteral("Scegliere prima una classe."));
+}
+
+QString SchedaClassi::impostaRipassoScelto(bool attivo) {
+    const qint64 classe = classeScelta();
+    if (!classe)
+        return QStringLiteral("Scegliere prima una classe.");
+    if (!impostaRipasso(registro_, classe, attivo))
+        return registro_.suServer()
+                   ? QStringLiteral("Il ripasso non si è potuto cambiare: il server della scuola "
+                                    "non risponde.")
+                   : QStringLiteral("Il ripasso non si è potuto cambiare: il file del registro "
+                                    "non si può scrivere.");
+    const bool alunno = albero_->currentItem()->data(0, kEAlunno).toBool();
+    const qint64 id = albero_->currentItem()->data(0, kRuoloId).toLongLong();
+    aggiorna();
+    scegli(id, alunno);
+    emit cambiate();
+    return {};
 }
 
 void SchedaClassi::aggiungiAlunni(const QString& classe, const QString& nomi) {

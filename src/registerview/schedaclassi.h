@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -17,6 +18,9 @@ class SchedaClassi : public QWidget {
   public:
     SchedaClassi(Registro& registro, QWidget* parent);
     QTreeWidget* albero() const { return albero_; }
+    /// "Ripasso delle parole sbagliate" of the class chosen (or of the
+    /// chosen pupil's class).
+    QCheckBox* ripasso() const { return ripasso_; }
 
     /// The steps behind the buttons, without their dialogs. The renaming
     /// and the move return why they could not be done (empty when done).
@@ -24,6 +28,7 @@ class SchedaClassi : public QWidget {
     bool eliminaScelto();
     QString rinominaScelto(const QString& nome);
     QString spostaScelto(const QString& classe);
+    QString impostaRipassoScelto(bool attivo);
 
   signals:
     void cambiate();
@@ -40,9 +45,12 @@ class SchedaClassi : public QWidget {
     void eliminaPrimaDi();
     void elenchi();
     void server();
+    qint64 classeScelta() const;
+    void mostraRipasso();
 
     Registro& registro_;
     QTreeWidget* albero_ = nullptr;
+    QCheckBox* ripasso_ = nullptr;
 };
 
 } // namespace vocario

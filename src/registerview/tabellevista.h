@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStandardItemModel>
 #include <QStringList>
+#include <Qt>
 
 class QDateTime;
 class QString;
@@ -20,6 +21,10 @@ QStandardItem* testo(const QString& t);
 QStandardItem* momento(const QDateTime& quando);
 /// A moment as the tables show it ("08/12/2026 14:05").
 QString data(const QDateTime& quando);
+
+/// Where a row's first cell keeps the id it stands for (a pupil's): a role
+/// of its own, as UserRole + 1 is the sorting key and + 2 the spreadsheet's text.
+inline constexpr int kRuoloIdRiga = Qt::UserRole + 3;
 
 /// A read-only, sortable table of `modello` named `nome` for a screen
 /// reader: rows selected whole, the columns `larghe` sharing the room left

@@ -139,12 +139,13 @@ void VistaRegistro::costruisci() {
     connect(vistaAlunni, &QTableView::activated, this, [this](const QModelIndex& indice) {
         const QStandardItem* nome = alunni_->item(indice.row(), 0);
         QDialog* finestra =
-            paroleDellAlunno(nome->data(Qt::UserRole + 2).toLongLong(), nome->text());
+            paroleDellAlunno(nome->data(TabelleVista::kRuoloIdRiga).toLongLong(), nome->text());
         finestra->exec();
         delete finestra;
     });
     schede_->addTab(vistaAlunni, QStringLiteral("Alunni ed esercizi"));
     schede_->addTab(schedaProgressi(), QStringLiteral("Progressi"));
+    schede_->addTab(schedaRipasso(), QStringLiteral("Ripasso"));
     auto* classi = new SchedaClassi(registro_, schede_);
     connect(classi, &SchedaClassi::cambiate, this, &VistaRegistro::aggiornaClassi);
     schede_->addTab(classi, QStringLiteral("Classi e alunni"));
@@ -158,6 +159,8 @@ void VistaRegistro::costruisci() {
     auto* bottoni = new QHBoxLayout;
     auto* csv = new QPushButton(QStringLiteral("Esporta la tabella (CSV)…"), this);
     connect(csv, &QPushButton::clicked, this, [this] {
+        if (esportaRipassoCsv())
+            return;
         // The table in sight; from the classes' tab, the most missed words.
         const int scheda = schede_->currentIndex();
         QStandardItemModel* modello = scheda == 1 ? alunni_ : scheda == 2 ? settimane_ : parole_;
@@ -287,7 +290,7 @@ void VistaRegistro::aggiorna() {
         {"Alunno", "Esercizio", "Voci provate", "Esatte al primo tentativo", "Ultima volta"});
     for (const auto& r : Interrogazioni::alunniPerEsercizio(registro_.dbVista(), classe())) {
         QStandardItem* nome = testo(r.nome);
-        nome->setData(r.alunno, Qt::UserRole + 2);
+        nome->setData(r.alunno, TabelleVista::kRuoloIdRiga);
         alunni_->appendRow(
             {nome, testo(r.esercizio), numero(r.voci), numero(r.esatteAlPrimo), momento(r.ultima)});
     }
@@ -299,6 +302,7 @@ void VistaRegistro::aggiorna() {
             for (const Alunno& a : c.alunni)
                 alunnoProgressi_->addItem(a.nome, a.id);
     mostraProgressi(alunnoProgressi_->currentIndex());
+    aggiornaRipasso();
 
     // A reading that found the file damaged: set aside, and read again
     // from the new one.

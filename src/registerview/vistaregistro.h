@@ -4,6 +4,7 @@
 #include "interrogazioni.h"
 
 #include <QDialog>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -16,6 +17,9 @@ class QTreeWidget;
 namespace vocario {
 
 class GraficoProgressi;
+namespace RipassoVista {
+struct Classe;
+}
 class Registro;
 
 /// Asks for the teacher's password (chosen at the first opening), then shows
@@ -45,6 +49,11 @@ class VistaRegistro : public QDialog {
     /// answered: the window a row of "Alunni ed esercizi" opens.
     QDialog* paroleDellAlunno(qint64 alunno, const QString& nome);
 
+    /// "Ripasso": each pupil's words in review and learnt, and the class's
+    /// missed words still in review or learnt since, as the exports write them.
+    QList<QStringList> righeRipassoAlunni() const;
+    QList<QStringList> righeRipassoParole() const;
+
   private:
     void costruisci();
     QWidget* schedaParole();
@@ -62,6 +71,13 @@ class VistaRegistro : public QDialog {
     QString titoloRiassunto() const;
     QList<Esportazione::Sezione> riassunto() const;
     qint64 alunnoScelto() const;
+    QWidget* schedaRipasso();
+    void aggiornaRipasso();
+    void preparaRipasso() const;
+    void apriRipassoDellAlunno(qint64 alunno, const QString& nome);
+    /// The CSV of the review's table on show; false when "Ripasso" is not.
+    bool esportaRipassoCsv();
+    QList<Esportazione::Sezione> riassuntoRipasso() const;
 
     Registro& registro_;
     QComboBox* classi_ = nullptr;
@@ -79,6 +95,12 @@ class VistaRegistro : public QDialog {
     QWidget* avviso_ = nullptr;
     QLabel* testoAvviso_ = nullptr;
     bool rimediando_ = false;
+    QTabWidget* ripasso_ = nullptr;
+    QLabel* notaRipasso_ = nullptr;
+    QStandardItemModel* ripassoAlunni_ = nullptr;
+    QStandardItemModel* ripassoParole_ = nullptr;
+    // Filled when the tab or an export first asks, until the next aggiorna().
+    mutable std::shared_ptr<const RipassoVista::Classe> ripassoClasse_;
 };
 
 } // namespace vocario

@@ -38,11 +38,12 @@ QString VistaRegistro::titoloRiassunto() const {
 }
 
 QList<Esportazione::Sezione> VistaRegistro::riassunto() const {
-    return {{QStringLiteral("Parole più sbagliate %1, almeno %2 volte")
-                 .arg(periodo_->currentText())
-                 .arg(almeno_->value()),
-             righeParole()},
-            {QStringLiteral("Alunni ed esercizi"), righeAlunni()}};
+    return QList<Esportazione::Sezione>{{QStringLiteral("Parole più sbagliate %1, almeno %2 volte")
+                                             .arg(periodo_->currentText())
+                                             .arg(almeno_->value()),
+                                         righeParole()},
+                                        {QStringLiteral("Alunni ed esercizi"), righeAlunni()}} +
+           riassuntoRipasso();
 }
 
 bool VistaRegistro::esportaPdf(const QString& file) {

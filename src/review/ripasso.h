@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace vocario {
@@ -77,6 +78,12 @@ class Ripasso {
     /// Items answered and not learnt, and items learnt.
     int inRipasso(const QString& esercizio) const;
     int imparate(const QString& esercizio) const;
+    /// The exercises answered, and each one's items as they stand (read by
+    /// the teacher's view).
+    QStringList esercizi() const { return esercizi_.keys(); }
+    QHash<QString, StatoVoce> voci(const QString& esercizio) const {
+        return esercizi_.value(esercizio).voci;
+    }
     const QList<RispostaRipasso>& risposte() const { return risposte_; }
 
     /// The same schedule (the answers aside).
