@@ -1682,6 +1682,15 @@ void RegisterTest::aClassesOwnListsComeFirstForItsPupilsKeepTheirVersionsAndGoBa
         dati << elenchi.value(0).toString();
     QCOMPARE(dati, QStringList({"zenit / nadir classe:contrari.txt:1",
                                 "prima / dopo classe:contrari.txt:2"}));
+    // The view shows one list's words: the class's, all its versions.
+    const auto elenchiDelleRisposte = Interrogazioni::elenchiDelleRisposte(registro.db(), classe);
+    QCOMPARE(elenchiDelleRisposte.size(), 1);
+    QCOMPARE(elenchiDelleRisposte[0].second, "della classe: contrari.txt");
+    for (const auto& [elenco, quante] :
+         {std::pair{elenchiDelleRisposte[0].first, 2}, std::pair{QStringLiteral("programma"), 0}})
+        QCOMPARE(
+            Interrogazioni::paroleSbagliate(registro.db(), classe, 0, {.elenco = elenco}).size(),
+            quante);
 }
 
 int main(int argc, char* argv[]) {

@@ -69,7 +69,13 @@ QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint
     const QList<std::pair<QString, QVariant>> limiti{
         {QStringLiteral(":da"),
          quali.da.isValid() ? quali.da.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min()},
-        {QStringLiteral(":almeno"), std::max(1, quali.almeno)}};
+        {QStringLiteral(":almeno"), std::max(1, quali.almeno)},
+        {QStringLiteral(":elenco"), quali.elenco + u'%'}};
+    // Only when asked: the items' lists are in voci, not in the index.
+    const QString dellElenco =
+        quali.elenco.isEmpty()
+            ? QString()
+            : QStringLiteral(" AND r.voce IN (SELECT id FROM voci WHERE elenco LIKE :elenco)");
     // One pass over the index by item, which holds everything the table needs.
     QSqlQuery query = esegui(
         db,
@@ -77,12 +83,12 @@ QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint
                        "FROM (SELECT r.voce, count(*) AS prove, sum(CASE WHEN r.esatta "
                        "THEN 0 ELSE 1 END) AS errate, count(DISTINCT CASE WHEN NOT "
                        "r.esatta THEN r.alunno END) AS alunni, max(r.quando) AS ultima "
-                       "FROM risposte r %2 WHERE %1 AND r.quando >= :da GROUP BY r.voce "
+                       "FROM risposte r %2 WHERE %1 AND r.quando >= :da%3 GROUP BY r.voce "
                        "HAVING sum(CASE WHEN r.esatta THEN 0 ELSE 1 END) >= :almeno) p "
                        "JOIN voci v ON v.id = p.voce "
                        "ORDER BY p.errate DESC, p.alunni DESC, p.prove DESC, v.testo")
-            .arg(filtro(alunno), perIndice(db, "risposte_per_voce")),
-        classe, alunno, limiti);
+            .arg(filtro(alunno), perIndice(db, "risposte_per_voce"), dellElenco),
+        classe, alunno, quali.elenco.isEmpty() ? limiti.mid(0, 2) : limiti);
     QList<VoceSbagliata> elenco;
     QHash<qint64, qsizetype> posto;
     while (query.next()) {
@@ -101,12 +107,14 @@ QList<VoceSbagliata> paroleSbagliate(const QSqlDatabase& db, qint64 classe, qint
     QSqlQuery chi = esegui(
         db,
         QStringLiteral("SELECT r.voce, %3, count(*) AS volte FROM risposte r %2%4 WHERE %1 AND "
-                       "r.quando >= :da AND NOT r.esatta GROUP BY r.voce, %3 "
+                       "r.quando >= :da AND NOT r.esatta%5 GROUP BY r.voce, %3 "
                        "ORDER BY r.voce, volte DESC, %3")
             .arg(filtro(alunno), perIndice(db, "risposte_per_voce"),
                  alunno ? QStringLiteral("r.dato") : QStringLiteral("a.nome"),
-                 alunno ? QString() : QStringLiteral(" JOIN alunni a ON a.id = r.alunno")),
-        classe, alunno, limiti.mid(0, 1));
+                 alunno ? QString() : QStringLiteral(" JOIN alunni a ON a.id = r.alunno"),
+                 dellElenco),
+        classe, alunno,
+        quali.elenco.isEmpty() ? limiti.mid(0, 1) : QList{limiti.at(0), limiti.at(2)});
     while (chi.next())
         if (const auto voce = posto.constFind(chi.value(0).toLongLong()); voce != posto.cend())
             elenco[*voce].chi << volte(chi.value(1).toString(), chi.value(2).toInt());
@@ -196,6 +204,34 @@ QList<QStringList> tutteLeRisposte(const QSqlDatabase& db, qint64 classe, qint64
     }
     nota(query);
     return righe;
+}
+
+QList<std::pair<QString, QString>> elenchiDelleRisposte(const QSqlDatabase& db, qint64 classe) {
+    QList<std::pair<QString, QString>> elenchi;
+    QSqlQuery query = esegui(db,
+                             QStringLiteral("SELECT DISTINCT v.elenco FROM voci v WHERE v.id IN "
+                                            "(SELECT r.voce FROM risposte r WHERE %1) ORDER BY "
+                                            "v.elenco DESC")
+                                 .arg(filtro(0)),
+                             classe, 0);
+    QStringList dellaClasse;
+    while (query.next()) {
+        const QString elenco = query.value(0).toString();
+        if (elenco == u"programma")
+            elenchi.prepend({elenco, QStringLiteral("del programma")});
+        else if (elenco == u"insegnante")
+            elenchi.append({elenco, QStringLiteral("dell'insegnante")});
+        // A class's list, whichever its versions: "classe:contrari.txt:".
+        else if (const QString file = elenco.section(u':', 1, 1);
+                 elenco.startsWith(u"classe:") && !dellaClasse.contains(file))
+            dellaClasse << file;
+    }
+    nota(query);
+    dellaClasse.sort();
+    for (const QString& file : std::as_const(dellaClasse))
+        elenchi.append(
+            {QStringLiteral("classe:%1:").arg(file), QStringLiteral("della classe: %1").arg(file)});
+    return elenchi;
 }
 
 QSqlError guasto() {

@@ -31,7 +31,15 @@ struct FiltroParole {
     QDateTime da = {};
     /// An item missed fewer times than this is left out.
     int almeno = 1;
+    /// Only the items of one list: "programma", "insegnante", or a class's
+    /// list in every version, "classe:contrari.txt:"; all when empty.
+    QString elenco = {};
 };
+
+/// The lists the answers of class `classe` were given on, as FiltroParole
+/// takes them, each with its name for the teacher ("della classe:
+/// contrari.txt"); the program's and the teacher's first.
+QList<std::pair<QString, QString>> elenchiDelleRisposte(const QSqlDatabase& db, qint64 classe);
 
 /// The items missed at least `filtro.almeno` times since `filtro.da`, most
 /// missed first, of the class `classe`, or of the pupil `alunno` when given.

@@ -221,8 +221,15 @@ QWidget* VistaRegistro::schedaParole() {
     almeno_->setSuffix(QStringLiteral(" volte"));
     auto* etichettaAlmeno = new QLabel(QStringLiteral("voci sbagliate &almeno"), scheda);
     etichettaAlmeno->setBuddy(almeno_);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{etichettaPeriodo, periodo_, etichettaAlmeno, almeno_})
+    // One list's words: a class's own list, in all its versions, or the
+    // program's; filled with the lists the class's answers were given on.
+    elenco_ = new QComboBox(scheda);
+    elenco_->setObjectName(QStringLiteral("ElencoParole"));
+    elenco_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* etichettaElenco = new QLabel(QStringLiteral("d&ell'elenco"), scheda);
+    etichettaElenco->setBuddy(elenco_);
+    for (QWidget* w : std::initializer_list<QWidget*>{etichettaPeriodo, periodo_, etichettaAlmeno,
+                                                      almeno_, etichettaElenco, elenco_})
         riga->addWidget(w);
     riga->addStretch(1);
     colonna->addLayout(riga);
@@ -234,11 +241,14 @@ QWidget* VistaRegistro::schedaParole() {
     };
     connect(periodo_, &QComboBox::currentIndexChanged, this, rileggi);
     connect(almeno_, &QSpinBox::valueChanged, this, rileggi);
+    connect(elenco_, &QComboBox::activated, this, rileggi);
     return scheda;
 }
 
 Interrogazioni::FiltroParole VistaRegistro::filtroParole() const {
-    return {.da = inizioDi(Periodo(periodo_->currentData().toInt())), .almeno = almeno_->value()};
+    return {.da = inizioDi(Periodo(periodo_->currentData().toInt())),
+            .almeno = almeno_->value(),
+            .elenco = elenco_->currentData().toString()};
 }
 
 QWidget* VistaRegistro::schedaProgressi() {
@@ -283,6 +293,14 @@ void VistaRegistro::aggiornaClassi() {
 }
 
 void VistaRegistro::aggiorna() {
+    // The lists of this class's answers; the one chosen kept if it has it.
+    const QString scelto = elenco_->currentData().toString();
+    elenco_->clear();
+    elenco_->addItem(QStringLiteral("tutti gli elenchi"), QString());
+    for (const auto& [chiave, nome] :
+         Interrogazioni::elenchiDelleRisposte(registro_.dbVista(), classe()))
+        elenco_->addItem(nome, chiave);
+    elenco_->setCurrentIndex(std::max(0, elenco_->findData(scelto)));
     riempiParole(parole_,
                  Interrogazioni::paroleSbagliate(registro_.dbVista(), classe(), 0, filtroParole()));
     alunni_->clear();

@@ -85,6 +85,7 @@ class VistaRegistro : public QDialog {
     QStandardItemModel* parole_ = nullptr;
     QComboBox* periodo_ = nullptr;
     QSpinBox* almeno_ = nullptr;
+    QComboBox* elenco_ = nullptr;
     QStandardItemModel* alunni_ = nullptr;
     QStandardItemModel* settimane_ = nullptr;
     QComboBox* alunnoProgressi_ = nullptr;
