@@ -9,6 +9,7 @@
 #include "register/registro.h"
 #include "registerfile/fileregistro.h"
 #include "registerview/vistaregistro.h"
+#include "registrofinto.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,45 +27,6 @@ namespace {
 int argomento(const QStringList& args, const QString& nome, int predefinito) {
     const qsizetype i = args.indexOf(nome);
     return i >= 0 && i + 1 < args.size() ? args[i + 1].toInt() : predefinito;
-}
-
-// 30 pupils over 40 weeks, nine exercises of 200 items each, one answer in
-// four wrong, as the writer would have written them.
-void riempi(Registro& registro, int risposte) {
-    const qint64 classe = registro.aggiungiClasse("3ª A");
-    QList<qint64> alunni;
-    for (int k = 0; k < 30; ++k)
-        alunni << registro.aggiungiAlunno(classe, QStringLiteral("Alunno %1").arg(k + 1));
-    QStringList esercizi;
-    for (const ExerciseEntry& entry : catalogoEsercizi())
-        esercizi << QLatin1String(entry.nome);
-    QRandomGenerator caso(42);
-    const qint64 inizio = QDateTime::currentMSecsSinceEpoch() - 40LL * 7 * 86400000;
-    QSqlDatabase db = registro.db();
-    db.transaction();
-    QSqlQuery query(db);
-    query.prepare("INSERT INTO voci (esercizio, testo, elenco) VALUES (?, ?, 'programma')");
-    for (const QString& esercizio : esercizi)
-        for (int voce = 0; voce < 200; ++voce) {
-            query.addBindValue(esercizio);
-            query.addBindValue(QStringLiteral("parola%1 / contrario%1").arg(voce));
-            query.exec();
-        }
-    query.prepare("INSERT INTO risposte (id, quando, alunno, sessione, voce, dato, esatta, "
-                  "secondi) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-    for (int i = 0; i < risposte; ++i) {
-        query.addBindValue(Operazione::nuovoId());
-        query.addBindValue(inizio + qint64(i) * (40LL * 7 * 86400000 / risposte));
-        query.addBindValue(alunni[int(caso.bounded(30))]);
-        query.addBindValue(QByteArray(16, char(i / 50)));
-        query.addBindValue(1 + int(caso.bounded(int(esercizi.size()) * 200)));
-        query.addBindValue(QStringLiteral("parola%1").arg(caso.bounded(200)));
-        query.addBindValue(caso.bounded(4) != 0);
-        query.addBindValue(double(caso.bounded(200)) / 10);
-        query.exec();
-    }
-    db.commit();
-    QSqlQuery(db).exec("PRAGMA wal_checkpoint(TRUNCATE)");
 }
 
 } // namespace
@@ -104,7 +66,7 @@ int main(int argc, char* argv[]) {
 
     // The teacher's view on a class's year.
     Registro registro(cartella.path() + "/anno");
-    riempi(registro, quante);
+    riempiRegistro(registro, 30, quante);
     std::vector<double> aperture;
     std::vector<double> ripassi;
     for (int volta = 0; volta < 5; ++volta) {

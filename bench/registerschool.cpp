@@ -216,10 +216,10 @@ int scuola(testing::ServerDiProva& server, const QStringList& args) {
     // The plans, as the server ran them for one opening of the view.
     const QString file = argomento(args, "--explain");
     if (!file.isEmpty()) {
-        if (!comeProprietario(
-                server, {"ALTER ROLE scuola_insegnante SET auto_explain.log_min_duration = 0",
-                         "ALTER ROLE scuola_insegnante SET auto_explain.log_analyze = on",
-                         "ALTER ROLE scuola_insegnante SET auto_explain.log_buffers = on"}))
+        if (!comeProprietario(server,
+                              {"ALTER ROLE scuola_insegnante SET auto_explain.log_min_duration = 0",
+                               "ALTER ROLE scuola_insegnante SET auto_explain.log_analyze = on",
+                               "ALTER ROLE scuola_insegnante SET auto_explain.log_buffers = on"}))
             return 1;
         const qint64 da = QFile(server.log()).size();
         delete new VistaRegistro(registro, nullptr);

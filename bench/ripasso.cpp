@@ -11,6 +11,7 @@
 #include "register/registro.h"
 #include "register/rispostealunno.h"
 #include "registerfile/operazione.h"
+#include "registrofinto.h"
 #include "review/registrazioneripasso.h"
 #include "wordlists/wordlistreader.h"
 
@@ -231,39 +232,7 @@ void costi(const QStringList& args) {
     const int nelFile = argomento(args, "--file-answers", 200000);
     QTemporaryDir cartella;
     Registro registro(cartella.path() + "/registro");
-    const qint64 classe = registro.aggiungiClasse("3ª A");
-    QList<qint64> alunni;
-    for (int k = 0; k < 25; ++k)
-        alunni << registro.aggiungiAlunno(classe, QStringLiteral("Alunno %1").arg(k + 1));
-    QSqlDatabase db = registro.db();
-    db.transaction();
-    QSqlQuery query(db);
-    query.prepare("INSERT INTO voci (esercizio, testo, elenco) VALUES (?, ?, 'programma')");
-    QStringList esercizi;
-    for (const ExerciseEntry& e : catalogoEsercizi())
-        esercizi << QLatin1String(e.nome);
-    for (const QString& esercizio : esercizi)
-        for (int voce = 0; voce < 200; ++voce) {
-            query.addBindValue(esercizio);
-            query.addBindValue(QStringLiteral("parola%1 / contrario%1").arg(voce));
-            query.exec();
-        }
-    query.prepare("INSERT INTO risposte (id, quando, alunno, sessione, voce, dato, esatta, "
-                  "secondi) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-    for (int i = 0; i < nelFile; ++i) {
-        query.addBindValue(Operazione::nuovoId());
-        query.addBindValue(adesso - 40LL * 7 * kGiornoMs +
-                           qint64(i) * (40LL * 7 * kGiornoMs / nelFile));
-        query.addBindValue(alunni[int(caso.bounded(25))]);
-        query.addBindValue(QByteArray(16, char(i / 50)));
-        query.addBindValue(1 + int(caso.bounded(int(esercizi.size()) * 200)));
-        query.addBindValue(QStringLiteral("parola%1").arg(caso.bounded(200)));
-        query.addBindValue(caso.bounded(4) != 0);
-        query.addBindValue(double(caso.bounded(200)) / 10);
-        query.exec();
-    }
-    db.commit();
-    QSqlQuery(db).exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    const QList<qint64> alunni = riempiRegistro(registro, 25, nelFile);
     std::vector<double> letture, piani;
     qsizetype lette = 0;
     for (int k = 0; k < 9; ++k) {

@@ -24,19 +24,8 @@ printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "it"\
 localedef -i it_IT -f UTF-8 "$WORK/locale/it_IT.UTF-8" 2>/dev/null
 export LOCPATH="$WORK/locale" LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
 
-fifo="$WORK/fifo" && mkfifo "$fifo"
-# VOCARIO_ACCESSIBILITY_DISPLAY names a display, else Xvfb picks a free one.
-if [ -n "${VOCARIO_ACCESSIBILITY_DISPLAY:-}" ]; then
-  Xvfb ":$VOCARIO_ACCESSIBILITY_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
-  XVFB=$!
-  number=$VOCARIO_ACCESSIBILITY_DISPLAY
-  sleep 1
-else
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-  XVFB=$!
-  read -r number < "$fifo"
-fi
-export DISPLAY=":$number"
+. "$HERE/xvfb.sh"
+avvia_xvfb
 
 export HERE_DIR="$HERE" PROGRAM_PATH="$PROGRAM" WORK_DIR="$WORK"
 dbus-run-session -- sh -c '

@@ -10,21 +10,8 @@ for tool in Xvfb dbus-run-session gdbus /usr/libexec/at-spi-bus-launcher; do
 done
 /usr/bin/python3 -c "import pyatspi" || { echo "python3-pyatspi is missing"; exit 1; }
 
-# Xvfb picks a free display and writes its number, or takes the one
-# VOCARIO_ACCESSIBILITY_DISPLAY names (a machine shared by several testers).
-fifo=$(mktemp -u) && mkfifo "$fifo"
-if [ -n "${VOCARIO_ACCESSIBILITY_DISPLAY:-}" ]; then
-  Xvfb ":$VOCARIO_ACCESSIBILITY_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
-  XVFB=$!
-  number=$VOCARIO_ACCESSIBILITY_DISPLAY
-  sleep 1
-else
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-  XVFB=$!
-  read -r number < "$fifo"
-fi
-rm -f "$fifo"
-export DISPLAY=":$number"
+. "$HERE/xvfb.sh"
+avvia_xvfb
 
 # The user's own data and settings stay out of the check: no class first,
 # then a class imported, for "Chi gioca?" and the teacher's "Registro".
