@@ -7,10 +7,12 @@
 #include "register/registro.h"
 #include "register/rispostealunno.h"
 #include "register/serverregistro.h"
+#include "registerfile/pianoripasso.h"
 #include "registerfile/schemaregistro.h"
 #include "registerview/interrogazioni.h"
 #include "registerview/registroprogramma.h"
 #include "registerview/vistaregistro.h"
+#include "review/registrazioneripasso.h"
 #include "serverdiprova.h"
 
 #include <QComboBox>
@@ -27,6 +29,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QUuid>
 #include <chrono>
 #include <condition_variable>
@@ -276,6 +279,17 @@ class RegisterServerTest : public QObject {
             r.cambia(op);
             QVERIFY2(scrivi(op, altroPc).contains(QLatin1String(r.motivo)), r.caso);
         }
+        // A pupil's schedule is refused whole when any item is not one an
+        // honest PC sends.
+        const VoceRipasso voce{"abbina-contrari", "alto / basso", {.ultimaRisposta = 1}};
+        for (const auto& [voci, motivo] :
+             {std::pair{PianoRipasso::inJson({voce, {.esercizio = "inventato", .voce = "x"}}),
+                        "fuori misura"},
+              std::pair{PianoRipasso::inJson({voce, voce}), "doppie"},
+              std::pair{QByteArray(R"([{"e": "abbina-contrari", "u": []}])"), "illeggibile"}})
+            QVERIFY2(scrivi({.tipo = Operazione::Tipo::Ripasso, .alunno = luca, .dato = voci})
+                         .contains(QLatin1String(motivo)),
+                     motivo);
         Operazione fine{.tipo = Operazione::Tipo::FineSessione,
                         .id = sessione.id,
                         .quando = QDateTime::currentMSecsSinceEpoch()};
@@ -298,6 +312,7 @@ class RegisterServerTest : public QObject {
               "UPDATE attese SET in_attesa = 0", "DELETE FROM risposte", "DELETE FROM alunni",
               "UPDATE risposte SET esatta = true", "SELECT inizio FROM sessioni",
               "SELECT vocario_ora_ammessa(0)", "CREATE TABLE altro (x int)",
+              "SELECT * FROM ripassi", "DELETE FROM ripassi",
               "CREATE FUNCTION f() RETURNS int LANGUAGE sql AS 'SELECT 1'"}) {
             QVERIFY2(!pc.esegui(vietato), vietato);
             QVERIFY2(pc.errore.contains("permission denied"), qPrintable(pc.errore));
@@ -600,6 +615,82 @@ class RegisterServerTest : public QObject {
         // As the later cases find the server: one class, Giulia back in it.
         QCOMPARE(ModificaAlunni::spostaAlunno(insegnante, giulia, classi[0].id), std::nullopt);
         QVERIFY(insegnante.eliminaClasse(seconda));
+    }
+
+    // A pupil misses two pairs on one PC; chosen on another, her first deal
+    // starts with them, from the PC's copy at once and the server's by the
+    // time she opens the exercise; then with the server away, the second
+    // PC's copy serves and keeps her answers, which count everywhere once
+    // they arrive, as the teacher's rebuild from the answers agrees.
+    void aPupilsReviewFollowsHerToAnotherPcAndThroughTheServerAway() {
+        QTemporaryDir cartella;
+        // A pupil of her own: the earlier cases' answers are not hers.
+        const QString owner = server_.indirizzo("vocario");
+        QVERIFY(Connessione(owner, "o6")
+                    .esegui("INSERT INTO alunni (classe, nome) SELECT id, 'Rita' FROM classi WHERE "
+                            "nome = '3ª A'"));
+        const auto via = qScopeGuard(
+            [&] { Connessione(owner, "o6").esegui("DELETE FROM alunni WHERE nome = 'Rita'"); });
+        Registro pc1(cartella.filePath("pc1"), server_.indirizzo("registro_pc"));
+        Registro pc2(cartella.filePath("pc2"), server_.indirizzo("registro_pc"));
+        for (Registro* pc : {&pc1, &pc2}) {
+            pc->mittente()->impostaAttese(50ms, 400ms);
+            QVERIFY(pc->mittente()->svuota(10s));
+        }
+        const Alunno alunna = *Registro::trovaIn(pc1.classiPerChiGioca(), "Rita");
+        auto gioca = [&](Registro& pc, const QList<std::pair<QString, bool>>& risposte) {
+            std::unique_ptr<Registrazione> r = registrazioneConRipasso(pc, alunna);
+            r->esercizioAperto("abbina-contrari");
+            for (const auto& [voce, esatta] : risposte) {
+                // A child's answers come seconds apart: never two in a millisecond,
+                // which the server would order by id alone.
+                QThread::msleep(2);
+                r->risposta({.esercizio = "abbina-contrari",
+                             .voce = voce,
+                             .file = "contrari.txt",
+                             .dato = "x",
+                             .esatta = esatta,
+                             .secondi = 1});
+            }
+        };
+        // What a turn of nine deals first, once the sender has had its round.
+        auto dovute = [&](Registro& pc, bool server, qint64* ms = nullptr) {
+            QElapsedTimer orologio;
+            orologio.start();
+            std::unique_ptr<Registrazione> r = registrazioneConRipasso(pc, alunna);
+            if (ms)
+                *ms = orologio.elapsed();
+            if (server != pc.mittente()->svuota(server ? 10s : 300ms))
+                return QStringList{"the sender's round"};
+            return r->ripasso("abbina-contrari")->richiesta(9).dovute;
+        };
+        gioca(pc1, {{"alto / basso", false},
+                    {"alto / basso", true},
+                    {"caldo / freddo", false},
+                    {"caldo / freddo", true},
+                    {"pieno / vuoto", true}});
+        QVERIFY(pc1.scrittore().svuota(5s) && pc1.mittente()->svuota(10s));
+        qint64 ms = 0;
+        QCOMPARE(dovute(pc2, true, &ms), QStringList({"alto / basso", "caldo / freddo"}));
+        QVERIFY2(ms < 50, qPrintable(QString::number(ms)));
+
+        QVERIFY(server_.ferma());
+        QCOMPARE(dovute(pc2, false), QStringList({"alto / basso", "caldo / freddo"}));
+        gioca(pc2, {{"alto / basso", true}});
+        QVERIFY(pc2.scrittore().svuota(5s));
+        QCOMPARE(dovute(pc2, false), QStringList{"caldo / freddo"});
+        QVERIFY(server_.avvia());
+        QVERIFY(pc2.mittente()->svuota(20s));
+        QCOMPARE(dovute(pc1, true), QStringList{"caldo / freddo"});
+
+        Connessione o(owner, "o6");
+        const QString piano = QStringLiteral("SELECT voce || fase || scatola || scade || esatta || "
+                                             "numero FROM ripassi WHERE alunno = %1 ORDER BY voce")
+                                  .arg(alunna.id);
+        const QStringList inviato = o.colonna(piano);
+        QCOMPARE(inviato.size(), 3);
+        QCOMPARE(ServerRegistro::ricostruisciRipassi(o.db), std::nullopt);
+        QCOMPARE(o.colonna(piano), inviato);
     }
 
     // A lab: 25 PCs, each with its own file, writer and sender, answering at

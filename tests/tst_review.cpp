@@ -252,6 +252,27 @@ void ReviewTest::theKeptScheduleEqualsOneRebuiltFromTheAnswers() {
     QVERIFY(!conRitardo.stessoPiano(pupil.piano()));
     conRitardo.aggiungi(tarda);
     QVERIFY(conRitardo.stessoPiano(pupil.piano()));
+
+    // Kept as its items (a lab's PC, the server) and read back, the same
+    // schedule; the answers after a kept copy keep it in step; two copies
+    // joined, either way round, keep of each item the later state.
+    date.append(tarda);
+    std::sort(date.begin(), date.end(),
+              [](const auto& a, const auto& b) { return a.quando < b.quando; });
+    const Ripasso primaMeta = Ripasso::daRisposte(date.mid(0, date.size() / 2), kUtc);
+    QVERIFY(Ripasso::daPiano(pupil.piano().piano(), kUtc).stessoPiano(pupil.piano()));
+    Ripasso inPasso = Ripasso::daPiano(primaMeta.piano(), kUtc);
+    for (const RispostaRipasso& r : date.mid(date.size() / 2))
+        inPasso.aggiungi(r);
+    QVERIFY(inPasso.stessoPiano(conRitardo));
+    QVERIFY(!primaMeta.stessoPiano(conRitardo));
+    const Ripasso* copie[] = {&primaMeta, &conRitardo};
+    for (const auto& [prima, dopo] :
+         {std::pair{copie[0], copie[1]}, std::pair{copie[1], copie[0]}}) {
+        Ripasso unito = Ripasso::daPiano(prima->piano(), kUtc);
+        unito.unisci(dopo->piano());
+        QVERIFY(unito.stessoPiano(conRitardo));
+    }
 }
 
 QTEST_GUILESS_MAIN(ReviewTest)

@@ -29,6 +29,8 @@ const char* const kFunzioniDeiPc[] = {
     "vocario_classi()",
     "vocario_versioni_elenchi()",
     "vocario_elenco(bigint, text, integer)",
+    "vocario_salva_ripasso(bigint, text, uuid)",
+    "vocario_ripasso(bigint)",
 };
 
 QString identificatore(const QString& nome) {
@@ -144,7 +146,8 @@ std::optional<QString> prepara(QSqlDatabase& db, QString* nome) {
     if (!db.commit())
         return QStringLiteral("Il server del registro non si può preparare (%1).")
             .arg(db.lastError().text());
-    return std::nullopt;
+    // The schedules the PCs keep beside the answers, made again from them.
+    return ricostruisciRipassi(db);
 }
 
 } // namespace vocario::ServerRegistro

@@ -4,6 +4,7 @@
 #include "registerfile/classi.h"
 #include "registerfile/fileregistro.h"
 #include "registerfile/operazione.h"
+#include "registerfile/pianoripasso.h"
 #include "registerfile/prioritafondo.h"
 
 #include <QDateTime>
@@ -89,6 +90,15 @@ bool MittenteRegistro::svuota(std::chrono::milliseconds limite) {
     }
 }
 
+void MittenteRegistro::chiediRipasso(qint64 alunno,
+                                     std::function<void(QList<VoceRipasso>)> arrivato) {
+    {
+        std::lock_guard lock(mutex_);
+        ripasso_ = {.alunno = alunno, .arrivato = std::move(arrivato)};
+    }
+    sveglia_.notify_one();
+}
+
 void MittenteRegistro::impostaAttese(std::chrono::milliseconds prima,
                                      std::chrono::milliseconds massima) {
     std::lock_guard lock(mutex_);
@@ -104,19 +114,24 @@ void MittenteRegistro::lavora() {
     for (;;) {
         // After a failure only the pause (or a test's request) ends the
         // wait: answers keep coming, and the server must not be asked at each.
-        sveglia_.wait_for(lock, attesa,
-                          [&] { return fermo_ || forzato_ || (subito_ && !inErrore); });
+        sveglia_.wait_for(lock, attesa, [&] {
+            return fermo_ || forzato_ || ((subito_ || ripasso_.alunno != 0) && !inErrore);
+        });
         if (fermo_)
             break;
         const bool classi = forzato_ || classiLette_ == 0 ||
                             QDateTime::currentMSecsSinceEpoch() - classiLette_ > kClassiOgniMs;
         subito_ = forzato_ = false;
+        PianoChiesto ripasso = std::exchange(ripasso_, {});
         ++iniziati_;
         lock.unlock();
         QString motivo;
         qint64 rimasti = 0;
-        const bool fatto = consegna(classi, &motivo, &rimasti);
+        const bool fatto = consegna(classi, ripasso, &motivo, &rimasti);
         lock.lock();
+        // Not served (the server away): asked again at the next round.
+        if (ripasso.alunno != 0 && ripasso_.alunno == 0)
+            ripasso_ = std::move(ripasso);
         stato_.motivo = motivo;
         if (rimasti >= 0)
             stato_.inAttesa = rimasti;
@@ -135,7 +150,8 @@ void MittenteRegistro::lavora() {
     QSqlDatabase::removeDatabase(connessioneServer_);
 }
 
-bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
+bool MittenteRegistro::consegna(bool classi, PianoChiesto& ripasso, QString* motivo,
+                                qint64* rimasti) {
     *rimasti = -1;
     std::vector<Operazione> lotto;
     qint64 ultimo = 0;
@@ -163,7 +179,7 @@ bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
     FileRegistro::chiudi(connessioneFile_);
     if (!motivo->isEmpty())
         return false;
-    if (ultimo == 0 && !classi && *rimasti == riferito_)
+    if (ultimo == 0 && !classi && *rimasti == riferito_ && ripasso.alunno == 0)
         return true;
 
     QSqlDatabase server = QSqlDatabase::database(connessioneServer_, false);
@@ -180,7 +196,64 @@ bool MittenteRegistro::consegna(bool classi, QString* motivo, qint64* rimasti) {
         attese.addBindValue(valore);
     if (attese.exec())
         riferito_ = *rimasti;
+    if (ripasso.alunno != 0 && !leggiRipasso(server, ripasso, motivo))
+        return false;
     return !classi || leggiClassi(server, motivo);
+}
+
+bool MittenteRegistro::leggiRipasso(QSqlDatabase& server, PianoChiesto& ripasso, QString* motivo) {
+    // A connection the driver found broken in this round is tried anew; a
+    // failure always has its reason, which keeps svuota() from taking it
+    // for a delivery.
+    QSqlQuery query(server);
+    query.setForwardOnly(true);
+    if (!server.isOpen() ||
+        !query.prepare(QStringLiteral("SELECT esercizio, voce, fase, scatola, scade, mostrata,"
+                                      " ultima, esatta, numero FROM"
+                                      " vocario_ripasso(CAST(? AS bigint))")) ||
+        (query.addBindValue(ripasso.alunno), !query.exec())) {
+        const QString testo = query.lastError().text().trimmed();
+        *motivo = testo.isEmpty() ? QStringLiteral("il collegamento con il server della scuola "
+                                                   "si è interrotto")
+                                  : ServerRegistro::motivo(testo);
+        scollega(server);
+        return false;
+    }
+    QList<VoceRipasso> voci;
+    while (query.next()) {
+        const int fase = query.value(2).toInt();
+        if (fase < 0 || fase > int(StatoVoce::Fase::Imparata))
+            continue;
+        voci.append({.esercizio = query.value(0).toString(),
+                     .voce = query.value(1).toString(),
+                     .stato = {.fase = StatoVoce::Fase(fase),
+                               .scatola = query.value(3).toInt(),
+                               .scade = query.value(4).toLongLong(),
+                               .mostrata = query.value(5).toLongLong(),
+                               .ultimaRisposta = query.value(6).toLongLong(),
+                               .ultimaEsatta = query.value(7).toBool(),
+                               .numeroMostra = query.value(8).toInt()}});
+    }
+    // Into the PC's copy first, for the next time the server is away.
+    {
+        FileRegistro::Apertura apertura =
+            FileRegistro::apri(cartella_, connessioneFile_, FileRegistro::Modo::SoloEsistente);
+        if (apertura.errore) {
+            *motivo = *apertura.errore;
+        } else {
+            apertura.db.transaction();
+            if (PianoRipasso::salva(apertura.db, ripasso.alunno, voci, motivo))
+                apertura.db.commit();
+            else
+                apertura.db.rollback();
+        }
+    }
+    FileRegistro::chiudi(connessioneFile_);
+    // The pupil plays all the same: what came serves even if the copy failed.
+    if (ripasso.arrivato)
+        ripasso.arrivato(std::move(voci));
+    ripasso.alunno = 0;
+    return motivo->isEmpty();
 }
 
 bool MittenteRegistro::connetti(QSqlDatabase& server, QString* motivo) {

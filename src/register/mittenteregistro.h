@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registerfile/operazione.h"
+#include "review/ripasso.h"
 #include "serverregistro.h"
 
 #include <QString>
@@ -57,15 +58,27 @@ class MittenteRegistro {
     /// to `limite` for nothing to be left; true when nothing is.
     bool svuota(std::chrono::milliseconds limite);
 
+    /// Asks the server for the pupil's schedule at the next round, after
+    /// this PC's own rows are delivered: at once, or when the server is
+    /// back. It goes into the PC's copy, then to `arrivato`, called on the
+    /// sender's thread. A later request takes the place of one not served.
+    void chiediRipasso(qint64 alunno, std::function<void(QList<VoceRipasso>)> arrivato);
+
     /// The first pause after a failed delivery, doubled at each failure up
     /// to `massima`.
     void impostaAttese(std::chrono::milliseconds prima, std::chrono::milliseconds massima);
 
   private:
+    struct PianoChiesto {
+        qint64 alunno = 0;
+        std::function<void(QList<VoceRipasso>)> arrivato = {};
+    };
     void lavora();
-    /// One batch, and the classes when `classi`: false when the server
-    /// (or the file) failed.
-    bool consegna(bool classi, QString* motivo, qint64* rimasti);
+    /// One batch, the pupil's schedule asked for (served: its alunno set to
+    /// 0), and the classes when `classi`: false when the server (or the
+    /// file) failed.
+    bool consegna(bool classi, PianoChiesto& ripasso, QString* motivo, qint64* rimasti);
+    bool leggiRipasso(QSqlDatabase& server, PianoChiesto& ripasso, QString* motivo);
     bool invia(QSqlDatabase& server, const std::vector<Operazione>& lotto, qint64 ultimo,
                QString* motivo, qint64* rimasti);
     bool leggiClassi(QSqlDatabase& server, QString* motivo);
@@ -87,6 +100,7 @@ class MittenteRegistro {
     bool fermo_ = false;
     bool subito_ = true;
     bool forzato_ = false;
+    PianoChiesto ripasso_;
     /// Rounds begun and rounds done: svuota() waits for a round begun after
     /// its call, as one already under way may have read the file before the
     /// answers it waits for were written.

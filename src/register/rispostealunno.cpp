@@ -1,11 +1,15 @@
 #include "rispostealunno.h"
 
+#include "mittenteregistro.h"
+#include "registerfile/pianoripasso.h"
 #include "registro.h"
 #include "review/registrazioneripasso.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <mutex>
 
 namespace vocario {
 namespace {
@@ -105,11 +109,59 @@ std::optional<QHash<qint64, QList<RispostaRipasso>>> risposteDellaClasse(const Q
     return perAlunno;
 }
 
+namespace {
+
+// The server's copy of a pupil's schedule, from the sender's thread to the
+// window's, which takes it between deals.
+struct Arrivo {
+    std::mutex mutex;
+    std::optional<QList<VoceRipasso>> voci;
+};
+
+// A lab's PC: the answers leave the file, the schedule is kept beside
+// them. The PC's copy serves at once; the server's, asked for now, joins
+// it when it comes (before the first deal, unless the server is slow or
+// away); the items the pupil's answers change go after those answers
+// through the same outbox.
+std::unique_ptr<Registrazione> conRipassoDelServer(Registro& registro, const Alunno& alunno) {
+    auto arrivo = std::make_shared<Arrivo>();
+    if (MittenteRegistro* mittente = registro.mittente())
+        mittente->chiediRipasso(alunno.id, [arrivo](QList<VoceRipasso> voci) {
+            std::lock_guard lock(arrivo->mutex);
+            arrivo->voci = std::move(voci);
+        });
+    CondivisioneRipasso condivisione{
+        .salva =
+            [&scrittore = registro.scrittore(), alunno](const QList<VoceRipasso>& voci) {
+                scrittore.accoda({.tipo = Operazione::Tipo::Ripasso,
+                                  .id = Operazione::nuovoId(),
+                                  .quando = QDateTime::currentMSecsSinceEpoch(),
+                                  .alunno = alunno.id,
+                                  .dato = QString::fromUtf8(PianoRipasso::inJson(voci)),
+                                  .classe = alunno.classe,
+                                  .nome = alunno.nome});
+            },
+        .arrivato =
+            [arrivo] {
+                std::lock_guard lock(arrivo->mutex);
+                return std::exchange(arrivo->voci, std::nullopt);
+            },
+    };
+    return std::make_unique<RegistrazioneRipasso>(
+        registro.registrazionePer(alunno),
+        Ripasso::daPiano(PianoRipasso::leggi(registro.db(), alunno.id)), SceltaRipasso::Orologio(),
+        std::move(condivisione));
+}
+
+} // namespace
+
 std::unique_ptr<Registrazione> registrazioneConRipasso(Registro& registro, const Alunno& alunno) {
     // A class whose teacher switched the review off deals as a guest's.
     for (const Classe& classe : registro.classiPerChiGioca())
         if (classe.nome == alunno.classe && !classe.ripasso)
             return registro.registrazionePer(alunno);
+    if (registro.suServer() && alunno.id > 0)
+        return conRipassoDelServer(registro, alunno);
     return std::make_unique<RegistrazioneRipasso>(
         registro.registrazionePer(alunno),
         Ripasso::daRisposte(risposteDellAlunno(registro.db(), alunno.id)));

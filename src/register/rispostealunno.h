@@ -27,7 +27,9 @@ std::optional<QHash<qint64, QList<RispostaRipasso>>> risposteDellaClasse(const Q
                                                                          qint64 classe);
 
 /// The pupil's recorder with their review, rebuilt from their answers in
-/// the PC's file: what "Chi gioca?" hands the exercises.
+/// the PC's file; on a lab's PC, the PC's copy of the schedule, joined by
+/// the school's server's when the sender brings it: what "Chi gioca?"
+/// hands the exercises. Never waits for the network.
 std::unique_ptr<Registrazione> registrazioneConRipasso(Registro& registro, const Alunno& alunno);
 
 } // namespace vocario

@@ -65,6 +65,12 @@ QString ruoloInsegnante(const QString& database);
 /// database. Harmless when run again. `database`: the database prepared.
 std::optional<QString> prepara(QSqlDatabase& db, QString* database = nullptr);
 
+/// Every pupil's schedule rebuilt from their answers on the server (all
+/// PCs' answers in time order), in place of what the PCs sent: the
+/// technician's --registro-prepara does it, as the owner. The reason, in
+/// Italian, when it could not.
+std::optional<QString> ricostruisciRipassi(QSqlDatabase& db);
+
 /// The server's classes and pupils; nothing when it cannot be read.
 std::optional<QList<Classe>> classi(QSqlDatabase& db);
 

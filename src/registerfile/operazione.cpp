@@ -1,6 +1,7 @@
 #include "operazione.h"
 
 #include "nomiesercizi.h"
+#include "pianoripasso.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +30,8 @@ const char* istruzione(Operazione::Tipo tipo) {
                "VALUES (?, ?, ?, ?)";
     case Operazione::Tipo::Chiusura:
         return "UPDATE aperture SET fine = ? WHERE id = ?";
+    case Operazione::Tipo::Ripasso:
+        break;
     }
     return "";
 }
@@ -53,6 +56,17 @@ QByteArray Operazione::nuovoId() {
 }
 
 bool Operazione::scrivi(QSqlDatabase& db, QSqlError* errore) const {
+    // The PC's copy of the schedule; a line that cannot be read is dropped,
+    // as the answers it follows rebuild it.
+    if (tipo == Tipo::Ripasso) {
+        const std::optional<QList<VoceRipasso>> voci = PianoRipasso::daJson(dato.toUtf8());
+        QString motivo;
+        if (!voci || PianoRipasso::salva(db, alunno, *voci, &motivo))
+            return true;
+        if (errore)
+            *errore = QSqlError(motivo, motivo, QSqlError::StatementError);
+        return false;
+    }
     // An answer from a journal made before a rename goes under the new name.
     const QString nome = NomiEsercizi::attuale(esercizio);
     QSqlQuery query(db);
@@ -92,6 +106,8 @@ bool Operazione::scrivi(QSqlDatabase& db, QSqlError* errore) const {
         query.addBindValue(quando);
         query.addBindValue(id);
         break;
+    case Tipo::Ripasso:
+        break;
     }
     if (query.exec())
         return true;
@@ -130,7 +146,7 @@ std::optional<Operazione> Operazione::dalGiornale(const QByteArray& riga) {
     if (o.isEmpty() || o.value("id").toString().isEmpty())
         return std::nullopt;
     const int tipo = o.value("tipo").toInt(-1);
-    if (tipo < 0 || tipo > int(Tipo::Chiusura))
+    if (tipo < 0 || tipo > int(Tipo::Ripasso))
         return std::nullopt;
     return Operazione{
         .tipo = Tipo(tipo),

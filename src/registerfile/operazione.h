@@ -13,7 +13,9 @@ namespace vocario {
 /// session or of an exercise opened. Made on the window's thread, written on
 /// the writer's; its id, made on the PC, makes writing it twice harmless.
 struct Operazione {
-    enum class Tipo { Risposta, InizioSessione, FineSessione, Apertura, Chiusura };
+    /// Ripasso: the items of the pupil's schedule their answers changed
+    /// (in `dato`, as PianoRipasso::inJson writes them), sent after them.
+    enum class Tipo { Risposta, InizioSessione, FineSessione, Apertura, Chiusura, Ripasso };
     Tipo tipo = Tipo::Risposta;
     /// A UUID's 16 bytes: the answer's, the session's or the opening's own.
     QByteArray id = {};

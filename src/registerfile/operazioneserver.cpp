@@ -36,6 +36,8 @@ const char* istruzioneServer(Operazione::Tipo tipo) {
                " CAST(? AS uuid), CAST(? AS uuid))";
     case Operazione::Tipo::Chiusura:
         return "SELECT vocario_chiusura(CAST(? AS uuid), CAST(? AS bigint), CAST(? AS uuid))";
+    case Operazione::Tipo::Ripasso:
+        return "SELECT vocario_salva_ripasso(CAST(? AS bigint), CAST(? AS text), CAST(? AS uuid))";
     }
     return "";
 }
@@ -52,6 +54,8 @@ QVariantList valori(const Operazione& o, const QString& nome, const QVariant& pc
     case Operazione::Tipo::FineSessione:
     case Operazione::Tipo::Chiusura:
         return {uuid(o.id), o.quando, pc};
+    case Operazione::Tipo::Ripasso:
+        return {o.alunno, o.dato, pc};
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "schemaregistro.h"
 
+#include "pianoripasso.h"
+
 #include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -194,6 +196,57 @@ QStringList funzioniDeiPc() {
                 " in_attesa = excluded.in_attesa, aggiornato = excluded.aggiornato;"
                 " RETURN NULL; END $$")
                 .arg(adesso),
+        // Each pupil's schedule, item by item, so that it follows the pupil
+        // to any PC: of each item the state with the later answer counts,
+        // whichever PC sends it first. A PC reads a pupil's schedule, never
+        // the answers; a bad copy is refused whole, never half taken.
+        "CREATE TABLE ripassi (alunno bigint NOT NULL REFERENCES alunni(id) ON DELETE CASCADE,"
+        " esercizio text NOT NULL, voce text NOT NULL, fase smallint NOT NULL,"
+        " scatola smallint NOT NULL, scade bigint NOT NULL, mostrata bigint NOT NULL,"
+        " ultima bigint NOT NULL, esatta boolean NOT NULL, numero integer NOT NULL, pc uuid,"
+        " aggiornato bigint NOT NULL, PRIMARY KEY (alunno, esercizio, voce))",
+        QStringLiteral("CREATE FUNCTION vocario_salva_ripasso(p_alunno bigint, p_voci text,"
+                       " p_pc uuid) RETURNS text") +
+            intestazione +
+            QStringLiteral(
+                "DECLARE v_voci jsonb; BEGIN"
+                " IF p_pc IS NULL OR p_voci IS NULL THEN RETURN 'ripasso incompleto'; END IF;"
+                " IF length(p_voci) > 8000000 THEN RETURN 'ripasso fuori misura'; END IF;"
+                " IF NOT EXISTS (SELECT 1 FROM alunni WHERE id = p_alunno) THEN RETURN NULL;"
+                " END IF;"
+                // A value of the wrong type fails the cast: refused, and the
+                // sender's transaction goes on.
+                " BEGIN v_voci := p_voci::jsonb;"
+                " IF jsonb_typeof(v_voci) <> 'array' OR jsonb_array_length(v_voci) > %2 THEN"
+                " RETURN 'ripasso fuori misura'; END IF;"
+                " IF EXISTS (SELECT 1 FROM jsonb_to_recordset(v_voci) AS %3 WHERE NOT EXISTS"
+                " (SELECT 1 FROM esercizi WHERE nome = r.e) OR coalesce(length(r.v), 0) NOT"
+                " BETWEEN 1 AND 2000 OR r.f IS NULL OR r.f NOT BETWEEN 0 AND 3 OR r.s IS NULL"
+                " OR r.s NOT BETWEEN 0 AND 3 OR r.d IS NULL OR r.m IS NULL OR r.u IS NULL"
+                " OR r.u > %1 + 86400000 OR r.x IS NULL OR r.n IS NULL OR r.n < 0) THEN"
+                " RETURN 'ripasso fuori misura'; END IF;"
+                " IF (SELECT count(DISTINCT (r.e, r.v)) <> count(*) FROM"
+                " jsonb_to_recordset(v_voci) AS %3) THEN RETURN 'ripasso con voci doppie';"
+                " END IF;"
+                " INSERT INTO ripassi (alunno, esercizio, voce, fase, scatola, scade, mostrata,"
+                " ultima, esatta, numero, pc, aggiornato) SELECT p_alunno, r.e, r.v, r.f, r.s,"
+                " r.d, r.m, r.u, r.x, r.n, p_pc, %1 FROM jsonb_to_recordset(v_voci) AS %3"
+                " ON CONFLICT (alunno, esercizio, voce) DO UPDATE SET fase = excluded.fase,"
+                " scatola = excluded.scatola, scade = excluded.scade,"
+                " mostrata = excluded.mostrata, ultima = excluded.ultima,"
+                " esatta = excluded.esatta, numero = excluded.numero, pc = excluded.pc,"
+                " aggiornato = excluded.aggiornato WHERE excluded.ultima >= ripassi.ultima;"
+                " EXCEPTION WHEN others THEN RETURN 'ripasso illeggibile'; END;"
+                " RETURN NULL; END $$")
+                .arg(adesso)
+                .arg(PianoRipasso::kVociAlPiu)
+                .arg(QLatin1String("r(e text, v text, f smallint, s smallint, d bigint,"
+                                   " m bigint, u bigint, x boolean, n integer)")),
+        "CREATE FUNCTION vocario_ripasso(p_alunno bigint) RETURNS TABLE (esercizio text,"
+        " voce text, fase smallint, scatola smallint, scade bigint, mostrata bigint,"
+        " ultima bigint, esatta boolean, numero integer) LANGUAGE sql STABLE SECURITY DEFINER"
+        " SET search_path = public, pg_temp AS $$SELECT esercizio, voce, fase, scatola, scade,"
+        " mostrata, ultima, esatta, numero FROM ripassi WHERE alunno = p_alunno$$",
         "CREATE FUNCTION vocario_classi() RETURNS TABLE (classe bigint, nome_classe text,"
         " alunno bigint, nome_alunno text, ripasso boolean) LANGUAGE sql STABLE SECURITY DEFINER"
         " SET search_path = public, pg_temp AS $$SELECT c.id, c.nome, a.id, a.nome, c.ripasso"
@@ -204,7 +257,8 @@ QStringList funzioniDeiPc() {
         " bigint, text, text, text, text, boolean, double precision, uuid),"
         " vocario_inizio_sessione(uuid, bigint, bigint, uuid), vocario_fine_sessione(uuid,"
         " bigint, uuid), vocario_apertura(uuid, bigint, text, uuid, uuid), vocario_chiusura(uuid,"
-        " bigint, uuid), vocario_attesa(uuid, text, integer), vocario_classi() FROM PUBLIC",
+        " bigint, uuid), vocario_attesa(uuid, text, integer), vocario_classi(),"
+        " vocario_salva_ripasso(bigint, text, uuid), vocario_ripasso(bigint) FROM PUBLIC",
     };
 }
 
@@ -282,6 +336,17 @@ const std::vector<QStringList>& passiFile() {
             " PRIMARY KEY (classe, file, versione))",
             // The class's review of its pupils' missed words, on by default.
             "ALTER TABLE classi ADD COLUMN ripasso INTEGER NOT NULL DEFAULT 1",
+        },
+        // 7: on a lab's PC, whose answers leave for the server, its copy of
+        // each pupil's schedule, item by item as the server keeps it, for
+        // "Chi gioca?" at once and with the server away. The pupils are the
+        // server's: no reference to this file's own.
+        {
+            "CREATE TABLE ripassi (alunno INTEGER NOT NULL, esercizio TEXT NOT NULL,"
+            " voce TEXT NOT NULL, fase INTEGER NOT NULL, scatola INTEGER NOT NULL,"
+            " scade INTEGER NOT NULL, mostrata INTEGER NOT NULL, ultima INTEGER NOT NULL,"
+            " esatta INTEGER NOT NULL, numero INTEGER NOT NULL,"
+            " PRIMARY KEY (alunno, esercizio, voce)) WITHOUT ROWID",
         },
     };
     return passi;

@@ -277,10 +277,13 @@ void ScrittoreRegistro::scriviNelFile(const std::vector<Operazione>& lotto, bool
             Operazione operazione = originale;
             operazione.alunno = verdetto.alunno;
             if (alServer) {
+                // A pupil's schedule is kept on the PC too, for the server away.
+                scritto =
+                    operazione.tipo != Operazione::Tipo::Ripasso || operazione.scrivi(db, &errore);
                 inUscita.prepare(QStringLiteral("INSERT INTO in_uscita (riga) VALUES (?)"));
                 inUscita.addBindValue(operazione.inGiornale());
-                scritto = inUscita.exec();
-                if (!scritto)
+                scritto = scritto && inUscita.exec();
+                if (!scritto && !errore.isValid())
                     errore = inUscita.lastError();
             } else {
                 scritto = operazione.scrivi(db, &errore);

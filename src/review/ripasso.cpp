@@ -43,8 +43,41 @@ Ripasso Ripasso::daRisposte(QList<RispostaRipasso> risposte, FusoOrario fuso) {
     return ripasso;
 }
 
+Ripasso Ripasso::daPiano(const QList<VoceRipasso>& piano, FusoOrario fuso) {
+    Ripasso ripasso(std::move(fuso));
+    ripasso.unisci(piano);
+    return ripasso;
+}
+
+QString Ripasso::chiave(const QString& esercizio, const QString& voce) {
+    return esercizio + u'\x1f' + voce;
+}
+
+QList<VoceRipasso> Ripasso::piano(const QSet<QString>* solo) const {
+    QList<VoceRipasso> voci;
+    for (auto e = esercizi_.cbegin(); e != esercizi_.cend(); ++e)
+        for (auto v = e->voci.cbegin(); v != e->voci.cend(); ++v)
+            if (!solo || solo->contains(chiave(e.key(), v.key())))
+                voci.append({e.key(), v.key(), v.value()});
+    return voci;
+}
+
+void Ripasso::unisci(const QList<VoceRipasso>& altro) {
+    daRisposte_ = false;
+    for (const VoceRipasso& v : altro) {
+        Esercizio& esercizio = esercizi_[v.esercizio];
+        auto trovata = esercizio.voci.find(v.voce);
+        if (trovata == esercizio.voci.end())
+            esercizio.voci.insert(v.voce, v.stato);
+        else if (v.stato.ultimaRisposta > trovata->ultimaRisposta)
+            *trovata = v.stato;
+        // Each showing took the next number: the last one is the count.
+        esercizio.mostre = std::max(esercizio.mostre, v.stato.numeroMostra);
+    }
+}
+
 void Ripasso::aggiungi(const RispostaRipasso& risposta) {
-    if (risposte_.isEmpty() || risposte_.constLast().quando <= risposta.quando) {
+    if (!daRisposte_ || risposte_.isEmpty() || risposte_.constLast().quando <= risposta.quando) {
         risposte_.append(risposta);
         applica(risposta);
         return;

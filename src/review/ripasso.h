@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -47,6 +48,15 @@ struct StatoVoce {
     bool operator==(const StatoVoce&) const = default;
 };
 
+/// One item of a pupil's schedule, as it is kept beside the answers (the
+/// PC's copy, the school's server) and sent between them.
+struct VoceRipasso {
+    QString esercizio;
+    QString voce;
+    StatoVoce stato;
+    bool operator==(const VoceRipasso&) const = default;
+};
+
 /// A pupil's review, derived from their answers alone: rebuilt from them at
 /// any time, and kept in step with each new one.
 class Ripasso {
@@ -65,6 +75,15 @@ class Ripasso {
 
     explicit Ripasso(FusoOrario fuso = {});
     static Ripasso daRisposte(QList<RispostaRipasso> risposte, FusoOrario fuso = {});
+    /// The schedule as it was kept (no answers to rebuild it from).
+    static Ripasso daPiano(const QList<VoceRipasso>& piano, FusoOrario fuso = {});
+
+    /// Every item's state, or those of `solo` ("esercizio\x1fvoce" keys).
+    QList<VoceRipasso> piano(const QSet<QString>* solo = nullptr) const;
+    static QString chiave(const QString& esercizio, const QString& voce);
+    /// Another copy of the schedule (another PC's play): of each item the
+    /// state with the later answer counts.
+    void unisci(const QList<VoceRipasso>& altro);
 
     /// One more answer: in step at once when it is the latest, else the
     /// review is rebuilt with it in its place (answers from another PC).
@@ -102,6 +121,9 @@ class Ripasso {
 
     FusoOrario fuso_;
     QList<RispostaRipasso> risposte_;
+    /// Built from every answer: a late one rebuilds it in its place.
+    /// From a kept schedule an answer can only be applied where it stands.
+    bool daRisposte_ = true;
     QHash<QString, Esercizio> esercizi_;
     // The offset of the last day asked for: the answers come in time order.
     mutable qint64 giornoInCache_ = -1;
