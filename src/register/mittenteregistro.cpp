@@ -220,20 +220,9 @@ bool MittenteRegistro::leggiRipasso(QSqlDatabase& server, PianoChiesto& ripasso,
         return false;
     }
     QList<VoceRipasso> voci;
-    while (query.next()) {
-        const int fase = query.value(2).toInt();
-        if (fase < 0 || fase > int(StatoVoce::Fase::Imparata))
-            continue;
-        voci.append({.esercizio = query.value(0).toString(),
-                     .voce = query.value(1).toString(),
-                     .stato = {.fase = StatoVoce::Fase(fase),
-                               .scatola = query.value(3).toInt(),
-                               .scade = query.value(4).toLongLong(),
-                               .mostrata = query.value(5).toLongLong(),
-                               .ultimaRisposta = query.value(6).toLongLong(),
-                               .ultimaEsatta = query.value(7).toBool(),
-                               .numeroMostra = query.value(8).toInt()}});
-    }
+    while (query.next())
+        if (std::optional<VoceRipasso> voce = PianoRipasso::dallaRiga(query))
+            voci.append(std::move(*voce));
     // Into the PC's copy first, for the next time the server is away.
     {
         FileRegistro::Apertura apertura =

@@ -93,6 +93,21 @@ bool salva(QSqlDatabase& db, qint64 alunno, const QList<VoceRipasso>& voci, QStr
     return true;
 }
 
+std::optional<VoceRipasso> dallaRiga(const QSqlQuery& riga) {
+    const int fase = riga.value(2).toInt();
+    if (fase < 0 || fase > int(Fase::Imparata))
+        return std::nullopt;
+    return VoceRipasso{.esercizio = riga.value(0).toString(),
+                       .voce = riga.value(1).toString(),
+                       .stato = {.fase = Fase(fase),
+                                 .scatola = riga.value(3).toInt(),
+                                 .scade = riga.value(4).toLongLong(),
+                                 .mostrata = riga.value(5).toLongLong(),
+                                 .ultimaRisposta = riga.value(6).toLongLong(),
+                                 .ultimaEsatta = riga.value(7).toBool(),
+                                 .numeroMostra = riga.value(8).toInt()}};
+}
+
 QList<VoceRipasso> leggi(const QSqlDatabase& db, qint64 alunno) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -102,20 +117,9 @@ QList<VoceRipasso> leggi(const QSqlDatabase& db, qint64 alunno) {
     QList<VoceRipasso> voci;
     if (!query.exec())
         return voci;
-    while (query.next()) {
-        const int fase = query.value(2).toInt();
-        if (fase < 0 || fase > int(Fase::Imparata))
-            continue;
-        voci.append({.esercizio = query.value(0).toString(),
-                     .voce = query.value(1).toString(),
-                     .stato = {.fase = Fase(fase),
-                               .scatola = query.value(3).toInt(),
-                               .scade = query.value(4).toLongLong(),
-                               .mostrata = query.value(5).toLongLong(),
-                               .ultimaRisposta = query.value(6).toLongLong(),
-                               .ultimaEsatta = query.value(7).toBool(),
-                               .numeroMostra = query.value(8).toInt()}});
-    }
+    while (query.next())
+        if (std::optional<VoceRipasso> voce = dallaRiga(query))
+            voci.append(std::move(*voce));
     return voci;
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <optional>
 
 namespace vocario::PianoRipasso {
@@ -25,5 +26,9 @@ std::optional<QList<VoceRipasso>> daJson(const QByteArray& testo);
 bool salva(QSqlDatabase& db, qint64 alunno, const QList<VoceRipasso>& voci, QString* errore);
 /// The pupil's schedule from the PC's copy; empty when there is none.
 QList<VoceRipasso> leggi(const QSqlDatabase& db, qint64 alunno);
+/// One item of a row (exercise, item, phase, box, due, shown, last answer,
+/// last right, showings), the PC's copy's and the server's alike; nothing
+/// for a phase this program does not know.
+std::optional<VoceRipasso> dallaRiga(const QSqlQuery& riga);
 
 } // namespace vocario::PianoRipasso
