@@ -1356,6 +1356,17 @@ void RegisterTest::mostMissedTableCsvAndDeletionOnRandomSessions() {
     // Bruno's two of last year, and Ugo's of 2023.
     QCOMPARE(registro.contaPrimaDi(QDate::currentDate().addDays(-399)), 3);
     QCOMPARE(registro.contaPrimaDi(QDate::currentDate().addDays(1)), diBruno + 1);
+    {
+        // Another program holding the file: nothing deleted, and said so.
+        QSqlDatabase altra = QSqlDatabase::addDatabase("QSQLITE", "blocca");
+        altra.setDatabaseName(registro.percorsoFile());
+        QVERIFY(altra.open() && QSqlQuery(altra).exec("BEGIN EXCLUSIVE"));
+        QCOMPARE(registro.eliminaPrimaDi(QDate::currentDate().addDays(1)), -1);
+        QSqlQuery(altra).exec("ROLLBACK");
+        altra.close();
+    }
+    QSqlDatabase::removeDatabase("blocca");
+    QCOMPARE(registro.contaPrimaDi(QDate::currentDate().addDays(1)), diBruno + 1);
     QVERIFY(registro.eliminaPrimaDi(QDate::currentDate().addDays(1)) == diBruno + 1);
     QCOMPARE(registro.contaPrimaDi(QDate::currentDate().addDays(1)), 0);
     QCOMPARE(conta(registro, "SELECT count(*) FROM risposte"), 0);

@@ -428,16 +428,22 @@ int Registro::contaPrimaDi(const QDate& giorno) {
 int Registro::eliminaPrimaDi(const QDate& giorno) {
     const qint64 limite = giorno.startOfDay().toMSecsSinceEpoch();
     QSqlDatabase base = dbVista();
-    base.transaction();
+    // All or nothing, and a refusal told as one: never "0 deleted" for a
+    // deletion that did not happen.
+    if (!base.isOpen() || !base.transaction())
+        return -1;
     QSqlQuery query(base);
     query.prepare(QStringLiteral("DELETE FROM risposte WHERE quando < ?"));
     query.addBindValue(limite);
-    query.exec();
+    bool fatto = query.exec();
     const int tolte = query.numRowsAffected();
     query.prepare(QStringLiteral("DELETE FROM sessioni WHERE inizio < ?"));
     query.addBindValue(limite);
-    query.exec();
-    base.commit();
+    fatto = fatto && query.exec() && base.commit();
+    if (!fatto) {
+        base.rollback();
+        return -1;
+    }
     return tolte;
 }
 

@@ -115,7 +115,7 @@ class Registro {
     bool eliminaAlunno(qint64 alunno);
     bool eliminaClasse(qint64 classe);
     /// Every answer and session before `giorno`, of every class; how many
-    /// answers went.
+    /// answers went, -1 when nothing could be deleted.
     int eliminaPrimaDi(const QDate& giorno);
     /// How many answers eliminaPrimaDi(giorno) would remove; -1 when they
     /// cannot be counted.

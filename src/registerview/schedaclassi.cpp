@@ -394,6 +394,10 @@ void SchedaClassi::eliminaPrimaDi() {
                             .arg(quali, data)))
         return;
     const int tolte = registro_.eliminaPrimaDi(giorno);
+    if (tolte < 0)
+        return Messaggi::avvisa(this, QStringLiteral("Le risposte non si possono eliminare ora: il "
+                                                     "registro non si può scrivere. Nulla è "
+                                                     "stato eliminato."));
     QMessageBox::information(this, QStringLiteral("Vocario – Registro"),
                              QStringLiteral("Risposte eliminate: %1.").arg(tolte));
     emit cambiate();
