@@ -83,7 +83,7 @@ echo "Register: one answer recorded, the teacher's view on $answers answers" >&2
 rows() { grep -c "^$1," "$out" || true; }
 if [ "$(rows startup)" -ne 3 ] || [ "$(rows open)" -ne 9 ] || [ "$(rows 'answer right')" -ne 9 ] \
    || [ "$(rows 'answer wrong')" -ne 9 ] || [ "$(rows 'next item')" -ne 9 ] \
-   || [ "$(rows 'register [a-z]*')" -ne 3 ]; then
+   || [ "$(rows 'register [a-z]*')" -ne 4 ]; then
   echo "run-bench: some measures are missing from $out" >&2
   cat "$out" >&2
   exit 1
