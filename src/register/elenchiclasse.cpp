@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -63,8 +64,23 @@ PerGiocare prepara(const QSqlDatabase& file, const QString& cartellaRegistro, qi
         if (std::none_of(elenchi.begin(), elenchi.end(),
                          [&](const Elenco& e) { return e.file == vecchio; }))
             cartella.remove(vecchio);
+    // The versions already written here: a list is read from the register
+    // and written again only when it changed (up to 2 MB each, and the
+    // pupil waits at "Chi gioca?").
+    QFile segnate(cartella.filePath(QStringLiteral(".versioni")));
+    QHash<QString, int> scritte;
+    if (segnate.open(QIODevice::ReadOnly))
+        for (const QByteArray& riga : segnate.readAll().split('\n'))
+            if (const QList<QByteArray> parti = riga.split(' '); parti.size() == 2)
+                scritte.insert(QString::fromUtf8(parti[0]), parti[1].toInt());
+    segnate.close();
     QSqlQuery query(file);
     for (const Elenco& elenco : elenchi) {
+        if (scritte.value(elenco.file, -1) == elenco.versione &&
+            QFileInfo::exists(cartella.filePath(elenco.file))) {
+            perGiocare.versioni.insert(elenco.file, elenco.versione);
+            continue;
+        }
         query.prepare(QStringLiteral(
             "SELECT testo FROM elenchi_classe WHERE classe = ? AND file = ? AND versione = ?"));
         query.addBindValue(classe);
@@ -78,6 +94,12 @@ PerGiocare prepara(const QSqlDatabase& file, const QString& cartellaRegistro, qi
             continue;
         }
         perGiocare.versioni.insert(elenco.file, elenco.versione);
+    }
+    QSaveFile versioni(segnate.fileName());
+    if (versioni.open(QIODevice::WriteOnly)) {
+        for (auto v = perGiocare.versioni.cbegin(); v != perGiocare.versioni.cend(); ++v)
+            versioni.write(v.key().toUtf8() + ' ' + QByteArray::number(v.value()) + '\n');
+        versioni.commit();
     }
     if (!perGiocare.versioni.isEmpty())
         perGiocare.cartella = cartella.path();
