@@ -481,7 +481,9 @@ class RegisterServerTest : public QObject {
         QVERIFY(QDir(cartella.path()).mkpath("xdg/vocario"));
         QFile conf(cartella.filePath("xdg/vocario/vocario.conf"));
         QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write("[registro]\nserver=" + server_.indirizzo("registro_pc").toUtf8() + "\n");
+        // The PC's name for the teacher's view, a comma in it.
+        conf.write("[registro]\nserver=" + server_.indirizzo("registro_pc").toUtf8() +
+                   "\npc=Aula 2, PC 5\n");
         conf.close();
         qputenv("XDG_CONFIG_DIRS", cartella.filePath("xdg").toUtf8());
         QCOMPARE(ServerRegistro::impostato({}), server_.indirizzo("registro_pc"));
@@ -492,6 +494,8 @@ class RegisterServerTest : public QObject {
         QVERIFY(mittente);
         mittente->impostaAttese(50ms, 400ms);
         QVERIFY(mittente->svuota(10s));
+        Connessione proprietario(server_.indirizzo("vocario"), "proprietario");
+        QVERIFY(proprietario.colonna("SELECT nome FROM attese").contains("Aula 2, PC 5"));
         const QList<Classe> classi = registro.classiPerChiGioca();
         QVERIFY(!classi.isEmpty() && classi[0].alunni.size() == 2);
         const qint64 luca = Registro::trovaIn(classi, "3ª a/luca")->id;

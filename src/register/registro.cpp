@@ -170,7 +170,12 @@ Registro::Registro(QString cartella, QString server)
         // The teacher's view tells the PCs apart by the name the
         // technician gives (registro/pc in the system-wide settings), else
         // by the start of the id: never by the host's name or a login.
-        const QString nome = OpzioniSalvate::impostazioni().value(kNomePc).toString().trimmed();
+        // A name with a comma reads back from the settings file as a list.
+        const QVariant scritto = OpzioniSalvate::impostazioni().value(kNomePc);
+        const QString nome = (scritto.typeId() == QMetaType::QStringList
+                                  ? scritto.toStringList().join(QStringLiteral(", "))
+                                  : scritto.toString())
+                                 .trimmed();
         mittente_ = std::make_unique<MittenteRegistro>(
             cartella_, *indirizzo,
             MittenteRegistro::Pc{.id = pc,
