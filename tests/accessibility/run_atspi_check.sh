@@ -25,12 +25,19 @@ dbus-run-session -- sh -c '
   sleep 1
   gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled "<true>" >/dev/null
-  QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" >/dev/null 2>&1 &
-  APP=$!
-  /usr/bin/python3 "$1/atspi_tree.py" "$(basename "$0")"
-  RESULT=$?
-  kill $APP 2>/dev/null
-  wait $APP 2>/dev/null
+  # A reading can miss the bus's events on a loaded machine (seen once in a
+  # clean clone: every announcement missing, all else read right): a
+  # failed reading is made once more, and a fault of the program fails both.
+  for reading in 1 2; do
+    QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" >/dev/null 2>&1 &
+    APP=$!
+    /usr/bin/python3 "$1/atspi_tree.py" "$(basename "$0")"
+    RESULT=$?
+    kill $APP 2>/dev/null
+    wait $APP 2>/dev/null
+    [ $RESULT -eq 0 ] && break
+    [ $reading -eq 1 ] && echo "run_atspi_check: reading again"
+  done
   "$0" --importa-classi "$2" >/dev/null || exit 1
   QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" >/dev/null 2>&1 &
   APP=$!
