@@ -25,7 +25,7 @@ dbus-run-session -- sh -c '
   sleep 1
   gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled "<true>" >/dev/null
-  # A reading can miss the bus's events on a loaded machine (seen once in a
+  # A reading can miss the events of the bus on a loaded machine (seen once in a
   # clean clone: every announcement missing, all else read right): a
   # failed reading is made once more, and a fault of the program fails both.
   for reading in 1 2; do
